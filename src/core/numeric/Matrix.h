@@ -1,0 +1,47 @@
+#pragma once
+#include <array>
+#include <memory>
+
+#include "numeric/Points.h"
+#include "numeric/Real48.h"
+
+namespace sloopform {
+
+// Dense matrix of 6-byte reals, at most 30 x 30, cells indexed from 1.
+struct TMatrix {
+    static constexpr int kMaxSize = 30;
+
+    int Rows = 0;
+    int Cols = 0;
+
+    Real48& operator()(int i, int j);
+    const Real48& operator()(int i, int j) const;
+
+private:
+    std::array<Real48, kMaxSize * kMaxSize> cells_{};
+};
+
+using MatrixPtr = std::unique_ptr<TMatrix>;
+
+// A zeroed rows x cols matrix; sizes outside 1..30 throw.
+MatrixPtr NewMatrix(int rows, int cols);
+// Nothing when a.Cols != b.Rows.
+MatrixPtr MatMultiply(const TMatrix& a, const TMatrix& b);
+// Gauss-Jordan with the first usable pivot (|pivot| >= 1e-10). Nothing when a is
+// not square or singular; a is reduced towards the identity in both cases.
+MatrixPtr MatInverse(TMatrix& a);
+// Nothing unless a is square.
+MatrixPtr MatTranspose(const TMatrix& a);
+
+// y = a x^2 + b x + c.
+struct TQuadratic {
+    Real48 a;
+    Real48 b;
+    Real48 c;
+};
+
+// Least-squares parabola through points 1..nPts; a singular system throws.
+TQuadratic FitQuadratic(int nPts, const TPointBlock2& points);
+Real48 EvalQuadratic(const TQuadratic& coeffs, long double x);
+
+}  // namespace sloopform

@@ -1,0 +1,35 @@
+#include "platform/UiServices.h"
+
+namespace sloopform {
+
+MessageResult UiServices::ShowMessage(const std::string&, MessageIcon, MessageButtons buttons, int)
+{
+    return buttons == MessageButtons::YesNoCancel ? MessageResult::Cancel : MessageResult::Ok;
+}
+
+void UiServices::ShowError(const std::string&, const std::string&) {}
+
+void UiServices::SetStatusText(int, const std::string&) {}
+
+std::optional<std::string> UiServices::OpenFileDialog(const FileDialogRequest&)
+{
+    return std::nullopt;
+}
+
+std::optional<std::string> UiServices::SaveFileDialog(const FileDialogRequest&)
+{
+    return std::nullopt;
+}
+
+void UiServices::Notify(Notification) {}
+
+namespace {
+UiServices defaultServices;
+UiServices* current = &defaultServices;
+}  // namespace
+
+UiServices& Ui() { return *current; }
+
+void SetUi(UiServices* services) { current = services ? services : &defaultServices; }
+
+}  // namespace sloopform

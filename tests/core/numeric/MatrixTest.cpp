@@ -1,0 +1,85 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+
+#include "numeric/ArithmeticFault.h"
+#include "numeric/Matrix.h"
+
+using namespace sloopform;
+
+namespace {
+MatrixPtr Square2(long double a, long double b, long double c, long double d)
+{
+    auto m = NewMatrix(2, 2);
+    (*m)(1, 1) = a;
+    (*m)(1, 2) = b;
+    (*m)(2, 1) = c;
+    (*m)(2, 2) = d;
+    return m;
+}
+}  // namespace
+
+TEST(Matrix, ShapesAreCheckedAndLimited)
+{
+    EXPECT_EQ(MatMultiply(*NewMatrix(2, 3), *NewMatrix(2, 2)), nullptr);
+    const auto product = MatMultiply(*NewMatrix(3, 3), *NewMatrix(3, 1));
+    ASSERT_NE(product, nullptr);
+    EXPECT_EQ(product->Rows, 3);
+    EXPECT_EQ(product->Cols, 1);
+    EXPECT_EQ(MatTranspose(*NewMatrix(2, 3)), nullptr);
+    EXPECT_THROW(NewMatrix(31, 2), std::length_error);
+    EXPECT_THROW(NewMatrix(0, 2), std::length_error);
+    EXPECT_NO_THROW(NewMatrix(30, 30));
+    EXPECT_THROW((*NewMatrix(2, 2))(31, 1), std::out_of_range);
+}
+
+TEST(Matrix, InverseTakesTheFirstUsablePivot)
+{
+    auto swap = Square2(0, 1, 1, 0);
+    const auto inverse = MatInverse(*swap);
+    ASSERT_NE(inverse, nullptr);
+    EXPECT_EQ((*inverse)(1, 1), 0.0L);
+    EXPECT_EQ((*inverse)(1, 2), 1.0L);
+    EXPECT_EQ((*inverse)(2, 1), 1.0L);
+    EXPECT_EQ((*inverse)(2, 2), 0.0L);
+
+    // The first row at or above the threshold is used, not the largest.
+    auto m = Square2(2, 1, 4, 3);
+    const auto inv = MatInverse(*m);
+    ASSERT_NE(inv, nullptr);
+    EXPECT_NEAR((*inv)(1, 1), 1.5L, 1e-11);
+    EXPECT_NEAR((*inv)(1, 2), -0.5L, 1e-11);
+    EXPECT_NEAR((*inv)(2, 1), -2.0L, 1e-11);
+    EXPECT_NEAR((*inv)(2, 2), 1.0L, 1e-11);
+    // The argument is reduced to the identity.
+    EXPECT_NEAR((*m)(1, 1), 1.0L, 1e-11);
+    EXPECT_NEAR((*m)(2, 1), 0.0L, 1e-11);
+}
+
+TEST(Matrix, InverseThresholdIsOneTenToTheMinusTen)
+{
+    auto tiny = Square2(1e-11, 1, 2e-11, 1);
+    EXPECT_EQ(MatInverse(*tiny), nullptr);
+    auto atThreshold = Square2(1e-10, 0, 0, 1);
+    EXPECT_NE(MatInverse(*atThreshold), nullptr);
+    EXPECT_EQ(MatInverse(*NewMatrix(2, 3)), nullptr);
+}
+
+TEST(Matrix, QuadraticFitThroughThreePoints)
+{
+    TPointBlock2 points;
+    points[1] = {0, 1};
+    points[2] = {1, 2};
+    points[3] = {2, 5};
+    const TQuadratic q = FitQuadratic(3, points);
+    EXPECT_NEAR(q.a, 1.0L, 1e-9);
+    EXPECT_NEAR(q.b, 0.0L, 1e-9);
+    EXPECT_NEAR(q.c, 1.0L, 1e-9);
+    EXPECT_NEAR(EvalQuadratic(q, 3), 10.0L, 1e-8);
+
+    TPointBlock2 twoAbscissae;
+    twoAbscissae[1] = {1, 1};
+    twoAbscissae[2] = {1, 2};
+    twoAbscissae[3] = {2, 5};
+    EXPECT_THROW(FitQuadratic(3, twoAbscissae), SingularSystem);
+}
