@@ -1,0 +1,20 @@
+#pragma once
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "model/HullRecord.h"
+
+namespace sloopform::test {
+
+// The designs bundled in examples/, by file name without extension.
+std::vector<std::string> BundledDesignNames();
+
+// A fresh hull record with the parameters of a bundled design, read straight
+// from its key=value lines (independent of the project loader under test).
+std::unique_ptr<HullRecord> BundledDesign(const std::string& name);
+
+// The preferences' default goals: 0.001 m, 0.1 %, 0.01.
+void SetDefaultGoals(HullRecord& hull);
+
+}  // namespace sloopform::test
