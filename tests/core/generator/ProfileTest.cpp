@@ -90,10 +90,43 @@ TEST_F(ProfileTest, StraightStemWithoutBowCurvature)
     EXPECT_NEAR(Cross(p[1], p[4], p[2]), 0.0, kRounding);
     EXPECT_NEAR(Cross(p[1], p[4], p[3]), 0.0, kRounding);
 
+    // Bow curvature bends both stem tangents forward of the straight stem, or
+    // aft of it for a negative angle.
+    const auto straightStemX = [&](long double z) {
+        return hull->Fovh * (hull->Tc + hull->FreeBow - z) / hull->FreeBow;
+    };
+    for (const long double bpda : {20.0L, -20.0L}) {
+        SCOPED_TRACE(static_cast<double>(bpda));
+        hull->BPDA = bpda;
+        BuildProfile(*hull);
+        const long double forward = bpda > 0 ? 1 : -1;
+        EXPECT_GT(forward * (straightStemX(p[2].y) - p[2].x), 1e-3);
+        EXPECT_GT(forward * (straightStemX(p[3].y) - p[3].x), 1e-3);
+    }
+}
+
+TEST_F(ProfileTest, ForefootContinuesTheStemThenHeadsForTheQuarterLengthBottom)
+{
+    auto hull = Design("cruiser-10m");
+    hull->BPDA = 0;
+    BuildProfile(*hull);
+    const TPointBlock2& p = hull->ProfilePoints;
+    const long double length = hull->BPLWLT;
+    const long double stemLength = std::hypot(static_cast<long double>(hull->Fovh), hull->FreeBow);
+    // The straight stem continued one forefoot length below the waterline.
+    const TPoint2r start{hull->Fovh + length * hull->Fovh / stemLength,
+                         hull->Tc - length * hull->FreeBow / stemLength};
+    const TPoint2r quarter{hull->Fovh + 0.25L * hull->Lwl, 0.0L};
+    for (int i = 8; i <= 11; ++i) {
+        EXPECT_NEAR(Distance(start, p[i]), length, kRounding);
+        EXPECT_NEAR(Cross(start, quarter, p[i]), 0.0, kRounding);
+    }
+
+    // Bow curvature turns the forefoot further down.
+    const long double straightDepth = p[8].y;
     hull->BPDA = 20;
     BuildProfile(*hull);
-    EXPECT_GT(std::fabs(Cross(p[1], p[4], p[2])), 1e-3);
-    EXPECT_GT(std::fabs(Cross(p[1], p[4], p[3])), 1e-3);
+    EXPECT_LT(p[8].y, straightDepth - 1e-3);
 }
 
 TEST_F(ProfileTest, TransomRakeMovesTheTransomTopForward)
