@@ -15,25 +15,23 @@ namespace sloopform {
 // lifetime; ResetGeneratorState() returns it to program start.
 
 struct ProfileStageState {
-    Real48 TrialRise;
+    Real48 TrialRise;  // height of the transom's lowest point above the waterline
     TSecantSolver Solver;
-    Real48 LastResidual;
+    Real48 LastResidual;  // Tc minus the keel height at station 20
 };
 
 struct SheerStageState {
-    TSecantSolver Solver;
-    HullRecord* Hull = nullptr;
+    TSecantSolver Solver;  // half-breadth of the middle control point
 };
 
 struct WaterlineStageState {
-    Real48 WaterlineScale;
-    Real48 WaterlineFullness;
-    Real48 WaterlineSkew;
-    Real48 CwpNow;
-    Real48 LcfNow;
+    Real48 WaterlineScale;     // a length: scales the two shoulder half-breadths
+    Real48 WaterlineFullness;  // F, iterated to meet Cwp
+    Real48 WaterlineSkew;      // S, iterated to meet LCF
+    Real48 CwpNow;             // last measured waterplane coefficient
+    Real48 LcfNow;             // last measured centre of flotation, fraction of Lwl
     TSecantSolver CwpSolver;
     TSecantSolver LcfSolver;
-    HullRecord* Hull = nullptr;
 };
 
 struct DiagonalFitState {
