@@ -1,6 +1,7 @@
 #include "generator/Sections.h"
 
 #include <cmath>
+#include <stdexcept>
 #include <string>
 
 #include "generator/RunControl.h"
@@ -26,15 +27,22 @@ SectionStageState& Work() { return Generator().Section; }
 
 long double Angle(const HullRecord& hull, int d) { return hull.Diagonals[d].Angle; }
 
-void FillWorkingValues(SectionStageState& w, int s, HullRecord& hull, Real48 TStation::*beam)
+const TStation& StationAt(const HullRecord& hull, int s)
 {
-    const TStation& station = hull.Stations.at(static_cast<std::size_t>(s));
+    if (s < 0 || s > kLastStation)
+        throw std::out_of_range("station " + std::to_string(s) + " outside 0.." + std::to_string(kLastStation));
+    return hull.Stations[static_cast<std::size_t>(s)];
+}
+
+void FillWorkingValues(SectionStageState& w, int s, HullRecord& hull, Real48 beam)
+{
+    const TStation& station = StationAt(hull, s);
     w.Hull = &hull;
     w.Station = s;
     w.Bwl = hull.Bwl;
     w.Tc = hull.Tc;
     w.Ts = hull.Tc - station.KeelHeight;
-    w.Bs = station.*beam;
+    w.Bs = beam;
     w.Fs = station.SheerHeight - hull.Tc;
     w.CsReq = station.RequiredSectionCoefficient;
 }
@@ -168,7 +176,7 @@ Real48 FairnessAngle(const TPointBlock2& p)
 void CreateNewSection(int s, HullRecord& hull)
 {
     SectionStageState& w = Work();
-    FillWorkingValues(w, s, hull, &TStation::DesignWaterlineBeam);
+    FillWorkingValues(w, s, hull, StationAt(hull, s).DesignWaterlineBeam);
     // The diagonal-1 point follows the bilge angle here, whatever the last
     // reshaped section left behind.
     w.KeelOverride = false;
@@ -212,7 +220,7 @@ void ModifySectionFromDiagonals(int s, HullRecord& hull)
     SectionStageState& w = Work();
     w.KeelOverride = false;
     w.Counter = 0;
-    FillWorkingValues(w, s, hull, &TStation::WaterlineBeam);
+    FillWorkingValues(w, s, hull, StationAt(hull, s).WaterlineBeam);
     ConsoleLine(" ModifySectionFromDiagonals(" + std::to_string(s) + ", " + FormatFixed(w.CsReq, 3) + ")");
 
     SetSolver(w.FairnessSolver, 0, kFairnessTolerance);

@@ -1,31 +1,17 @@
 #pragma once
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
-#include "RecordingUi.h"
-#include "generator/GeneratorState.h"
-#include "generator/Output.h"
-#include "generator/RunControl.h"
+#include "StageFixture.h"
 
 namespace sloopform::test {
 
-// A generator at program start with a recording user interface and a run
-// console whose lines the test can read.
-class GeneratorFixture : public ::testing::Test {
+// A stage fixture whose test can read the console lines and press cancel.
+class GeneratorFixture : public StageFixture {
 protected:
-    GeneratorFixture()
+    void TearDown() override
     {
-        ResetGeneratorState();
-        ResetCancel();
-        console.SetOutputMemo(&memo);
-        SetRunConsole(&console);
-    }
-    ~GeneratorFixture() override
-    {
-        SetRunConsole(nullptr);
-        ResetCancel();
+        StageFixture::TearDown();
         ResetGeneratorState();
     }
 
@@ -37,20 +23,13 @@ protected:
         return n;
     }
     // Presses cancel once the user interface has been asked to process
-    // messages `calls` times, so an endless iteration cannot hang a test.
+    // messages `calls` times.
     void CancelAfter(int calls)
     {
         ui.onProcessMessages = [this, calls] {
-            if (++processed_ == calls) CancelGeneration();
+            if (++messageCalls == calls) CancelGeneration();
         };
     }
-
-    RecordingUi ui;
-    StringListMemo memo;
-    TOutput console;
-
-private:
-    int processed_ = 0;
 };
 
 }  // namespace sloopform::test
