@@ -88,34 +88,6 @@ TEST_F(HullGeneration, TheGeneratedHullMeetsItsVolumeAndCentreOfBuoyancy)
         EXPECT_NEAR(hull->Stations[s].SectionCoefficient, hull->Stations[s].RequiredSectionCoefficient, 0.03) << s;
 }
 
-TEST_F(HullGeneration, ARepeatedRunStartsWithTheCentreOfBuoyancy)
-{
-    // The first evaluation of a run is the starting point a little off the
-    // start value of whichever solver goes first.
-    auto firstTrial = [this](HullRecord& hull) {
-        std::pair<long double, long double> trial{-1, -1};
-        int calls = 0;
-        ui.onProcessMessages = [&] {
-            if (++calls == 2)
-                trial = {Generator().HullStage.SectionFullness, Generator().HullStage.SectionSkew};
-        };
-        GenerateHull(hull);
-        ui.onProcessMessages = nullptr;
-        return trial;
-    };
-    auto hull = Initialised();
-    const auto fresh = firstTrial(*hull);
-    const Real48 fullness = 0.95L, skew = 0.05L;
-    EXPECT_EQ(fresh.first, Real48(fullness + fullness * 0.05L));  // the volume solver moves the fullness
-    EXPECT_EQ(fresh.second, Real48(0.05L));
-
-    auto again = Initialised();
-    const auto repeated = firstTrial(*again);
-    EXPECT_EQ(repeated.first, Real48(0.95L));
-    EXPECT_EQ(repeated.second, Real48(skew + skew * 0.05L));  // the LCB solver moves the skew
-    EXPECT_TRUE(again->HullComplete);
-}
-
 TEST_F(HullGeneration, AFarAftCentreOfBuoyancyClampsTheAftQuarterOnEveryEvaluation)
 {
     auto hull = Initialised();

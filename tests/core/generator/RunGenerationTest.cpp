@@ -80,6 +80,7 @@ TEST_F(RunGenerationTest, EveryBundledDesignIsGeneratedAsRequested)
         EXPECT_NEAR(hull->Stations[10].SectionCoefficient, hull->Cm, hull->CoefficientGoal);
         for (const TStation& station : hull->Stations) {
             EXPECT_LE(station.WaterlineBeam, hull->BMax);
+            // The sheer meets half the maximum beam within the dimension goal.
             EXPECT_LE(station.SheerBeam, hull->BMax + 2 * hull->DimensionGoal);
         }
     }
