@@ -3,6 +3,8 @@
 #include <optional>
 
 #include "generator/GeneratorState.h"
+#include "generator/Profile.h"
+#include "generator/StationCrossing.h"
 #include "numeric/Geometry.h"
 #include "numeric/SecantSolver.h"
 
@@ -38,15 +40,13 @@ TQuadratic FitDiagonalAft(const HullRecord& hull, int d)
 {
     TPointBlock2 points;
     for (int s = kFirstAftStation; s <= kLastStation; ++s)
-        points[s - kFirstAftStation + 1] = {hull.Fovh + (hull.Lwl * s) * 0.05L,
-                                            hull.Stations[s].DiagonalOffset[d]};
+        points[s - kFirstAftStation + 1] = {SampledStationX(hull, s), hull.Stations[s].DiagonalOffset[d]};
     return FitQuadratic(kAftPoints, points);
 }
 
 void CreateTransom(HullRecord& hull)
 {
-    const long double beta = (hull.TransomAngle * (1.0L / 180.0L)) * kPi;
-    const Real48 xTop = hull.Loa - (hull.FreeAft - hull.TransomRise) * Tan(beta);
+    const Real48 xTop = hull.Loa - (hull.FreeAft - hull.TransomRise) * TransomRake(hull);
     const TPoint3r lowest{hull.Loa, 0, hull.Tc + hull.TransomRise};
     for (int i = 1; i <= 3; ++i) hull.TransomPoints[i] = lowest;
     hull.TransomPoints[6] = {xTop, hull.BTransom * 0.5L, hull.Tc + hull.FreeAft};
