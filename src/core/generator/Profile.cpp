@@ -92,7 +92,7 @@ void BuildProfile(HullRecord& hull)
     p[18] = {hull.Fovh + hull.Lwl * 3 * 0.25L, hull.AftKeelHeight};
     p[19] = {hull.Fovh + hull.Lwl, hull.Tc};
     SetPoints(p, 20, 22, {hull.Loa, hull.Tc + rise});
-    p[23] = {hull.Loa - (hull.FreeAft - rise) * rake, hull.Tc + hull.FreeAft};
+    p[kProfilePointCount] = {hull.Loa - (hull.FreeAft - rise) * rake, hull.Tc + hull.FreeAft};
 
     // The forefoot corner: where the lower stem tangent, extended below the
     // waterline, meets the line from the forefoot point to the quarter-length
