@@ -41,10 +41,13 @@ const Stage kStages[] = {
     {"Creating Transom...", CreateTransom},
 };
 
+// Each stage but the last is followed by the cancel test.
 void RunStages(HullRecord& hull, TOutput& console)
 {
+    bool first = true;
     for (const Stage& stage : kStages) {
-        if (&stage != kStages && CancelFlag()) return;
+        if (!first && CancelFlag()) return;
+        first = false;
         console.WriteLn(stage.line);
         stage.run(hull);
     }
