@@ -21,7 +21,7 @@ std::unique_ptr<HullRecord> HandMadeHull()
     // Stem head down to the keel and up to the transom top.
     for (int i = 1; i <= 23; ++i) {
         const long double t = (i - 1) / 22.0L;
-        hull->ProfilePoints[i] = {10.0L * t, 2.5L - 2.5L * std::sin(kPi * t) + 0.3L * t};
+        hull->ProfilePoints[i] = {10.0L * t, 2.5L - 2.4L * std::sin(kPi * t) - 0.1L * t};
     }
     hull->SheerPoints[1] = {0.0L, 0.0L, 2.5L};
     hull->SheerPoints[2] = {5.0L, 1.8L, 2.3L};
