@@ -32,7 +32,8 @@ void WriteStation(const HullRecord& hull, int k, ExportTextFile& file)
 {
     const TPointBlock2 outline = StationOutline(hull, k);
     const auto samples = SampleBSpline2d(kStationOutlinePoints, kCubic, outline, kSectionSamples);
-    file.WriteLine(Feet(StationPosition(hull, k)) + ", " + std::to_string(samples.size() + 1) + ".0");
+    const std::size_t pointCount = samples.size() + 1;
+    file.WriteLine(Feet(StationPosition(hull, k)) + ", " + std::to_string(pointCount) + ".0");
     for (const TPoint2r& sample : samples) file.WriteLine(Point(sample.x, sample.y));
     file.WriteLine("0.0," + Feet(samples.back().y));
 }
@@ -58,7 +59,8 @@ void WriteGF1(const HullRecord& hull, const std::string& fileName)
     file.WriteLine(transomBottom);
     file.WriteLine(transomBottom);
     for (const char* line : {"0.0, 0.0, 0.0", "**", "Maincomp", "0", "1", "0,0,0", "s1", "***",
-                             "MAIN HULL", "SEA WATER", "1", "1.025", "0,0,0", "1", "Maincomp", "****"})
+                             "MAIN HULL", "SEA WATER", "1", "1.025", "0,0,0", "1", "Maincomp",
+                             "****"})
         file.WriteLine(line);
     file.Commit();
 }
@@ -66,7 +68,8 @@ void WriteGF1(const HullRecord& hull, const std::string& fileName)
 void ExportGF1(const HullRecord& hull)
 {
     if (!hull.HullComplete) {
-        Ui().ShowMessage("No Data Available, Run Generator", MessageIcon::Error, MessageButtons::Ok);
+        Ui().ShowMessage("No Data Available, Run Generator", MessageIcon::Error,
+                         MessageButtons::Ok);
         return;
     }
     FileDialogRequest request;

@@ -2,7 +2,7 @@
 
 #include <gtest/gtest.h>
 
-#include "TestPaths.h"
+#include "ExportTestFiles.h"
 
 namespace sloopform::test {
 
@@ -10,17 +10,7 @@ long double DxfEntity::Real(int code) const { return std::stold(groups.at(code))
 
 std::vector<DxfEntity> ReadDxfEntities(const std::filesystem::path& path)
 {
-    const std::string bytes = ReadFileBytes(path);
-    std::vector<std::string> lines;
-    for (std::size_t start = 0; start < bytes.size();) {
-        const auto end = bytes.find("\r\n", start);
-        if (end == std::string::npos) {
-            ADD_FAILURE() << "text after the last CR LF in " << path;
-            break;
-        }
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 2;
-    }
+    const std::vector<std::string> lines = CrLfLines(path);
     const std::vector<std::string> header = {"  0", "SECTION", "  2", "ENTITIES"};
     const std::vector<std::string> trailer = {"0", "ENDSEC", "  0", "EOF"};
     if (lines.size() < 8 || !std::equal(header.begin(), header.end(), lines.begin()) ||

@@ -11,24 +11,10 @@ using namespace sloopform::test;
 
 namespace {
 
-// The file's lines; fails the test unless every line ends in CR LF.
-std::vector<std::string> Lines(const std::filesystem::path& path)
-{
-    const std::string bytes = ReadFileBytes(path);
-    std::vector<std::string> lines;
-    std::size_t start = 0;
-    for (auto end = bytes.find("\r\n"); end != std::string::npos; end = bytes.find("\r\n", start)) {
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 2;
-    }
-    EXPECT_EQ(start, bytes.size()) << "text after the last CR LF";
-    return lines;
-}
-
 std::vector<std::string> WrittenGf1(const HullRecord& hull, const std::filesystem::path& path)
 {
     WriteGF1(hull, path.string());
-    return Lines(path);
+    return CrLfLines(path);
 }
 
 }  // namespace
@@ -73,15 +59,17 @@ TEST(Gf1Export, WritesTheHullInFeetWithTheFixedRecords)
     ExportGF1(*HandMadeHull());
     EXPECT_TRUE(ui.errors.empty());
 
-    const auto lines = Lines(path);
+    const auto lines = CrLfLines(path);
     ASSERT_EQ(lines.size(), 702u);
     // Loa 10.5, BMax 3.2, Tc + FreeBow 2.5, Tc + TransomRise 1.75 (metres).
-    const std::vector<std::string> head = {path.string(), "\\Sloopform Project", "L:34.440", "W:10.496",
-                                           "P:M", "*", "s1", "22.0", "0.0, 2.0", "0.0,8.200", "0.0,8.200"};
+    const std::vector<std::string> head = {
+        path.string(), "\\Sloopform Project", "L:34.440", "W:10.496", "P:M", "*", "s1", "22.0",
+        "0.0, 2.0", "0.0,8.200", "0.0,8.200"};
     EXPECT_EQ(std::vector<std::string>(lines.begin(), lines.begin() + 11), head);
     const std::vector<std::string> tail = {
         "34.440, 2.0", "0.0,5.740", "0.0,5.740", "0.0, 0.0, 0.0", "**", "Maincomp", "0", "1",
-        "0,0,0", "s1", "***", "MAIN HULL", "SEA WATER", "1", "1.025", "0,0,0", "1", "Maincomp", "****"};
+        "0,0,0", "s1", "***", "MAIN HULL", "SEA WATER", "1", "1.025", "0,0,0", "1", "Maincomp",
+        "****"};
     EXPECT_EQ(std::vector<std::string>(lines.end() - 19, lines.end()), tail);
 }
 

@@ -85,11 +85,13 @@ TEST(HullOutlineExport, CompleteHullHasEveryPartOnItsLayerInOrder)
     const auto entities = ExportToFile(*HandMadeHull(), dir / "hull.dxf");
 
     EXPECT_EQ(entities.size(), 5854u);
-    const std::map<std::string, int> expected = {
-        {"Waterline", 40}, {"Profile", 459}, {"Sheerline", 118}, {"Transom", 239}, {"Stations", 4998}};
+    const std::map<std::string, int> expected = {{"Waterline", 40}, {"Profile", 459},
+                                                 {"Sheerline", 118}, {"Transom", 239},
+                                                 {"Stations", 4998}};
     EXPECT_EQ(EntitiesPerLayer(entities), expected);
 
-    const std::vector<std::string> order = {"Waterline", "Profile", "Sheerline", "Transom", "Stations"};
+    const std::vector<std::string> order = {"Waterline", "Profile", "Sheerline", "Transom",
+                                            "Stations"};
     std::size_t part = 0;
     for (const DxfEntity& entity : entities) {
         EXPECT_EQ(entity.type, "LINE");
@@ -230,7 +232,8 @@ TEST(HullOutlineExport, WriteErrorKeepsThePreviousFileAndClearsTheStatus)
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_EQ(ui.errors[0].message, "Error writing file \"" + path.string() + "\"");
     // Line 5000 lies in the profile, so the later parts never start.
-    EXPECT_EQ(ui.statusTexts, (StatusTexts{{2, "Exporting Waterline"}, {2, "Exporting Profile"}, {2, ""}}));
+    EXPECT_EQ(ui.statusTexts,
+              (StatusTexts{{2, "Exporting Waterline"}, {2, "Exporting Profile"}, {2, ""}}));
     EXPECT_EQ(ReadFileBytes(path), "previous drawing");
     EXPECT_EQ(FileNamesIn(dir.Path()), std::set<std::string>{"hull.dxf"});
 }
