@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "TestPaths.h"
+#include "model/ProjectFile.h"
 #include "numeric/NumberText.h"
 
 namespace sloopform::test {
@@ -14,14 +15,8 @@ std::vector<std::string> BundledDesignNames() { return {"cruiser-10m", "daysaile
 std::unique_ptr<HullRecord> BundledDesign(const std::string& name)
 {
     auto hull = HullRecord::Create();
-    const std::map<std::string, Real48*> fields = {
-        {"Loa", &hull->Loa},       {"Lwl", &hull->Lwl},           {"BMax", &hull->BMax},
-        {"Bwl", &hull->Bwl},       {"BTransom", &hull->BTransom}, {"Tc", &hull->Tc},
-        {"Fovh", &hull->Fovh},     {"FreeBow", &hull->FreeBow},   {"FreeCenter", &hull->FreeCenter},
-        {"FreeAft", &hull->FreeAft}, {"BPDA", &hull->BPDA},       {"BPLWLT", &hull->BPLWLT},
-        {"TransomAngle", &hull->TransomAngle}, {"Cp", &hull->Cp}, {"Cm", &hull->Cm},
-        {"Cwp", &hull->Cwp},       {"LCF", &hull->LCF},           {"LCB", &hull->LCB},
-        {"ApAngle", &hull->ApAngle}};
+    std::map<std::string, Real48*> fields;
+    for (const ProjectKey& key : ProjectKeys()) fields[key.Key] = &((*hull).*key.Field);
     std::ifstream in(ExampleProject(name));
     if (!in) throw std::runtime_error("no bundled design " + name);
     std::string line;

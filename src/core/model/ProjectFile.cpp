@@ -1,7 +1,6 @@
 #include "model/ProjectFile.h"
 
 #include <array>
-#include <utility>
 
 #include "model/TextDataFile.h"
 
@@ -9,8 +8,7 @@ namespace sloopform {
 
 namespace {
 
-// A file is read completely only when its keys come in exactly this order.
-const std::array<std::pair<const char*, Real48 HullRecord::*>, kProjectKeyCount> kProjectKeys = {{
+const std::array<ProjectKey, kProjectKeyCount> kProjectKeys = {{
     {"Loa", &HullRecord::Loa},
     {"Lwl", &HullRecord::Lwl},
     {"BMax", &HullRecord::BMax},
@@ -31,6 +29,12 @@ const std::array<std::pair<const char*, Real48 HullRecord::*>, kProjectKeyCount>
     {"LCB", &HullRecord::LCB},
     {"ApAngle", &HullRecord::ApAngle},
 }};
+
+}  // namespace
+
+const std::array<ProjectKey, kProjectKeyCount>& ProjectKeys() { return kProjectKeys; }
+
+namespace {
 
 const char* const kProjectFilter = "Sloopform Project (*.sfp)|*.sfp|All Files (*.*)|*.*";
 

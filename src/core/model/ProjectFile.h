@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <string>
 
 #include "model/HullRecord.h"
@@ -7,6 +8,15 @@
 namespace sloopform {
 
 constexpr int kProjectKeyCount = 19;
+
+struct ProjectKey {
+    const char* Key;
+    Real48 HullRecord::*Field;
+};
+
+// The keys of a project file and their fields. A file is read completely only
+// when its keys come in exactly this order.
+const std::array<ProjectKey, kProjectKeyCount>& ProjectKeys();
 inline constexpr const char* kProjectUnSavedName = "Untitled.sfp";
 
 // Writes the nineteen parameters as key=value lines in the fixed key order.
