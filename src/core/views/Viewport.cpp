@@ -43,17 +43,23 @@ void TViewport::SetViewCount(int count)
     viewCount_ = count;
 }
 
-const TScreen& TViewport::View(int index) const
+void TViewport::RequireView(int index) const
 {
     if (index < 1 || index > viewCount_)
         throw std::out_of_range("view " + std::to_string(index) + " outside 1.." +
                                 std::to_string(viewCount_));
+}
+
+const TScreen& TViewport::View(int index) const
+{
+    RequireView(index);
     return views_[index];
 }
 
 TScreen& TViewport::MutableView(int index)
 {
-    return const_cast<TScreen&>(std::as_const(*this).View(index));
+    RequireView(index);
+    return views_[index];
 }
 
 void TViewport::SetMouseMode(std::uint8_t mode)

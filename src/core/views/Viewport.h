@@ -138,6 +138,7 @@ private:
         Real48 Height;
     };
 
+    void RequireView(int index) const;
     TScreen& MutableView(int index);
     TPrinter& AttachedPrinter() const;
     Canvas& OutputCanvas();
