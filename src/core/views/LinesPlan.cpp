@@ -1,0 +1,193 @@
+#include "views/LinesPlan.h"
+
+#include "model/StationOutline.h"
+#include "numeric/ArithmeticFault.h"
+#include "numeric/BSpline.h"
+#include "numeric/Geometry.h"
+#include "platform/UiServices.h"
+
+namespace sloopform {
+
+namespace {
+
+constexpr int kProfilePointCount = 23;
+constexpr int kSheerPointCount = 3;
+constexpr int kTransomPointCount = 6;
+constexpr int kCubic = 4;
+constexpr int kQuadratic = 3;
+
+bool HasExtent(const HullRecord& hull)
+{
+    return hull.Loa != 0 && hull.BMax != 0 && hull.Tc != 0;
+}
+
+TPointBlock3 MirroredY(const TPointBlock3& points, int count)
+{
+    TPointBlock3 mirror = points;
+    for (int i = 1; i <= count; ++i) mirror[i].y = -mirror[i].y;
+    return mirror;
+}
+
+void DrawMirroredPair(TViewport& viewport, const TPointBlock3& points, int count, int order)
+{
+    DrawBSpline3d(count, order, points, viewport);
+    DrawBSpline3d(count, order, MirroredY(points, count), viewport);
+}
+
+void DrawDesignWaterline(TViewport& viewport, const HullRecord& hull)
+{
+    const auto x = [&hull](int k) { return hull.Fovh + hull.Lwl * k * 0.05L; };
+    const auto y = [&hull](int k) { return hull.Stations[k].WaterlineBeam / 2; };
+    for (int i = 1; i <= kLastStation; ++i) {
+        viewport.Line3D(x(i - 1), y(i - 1), hull.Tc, x(i), y(i), hull.Tc);
+        viewport.Line3D(x(i - 1), -y(i - 1), hull.Tc, x(i), -y(i), hull.Tc);
+    }
+}
+
+void DrawStations(TViewport& viewport, const HullRecord& hull)
+{
+    TPointBlock3 section;
+    for (int k = 0; k <= kLastStation; ++k) {
+        const Real48 x = hull.StationX(k);
+        const TPointBlock2 outline = StationOutline(hull, k);
+        for (int j = 1; j <= kStationOutlinePoints; ++j)
+            section[j] = {x, outline[j].x, outline[j].y};
+        DrawMirroredPair(viewport, section, kStationOutlinePoints, kCubic);
+    }
+}
+
+void DrawTransom(TViewport& viewport, const HullRecord& hull)
+{
+    DrawMirroredPair(viewport, hull.TransomPoints, kTransomPointCount, kCubic);
+    // Closes the transom across the centre plane.
+    const TPoint3r& corner = hull.TransomPoints[kTransomPointCount];
+    viewport.Line3D(corner.x, -corner.y, corner.z, corner.x, corner.y, corner.z);
+}
+
+}  // namespace
+
+void FitLinesPlan(TViewportEngView& viewport, const HullRecord& hull)
+{
+    if (!HasExtent(hull)) return;
+    const int width = viewport.DrawWidth();
+    const int height = viewport.DrawHeight();
+    if (width <= 0 || height <= 0) return;
+    const long double aspect = viewport.AspectRatio();
+
+    const Real48 totalHeight = Max3(hull.FreeBow, hull.FreeCenter, hull.FreeAft) + hull.Tc;
+    const Real48 margin = 0.04L * hull.Loa;
+    const Real48 drawHeight = totalHeight + margin + hull.BMax;
+    const Real48 drawWidth = hull.Loa + margin + hull.BMax;
+
+    Real48 windowWidth = drawWidth + 2 * margin;
+    Real48 scaleX = Divide(width, windowWidth);
+    Real48 scaleY = scaleX * aspect;
+    Real48 windowHeight = Divide(height, scaleY);
+    Real48 xoff;
+    Real48 yoff;
+    if (windowHeight - drawHeight < 2 * margin) {  // limited by the height
+        windowHeight = drawHeight + 2 * margin;
+        scaleY = Divide(height, windowHeight);
+        scaleX = Divide(scaleY, aspect);
+        windowWidth = Divide(width, scaleX);
+        xoff = (windowWidth - drawWidth) * 0.5L;
+        yoff = margin;
+    } else {  // limited by the width
+        xoff = margin;
+        yoff = (windowHeight - drawHeight) * 0.5L;
+    }
+
+    const long double loa = hull.Loa;
+    const long double beam = hull.BMax;
+    viewport.SetWindow(TViewportEngView::kBodyPlanView, -(xoff + loa + margin + beam / 2),
+                       totalHeight + yoff, xoff + beam / 2, -(yoff + margin + beam));
+    viewport.SetWindow(TViewportEngView::kPlanView, loa + xoff, yoff + totalHeight + margin + beam / 2,
+                       -(xoff + margin + beam), -(yoff + beam / 2));
+    viewport.SetWindow(TViewportEngView::kProfileView, loa + xoff, totalHeight + yoff,
+                       -(xoff + margin + beam), -(yoff + margin + beam));
+}
+
+void DrawConstructionLines(TViewport& viewport, const HullRecord& hull)
+{
+    if (!HasExtent(hull)) return;
+    const long double loa = hull.Loa;
+    const long double tc = hull.Tc;
+    const long double B = hull.BMax / 2;
+    const long double b = hull.Bwl / 2;
+    const long double h = Max3(hull.FreeBow, hull.FreeCenter, hull.FreeAft) + tc;
+    const long double xf = hull.Fovh;
+    const long double xa = hull.Fovh + hull.Lwl;
+    const auto line = [&viewport](long double x1, long double y1, long double z1, long double x2,
+                                  long double y2, long double z2) {
+        viewport.Line3D(x1, y1, z1, x2, y2, z2);
+    };
+
+    // The box above the design waterline: overall length by maximum beam, up to the highest sheer.
+    line(0, B, tc, loa, B, tc);
+    line(0, -B, tc, loa, -B, tc);
+    line(0, -B, tc, 0, B, tc);
+    line(loa, -B, tc, loa, B, tc);
+    line(0, -B, h, 0, B, h);
+    line(loa, -B, h, loa, B, h);
+    line(0, B, h, loa, B, h);
+    line(0, -B, h, loa, -B, h);
+    line(loa, B, tc, loa, B, h);
+    line(loa, -B, tc, loa, -B, h);
+    line(0, B, tc, 0, B, h);
+    line(0, -B, tc, 0, -B, h);
+    // The box below it: waterline length by waterline beam by draught.
+    line(xf, b, tc, xa, b, tc);
+    line(xf, -b, tc, xa, -b, tc);
+    line(xf, b, tc, xf, -b, tc);
+    line(xa, b, tc, xa, -b, tc);
+    line(xa, b, 0, xa, b, tc);
+    line(xa, -b, 0, xa, -b, tc);
+    line(xf, b, 0, xf, b, tc);
+    line(xf, -b, 0, xf, -b, tc);
+    line(xf, b, 0, xa, b, 0);
+    line(xf, -b, 0, xa, -b, 0);
+    line(xf, b, 0, xf, -b, 0);
+    line(xa, b, 0, xa, -b, 0);
+    // The centre line at the waterline and the forward perpendicular.
+    line(0, 0, tc, loa, 0, tc);
+    line(xf, 0, 0, xf, 0, h);
+}
+
+void DrawHullOutlines(TViewport& viewport, const HullRecord& hull, TColor outlineColor)
+{
+    // Pending messages may run a command that rebuilds or replaces the hull
+    // record, so the outlines are drawn from a copy taken before the first one.
+    const HullRecord drawn = hull;
+    Ui().ProcessMessages();
+    viewport.SetLineColor(outlineColor);
+    if (drawn.ProfileDone) {
+        DrawBSpline2d(kProfilePointCount, kCubic, drawn.ProfilePoints, viewport, 0, kPlaneCentre);
+        Ui().ProcessMessages();
+    }
+    if (drawn.SheerDone) {
+        DrawMirroredPair(viewport, drawn.SheerPoints, kSheerPointCount, kQuadratic);
+        Ui().ProcessMessages();
+    }
+    if (drawn.HullComplete) {
+        DrawDesignWaterline(viewport, drawn);
+        Ui().ProcessMessages();
+        DrawStations(viewport, drawn);
+        Ui().ProcessMessages();
+    }
+    if (drawn.TransomDone) {
+        DrawTransom(viewport, drawn);
+        Ui().ProcessMessages();
+    }
+}
+
+void RedrawLinesPlan(TViewport& viewport, const HullRecord& hull, const DrawingSettings& settings,
+                     const DisplaySwitches& switches)
+{
+    viewport.SetColor(settings.BackgroundColor);
+    viewport.SetLineColor(settings.ConstructionColor);
+    viewport.Clear();
+    if (switches.ConstructionLines) DrawConstructionLines(viewport, hull);
+    if (switches.HullOutlines) DrawHullOutlines(viewport, hull, settings.OutlineColor);
+}
+
+}  // namespace sloopform

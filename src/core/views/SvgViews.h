@@ -1,0 +1,25 @@
+#pragma once
+#include <filesystem>
+#include <string>
+
+#include "model/HullRecord.h"
+#include "views/DrawingSettings.h"
+
+namespace sloopform {
+
+constexpr int kMaxSvgSize = 100000;  // pixels, either way
+
+// A standalone SVG document of the lines plan (construction lines and hull
+// outlines, fitted to width x height pixels on the background colour). Throws
+// std::invalid_argument for a size outside 1..kMaxSvgSize.
+std::string LinesPlanSvg(const HullRecord& hull, int width, int height, const DrawingSettings& settings);
+
+// A standalone SVG document of the 3D view from the given direction, in
+// perspective as the 3D viewer starts, fitted to width x height pixels.
+std::string ThreeDViewSvg(const HullRecord& hull, int width, int height, int elevation, int azimuth,
+                          const DrawingSettings& settings);
+
+// Writes a document to `path` (safely: the old file survives a failure).
+bool WriteSvgFile(const std::filesystem::path& path, const std::string& svg);
+
+}  // namespace sloopform
