@@ -1,0 +1,81 @@
+#include "analysis/ResistanceOptimiser.h"
+
+#include <exception>
+
+#include "analysis/ResistanceReport.h"
+#include "numeric/NumberText.h"
+#include "platform/UiServices.h"
+
+namespace sloopform {
+
+bool OptimisationParametersPresent(const HullRecord& hull)
+{
+    if (hull.Lwl > 0 && hull.Bwl > 0 && hull.Tc > 0 && hull.Cp > 0 && hull.LCB > 0) return true;
+    Ui().ShowMessage("Parameters Lwl, Bwl, Tc, Cp LCB are required for Optimisation Process",
+                     MessageIcon::Information, MessageButtons::Ok);
+    return false;
+}
+
+ResistanceOptimiser::ResistanceOptimiser(const HullRecord& hull) : hull_(hull)
+{
+    Speed.Fn = "0.35";
+    ConvertVelocity();
+}
+
+ConversionOutcome ResistanceOptimiser::ConvertVelocity()
+{
+    return sloopform::ConvertVelocity(Unit, Speed, fn_, hull_);
+}
+
+void ResistanceOptimiser::RunOptimisation(OptimisationProgress& progress)
+{
+    applyEnabled_ = false;
+    try {
+        // A speed that is not a number stops here too: the last speed is not
+        // what the box shows any more.
+        if (ConvertVelocity() == ConversionOutcome::Accepted) Calculate(progress);
+    } catch (const std::exception& fault) {
+        Ui().ShowError("Resistance Module, Disregard Results",
+                       std::string("Resistance Optimisation: ") + fault.what());
+    }
+    progress.ShowProcessing("Processing: None");
+    progress.ShowTrial(0);
+}
+
+void ResistanceOptimiser::Calculate(OptimisationProgress& progress)
+{
+    OptimisationWork work;
+    work.Scratch = {hull_.Lwl, hull_.Bwl,          hull_.Tc,      hull_.Cp,       hull_.Cm,
+                    hull_.LCB, hull_.Gravity, hull_.WaterDensity, hull_.Viscosity};
+    work.CpOpt = hull_.Cp;
+    work.CmOpt = hull_.Cm;
+    work.Volume = DisplacedVolume(work.Scratch);
+
+    if (SearchCp) OptimiseCp(work, fn_, progress);
+    work.Scratch.Cp = hull_.Cp;
+    work.Scratch.Cm = hull_.Cm;
+    if (SearchLCB) OptimiseLCB(work, fn_, progress);
+    work.Scratch.Cp = work.CpOpt;
+    work.Scratch.Cm = work.CmOpt;
+
+    const Optimum optimum{work.Scratch.Cp, work.Scratch.LCB, work.Scratch.Cm};
+    work.Scratch.LCB = SwapLCBForm(optimum.LCB);
+    const Real48 resistance = ResistanceAt(work.Scratch, fn_);
+
+    // Published together, only once every figure has been computed.
+    outputs_ = {FormatFixed(optimum.Cp, 3), FormatFixed(optimum.LCB, 2),
+                FormatFixed(optimum.Cm, 3), FormatFixed(resistance, 3)};
+    optimum_ = optimum;
+    applyEnabled_ = true;
+}
+
+void ResistanceOptimiser::AddToReport(TOutput& report) const
+{
+    if (!FroudeNumberInRange(fn_)) {
+        ShowFroudeRangeMessage();
+        return;
+    }
+    AddResistanceToReport(hull_, fn_, report);
+}
+
+}  // namespace sloopform
