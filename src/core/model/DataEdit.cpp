@@ -1,0 +1,99 @@
+#include "model/DataEdit.h"
+
+#include "generator/Output.h"
+#include "model/ParameterGrid.h"
+#include "model/ParameterTable.h"
+#include "model/ProjectFile.h"
+#include "numeric/NumberText.h"
+#include "platform/UiServices.h"
+
+namespace sloopform {
+
+namespace {
+constexpr long double kNoValue = -1;
+}  // namespace
+
+std::string FormatParameterValue(long double value) { return FormatFixed(value, 3, 15); }
+
+TDataEdit::TDataEdit() : hull_(HullRecord::Create()) { SetCurrentHull(hull_.get()); }
+
+TDataEdit::~TDataEdit()
+{
+    if (CurrentHull() == hull_.get()) SetCurrentHull(nullptr);
+}
+
+void TDataEdit::AddParameterNames(ParameterGrid& grid) const
+{
+    for (int row = kFirstParameterRow; row <= kLastParameterRow; ++row) {
+        const ParameterRow& parameter = ParameterRowAt(row);
+        grid.SetCell(kCaptionColumn, row, parameter.caption);
+        grid.SetCell(kUnitColumn, row, parameter.unit);
+        grid.SetCell(kCommentColumn, row, parameter.comment);
+    }
+}
+
+void TDataEdit::AddParameterValues(ParameterGrid& grid) const
+{
+    for (int row = kFirstParameterRow; row <= kLastParameterRow; ++row) {
+        const long double value = GetValue(row);
+        grid.SetCell(kValueColumn, row,
+                     value != kNoValue ? FormatParameterValue(value) : "Undefined");
+    }
+}
+
+long double TDataEdit::GetValue(int row) const
+{
+    if (!IsParameterRow(row)) return kNoValue;
+    return (*hull_).*ParameterRowAt(row).field;
+}
+
+void TDataEdit::Edit(int row, Real48 value)
+{
+    if (IsParameterRow(row)) {
+        const ParameterRow& parameter = ParameterRowAt(row);
+        if (parameter.accepts(value, *hull_))
+            (*hull_).*parameter.field = value;
+        else
+            Error(parameter.rejection, kParameterHelpContextBase + row);
+        if (parameter.viewsRefreshed) Ui().Notify(Notification::HullDimensionsChanged);
+    }
+    InvalidateGeneratedHull();
+}
+
+void TDataEdit::RejectText(int row, const std::string& text)
+{
+    Error("Invalid number: " + text, kParameterHelpContextBase + row);
+    InvalidateGeneratedHull();
+}
+
+void TDataEdit::InvalidateGeneratedHull()
+{
+    hull_->ClearFlags();
+    Ui().Notify(Notification::QuickCalcRefresh);
+    Ui().Notify(Notification::Repaint);
+}
+
+void TDataEdit::Error(const std::string& message, int code) const
+{
+    Ui().ShowMessage(message, MessageIcon::Information, MessageButtons::OkHelp, code);
+}
+
+bool TDataEdit::SaveData(const std::string& fileName) const
+{
+    return SaveProject(*hull_, fileName);
+}
+
+void TDataEdit::LoadData(const std::string& fileName) { LoadProject(*hull_, fileName); }
+
+void TDataEdit::AddParameterstoReport(TOutput& output) const
+{
+    output.WriteLn("-------------------- Hull Parameters -----------------");
+    for (int row = kFirstParameterRow; row <= kLastParameterRow; ++row) {
+        const ParameterRow& parameter = ParameterRowAt(row);
+        output.WriteLn(std::string(parameter.caption) + " = " + FormatFixed(GetValue(row), 3) +
+                       " " + parameter.unit);
+    }
+    output.WriteLn("------------------------------------------------------");
+}
+
+}  // namespace sloopform

@@ -1,0 +1,52 @@
+#pragma once
+#include <memory>
+#include <string>
+
+#include "model/HullRecord.h"
+
+namespace sloopform {
+
+class ParameterGrid;
+class TOutput;
+
+// The parameter editor of one project: owns the current hull record for its
+// lifetime, fills the parameter table, and validates and stores every value
+// the designer commits.
+class TDataEdit {
+public:
+    // A fresh, zeroed hull record becomes the current one.
+    TDataEdit();
+    // The current hull record goes with the editor.
+    ~TDataEdit();
+    TDataEdit(const TDataEdit&) = delete;
+    TDataEdit& operator=(const TDataEdit&) = delete;
+
+    void AddParameterNames(ParameterGrid& grid) const;
+    void AddParameterValues(ParameterGrid& grid) const;
+    // The stored value of a row's field; -1 (no value) outside rows 1..19.
+    long double GetValue(int row) const;
+    // Stores `value` when the row's rule accepts it, otherwise shows the row's
+    // message; either way the generated hull is out of date afterwards.
+    void Edit(int row, Real48 value);
+    // Text that is no number: shown, nothing stored, the hull out of date.
+    void RejectText(int row, const std::string& text);
+    void Error(const std::string& message, int code) const;
+
+    // False when a fault was shown; the previous file is then untouched.
+    bool SaveData(const std::string& fileName) const;
+    void LoadData(const std::string& fileName);
+    void AddParameterstoReport(TOutput& output) const;
+
+    HullRecord& Hull() { return *hull_; }
+    const HullRecord& Hull() const { return *hull_; }
+
+private:
+    void InvalidateGeneratedHull();
+
+    std::unique_ptr<HullRecord> hull_;
+};
+
+// The cell text of a value: 3 decimals right-aligned in 15 characters.
+std::string FormatParameterValue(long double value);
+
+}  // namespace sloopform

@@ -1,0 +1,96 @@
+#include "model/FileManager.h"
+
+#include "model/ShortFileName.h"
+
+namespace sloopform {
+
+void TFileManager::SetFileName(const std::string& name)
+{
+    fileName_ = name;
+    if (OnUpDateFileName) OnUpDateFileName(*this, fileName_, ShortFileName(fileName_));
+}
+
+bool TFileManager::SettleUnsavedChanges()
+{
+    if (!modified_) return true;
+    const MessageResult answer =
+        Ui().ShowMessage(ShortFileName(fileName_) + " is unsaved, Save?", MessageIcon::Information,
+                         MessageButtons::YesNoCancel);
+    if (answer == MessageResult::Cancel) return false;
+    if (answer == MessageResult::Yes) {
+        SaveFile();
+        // A save that failed or whose dialog was cancelled must not lose the work.
+        return !modified_;
+    }
+    return true;
+}
+
+void TFileManager::NewFile()
+{
+    if (!SettleUnsavedChanges()) return;
+    if (OnCloseFile) OnCloseFile(*this);
+    SetFileName(UnSavedName);
+    modified_ = false;
+    if (OnNewFile) OnNewFile(*this);
+}
+
+void TFileManager::OpenFile()
+{
+    NewFile();
+    if (!OpenDialog) {
+        Ui().ShowMessage("Open Dialog Unassigned", MessageIcon::None, MessageButtons::Ok);
+        return;
+    }
+    OpenDialog->fileName.clear();
+    const auto chosen = Ui().OpenFileDialog(*OpenDialog);
+    if (!chosen) return;
+    OpenDialog->fileName = *chosen;
+    SetFileName(*chosen);
+    if (OnOpenFile) OnOpenFile(*this, fileName_);
+    modified_ = false;
+}
+
+void TFileManager::SaveFileAs()
+{
+    if (!SaveDialog) {
+        Ui().ShowMessage("Save Dialog Unassigned", MessageIcon::None, MessageButtons::Ok);
+        return;
+    }
+    SaveDialog->fileName = fileName_;
+    const auto chosen = Ui().SaveFileDialog(*SaveDialog);
+    if (!chosen) return;
+    SaveDialog->fileName = *chosen;
+    SetFileName(*chosen);
+    Store(fileName_);
+}
+
+void TFileManager::SaveFile()
+{
+    if (fileName_ == UnSavedName)
+        SaveFileAs();
+    else
+        Store(fileName_);
+}
+
+void TFileManager::Store(const std::string& fileName)
+{
+    const bool stored = !OnSaveFile || OnSaveFile(*this, fileName);
+    // After a failed save the document is held in no file under its name.
+    modified_ = !stored;
+}
+
+bool TFileManager::CloseFile()
+{
+    if (!SettleUnsavedChanges()) return false;
+    if (OnCloseFile) OnCloseFile(*this);
+    modified_ = false;
+    return true;
+}
+
+void TFileManager::RefreshFileName()
+{
+    if (fileName_.empty()) SetFileName(UnSavedName);
+    if (OnUpDateFileName) OnUpDateFileName(*this, fileName_, ShortFileName(fileName_));
+}
+
+}  // namespace sloopform

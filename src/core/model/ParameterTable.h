@@ -1,0 +1,27 @@
+#pragma once
+#include "model/HullRecord.h"
+
+namespace sloopform {
+
+constexpr int kFirstParameterRow = 1;
+constexpr int kLastParameterRow = 19;
+constexpr int kParameterHelpContextBase = 4000;
+
+// One row of the parameter table: what the grid shows, where the value lives,
+// and the rule a committed value must pass.
+struct ParameterRow {
+    const char* caption;
+    const char* unit;
+    const char* comment;
+    Real48 HullRecord::*field;
+    // Decides with the values currently stored in the hull record.
+    bool (*accepts)(long double value, const HullRecord& hull);
+    const char* rejection;
+    bool viewsRefreshed;  // the value changes the drawing extents
+};
+
+bool IsParameterRow(int row);
+// The table entry of a row in 1..19; throws std::out_of_range otherwise.
+const ParameterRow& ParameterRowAt(int row);
+
+}  // namespace sloopform

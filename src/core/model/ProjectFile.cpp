@@ -1,0 +1,76 @@
+#include "model/ProjectFile.h"
+
+#include <array>
+#include <utility>
+
+#include "model/TextDataFile.h"
+
+namespace sloopform {
+
+namespace {
+
+// A file is read completely only when its keys come in exactly this order.
+const std::array<std::pair<const char*, Real48 HullRecord::*>, kProjectKeyCount> kProjectKeys = {{
+    {"Loa", &HullRecord::Loa},
+    {"Lwl", &HullRecord::Lwl},
+    {"BMax", &HullRecord::BMax},
+    {"Bwl", &HullRecord::Bwl},
+    {"BTransom", &HullRecord::BTransom},
+    {"Tc", &HullRecord::Tc},
+    {"Fovh", &HullRecord::Fovh},
+    {"FreeBow", &HullRecord::FreeBow},
+    {"FreeCenter", &HullRecord::FreeCenter},
+    {"FreeAft", &HullRecord::FreeAft},
+    {"BPDA", &HullRecord::BPDA},
+    {"BPLWLT", &HullRecord::BPLWLT},
+    {"TransomAngle", &HullRecord::TransomAngle},
+    {"Cp", &HullRecord::Cp},
+    {"Cm", &HullRecord::Cm},
+    {"Cwp", &HullRecord::Cwp},
+    {"LCF", &HullRecord::LCF},
+    {"LCB", &HullRecord::LCB},
+    {"ApAngle", &HullRecord::ApAngle},
+}};
+
+const char* const kProjectFilter = "Sloopform Project (*.sfp)|*.sfp|All Files (*.*)|*.*";
+
+}  // namespace
+
+bool SaveProject(const HullRecord& hull, const std::string& fileName)
+{
+    TTextDataFile file(fileName);
+    file.OpenForWrite();
+    for (const auto& [key, field] : kProjectKeys) file.WriteReal(key, hull.*field);
+    file.Close();
+    return !file.Failed();
+}
+
+void LoadProject(HullRecord& hull, const std::string& fileName)
+{
+    TTextDataFile file(fileName);
+    file.OpenForRead();
+    for (const auto& [key, field] : kProjectKeys) file.ReadReal(key, hull.*field);
+    file.Close();
+}
+
+FileDialogRequest ProjectOpenDialog()
+{
+    FileDialogRequest request;
+    request.title = "Open Project";
+    request.filter = kProjectFilter;
+    request.defaultExtension = "sfp";
+    request.mustExist = true;
+    return request;
+}
+
+FileDialogRequest ProjectSaveDialog()
+{
+    FileDialogRequest request;
+    request.title = "Save Project";
+    request.filter = kProjectFilter;
+    request.defaultExtension = "sfp";
+    request.confirmOverwrite = true;
+    return request;
+}
+
+}  // namespace sloopform

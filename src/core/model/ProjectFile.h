@@ -1,0 +1,23 @@
+#pragma once
+#include <string>
+
+#include "model/HullRecord.h"
+#include "platform/UiServices.h"
+
+namespace sloopform {
+
+constexpr int kProjectKeyCount = 19;
+inline constexpr const char* kProjectUnSavedName = "Untitled.sfp";
+
+// Writes the nineteen parameters as key=value lines in the fixed key order.
+// Returns false when a fault was shown; the previous file is then untouched.
+bool SaveProject(const HullRecord& hull, const std::string& fileName);
+
+// Reads the nineteen parameters in the fixed key order. After a fault (shown
+// once) the fields not yet read keep their values; nothing else is touched.
+void LoadProject(HullRecord& hull, const std::string& fileName);
+
+FileDialogRequest ProjectOpenDialog();
+FileDialogRequest ProjectSaveDialog();
+
+}  // namespace sloopform
