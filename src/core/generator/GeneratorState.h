@@ -15,25 +15,23 @@ namespace sloopform {
 // lifetime; ResetGeneratorState() returns it to program start.
 
 struct ProfileStageState {
-    Real48 TrialRise;
+    Real48 TrialRise;  // height of the transom's lowest point above the waterline
     TSecantSolver Solver;
-    Real48 LastResidual;
+    Real48 LastResidual;  // Tc minus the keel height at station 20
 };
 
 struct SheerStageState {
-    TSecantSolver Solver;
-    HullRecord* Hull = nullptr;
+    TSecantSolver Solver;  // half-breadth of the middle control point
 };
 
 struct WaterlineStageState {
-    Real48 WaterlineScale;
-    Real48 WaterlineFullness;
-    Real48 WaterlineSkew;
-    Real48 CwpNow;
-    Real48 LcfNow;
+    Real48 WaterlineScale;     // a length: scales the two shoulder half-breadths
+    Real48 WaterlineFullness;  // F, iterated to meet Cwp
+    Real48 WaterlineSkew;      // S, iterated to meet LCF
+    Real48 CwpNow;             // last measured waterplane coefficient
+    Real48 LcfNow;             // last measured centre of flotation, fraction of Lwl
     TSecantSolver CwpSolver;
     TSecantSolver LcfSolver;
-    HullRecord* Hull = nullptr;
 };
 
 struct DiagonalFitState {
@@ -41,48 +39,51 @@ struct DiagonalFitState {
     std::array<Real48, 21> Offsets{};
 };
 
+// One set of working values for constructing and for reshaping a section.
 struct SectionStageState {
     HullRecord* Hull = nullptr;
     int Station = 0;
     Real48 Bwl;
     Real48 Tc;
-    Real48 Ts;     // local depth Tc - KeelHeight
-    Real48 Bs;     // beam target or reference
-    Real48 Fs;     // freeboard SheerHeight - Tc
-    Real48 CsReq;  // required section coefficient
-    Real48 CsTarget;
-    Real48 O1;
+    Real48 Ts;        // local depth Tc - KeelHeight
+    Real48 Bs;        // beam target (new section) or reference (reshaped section)
+    Real48 Fs;        // freeboard SheerHeight - Tc
+    Real48 CsReq;     // required section coefficient
+    Real48 CsTarget;  // the required coefficient clamped to the reachable range
+    Real48 O1;        // offsets along diagonals 1..3
     Real48 O2;
     Real48 O3;
-    Real48 BilgeAngle;
+    Real48 BilgeAngle;  // radians from the vertical, fixes O1 from O2
     TPointBlock2 Points;
-    Real48 HalfBreadth;  // b
+    // Measures of the last evaluation; they outlast the call.
+    Real48 HalfBreadth;  // b, at the design waterline
     Real48 HalfArea;
     Real48 Coefficient;  // Cs
     Real48 FairnessAngle;
     TSecantSolver BeamSolver;
     TSecantSolver CoefficientSolver;
     TSecantSolver FairnessSolver;
-    int Counter = 0;
-    bool KeelOverride = false;
+    int Counter = 0;            // evaluations while reshaping
+    bool KeelOverride = false;  // O1 held at keel height
 };
 
 struct HullStageState {
     HullRecord* Hull = nullptr;
-    Real48 SectionFullness;
-    Real48 SectionSkew;
-    Real48 HullVolume;     // kept between runs
-    Real48 LCBPosition;    // kept between runs
-    Real48 HullLCBFraction;  // kept between runs
+    Real48 SectionFullness;  // K: mean quarter-section coefficient over Cm
+    Real48 SectionSkew;      // D: half the aft-minus-forward difference
+    // Results of the last evaluation, kept from one run to the next.
+    Real48 HullVolume;
+    Real48 LCBPosition;  // aft of station 0
+    Real48 HullLCBFraction;
     TSecantSolver VolumeSolver;
     TSecantSolver LCBSolver;
 };
 
 struct TransomStageState {
     HullRecord* Hull = nullptr;
-    int Diagonal = 0;
-    TQuadratic Offsets;
-    TLine TransomLine;
+    int Diagonal = 0;      // the diagonal piercing the transom
+    TQuadratic Offsets;    // its offsets aft as a parabola in x
+    TLine TransomLine;     // the transom in the centre plane
     Real48 TrialX;
     TSecantSolver Solver;
 };
