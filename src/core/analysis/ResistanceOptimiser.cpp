@@ -3,6 +3,8 @@
 #include <exception>
 
 #include "analysis/ResistanceReport.h"
+#include "generator/Output.h"
+#include "model/DataEdit.h"
 #include "numeric/NumberText.h"
 #include "platform/UiServices.h"
 
@@ -67,6 +69,32 @@ void ResistanceOptimiser::Calculate(OptimisationProgress& progress)
                 FormatFixed(optimum.Cm, 3), FormatFixed(resistance, 3)};
     optimum_ = optimum;
     applyEnabled_ = true;
+}
+
+void ResistanceOptimiser::Apply(TDataEdit& parameters, TOutput& console)
+{
+    if (!applyEnabled_) return;
+    constexpr int kCpRow = 8, kCmRow = 9, kLCBRow = 10;
+    // True when the table took the value; a refused one has had its message.
+    const auto store = [&](int row, Real48 value) {
+        parameters.Edit(row, value);
+        return parameters.GetValue(row) == value;
+    };
+    const bool lcbStored = store(kLCBRow, optimum_.LCB);
+    const bool cpStored = store(kCpRow, optimum_.Cp);
+    const bool cmStored = store(kCmRow, optimum_.Cm);
+
+    const auto updated = [&](bool stored, const char* caption, long double value) {
+        if (stored) console.WriteLn(std::string(caption) + " Updated to " + FormatFixed(value, 3, 10));
+    };
+    console.WriteLn("");
+    console.WriteLn("--- Resistance Optimisation ---");
+    updated(cpStored, "Cp", optimum_.Cp);
+    updated(lcbStored, "LCB", optimum_.LCB);
+    updated(cmStored, "Cm", optimum_.Cm);
+    console.WriteLn("---------------------------------------------");
+    console.WriteLn("");
+    applyEnabled_ = false;
 }
 
 void ResistanceOptimiser::AddToReport(TOutput& report) const

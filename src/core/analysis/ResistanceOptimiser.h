@@ -8,6 +8,7 @@
 
 namespace sloopform {
 
+class TDataEdit;
 class TOutput;
 
 // Shows "Parameters Lwl, Bwl, Tc, Cp LCB are required for Optimisation Process"
@@ -49,6 +50,11 @@ public:
     // optimum. Any fault shows "Resistance Module, Disregard Results" and leaves
     // the previous optimum and outputs; nothing is passed on.
     void RunOptimisation(OptimisationProgress& progress);
+
+    // Writes the last optimum into the parameter table (LCB, Cp, Cm in that
+    // order, each through its validation), lists it on the console and is
+    // disabled until the next Calculate. Does nothing while disabled.
+    void Apply(TDataEdit& parameters, TOutput& console);
 
     // The resistance block of the hull's current parameters at the last converted
     // speed; a speed outside the tables gets the range message and no block.

@@ -7,7 +7,9 @@
 #include "BundledDesigns.h"
 #include "RecordingUi.h"
 #include "analysis/ResistanceOptimiser.h"
+#include "TestPaths.h"
 #include "generator/Output.h"
+#include "model/DataEdit.h"
 #include "numeric/ArithmeticFault.h"
 #include "numeric/NumberText.h"
 
@@ -344,4 +346,97 @@ TEST_F(ResistanceOptimiserTest, ReportBlockNeedsASpeedInsideTheTables)
     cruiser->Tc = 0;
     EXPECT_THROW(optimiser.AddToReport(report), ArithmeticFault);
     EXPECT_TRUE(memo.Lines().empty());
+}
+
+TEST(ResistanceOptimiserApply, WritesTheOptimumThroughTheParameterTable)
+{
+    test::RecordingUi ui;
+    TDataEdit parameters;
+    parameters.LoadData(test::ExampleProject("cruiser-10m").string());
+    HullRecord& hull = parameters.Hull();
+    const long double volumeCoefficient = hull.Cp * hull.Cm;
+    hull.HullComplete = true;
+    StringListMemo memo;
+    TOutput console;
+    console.SetOutputMemo(&memo);
+
+    ResistanceOptimiser optimiser(hull);
+    OptimisationProgress quiet;
+    optimiser.RunOptimisation(quiet);
+    const ResistanceOptimiser::Optimum optimum = optimiser.LastOptimum();
+    optimiser.Apply(parameters, console);
+
+    EXPECT_EQ(hull.LCB, optimum.LCB);
+    EXPECT_EQ(hull.Cp, optimum.Cp);
+    EXPECT_EQ(hull.Cm, optimum.Cm);
+    EXPECT_NEAR(hull.Cp * hull.Cm, volumeCoefficient, 1e-10);
+    EXPECT_FALSE(hull.HullComplete);  // the lines no longer match the parameters
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_FALSE(optimiser.ApplyEnabled());
+    const std::vector<std::string> expected = {
+        "",
+        "--- Resistance Optimisation ---",
+        "Cp Updated to " + FormatFixed(optimum.Cp, 3, 10),
+        "LCB Updated to " + FormatFixed(optimum.LCB, 3, 10),
+        "Cm Updated to " + FormatFixed(optimum.Cm, 3, 10),
+        "---------------------------------------------",
+        "",
+    };
+    EXPECT_EQ(memo.Lines(), expected);
+    EXPECT_EQ(memo.Lines()[2], "Cp Updated to      0.551");
+
+    // Applied once per Calculate.
+    optimiser.Apply(parameters, console);
+    EXPECT_EQ(memo.Lines().size(), expected.size());
+}
+
+TEST(ResistanceOptimiserApply, CpSearchOnlyKeepsLCBAndTheVolume)
+{
+    test::RecordingUi ui;
+    TDataEdit parameters;
+    parameters.LoadData(test::ExampleProject("racer-12m").string());
+    HullRecord& hull = parameters.Hull();
+    const Real48 lcb = hull.LCB;
+    const long double volumeCoefficient = hull.Cp * hull.Cm;
+    TOutput console;
+
+    ResistanceOptimiser optimiser(hull);
+    optimiser.SearchLCB = false;
+    OptimisationProgress quiet;
+    optimiser.RunOptimisation(quiet);
+    optimiser.Apply(parameters, console);
+    EXPECT_EQ(hull.LCB, lcb);
+    EXPECT_NE(hull.Cp, Real48(0));
+    EXPECT_NEAR(hull.Cp * hull.Cm, volumeCoefficient, 1e-10);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(ResistanceOptimiserApply, RefusedMidshipCoefficientIsNotListedAsUpdated)
+{
+    test::RecordingUi ui;
+    TDataEdit parameters;
+    parameters.LoadData(test::ExampleProject("cruiser-10m").string());
+    HullRecord& hull = parameters.Hull();
+    parameters.Edit(9, 0.82L);  // a full midship section ...
+    parameters.Edit(8, 0.6L);   // ... on a full hull: Cm must rise past 0.82 at Cp 0.52
+    ASSERT_TRUE(ui.messages.empty());
+    StringListMemo memo;
+    TOutput console;
+    console.SetOutputMemo(&memo);
+
+    ResistanceOptimiser optimiser(hull);
+    optimiser.Speed.Fn = "0.3";
+    OptimisationProgress quiet;
+    optimiser.RunOptimisation(quiet);
+    ASSERT_EQ(optimiser.LastOptimum().Cp, Real48(0.52L));
+    optimiser.Apply(parameters, console);
+
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages[0].helpContext, 4009);
+    EXPECT_EQ(hull.Cm, Real48(0.82L));
+    const std::vector<std::string> lines = memo.Lines();
+    ASSERT_EQ(lines.size(), 6u);
+    EXPECT_EQ(lines[2], "Cp Updated to      0.520");
+    EXPECT_EQ(lines[3].rfind("LCB Updated to ", 0), 0u);
+    EXPECT_EQ(lines[4], "---------------------------------------------");
 }
