@@ -46,8 +46,8 @@ Real48 SwapLCBForm(long double lcb) { return 50 - lcb; }
 
 ResistanceParameters ResistanceParametersOf(const HullRecord& hull)
 {
-    return {hull.Lwl, hull.Bwl,     hull.Tc,           hull.Cp,       hull.Cm,
-            SwapLCBForm(hull.LCB), hull.Gravity, hull.WaterDensity, hull.Viscosity};
+    return {hull.Lwl, hull.Bwl, hull.Tc, hull.Cp, hull.Cm, SwapLCBForm(hull.LCB),
+            hull.Gravity, hull.WaterDensity, hull.Viscosity};
 }
 
 Real48 DisplacedVolume(const ResistanceParameters& hull)
@@ -81,7 +81,8 @@ void FrictionResistance(const ResistanceParameters& hull, ResistanceResult& resu
     const Real48 reynolds = Divide(v * 0.7L * hull.Lwl, hull.Viscosity);
     const long double logTerm = Log10(reynolds) - 2;
     const long double cf = Divide(0.075L, logTerm * logTerm);
-    result.FrictionResistance = (cf * 1.0L * 0.5L) * hull.WaterDensity * result.WettedArea * (v * v);
+    result.FrictionResistance =
+        (cf * 1.0L * 0.5L) * hull.WaterDensity * result.WettedArea * (v * v);
     result.FrictionShare = result.FrictionResistance;
 }
 

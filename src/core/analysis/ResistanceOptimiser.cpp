@@ -47,8 +47,9 @@ void ResistanceOptimiser::RunOptimisation(OptimisationProgress& progress)
 void ResistanceOptimiser::Calculate(OptimisationProgress& progress)
 {
     OptimisationWork work;
-    work.Scratch = {hull_.Lwl, hull_.Bwl,          hull_.Tc,      hull_.Cp,       hull_.Cm,
-                    hull_.LCB, hull_.Gravity, hull_.WaterDensity, hull_.Viscosity};
+    // The scratch keeps the parameter form of LCB between the searches.
+    work.Scratch = {hull_.Lwl, hull_.Bwl, hull_.Tc, hull_.Cp, hull_.Cm, hull_.LCB,
+                    hull_.Gravity, hull_.WaterDensity, hull_.Viscosity};
     work.CpOpt = hull_.Cp;
     work.CmOpt = hull_.Cm;
     work.Volume = DisplacedVolume(work.Scratch);
@@ -85,7 +86,8 @@ void ResistanceOptimiser::Apply(TDataEdit& parameters, TOutput& console)
     const bool cmStored = store(kCmRow, optimum_.Cm);
 
     const auto updated = [&](bool stored, const char* caption, long double value) {
-        if (stored) console.WriteLn(std::string(caption) + " Updated to " + FormatFixed(value, 3, 10));
+        if (stored)
+            console.WriteLn(std::string(caption) + " Updated to " + FormatFixed(value, 3, 10));
     };
     console.WriteLn("");
     console.WriteLn("--- Resistance Optimisation ---");
