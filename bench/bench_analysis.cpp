@@ -1,0 +1,59 @@
+// Speed of the analysis commands: one resistance estimate, one Calculate of
+// the optimiser (40 estimates and two parabola fits) and one hydrostatics
+// integration of 21 stations.
+#include <benchmark/benchmark.h>
+
+#include "analysis/Hydrostatics.h"
+#include "analysis/Resistance.h"
+#include "analysis/ResistanceOptimiser.h"
+
+using namespace sloopform;
+
+namespace {
+
+std::unique_ptr<HullRecord> Cruiser()
+{
+    auto hull = HullRecord::Create();
+    hull->Lwl = 9;
+    hull->Bwl = 2.9L;
+    hull->Tc = 0.55L;
+    hull->Cp = 0.54L;
+    hull->Cm = 0.72L;
+    hull->LCB = 53;
+    for (int i = 0; i <= kLastStation; ++i) {
+        const long double fullness = 1 - (i - 10) * (i - 10) / 110.0L;
+        TStation& station = hull->Stations[i];
+        station.WaterlineBeam = 2.9L * fullness;
+        station.SectionArea = 1.1L * fullness;
+        station.SectionVca = 0.35L;
+    }
+    return hull;
+}
+
+void BM_EstimateResistance(benchmark::State& state)
+{
+    const ResistanceParameters parameters = ResistanceParametersOf(*Cruiser());
+    for (auto _ : state) benchmark::DoNotOptimize(EstimateResistance(parameters, 0.35L));
+}
+BENCHMARK(BM_EstimateResistance);
+
+void BM_OptimiserCalculate(benchmark::State& state)
+{
+    const auto hull = Cruiser();
+    ResistanceOptimiser optimiser(*hull);
+    OptimisationProgress quiet;
+    for (auto _ : state) {
+        optimiser.RunOptimisation(quiet);
+        benchmark::DoNotOptimize(optimiser.LastOptimum());
+    }
+}
+BENCHMARK(BM_OptimiserCalculate);
+
+void BM_Hydrostatics(benchmark::State& state)
+{
+    const auto hull = Cruiser();
+    for (auto _ : state) benchmark::DoNotOptimize(ComputeHydrostatics(*hull));
+}
+BENCHMARK(BM_Hydrostatics);
+
+}  // namespace
