@@ -4,16 +4,22 @@
 
 namespace sloopform {
 
+QuickCalcValues ComputeQuickCalc(const HullRecord& hull)
+{
+    QuickCalcValues values;
+    values.Displacement = hull.Lwl * hull.Bwl * hull.Tc * hull.Cm * hull.Cp * hull.WaterDensity;
+    values.BlockCoefficient = hull.Cm * hull.Cp;
+    values.WaterplaneArea = hull.Cwp * hull.Bwl * hull.Lwl;
+    return values;
+}
+
 std::array<QuickCalcRow, 3> QuickCalcReadouts(const HullRecord& hull)
 {
-    const Real48 displacement =
-        hull.Lwl * hull.Bwl * hull.Tc * hull.Cm * hull.Cp * hull.WaterDensity;
-    const Real48 blockCoefficient = hull.Cm * hull.Cp;
-    const Real48 waterplaneArea = hull.Cwp * hull.Bwl * hull.Lwl;
+    const QuickCalcValues values = ComputeQuickCalc(hull);
     const auto value = [](long double v) { return FormatFixed(v, 3, 10); };
-    return {{{"Block Coefficient", value(blockCoefficient), "-"},
-             {"Displacement", value(displacement), "Kg"},
-             {"Waterplane Area", value(waterplaneArea), "m²"}}};
+    return {{{"Block Coefficient", value(values.BlockCoefficient), "-"},
+             {"Displacement", value(values.Displacement), "Kg"},
+             {"Waterplane Area", value(values.WaterplaneArea), "m²"}}};
 }
 
 }  // namespace sloopform

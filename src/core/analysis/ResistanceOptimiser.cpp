@@ -61,13 +61,13 @@ void ResistanceOptimiser::Calculate(OptimisationProgress& progress)
     work.Scratch.Cp = work.CpOpt;
     work.Scratch.Cm = work.CmOpt;
 
-    const Optimum optimum{work.Scratch.Cp, work.Scratch.LCB, work.Scratch.Cm};
+    Optimum optimum{work.Scratch.Cp, work.Scratch.LCB, work.Scratch.Cm, 0};
     work.Scratch.LCB = SwapLCBForm(optimum.LCB);
-    const Real48 resistance = ResistanceAt(work.Scratch, fn_);
+    optimum.Resistance = ResistanceAt(work.Scratch, fn_);
 
     // Published together, only once every figure has been computed.
     outputs_ = {FormatFixed(optimum.Cp, 3), FormatFixed(optimum.LCB, 2),
-                FormatFixed(optimum.Cm, 3), FormatFixed(resistance, 3)};
+                FormatFixed(optimum.Cm, 3), FormatFixed(optimum.Resistance, 3)};
     optimum_ = optimum;
     applyEnabled_ = true;
 }

@@ -24,6 +24,7 @@ public:
         Real48 Cp;
         Real48 LCB;  // % of Lwl aft of the forward end of the waterline
         Real48 Cm;
+        Real48 Resistance;  // N, total at the optimum
     };
 
     // The four output boxes: Cp, LCB (%), Cm, resistance (N).

@@ -1,0 +1,164 @@
+#include "CommandLine.h"
+
+#include <map>
+
+#include "numeric/NumberText.h"
+
+namespace sloopform::batch {
+
+const char* UsageText()
+{
+    return "usage:\n"
+           "  sloopform-batch run PROJECT.sfp [--goals DIM,PCT,COEF] [--report FILE] [--dxf FILE]\n"
+           "                                 [--gf1 FILE] [--svg FILE] [--svg-3d FILE] [--json FILE]\n"
+           "                                 [--timeout SECONDS] [--quiet]\n"
+           "  sloopform-batch resistance PROJECT.sfp (--fn F | --knots K | --ms V) [--json FILE]\n"
+           "  sloopform-batch optimise PROJECT.sfp (--fn F | --knots K | --ms V) [--no-cp] [--no-lcb]\n"
+           "                                 [--apply OUT.sfp] [--json FILE]\n"
+           "  sloopform-batch quickcalc PROJECT.sfp [--json FILE]\n"
+           "  sloopform-batch --help | --version\n"
+           "FILE may be - for standard output.\n";
+}
+
+namespace {
+
+class Parser {
+public:
+    explicit Parser(const std::vector<std::string>& arguments) : args_(arguments) {}
+
+    ParsedCommandLine Parse()
+    {
+        if (args_.empty()) return Fail("no command given");
+        const std::string& first = args_[0];
+        if (first == "--help" || first == "-h") return Done(Command::Help);
+        if (first == "--version") return Done(Command::Version);
+        static const std::map<std::string, Command> commands = {
+            {"run", Command::Run},
+            {"resistance", Command::Resistance},
+            {"optimise", Command::Optimise},
+            {"quickcalc", Command::QuickCalc}};
+        const auto command = commands.find(first);
+        if (command == commands.end()) return Fail("unknown command '" + first + "'");
+        options_.command = command->second;
+        if (args_.size() < 2 || args_[1].rfind("--", 0) == 0)
+            return Fail("the " + first + " command needs a project file");
+        options_.project = args_[1];
+        for (index_ = 2; index_ < args_.size(); ++index_)
+            if (!Option(args_[index_])) return {std::nullopt, error_};
+        if (NeedsSpeed() && !options_.speed) return Fail("give the speed with --fn, --knots or --ms");
+        return {options_, {}};
+    }
+
+private:
+    ParsedCommandLine Done(Command command)
+    {
+        if (args_.size() > 1) return Fail("'" + args_[0] + "' takes no further arguments");
+        options_.command = command;
+        return {options_, {}};
+    }
+
+    ParsedCommandLine Fail(const std::string& message) { return {std::nullopt, message}; }
+
+    bool NeedsSpeed() const
+    {
+        return options_.command == Command::Resistance || options_.command == Command::Optimise;
+    }
+
+    bool Allowed(const std::string& option) const
+    {
+        switch (options_.command) {
+        case Command::Run:
+            return option == "--goals" || option == "--report" || option == "--dxf" ||
+                   option == "--gf1" || option == "--svg" || option == "--svg-3d" ||
+                   option == "--json" || option == "--timeout" || option == "--quiet";
+        case Command::Resistance:
+            return option == "--fn" || option == "--knots" || option == "--ms" || option == "--json";
+        case Command::Optimise:
+            return option == "--fn" || option == "--knots" || option == "--ms" || option == "--json" ||
+                   option == "--no-cp" || option == "--no-lcb" || option == "--apply";
+        case Command::QuickCalc: return option == "--json";
+        default: return false;
+        }
+    }
+
+    bool Error(const std::string& message)
+    {
+        error_ = message;
+        return false;
+    }
+
+    std::optional<std::string> Value(const std::string& option)
+    {
+        if (index_ + 1 >= args_.size()) {
+            error_ = option + " needs a value";
+            return std::nullopt;
+        }
+        return args_[++index_];
+    }
+
+    bool Option(const std::string& option)
+    {
+        if (!Allowed(option)) return Error("unknown option '" + option + "' for this command");
+        if (option == "--quiet" || option == "--no-cp" || option == "--no-lcb") {
+            options_.quiet |= option == "--quiet";
+            options_.optimiseCp &= option != "--no-cp";
+            options_.optimiseLcb &= option != "--no-lcb";
+            return true;
+        }
+        const auto value = Value(option);
+        if (!value) return false;
+        if (option == "--goals") return Goals(*value);
+        if (option == "--timeout") {
+            const auto seconds = ParseReal(*value);
+            if (!seconds || *seconds <= 0) return Error("--timeout needs a positive number of seconds");
+            options_.timeoutSeconds = static_cast<double>(*seconds);
+            return true;
+        }
+        if (option == "--fn" || option == "--knots" || option == "--ms") {
+            if (options_.speed) return Error("give only one of --fn, --knots and --ms");
+            const SpeedUnit unit = option == "--fn"      ? SpeedUnit::FroudeNumber
+                                   : option == "--knots" ? SpeedUnit::Knots
+                                                         : SpeedUnit::MetresPerSecond;
+            options_.speed = Speed{unit, *value};
+            return true;
+        }
+        static const std::map<std::string, std::optional<std::string> BatchOptions::*> files = {
+            {"--report", &BatchOptions::report}, {"--dxf", &BatchOptions::dxf},
+            {"--gf1", &BatchOptions::gf1},       {"--svg", &BatchOptions::svg},
+            {"--svg-3d", &BatchOptions::svg3d},  {"--json", &BatchOptions::json},
+            {"--apply", &BatchOptions::apply}};
+        options_.*(files.at(option)) = *value;
+        return true;
+    }
+
+    bool Goals(const std::string& text)
+    {
+        long double values[3];
+        std::size_t start = 0;
+        for (int i = 0; i < 3; ++i) {
+            const std::size_t comma = text.find(',', start);
+            if ((i < 2) == (comma == std::string::npos))
+                return Error("--goals needs three numbers: DIM,PCT,COEF");
+            const auto value = ParseReal(text.substr(start, comma - start));
+            if (!value || *value <= 0) return Error("--goals needs three positive numbers: DIM,PCT,COEF");
+            values[i] = *value;
+            start = comma + 1;
+        }
+        options_.goals = {values[0], values[1], values[2]};
+        return true;
+    }
+
+    const std::vector<std::string>& args_;
+    std::size_t index_ = 0;
+    BatchOptions options_;
+    std::string error_;
+};
+
+}  // namespace
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments)
+{
+    return Parser(arguments).Parse();
+}
+
+}  // namespace sloopform::batch

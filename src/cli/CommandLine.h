@@ -1,0 +1,44 @@
+#pragma once
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "analysis/VelocityConversion.h"
+
+namespace sloopform::batch {
+
+enum class Command { Run, Resistance, Optimise, QuickCalc, Help, Version };
+
+struct Speed {
+    SpeedUnit unit = SpeedUnit::FroudeNumber;
+    std::string text;  // as typed; converted like the optimisation dialog does
+};
+
+struct Goals {
+    long double dimension = 0.001L;
+    long double percentage = 0.1L;
+    long double coefficient = 0.01L;
+};
+
+struct BatchOptions {
+    Command command = Command::Help;
+    std::string project;
+    Goals goals;
+    std::optional<std::string> report, dxf, gf1, svg, svg3d, json, apply;
+    double timeoutSeconds = 60;
+    bool quiet = false;
+    std::optional<Speed> speed;
+    bool optimiseCp = true;
+    bool optimiseLcb = true;
+};
+
+struct ParsedCommandLine {
+    std::optional<BatchOptions> options;
+    std::string error;  // set when the command line is unusable
+};
+
+ParsedCommandLine ParseCommandLine(const std::vector<std::string>& arguments);
+
+const char* UsageText();
+
+}  // namespace sloopform::batch

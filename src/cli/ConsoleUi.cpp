@@ -1,0 +1,54 @@
+#include "ConsoleUi.h"
+
+#include <ostream>
+
+#include "generator/RunControl.h"
+
+namespace sloopform::batch {
+
+ConsoleUi::ConsoleUi(std::ostream& errors) : errors_(errors) {}
+
+MessageResult ConsoleUi::ShowMessage(const std::string& text, MessageIcon, MessageButtons buttons, int)
+{
+    errors_ << text << '\n';
+    ++reports_;
+    return buttons == MessageButtons::YesNoCancel ? MessageResult::Cancel : MessageResult::Ok;
+}
+
+void ConsoleUi::ShowError(const std::string& message, const std::string& origin)
+{
+    errors_ << "Error: " << message << '\n' << "From : " << origin << '\n';
+    ++reports_;
+}
+
+void ConsoleUi::ProcessMessages()
+{
+    if (deadline_ && !deadlinePassed_ && std::chrono::steady_clock::now() >= *deadline_) {
+        deadlinePassed_ = true;
+        CancelGeneration();
+    }
+}
+
+std::optional<std::string> ConsoleUi::SaveFileDialog(const FileDialogRequest&)
+{
+    std::optional<std::string> answer;
+    answer.swap(saveAnswer_);
+    return answer;
+}
+
+void ConsoleUi::SetDeadline(std::chrono::steady_clock::duration fromNow)
+{
+    deadline_ = std::chrono::steady_clock::now() + fromNow;
+    deadlinePassed_ = false;
+}
+
+void ConsoleUi::ClearDeadline() { deadline_.reset(); }
+
+int ConsoleUi::TakeReportCount()
+{
+    const int count = reports_;
+    reports_ = 0;
+    return count;
+}
+
+}  // namespace sloopform::batch

@@ -1,0 +1,16 @@
+#pragma once
+#include <nlohmann/json.hpp>
+#include <string>
+#include <vector>
+
+#include "generator/RunGeneration.h"
+#include "model/DataEdit.h"
+
+namespace sloopform::batch {
+
+// The machine-readable account of a run: parameters, goals, console, the
+// stations and (when the run finished) the hydrostatics, in full precision.
+nlohmann::json RunJson(const TDataEdit& editor, const GoalAccuracies& goals,
+                       const std::vector<std::string>& console, bool finished, double seconds);
+
+}  // namespace sloopform::batch

@@ -1,0 +1,107 @@
+#include "RunCommand.h"
+
+#include <chrono>
+#include <exception>
+#include <iostream>
+
+#include "ConsoleUi.h"
+#include "ExitStatus.h"
+#include "JsonReport.h"
+#include "OutputFile.h"
+#include "ProjectInput.h"
+#include "StreamMemo.h"
+#include "analysis/HydrostaticsReport.h"
+#include "export/Gf1Export.h"
+#include "export/HullOutlineExport.h"
+#include "generator/RunControl.h"
+#include "generator/RunGeneration.h"
+#include "views/DrawingSettings.h"
+#include "views/SvgViews.h"
+
+namespace sloopform::batch {
+
+namespace {
+
+constexpr int kSvgWidth = 1600;
+constexpr int kSvgHeight = 1000;
+constexpr int kIsometricElevation = 45;
+constexpr int kIsometricAzimuth = 45;
+
+// The parameter listing followed by the hydrostatics block, as the report window gets them.
+std::vector<std::string> ReportLines(const TDataEdit& editor)
+{
+    StringListMemo memo;
+    TOutput report;
+    report.SetOutputMemo(&memo);
+    editor.AddParameterstoReport(report);
+    ReportHydrostatics(editor.Hull(), report);
+    return memo.Lines();
+}
+
+// An export routine that asks for its file name, answered with `path`. True
+// when it showed no message or error.
+template <typename Export>
+bool ExportTo(ConsoleUi& ui, const std::string& path, Export exportRoutine)
+{
+    ui.TakeReportCount();
+    ui.AnswerNextSaveDialog(path);
+    exportRoutine();
+    return ui.TakeReportCount() == 0;
+}
+
+bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
+{
+    const HullRecord& hull = editor.Hull();
+    const DrawingSettings drawing;
+    bool ok = true;
+    if (options.report) ok &= WriteLines(*options.report, ReportLines(editor));
+    if (options.dxf) ok &= ExportTo(ui, *options.dxf, [&] { ExportHullOutlines(hull); });
+    if (options.gf1) ok &= ExportTo(ui, *options.gf1, [&] { ExportGF1(hull); });
+    if (options.svg) ok &= WriteText(*options.svg, LinesPlanSvg(hull, kSvgWidth, kSvgHeight, drawing));
+    if (options.svg3d)
+        ok &= WriteText(*options.svg3d, ThreeDViewSvg(hull, kSvgWidth, kSvgHeight, kIsometricElevation,
+                                                      kIsometricAzimuth, drawing));
+    return ok;
+}
+
+}  // namespace
+
+int RunCommand(const BatchOptions& options, ConsoleUi& ui)
+{
+    const auto editor = ReadProject(options.project, ui);
+    if (!editor) return kExitBadInput;
+    HullRecord& hull = editor->Hull();
+
+    StreamMemo memo(options.quiet ? nullptr : &std::cout);
+    TOutput console;
+    console.SetOutputMemo(&memo);
+    const GoalAccuracies goals{options.goals.dimension, options.goals.percentage,
+                               options.goals.coefficient};
+
+    ui.SetDeadline(std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+        std::chrono::duration<double>(options.timeoutSeconds)));
+    const auto start = std::chrono::steady_clock::now();
+    bool raised = false;
+    try {
+        RunGeneration(hull, console, goals);
+    } catch (const std::exception& fault) {
+        ui.ShowError(fault.what(), "Run Generator");
+        raised = true;
+    }
+    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
+    ui.ClearDeadline();
+    const bool finished = !raised && !CancelFlag();
+    if (ui.DeadlinePassed())
+        std::cerr << "sloopform-batch: the generation did not finish within "
+                  << options.timeoutSeconds << " s\n";
+
+    bool written = true;
+    if (finished) written = WriteOutputs(options, *editor, ui);
+    if (options.json)
+        written &= WriteText(*options.json,
+                             RunJson(*editor, goals, memo.Lines(), finished, seconds.count()).dump(2));
+    if (!written) return kExitBadInput;
+    return finished ? kExitDone : kExitNotFinished;
+}
+
+}  // namespace sloopform::batch

@@ -1,0 +1,116 @@
+#include "SpeedCommands.h"
+
+#include <iomanip>
+#include <iostream>
+#include <nlohmann/json.hpp>
+
+#include "ConsoleUi.h"
+#include "ExitStatus.h"
+#include "OutputFile.h"
+#include "ProjectInput.h"
+#include "analysis/QuickCalc.h"
+#include "analysis/Resistance.h"
+#include "analysis/ResistanceOptimiser.h"
+#include "generator/Output.h"
+
+namespace sloopform::batch {
+
+namespace {
+
+// The optimisation dialog's state with the speed typed as on the command line.
+ResistanceOptimiser OptimiserAt(const HullRecord& hull, const Speed& speed)
+{
+    ResistanceOptimiser optimiser(hull);
+    optimiser.Unit = speed.unit;
+    optimiser.Speed = {};
+    switch (speed.unit) {
+    case SpeedUnit::FroudeNumber: optimiser.Speed.Fn = speed.text; break;
+    case SpeedUnit::Knots: optimiser.Speed.Knots = speed.text; break;
+    case SpeedUnit::MetresPerSecond: optimiser.Speed.Ms = speed.text; break;
+    }
+    return optimiser;
+}
+
+void PrintLines(const StringListMemo& memo)
+{
+    for (const std::string& line : memo.Lines()) std::cout << line << '\n';
+}
+
+bool WriteJson(const BatchOptions& options, const nlohmann::json& json)
+{
+    return !options.json || WriteText(*options.json, json.dump(2));
+}
+
+}  // namespace
+
+int QuickCalcCommand(const BatchOptions& options, ConsoleUi& ui)
+{
+    const auto editor = ReadProject(options.project, ui);
+    if (!editor) return kExitBadInput;
+    for (const QuickCalcRow& row : QuickCalcReadouts(editor->Hull()))
+        std::cout << std::left << std::setw(18) << row.Caption << row.Value << ' ' << row.Unit << '\n';
+    const QuickCalcValues values = ComputeQuickCalc(editor->Hull());
+    const nlohmann::json json = {{"cb", values.BlockCoefficient.Value()},
+                                 {"displacement", values.Displacement.Value()},
+                                 {"waterplane_area", values.WaterplaneArea.Value()}};
+    return WriteJson(options, json) ? kExitDone : kExitBadInput;
+}
+
+int ResistanceCommand(const BatchOptions& options, ConsoleUi& ui)
+{
+    const auto editor = ReadProject(options.project, ui);
+    if (!editor) return kExitBadInput;
+    ResistanceOptimiser optimiser = OptimiserAt(editor->Hull(), *options.speed);
+    if (optimiser.ConvertVelocity() != ConversionOutcome::Accepted) return kExitBadInput;
+
+    StringListMemo memo;
+    TOutput report;
+    report.SetOutputMemo(&memo);
+    optimiser.AddToReport(report);
+    PrintLines(memo);
+    const ResistanceResult r = EstimateResistance(ResistanceParametersOf(editor->Hull()), optimiser.Fn());
+    const nlohmann::json json = {{"fn", r.Fn.Value()},
+                                 {"velocity", r.Velocity.Value()},
+                                 {"wetted_area", r.WettedArea.Value()},
+                                 {"friction", r.FrictionResistance.Value()},
+                                 {"residuary", r.ResiduaryResistance.Value()},
+                                 {"total", r.TotalResistance.Value()}};
+    return WriteJson(options, json) ? kExitDone : kExitBadInput;
+}
+
+int OptimiseCommand(const BatchOptions& options, ConsoleUi& ui)
+{
+    const auto editor = ReadProject(options.project, ui);
+    if (!editor) return kExitBadInput;
+    ResistanceOptimiser optimiser = OptimiserAt(editor->Hull(), *options.speed);
+    if (optimiser.ConvertVelocity() != ConversionOutcome::Accepted) return kExitBadInput;
+    if (!OptimisationParametersPresent(editor->Hull())) return kExitBadInput;
+    optimiser.SearchCp = options.optimiseCp;
+    optimiser.SearchLCB = options.optimiseLcb;
+    OptimisationProgress silent;
+    optimiser.RunOptimisation(silent);
+    if (!optimiser.ApplyEnabled()) return kExitNotFinished;
+
+    const auto& out = optimiser.Outputs();
+    std::cout << "Output Cp: " << out.Cp << '\n'
+              << "Output LCB(%): " << out.LCB << " %\n"
+              << "Output Cm: " << out.Cm << '\n'
+              << "Output Resistance: " << out.Resistance << " N\n";
+    const auto& optimum = optimiser.LastOptimum();
+    const nlohmann::json json = {{"cp", optimum.Cp.Value()},
+                                 {"lcb", optimum.LCB.Value()},
+                                 {"cm", optimum.Cm.Value()},
+                                 {"resistance", optimum.Resistance.Value()}};
+    bool written = WriteJson(options, json);
+    if (options.apply) {
+        StringListMemo memo;
+        TOutput console;
+        console.SetOutputMemo(&memo);
+        optimiser.Apply(*editor, console);
+        PrintLines(memo);
+        written &= editor->SaveData(*options.apply);
+    }
+    return written ? kExitDone : kExitBadInput;
+}
+
+}  // namespace sloopform::batch
