@@ -1,0 +1,47 @@
+#include "BatchRunner.h"
+
+#include <sstream>
+#include <sys/wait.h>
+
+#include "TestPaths.h"
+
+namespace sloopform::test {
+
+namespace {
+
+std::string Quoted(const std::string& argument)
+{
+    std::string quoted = "'";
+    for (const char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
+    return quoted + "'";
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+}
+
+}  // namespace
+
+std::vector<std::string> BatchResult::OutLines() const { return Lines(out); }
+
+std::vector<std::string> BatchResult::ErrLines() const { return Lines(err); }
+
+BatchResult RunBatch(const std::vector<std::string>& arguments)
+{
+    TempDir capture;
+    std::string command = Quoted(SLOOPFORM_BATCH_TOOL);
+    for (const std::string& argument : arguments) command += " " + Quoted(argument);
+    command += " >" + Quoted((capture / "out").string()) + " 2>" + Quoted((capture / "err").string());
+    const int raw = std::system(command.c_str());
+    BatchResult result;
+    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.out = ReadFileBytes(capture / "out");
+    result.err = ReadFileBytes(capture / "err");
+    return result;
+}
+
+}  // namespace sloopform::test

@@ -1,0 +1,204 @@
+#include <gtest/gtest.h>
+
+#include <nlohmann/json.hpp>
+
+#include "BatchRunner.h"
+#include "BundledDesigns.h"
+#include "TestPaths.h"
+#include "analysis/HydrostaticsReport.h"
+#include "generator/GeneratorState.h"
+#include "generator/Output.h"
+#include "generator/RunGeneration.h"
+#include "model/DataEdit.h"
+#include "numeric/NumberText.h"
+
+using namespace sloopform;
+using namespace sloopform::test;
+
+namespace {
+
+std::string Example(const std::string& name) { return ExampleProject(name).string(); }
+
+// The number a report line carries after its label, as written.
+std::string ReportValue(const std::vector<std::string>& lines, const std::string& label)
+{
+    for (const std::string& line : lines)
+        if (line.rfind(label, 0) == 0) {
+            const std::string rest = Trim(line.substr(label.size()));
+            return rest.substr(0, rest.find(' '));
+        }
+    return "missing " + label;
+}
+
+std::vector<std::string> FileLines(const std::filesystem::path& path)
+{
+    std::vector<std::string> lines;
+    std::string text = ReadFileBytes(path);
+    for (std::size_t start = 0; start < text.size();) {
+        const std::size_t end = text.find("\r\n", start);
+        lines.push_back(text.substr(start, end - start));
+        start = end == std::string::npos ? text.size() : end + 2;
+    }
+    return lines;
+}
+
+}  // namespace
+
+TEST(BatchTool, EveryBundledDesignFinishesAndWritesAllOutputs)
+{
+    for (const std::string& name : BundledDesignNames()) {
+        TempDir dir;
+        const auto result = RunBatch({"run", Example(name), "--quiet", "--report", (dir / "r.rpt").string(),
+                                      "--dxf", (dir / "h.dxf").string(), "--gf1", (dir / "h.gf1").string(),
+                                      "--svg", (dir / "l.svg").string(), "--svg-3d", (dir / "i.svg").string(),
+                                      "--json", (dir / "r.json").string()});
+        EXPECT_EQ(result.status, 0) << name << result.err;
+        EXPECT_EQ(result.out, "") << name;
+        for (const char* file : {"r.rpt", "h.dxf", "h.gf1", "l.svg", "i.svg", "r.json"})
+            EXPECT_GT(std::filesystem::file_size(dir / file), 1000u) << name << " " << file;
+        EXPECT_EQ(FileLines(dir / "h.gf1").size(), 702u) << name;
+    }
+}
+
+TEST(BatchTool, JsonCarriesEveryKeyAndAgreesWithTheReport)
+{
+    TempDir dir;
+    const auto result = RunBatch({"run", Example("cruiser-10m"), "--quiet", "--report",
+                                  (dir / "r.rpt").string(), "--json", (dir / "r.json").string()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto json = nlohmann::json::parse(ReadFileBytes(dir / "r.json"));
+    for (const char* key : {"finished", "console", "parameters", "goals", "transom_rise", "hydrostatics",
+                            "stations", "seconds"})
+        EXPECT_TRUE(json.contains(key)) << key;
+    EXPECT_TRUE(json["finished"].get<bool>());
+    EXPECT_EQ(json["parameters"].size(), 19u);
+    EXPECT_DOUBLE_EQ(json["parameters"]["Loa"].get<double>(), 10.5);
+    EXPECT_DOUBLE_EQ(json["goals"]["percentage"].get<double>(), Real48(0.1L).Value());
+    EXPECT_EQ(json["console"].back(), "");
+    ASSERT_EQ(json["stations"].size(), 21u);
+    for (const char* key : {"station", "x", "keel_height", "design_waterline_beam", "waterline_beam",
+                            "sheer_beam", "sheer_height", "section_area", "section_coefficient",
+                            "section_vca"})
+        EXPECT_TRUE(json["stations"][20].contains(key)) << key;
+
+    const auto report = FileLines(dir / "r.rpt");
+    const auto& h = json["hydrostatics"];
+    EXPECT_EQ(h.size(), 14u);
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Volume", "volume"},           {"Displacement", "displacement"},
+        {"VCB", "vcb"},                 {"LCB", "lcb"},
+        {"Waterplane Area", "waterplane_area"}, {"LCF", "lcf"},
+        {"Midship Section ", "midship_area"},   {"Block           Cp", "cb"},
+        {"Prismatic       Cp", "cp"},   {"Waterplane     Cwl", "cwl"},
+        {"Midship Section Cm", "cm"},   {"BMT", "bmt"},
+        {"BML", "bml"},                 {"MCT-1cm", "mct"}};
+    for (const auto& [label, key] : pairs)
+        EXPECT_EQ(ReportValue(report, label), FormatFixed(h[key].get<double>(), 3)) << key;
+}
+
+TEST(BatchTool, ReportToStandardOutputIsTheListingAndTheHydrostatics)
+{
+    const auto result = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--report", "-"});
+    ASSERT_EQ(result.status, 0) << result.err;
+
+    ResetGeneratorState();
+    TDataEdit editor;
+    editor.LoadData(Example("daysailer-6m"));
+    StringListMemo consoleMemo, reportMemo;
+    TOutput console, report;
+    console.SetOutputMemo(&consoleMemo);
+    report.SetOutputMemo(&reportMemo);
+    RunGeneration(editor.Hull(), console);
+    editor.AddParameterstoReport(report);
+    ASSERT_TRUE(ReportHydrostatics(editor.Hull(), report));
+    EXPECT_EQ(result.OutLines(), reportMemo.Lines());
+    EXPECT_EQ(result.OutLines()[1], "Length Overall = 6.500 m");
+}
+
+TEST(BatchTool, ConsoleGoesToStandardOutputUnlessQuiet)
+{
+    const auto result = RunBatch({"run", Example("racer-12m")});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto lines = result.OutLines();
+    ASSERT_GE(lines.size(), 12u);
+    EXPECT_EQ(lines[0], "Carvelon Version 1.04");
+    EXPECT_EQ(lines[lines.size() - 2], "...Finished");
+}
+
+TEST(BatchTool, BadProjectFilesAreRefusedWithTheirMessage)
+{
+    TempDir dir;
+    std::string text = ReadFileBytes(ExampleProject("cruiser-10m"));
+    text.replace(text.find("Lwl="), 3, "lwl");
+    WriteFileBytes(dir / "wrong.sfp", text);
+    const auto wrong = RunBatch({"run", (dir / "wrong.sfp").string(), "--quiet"});
+    EXPECT_EQ(wrong.status, 2);
+    EXPECT_EQ(wrong.ErrLines(), std::vector<std::string>{"Unknown Field lwl in wrong.sfp"});
+    EXPECT_EQ(wrong.out, "");
+
+    const auto missing = RunBatch({"quickcalc", (dir / "absent.sfp").string()});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_NE(missing.err.find("absent.sfp: no such file"), std::string::npos) << missing.err;
+}
+
+TEST(BatchTool, UnreachableDesignEndsAtTheTimeout)
+{
+    const auto result = RunBatch({"run", (SourceDir() / "tests/cli/data/unreachable-lcb.sfp").string(),
+                                  "--timeout", "1"});
+    EXPECT_EQ(result.status, 1);
+    const auto lines = result.OutLines();
+    ASSERT_GE(lines.size(), 3u);
+    EXPECT_EQ(lines[lines.size() - 3], "TARNOVIC: Cancelling...");
+    EXPECT_EQ(lines[lines.size() - 2], "...Process Terminated");
+    EXPECT_NE(result.err.find("did not finish within 1 s"), std::string::npos) << result.err;
+}
+
+TEST(BatchTool, UsageErrorsExitWithTwo)
+{
+    EXPECT_EQ(RunBatch({}).status, 2);
+    EXPECT_EQ(RunBatch({"fly", Example("cruiser-10m")}).status, 2);
+    EXPECT_EQ(RunBatch({"run"}).status, 2);
+    EXPECT_EQ(RunBatch({"run", Example("cruiser-10m"), "--fn", "0.3"}).status, 2);
+    EXPECT_EQ(RunBatch({"run", Example("cruiser-10m"), "--goals", "0.001,0.1"}).status, 2);
+    EXPECT_EQ(RunBatch({"resistance", Example("cruiser-10m")}).status, 2);
+    EXPECT_EQ(RunBatch({"resistance", Example("cruiser-10m"), "--fn", "0.3", "--knots", "5"}).status, 2);
+    const auto help = RunBatch({"--help"});
+    EXPECT_EQ(help.status, 0);
+    EXPECT_NE(help.out.find("sloopform-batch run PROJECT.sfp"), std::string::npos);
+    EXPECT_EQ(RunBatch({"--version"}).out, "sloopform-batch 1.04\n");
+}
+
+TEST(BatchTool, SpeedCommandsShowTheirBlocksAndRefuseBadSpeeds)
+{
+    const auto quick = RunBatch({"quickcalc", Example("cruiser-10m")});
+    EXPECT_EQ(quick.status, 0);
+    EXPECT_EQ(quick.OutLines().front(), "Block Coefficient      0.389 -");
+
+    const auto resistance = RunBatch({"resistance", Example("cruiser-10m"), "--fn", "0.35"});
+    EXPECT_EQ(resistance.status, 0) << resistance.err;
+    EXPECT_EQ(resistance.OutLines()[12], "Total Resistance              =    741.965 N");
+
+    const auto tooFast = RunBatch({"optimise", Example("cruiser-10m"), "--fn", "0.751"});
+    EXPECT_EQ(tooFast.status, 2);
+    EXPECT_EQ(tooFast.ErrLines(),
+              std::vector<std::string>{"Froude Number is outside of the range (0.125 < Fn < 0.750)"});
+    const auto text = RunBatch({"resistance", Example("cruiser-10m"), "--knots", "fast"});
+    EXPECT_EQ(text.status, 2);
+    EXPECT_EQ(text.ErrLines(), std::vector<std::string>{"Error"});
+}
+
+TEST(BatchTool, OptimiseAppliesTheOptimumToANewProject)
+{
+    TempDir dir;
+    const auto result = RunBatch({"optimise", Example("cruiser-10m"), "--ms", "3.29", "--no-lcb", "--apply",
+                                  (dir / "opt.sfp").string(), "--json", (dir / "o.json").string()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto json = nlohmann::json::parse(ReadFileBytes(dir / "o.json"));
+    EXPECT_DOUBLE_EQ(json["lcb"].get<double>(), 53.0);
+    const double cp = json["cp"].get<double>(), cm = json["cm"].get<double>();
+    EXPECT_NEAR(cp * cm, 0.54 * 0.72, 1e-9);
+    const auto lines = FileLines(dir / "opt.sfp");
+    ASSERT_EQ(lines.size(), 19u);
+    EXPECT_EQ(lines[13], "Cp=" + FormatFixed(cp, 3));
+    EXPECT_EQ(lines[17], "LCB=53.000");
+}
