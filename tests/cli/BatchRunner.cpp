@@ -1,20 +1,13 @@
 #include "BatchRunner.h"
 
 #include <sstream>
-#include <sys/wait.h>
 
+#include "ExternalTool.h"
 #include "TestPaths.h"
 
 namespace sloopform::test {
 
 namespace {
-
-std::string Quoted(const std::string& argument)
-{
-    std::string quoted = "'";
-    for (const char c : argument) quoted += c == '\'' ? std::string("'\\''") : std::string(1, c);
-    return quoted + "'";
-}
 
 std::vector<std::string> Lines(const std::string& text)
 {
@@ -33,12 +26,12 @@ std::vector<std::string> BatchResult::ErrLines() const { return Lines(err); }
 BatchResult RunBatch(const std::vector<std::string>& arguments)
 {
     TempDir capture;
-    std::string command = Quoted(SLOOPFORM_BATCH_TOOL);
-    for (const std::string& argument : arguments) command += " " + Quoted(argument);
-    command += " >" + Quoted((capture / "out").string()) + " 2>" + Quoted((capture / "err").string());
+    std::string command = ShellQuoted(SLOOPFORM_BATCH_TOOL);
+    for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
+    command += " >" + ShellQuoted((capture / "out").string()) + " 2>" + ShellQuoted((capture / "err").string());
     const int raw = std::system(command.c_str());
     BatchResult result;
-    result.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    result.status = ExitCodeOf(raw);
     result.out = ReadFileBytes(capture / "out");
     result.err = ReadFileBytes(capture / "err");
     return result;
