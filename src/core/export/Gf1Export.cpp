@@ -4,7 +4,7 @@
 #include <optional>
 
 #include "export/ExportTextFile.h"
-#include "export/StationPosition.h"
+#include "model/HullOutlines.h"
 #include "model/StationOutline.h"
 #include "numeric/BSpline.h"
 #include "numeric/NumberText.h"
@@ -14,7 +14,6 @@ namespace sloopform {
 
 namespace {
 
-constexpr int kCubic = 4;
 constexpr int kSectionSamples = kScreenSamplesPerPoint * kStationOutlinePoints;
 
 // A length in feet: the metres divided by the 6-byte real nearest 1/3.28.

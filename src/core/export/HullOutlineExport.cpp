@@ -5,7 +5,7 @@
 #include <string>
 
 #include "export/DxfFile.h"
-#include "export/StationPosition.h"
+#include "model/HullOutlines.h"
 #include "model/StationOutline.h"
 #include "numeric/BSpline.h"
 #include "platform/UiServices.h"
@@ -14,38 +14,6 @@ namespace sloopform {
 
 namespace {
 
-constexpr int kProfilePoints = 23;
-constexpr int kSheerPoints = 3;
-constexpr int kSheerOrder = 3;
-constexpr int kTransomPoints = 6;
-constexpr int kCubic = 4;
-
-// Straight segments between the stations at the height of the design
-// waterline, through the half-beams the generated sections reach.
-void WriteWaterline(const HullRecord& hull, TDxfFile& file)
-{
-    for (int s = 1; s <= kLastStation; ++s) {
-        const Real48 x0 = StationPosition(hull, s - 1);
-        const Real48 x1 = StationPosition(hull, s);
-        const Real48 b0 = hull.Stations[s - 1].WaterlineBeam;
-        const Real48 b1 = hull.Stations[s].WaterlineBeam;
-        file.Line3d(x0, b0 * 0.5L, hull.Tc, x1, b1 * 0.5L, hull.Tc);
-        file.Line3d(x0, -b0 * 0.5L, hull.Tc, x1, -b1 * 0.5L, hull.Tc);
-    }
-}
-
-void WriteProfile(const HullRecord& hull, TDxfFile& file)
-{
-    DxfBSpline2d(kProfilePoints, kCubic, hull.ProfilePoints, file, 0, kPlaneCentre);
-}
-
-// The other side of the hull: half-breadths negated.
-TPointBlock3 Mirrored(TPointBlock3 points, int count)
-{
-    for (int i = 1; i <= count; ++i) points[i].y = -points[i].y;
-    return points;
-}
-
 // A body-plan outline holds (half-breadth, height) as (x, y).
 TPointBlock2 MirroredOutline(TPointBlock2 outline)
 {
@@ -53,19 +21,13 @@ TPointBlock2 MirroredOutline(TPointBlock2 outline)
     return outline;
 }
 
-void WriteSheerline(const HullRecord& hull, TDxfFile& file)
-{
-    DxfBSpline3d(kSheerPoints, kSheerOrder, hull.SheerPoints, file);
-    DxfBSpline3d(kSheerPoints, kSheerOrder, Mirrored(hull.SheerPoints, kSheerPoints), file);
-}
+void WriteWaterline(const HullRecord& hull, TDxfFile& file) { EmitWaterlineSegments(hull, file); }
 
-void WriteTransom(const HullRecord& hull, TDxfFile& file)
-{
-    DxfBSpline3d(kTransomPoints, kCubic, hull.TransomPoints, file);
-    DxfBSpline3d(kTransomPoints, kCubic, Mirrored(hull.TransomPoints, kTransomPoints), file);
-    const TPoint3r& corner = hull.TransomPoints[kTransomPoints];
-    file.Line3d(corner.x, -corner.y, corner.z, corner.x, corner.y, corner.z);
-}
+void WriteProfile(const HullRecord& hull, TDxfFile& file) { EmitProfile(hull, file, OutlineDetail::Dxf); }
+
+void WriteSheerline(const HullRecord& hull, TDxfFile& file) { EmitSheerline(hull, file, OutlineDetail::Dxf); }
+
+void WriteTransom(const HullRecord& hull, TDxfFile& file) { EmitTransom(hull, file, OutlineDetail::Dxf); }
 
 void WriteStations(const HullRecord& hull, TDxfFile& file)
 {

@@ -13,7 +13,6 @@ namespace sloopform {
 
 namespace {
 
-constexpr int kCubic = 4;
 // An absolute height in the parameter units, not scaled with the hull.
 constexpr long double kStartRise = 0.1L;
 

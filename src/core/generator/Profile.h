@@ -4,7 +4,6 @@
 
 namespace sloopform {
 
-constexpr int kProfilePointCount = 23;
 // The keel heights come from the curve of the first 20 control points: the
 // profile from the stem head to the transom's lowest point.
 constexpr int kProfileKeelPointCount = 20;

@@ -12,7 +12,6 @@ namespace sloopform {
 
 namespace {
 
-constexpr int kQuadratic = 3;
 constexpr int kSheerSamples = kGeneratorSamplesPerPoint * kSheerPointCount;
 
 std::vector<TPoint3r> SheerSamples(const HullRecord& hull)

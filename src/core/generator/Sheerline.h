@@ -4,8 +4,6 @@
 
 namespace sloopform {
 
-constexpr int kSheerPointCount = 3;
-
 // The sheerline stage: fits the deck edge through the stem head, the widest
 // point and the transom top, then iterates the middle control point's
 // half-breadth until the widest half-breadth is BMax / 2.

@@ -15,7 +15,6 @@ namespace sloopform {
 
 namespace {
 
-constexpr int kCubic = 4;
 constexpr int kWaterlineSamples = kGeneratorSamplesPerPoint * kWaterlinePointCount;
 // An absolute length in the parameter units, not a fraction of Bwl.
 constexpr long double kStartScale = 1.3L;

@@ -6,8 +6,6 @@
 
 namespace sloopform {
 
-constexpr int kWaterlinePointCount = 9;
-
 // The design waterline stage: shapes the waterline's two shoulders, by fullness
 // and skew in turn, until it meets Cwp and LCF together; then records the
 // demanded waterline beam of every station.

@@ -13,6 +13,13 @@ namespace sloopform {
 constexpr int kStationCount = 21;  // stations 0..20
 constexpr int kLastStation = 20;
 
+// Control points of the curves the geometry blocks hold: the profile and the
+// waterline, transom cubic, the sheer quadratic.
+constexpr int kProfilePointCount = 23;
+constexpr int kWaterlinePointCount = 9;
+constexpr int kSheerPointCount = 3;
+constexpr int kTransomPointCount = 6;
+
 struct TStation {
     Real48 KeelHeight;
     Real48 DesignWaterlineBeam;

@@ -27,6 +27,10 @@ TPointBlock3 FitBSpline3d(int nPts, int order, const TPointBlock3& points);
 std::vector<TPoint2r> SampleBSpline2d(int nPts, int order, const TPointBlock2& ctrl, int m);
 std::vector<TPoint3r> SampleBSpline3d(int nPts, int order, const TPointBlock3& ctrl, int m);
 
+// Orders of the curves of the hull.
+constexpr int kQuadratic = 3;
+constexpr int kCubic = 4;
+
 // Samples per control point of the three users of the sampling rule.
 constexpr int kScreenSamplesPerPoint = 5;
 constexpr int kDxfSamplesPerPoint = 20;

@@ -1,5 +1,6 @@
 #include "views/LinesPlan.h"
 
+#include "model/HullOutlines.h"
 #include "model/StationOutline.h"
 #include "numeric/ArithmeticFault.h"
 #include "numeric/BSpline.h"
@@ -10,38 +11,9 @@ namespace sloopform {
 
 namespace {
 
-constexpr int kProfilePointCount = 23;
-constexpr int kSheerPointCount = 3;
-constexpr int kTransomPointCount = 6;
-constexpr int kCubic = 4;
-constexpr int kQuadratic = 3;
-
 bool HasExtent(const HullRecord& hull)
 {
     return hull.Loa != 0 && hull.BMax != 0 && hull.Tc != 0;
-}
-
-TPointBlock3 MirroredY(const TPointBlock3& points, int count)
-{
-    TPointBlock3 mirror = points;
-    for (int i = 1; i <= count; ++i) mirror[i].y = -mirror[i].y;
-    return mirror;
-}
-
-void DrawMirroredPair(TViewport& viewport, const TPointBlock3& points, int count, int order)
-{
-    DrawBSpline3d(count, order, points, viewport);
-    DrawBSpline3d(count, order, MirroredY(points, count), viewport);
-}
-
-void DrawDesignWaterline(TViewport& viewport, const HullRecord& hull)
-{
-    const auto x = [&hull](int k) { return hull.Fovh + hull.Lwl * k * 0.05L; };
-    const auto y = [&hull](int k) { return hull.Stations[k].WaterlineBeam / 2; };
-    for (int i = 1; i <= kLastStation; ++i) {
-        viewport.Line3D(x(i - 1), y(i - 1), hull.Tc, x(i), y(i), hull.Tc);
-        viewport.Line3D(x(i - 1), -y(i - 1), hull.Tc, x(i), -y(i), hull.Tc);
-    }
 }
 
 void DrawStations(TViewport& viewport, const HullRecord& hull)
@@ -52,16 +24,9 @@ void DrawStations(TViewport& viewport, const HullRecord& hull)
         const TPointBlock2 outline = StationOutline(hull, k);
         for (int j = 1; j <= kStationOutlinePoints; ++j)
             section[j] = {x, outline[j].x, outline[j].y};
-        DrawMirroredPair(viewport, section, kStationOutlinePoints, kCubic);
+        DrawBSpline3d(kStationOutlinePoints, kCubic, section, viewport);
+        DrawBSpline3d(kStationOutlinePoints, kCubic, MirroredY(section, kStationOutlinePoints), viewport);
     }
-}
-
-void DrawTransom(TViewport& viewport, const HullRecord& hull)
-{
-    DrawMirroredPair(viewport, hull.TransomPoints, kTransomPointCount, kCubic);
-    // Closes the transom across the centre plane.
-    const TPoint3r& corner = hull.TransomPoints[kTransomPointCount];
-    viewport.Line3D(corner.x, -corner.y, corner.z, corner.x, corner.y, corner.z);
 }
 
 }  // namespace
@@ -161,21 +126,21 @@ void DrawHullOutlines(TViewport& viewport, const HullRecord& hull, TColor outlin
     Ui().ProcessMessages();
     viewport.SetLineColor(outlineColor);
     if (drawn.ProfileDone) {
-        DrawBSpline2d(kProfilePointCount, kCubic, drawn.ProfilePoints, viewport, 0, kPlaneCentre);
+        EmitProfile(drawn, viewport, OutlineDetail::Screen);
         Ui().ProcessMessages();
     }
     if (drawn.SheerDone) {
-        DrawMirroredPair(viewport, drawn.SheerPoints, kSheerPointCount, kQuadratic);
+        EmitSheerline(drawn, viewport, OutlineDetail::Screen);
         Ui().ProcessMessages();
     }
     if (drawn.HullComplete) {
-        DrawDesignWaterline(viewport, drawn);
+        EmitWaterlineSegments(drawn, viewport);
         Ui().ProcessMessages();
         DrawStations(viewport, drawn);
         Ui().ProcessMessages();
     }
     if (drawn.TransomDone) {
-        DrawTransom(viewport, drawn);
+        EmitTransom(drawn, viewport, OutlineDetail::Screen);
         Ui().ProcessMessages();
     }
 }
