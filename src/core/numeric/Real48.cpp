@@ -1,6 +1,8 @@
 #include "numeric/Real48.h"
 
 #include <cmath>
+#include <cstring>
+#include <limits>
 
 #include "numeric/ArithmeticFault.h"
 
@@ -9,6 +11,7 @@ namespace sloopform {
 namespace {
 
 constexpr int kMinExponent = -128;  // smallest magnitude 2^-128
+constexpr int kMaxExponent = 126;   // largest just under 2^127
 constexpr int kExponentBias = 129;
 constexpr std::uint64_t kMantissaScale = std::uint64_t{1} << 39;
 
@@ -16,7 +19,7 @@ constexpr std::uint64_t kMantissaScale = std::uint64_t{1} << 39;
 
 long double Real48::Largest()
 {
-    return std::ldexp(2.0L - std::ldexp(1.0L, -39), 126);
+    return std::ldexp(2.0L - std::ldexp(1.0L, -39), kMaxExponent);
 }
 
 long double Real48::Smallest()
@@ -24,19 +27,46 @@ long double Real48::Smallest()
     return std::ldexp(1.0L, kMinExponent);
 }
 
+// Rounds on the bits of the x87 extended format: the generator stores
+// millions of values per run, and the library path through frexp and
+// nearbyint costs most of a run's time.
 Real48::Real48(long double value)
 {
-    if (std::isnan(value)) throw InvalidOperation();
-    if (std::isinf(value)) throw FloatingOverflow();
-    if (value == 0.0L) return;
-    int exponent = 0;
-    const long double fraction = std::frexp(value, &exponent);  // |fraction| in [0.5, 1)
-    // Round to 40 significant bits, nearest with ties to even like the FPU.
-    const long double scaled = std::nearbyint(std::ldexp(fraction, kSignificantBits));
-    const long double rounded = std::ldexp(scaled, exponent - kSignificantBits);
-    if (std::fabs(rounded) < Smallest()) return;  // underflow stores 0
-    if (std::fabs(rounded) > Largest()) throw FloatingOverflow();
-    value_ = static_cast<double>(rounded);
+    static_assert(std::numeric_limits<long double>::digits == 64,
+                  "long double must be the x87 extended format");
+    std::uint64_t significand = 0;
+    std::uint16_t signAndExponent = 0;
+    std::memcpy(&significand, &value, sizeof significand);
+    std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&value) + sizeof significand,
+                sizeof signAndExponent);
+    const int biasedExponent = signAndExponent & 0x7FFF;
+    if (biasedExponent == 0x7FFF) {
+        if ((significand << 1) != 0) throw InvalidOperation();  // NaN
+        throw FloatingOverflow();                                 // infinity
+    }
+    // Zero and the extended denormals lie far below 2^-128.
+    if (biasedExponent == 0 || significand == 0) return;
+
+    // Keep the top 40 of the 64 significand bits, nearest with ties to even like the FPU.
+    constexpr int kDroppedBits = 64 - kSignificantBits;
+    constexpr std::uint64_t kHalf = std::uint64_t{1} << (kDroppedBits - 1);
+    const std::uint64_t dropped = significand & ((kHalf << 1) - 1);
+    std::uint64_t kept = significand >> kDroppedBits;
+    int exponent = biasedExponent - 16383;  // value in [2^exponent, 2^(exponent + 1))
+    if (dropped > kHalf || (dropped == kHalf && (kept & 1) != 0)) {
+        if (++kept == (std::uint64_t{1} << kSignificantBits)) {
+            kept >>= 1;
+            ++exponent;
+        }
+    }
+    if (exponent < kMinExponent) return;  // underflow stores 0
+    if (exponent > kMaxExponent) throw FloatingOverflow();
+
+    // The same value as a double: its 52 fraction bits hold our 39.
+    const std::uint64_t sign = static_cast<std::uint64_t>(signAndExponent >> 15) << 63;
+    const std::uint64_t bits = sign | (static_cast<std::uint64_t>(exponent + 1023) << 52) |
+                               ((kept & (kMantissaScale - 1)) << (52 - 39));
+    std::memcpy(&value_, &bits, sizeof value_);
 }
 
 Real48::Bytes Real48::Pack() const

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <limits>
 #include <random>
 
 #include "numeric/ArithmeticFault.h"
@@ -98,4 +99,30 @@ TEST(NumberText, ParsesDecimalsAndRejectsEverythingElse)
     EXPECT_EQ(*ParseInteger("21"), 21);
     EXPECT_FALSE(ParseInteger("2.1").has_value());
     EXPECT_EQ(Trim("  a b  "), "a b");
+}
+
+TEST(Real48, RoundingMatchesTheArithmeticDefinition)
+{
+    // Nearest 40-bit significand, ties to even, computed the slow way.
+    const auto reference = [](long double v) -> long double {
+        int exponent = 0;
+        const long double fraction = std::frexp(v, &exponent);
+        const long double rounded = std::ldexp(std::nearbyint(std::ldexp(fraction, 40)), exponent - 40);
+        return std::fabs(rounded) < std::ldexp(1.0L, -128) ? 0.0L : rounded;
+    };
+    std::mt19937_64 random(40);
+    std::uniform_real_distribution<long double> fraction(-1.0L, 1.0L);
+    std::uniform_int_distribution<int> exponent(-140, 125);
+    for (int i = 0; i < 200000; ++i) {
+        const long double v = std::ldexp(fraction(random), exponent(random));
+        ASSERT_EQ(static_cast<long double>(Real48(v)), reference(v)) << static_cast<double>(v);
+    }
+    // Values that round up across a power of two, and to the range's ends.
+    const long double justBelowTwo = 2.0L - std::ldexp(1.0L, -41);
+    EXPECT_EQ(Real48(justBelowTwo).Value(), 2.0);
+    EXPECT_EQ(Real48(-justBelowTwo).Value(), -2.0);
+    EXPECT_EQ(Real48(std::ldexp(justBelowTwo, -129)).Value(), std::ldexp(1.0, -128));
+    EXPECT_THROW(Real48(std::ldexp(justBelowTwo, 126)), FloatingOverflow);
+    EXPECT_EQ(Real48(std::numeric_limits<long double>::denorm_min()).Value(), 0.0);
+    EXPECT_EQ(Real48(-0.0L).Value(), 0.0);
 }
