@@ -1,5 +1,6 @@
 #pragma once
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "StageFixture.h"
@@ -31,5 +32,19 @@ protected:
         };
     }
 };
+
+// The volume and the centre of buoyancy (m aft of station 0) integrated by
+// Simpson's rule over the stations' own section areas.
+inline std::pair<long double, long double> StationVolume(const HullRecord& hull)
+{
+    const long double h = hull.Lwl * 0.05L;
+    long double sum = 0, moment = 0;
+    for (int s = 1; s < 20; ++s) {
+        const long double weighted = (s % 2 == 1 ? 4 : 2) * hull.Stations[s].SectionArea;
+        sum += weighted;
+        moment += weighted * s * h;
+    }
+    return {sum * h / 3, moment / sum};
+}
 
 }  // namespace sloopform::test

@@ -30,19 +30,6 @@ protected:
     {
         return hull.Cp * hull.Lwl * hull.Bwl * hull.Tc * hull.Cm;
     }
-
-    // Simpson's rule over the stations' own section areas.
-    static std::pair<long double, long double> VolumeAndCentre(const HullRecord& hull)
-    {
-        const long double h = hull.Lwl * 0.05L;
-        long double sum = 0, moment = 0;
-        for (int s = 1; s < 20; ++s) {
-            const long double weighted = (s % 2 == 1 ? 4 : 2) * hull.Stations[s].SectionArea;
-            sum += weighted;
-            moment += weighted * s * h;
-        }
-        return {sum * h / 3, moment / sum};
-    }
 };
 
 }  // namespace
@@ -66,7 +53,7 @@ TEST_F(HullGeneration, AnEvaluationReshapesTheQuarterSectionsAndIntegrates)
                                                  " ModifySectionFromDiagonals(5, 0.630)",
                                                  " ModifySectionFromDiagonals(15, 0.700)"}));
 
-    const auto [volume, centre] = VolumeAndCentre(*hull);
+    const auto [volume, centre] = test::StationVolume(*hull);
     const HullStageState& w = Generator().HullStage;
     EXPECT_NEAR(w.HullVolume, volume, 1e-9);
     EXPECT_NEAR(w.LCBPosition, centre, 1e-9);
@@ -81,7 +68,7 @@ TEST_F(HullGeneration, TheGeneratedHullMeetsItsVolumeAndCentreOfBuoyancy)
     EXPECT_FALSE(CancelFlag());
     EXPECT_TRUE(hull->HullComplete);
     EXPECT_EQ(hull->DefinedSectionCount, 5);
-    const auto [volume, centre] = VolumeAndCentre(*hull);
+    const auto [volume, centre] = test::StationVolume(*hull);
     EXPECT_NEAR(volume, VolumeTarget(*hull), 0.05);
     EXPECT_NEAR(centre / hull->Lwl * 100, hull->LCB, hull->PercentageGoal);
     for (int s : {5, 15})

@@ -40,19 +40,6 @@ protected:
     }
 };
 
-// The volume and the centre of buoyancy integrated over the stations' own areas.
-std::pair<long double, long double> StationVolume(const HullRecord& hull)
-{
-    const long double h = hull.Lwl * 0.05L;
-    long double sum = 0, moment = 0;
-    for (int s = 1; s < 20; ++s) {
-        const long double weighted = (s % 2 == 1 ? 4 : 2) * hull.Stations[s].SectionArea;
-        sum += weighted;
-        moment += weighted * s * h;
-    }
-    return {sum * h / 3, moment / sum};
-}
-
 }  // namespace
 
 TEST_F(RunGenerationTest, EveryBundledDesignIsGeneratedAsRequested)
@@ -74,7 +61,7 @@ TEST_F(RunGenerationTest, EveryBundledDesignIsGeneratedAsRequested)
         EXPECT_EQ(hull->PercentageGoal, Real48(0.1L));
         EXPECT_EQ(hull->CoefficientGoal, Real48(0.01L));
 
-        const auto [volume, centre] = StationVolume(*hull);
+        const auto [volume, centre] = test::StationVolume(*hull);
         EXPECT_NEAR(volume, hull->Cp * hull->Lwl * hull->Bwl * hull->Tc * hull->Cm, 0.05);
         EXPECT_NEAR(centre / hull->Lwl * 100, hull->LCB, hull->PercentageGoal);
         EXPECT_NEAR(hull->Stations[10].SectionCoefficient, hull->Cm, hull->CoefficientGoal);
