@@ -12,7 +12,7 @@ cmake --build build -j "$jobs"
 ctest --test-dir build --output-on-failure -j "$jobs"
 
 cmake -S . -B build-sanitize -G Ninja -DCMAKE_BUILD_TYPE=Debug -DSLOOPFORM_SANITIZE=ON \
-  -DSLOOPFORM_BENCH=OFF -DSLOOPFORM_CLI=OFF
+  -DSLOOPFORM_BENCH=OFF -DSLOOPFORM_CLI=OFF -DSLOOPFORM_APP=OFF
 cmake --build build-sanitize -j "$jobs"
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
   ctest --test-dir build-sanitize --output-on-failure -j "$jobs" -L core

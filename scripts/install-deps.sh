@@ -7,6 +7,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
   python3-ezdxf librsvg2-bin libxml2-utils
+  qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth poppler-utils fonts-dejavu-core
 )
 
 missing=()

@@ -1,0 +1,70 @@
+#pragma once
+#include <QMainWindow>
+
+#include "frame/ChildWindow.h"
+#include "frame/FrameTargets.h"
+#include "generator/Output.h"
+
+class QAction;
+class QMdiArea;
+class QMdiSubWindow;
+
+// The frame's tool buttons; each action's object name is the button's name
+// (NewBut, OpenBut, ..., GenBut).
+enum class FrameButton {
+    New, Open, Save, Print, Cut, Copy, Paste, Delete,
+    ZoomAll, ZoomOut, ZoomIn, ZoomWindow, Pan, Rotate,
+    Generator, Resistance, QuickCalc, Parameters, Hydrostatics,
+    Cascade, Tile, ShowReport, View3d, WorkArrangement, Font,
+};
+
+enum class ChildRole { Generator, Report, LinesPlan, ThreeD };
+
+// The multiple-document frame: tool bar, status bar, merged menus, the run
+// console SConsole, and the routing of its commands to the child windows.
+class MainWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    QAction* button(FrameButton id) const;
+
+    // Puts a child window into the workspace; the frame owns it from then on.
+    QMdiSubWindow* addChild(ChildRole role, ChildWindow* child);
+    ChildWindow* child(ChildRole role) const;
+    void setTargets(const FrameTargets& targets);
+    void setQuickCalcWindow(QWidget* window);
+
+    void setDocumentTarget(DocumentTargetId target);
+    void setViewTarget(ViewTargetId target);
+    DocumentTargetId documentTarget() const;
+    ViewTargetId viewTarget() const;
+
+    void enterRunMode();
+    void leaveRunMode();
+    bool inRunMode() const;
+
+    // SConsole: bound to the splash memo at start, then to the generator's console.
+    sloopform::TOutput& console();
+    // Panels 1..3 of the status bar.
+    void setStatusPanel(int panel, const QString& text);
+    QString statusPanel(int panel) const;
+
+    void workingArrangement();
+    void showChild(ChildRole role);
+    void showQuickCalc();
+    // The modal preferences dialog; afterwards preferencesChanged() is emitted.
+    void openPreferences();
+
+signals:
+    // The views recompute their extents and repaint.
+    void preferencesChanged();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct Impl;
+    std::unique_ptr<Impl> d;
+};
