@@ -30,6 +30,10 @@ public:
     virtual ~GeneratorCommands() = default;
     virtual void runGenerator() = 0;
     virtual void resistanceOptimisation() = 0;
+    // Every window's "Export" items and project file items end here.
+    virtual void exportGf1() = 0;
+    virtual void exportDxf() = 0;
+    virtual void saveProjectAs() = 0;
 };
 
 class ReportCommands {

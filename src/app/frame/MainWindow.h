@@ -34,6 +34,7 @@ public:
     QMdiSubWindow* addChild(ChildRole role, ChildWindow* child);
     ChildWindow* child(ChildRole role) const;
     void setTargets(const FrameTargets& targets);
+    const FrameTargets& targets() const;
     void setQuickCalcWindow(QWidget* window);
 
     void setDocumentTarget(DocumentTargetId target);
@@ -60,6 +61,10 @@ public:
 signals:
     // The views recompute their extents and repaint.
     void preferencesChanged();
+    // The core's notifications (through QtUi), for the windows that follow them.
+    void hullDimensionsChanged();
+    void quickCalcRefresh();
+    void repaintViews();
 
 protected:
     void closeEvent(QCloseEvent* event) override;
