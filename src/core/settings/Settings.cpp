@@ -1,0 +1,10 @@
+#include "settings/Settings.h"
+
+namespace sloopform {
+
+Settings& ProgramSettings() {
+    static Settings settings;
+    return settings;
+}
+
+}  // namespace sloopform
