@@ -11,15 +11,23 @@ namespace sloopform {
 
 namespace {
 constexpr long double kNoValue = -1;
+TDataEdit* currentEditor = nullptr;
 }  // namespace
+
+TDataEdit* CurrentDataEdit() { return currentEditor; }
 
 std::string FormatParameterValue(long double value) { return FormatFixed(value, 3, 15); }
 
-TDataEdit::TDataEdit() : hull_(HullRecord::Create()) { SetCurrentHull(hull_.get()); }
+TDataEdit::TDataEdit() : hull_(HullRecord::Create())
+{
+    SetCurrentHull(hull_.get());
+    currentEditor = this;
+}
 
 TDataEdit::~TDataEdit()
 {
     if (CurrentHull() == hull_.get()) SetCurrentHull(nullptr);
+    if (currentEditor == this) currentEditor = nullptr;
 }
 
 void TDataEdit::AddParameterNames(ParameterGrid& grid) const

@@ -46,6 +46,9 @@ private:
     std::unique_ptr<HullRecord> hull_;
 };
 
+// The editor that owns the current hull record; null once that editor is gone.
+TDataEdit* CurrentDataEdit();
+
 // The cell text of a value: 3 decimals right-aligned in 15 characters.
 std::string FormatParameterValue(long double value);
 
