@@ -1,39 +1,40 @@
 #include "help/Help.h"
 
-#include <QTextBrowser>
-#include <QUrl>
+#include <QCoreApplication>
+#include <QPointer>
+
+#include "help/HelpWindow.h"
 
 namespace {
 
-// Placeholder window until the help browser proper is in place.
-QTextBrowser& HelpBrowser()
+QPointer<HelpWindow>& TheHelpWindow()
 {
-    static QTextBrowser* browser = nullptr;
-    if (!browser) {
-        browser = new QTextBrowser;
-        browser->setAttribute(Qt::WA_DeleteOnClose, false);
-        browser->setWindowTitle(QStringLiteral("Sloopform Help"));
+    static QPointer<HelpWindow> window;
+    return window;
+}
+
+// Created on first use, then raised again each time help is asked for.
+HelpWindow& RaisedHelpWindow()
+{
+    QPointer<HelpWindow>& window = TheHelpWindow();
+    if (!window) {
+        window = new HelpWindow;
+        HelpWindow* created = window;
+        QObject::connect(QCoreApplication::instance(), &QCoreApplication::aboutToQuit, created,
+                         [created] { delete created; });
     }
-    browser->show();
-    browser->raise();
-    browser->activateWindow();
-    return *browser;
+    window->show();
+    window->raise();
+    window->activateWindow();
+    return *window;
 }
 
 }  // namespace
 
-void ShowHelpContents()
-{
-    HelpBrowser().setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
-}
+HelpWindow* ProgramHelpWindow() { return TheHelpWindow(); }
 
-void ShowHelpSearch()
-{
-    HelpBrowser();
-}
+void ShowHelpContents() { RaisedHelpWindow().showContents(); }
 
-void ShowHelpContext(int helpContext)
-{
-    (void)helpContext;
-    HelpBrowser().setSource(QUrl(QStringLiteral("qrc:/help/index.html")));
-}
+void ShowHelpSearch() { RaisedHelpWindow().showSearch(); }
+
+void ShowHelpContext(int helpContext) { RaisedHelpWindow().showContext(helpContext); }
