@@ -16,6 +16,11 @@ struct Settings {
 };
 
 // The program's settings, read at start-up and written when the frame closes.
+// Assigning Settings{} restores the defaults.
 Settings& ProgramSettings();
+
+// The slider of the user-defined aspect ratio, in hundredths.
+constexpr int kAspectRatioLowest = 80;
+constexpr int kAspectRatioHighest = 120;
 
 }  // namespace sloopform

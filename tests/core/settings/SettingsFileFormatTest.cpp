@@ -1,0 +1,154 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+
+#include "settings/SettingsFileFormat.h"
+
+using namespace sloopform;
+
+namespace {
+
+using StoredTexts = std::map<std::pair<std::string, std::string>, std::string>;
+
+// The keys of the file's lines, as an INI reader would find them.
+StoredTexts ReadLines(const std::vector<std::string>& lines)
+{
+    StoredTexts texts;
+    std::string section;
+    for (const std::string& line : lines) {
+        if (line.empty()) continue;
+        if (line.front() == '[') {
+            section = line.substr(1, line.size() - 2);
+            continue;
+        }
+        const auto equals = line.find('=');
+        texts[{section, line.substr(0, equals)}] = line.substr(equals + 1);
+    }
+    return texts;
+}
+
+Settings FromTexts(const StoredTexts& texts)
+{
+    return SettingsFromFile([&](const std::string& section, const std::string& key) {
+        const auto found = texts.find({section, key});
+        return found == texts.end() ? std::nullopt : std::optional<std::string>(found->second);
+    });
+}
+
+}  // namespace
+
+TEST(SettingsFileFormat, WritesTheDefaultsInTheFileOrder)
+{
+    const std::vector<std::string> expected = {
+        "[Colors]",
+        "BackgroundColor=0",
+        "BackGroundIndex=0",
+        "ConstructionColor=16777215",
+        "ConstructionIndex=15",
+        "OutlineColor=16777215",
+        "OutlineIndex=15",
+        "",
+        "[DrawingSetup]",
+        "UserRatio=0",
+        "AspectRatio=100000",
+        "",
+        "[Accuracies]",
+        "Dimensions=100",
+        "Percentages=10000",
+        "Coefficients=1000",
+    };
+    EXPECT_EQ(SettingsFileLines(Settings{}), expected);
+}
+
+TEST(SettingsFileFormat, ScalesRealsToTheNearestInteger)
+{
+    const struct {
+        long double value;
+        long stored;
+    } cases[] = {
+        {1.0L, 100000}, {0.01L, 1000}, {0.95L, 95000}, {Real48(0.001L), 100},
+        {Real48(0.95L), 95000}, {0.000014L, 1}, {0.000016L, 2},
+    };
+    for (const auto& c : cases) EXPECT_EQ(ScaledSetting(c.value), c.stored) << double(c.value);
+}
+
+TEST(SettingsFileFormat, ReadsBackWhatItWrote)
+{
+    Settings written;
+    written.Drawing = {0x808000, 0x0000FF, 0xC0C0C0, 0.95L};
+    written.BackGroundIndex = 6;
+    written.ConstructionIndex = 9;
+    written.OutlineIndex = 8;
+    written.UserRatio = true;
+    written.Goals = {0.005L, 0.5L, 0.0002L};
+    const Settings read = FromTexts(ReadLines(SettingsFileLines(written)));
+    EXPECT_EQ(SettingsFileLines(read), SettingsFileLines(written));
+    EXPECT_EQ(read.Drawing.OutlineColor, 0xC0C0C0u);
+    EXPECT_EQ(read.ConstructionIndex, 9);
+    EXPECT_TRUE(read.UserRatio);
+    EXPECT_NEAR(double(read.Drawing.AspectRatio), 0.95, 1e-15);
+    EXPECT_EQ(read.Goals.Coefficient, Real48(0.0002L));
+}
+
+TEST(SettingsFileFormat, DimensionGoalSurvivesTenRounds)
+{
+    Settings settings;
+    settings.Goals.Dimension = 0.001L;
+    for (int round = 0; round < 10; ++round)
+        settings = FromTexts(ReadLines(SettingsFileLines(settings)));
+    EXPECT_EQ(settings.Goals.Dimension, Real48(0.001L));
+    EXPECT_EQ(FromTexts({}).Goals.Dimension, Real48(0.001L));
+}
+
+TEST(SettingsFileFormat, MissingKeysGiveTheDefaults)
+{
+    const Settings read = FromTexts({});
+    EXPECT_EQ(SettingsFileLines(read), SettingsFileLines(Settings{}));
+    EXPECT_EQ(read.Goals.Percentage, Real48(0.1L));
+    EXPECT_EQ(read.Goals.Coefficient, Real48(0.01L));
+}
+
+TEST(SettingsFileFormat, KeepsOnlyValuesTheDialogAccepts)
+{
+    const struct {
+        const char* section;
+        const char* key;
+        const char* text;
+        const char* line;  // the key's line when the settings are written again
+    } cases[] = {
+        {"Colors", "BackgroundColor", "255", "BackgroundColor=255"},
+        {"Colors", "BackgroundColor", "16777216", "BackgroundColor=0"},
+        {"Colors", "ConstructionColor", "-1", "ConstructionColor=16777215"},
+        {"Colors", "BackGroundIndex", "15", "BackGroundIndex=15"},
+        {"Colors", "BackGroundIndex", "16", "BackGroundIndex=0"},
+        {"Colors", "OutlineIndex", "-1", "OutlineIndex=15"},
+        {"Colors", "OutlineColor", "true", "OutlineColor=16777215"},
+        {"DrawingSetup", "UserRatio", "1", "UserRatio=1"},
+        {"DrawingSetup", "UserRatio", "true", "UserRatio=1"},
+        {"DrawingSetup", "UserRatio", "TRUE", "UserRatio=1"},
+        {"DrawingSetup", "UserRatio", "false", "UserRatio=0"},
+        {"DrawingSetup", "UserRatio", "2", "UserRatio=0"},
+        {"DrawingSetup", "UserRatio", "yes", "UserRatio=0"},
+        {"DrawingSetup", "AspectRatio", "80000", "AspectRatio=80000"},
+        {"DrawingSetup", "AspectRatio", "120000", "AspectRatio=120000"},
+        {"DrawingSetup", "AspectRatio", "79999", "AspectRatio=100000"},
+        {"DrawingSetup", "AspectRatio", "120001", "AspectRatio=100000"},
+        {"Accuracies", "Dimensions", "1", "Dimensions=1"},
+        {"Accuracies", "Dimensions", "11000", "Dimensions=11000"},
+        {"Accuracies", "Dimensions", "0", "Dimensions=100"},
+        {"Accuracies", "Dimensions", "11001", "Dimensions=100"},
+        {"Accuracies", "Dimensions", "12.5", "Dimensions=100"},
+        {"Accuracies", "Percentages", "110000", "Percentages=110000"},
+        {"Accuracies", "Percentages", "99", "Percentages=10000"},
+        {"Accuracies", "Coefficients", "10", "Coefficients=10"},
+        {"Accuracies", "Coefficients", "abc", "Coefficients=1000"},
+        {"Accuracies", "Coefficients", "", "Coefficients=1000"},
+        {"Colors", "Dimensions", "500", "Dimensions=100"},
+    };
+    for (const auto& c : cases) {
+        const auto lines = SettingsFileLines(FromTexts({{{c.section, c.key}, c.text}}));
+        EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end())
+            << c.key << "=" << c.text;
+    }
+}
