@@ -1,0 +1,287 @@
+#include "report/ReportWindow.h"
+
+#include <QFontDialog>
+#include <QKeyEvent>
+#include <QMenu>
+#include <QPageSetupDialog>
+#include <QPrintDialog>
+#include <QVBoxLayout>
+
+#include "analysis/HydrostaticsReport.h"
+#include "frame/MainWindow.h"
+#include "model/DataEdit.h"
+#include "model/ReportFile.h"
+#include "report/ReportMemo.h"
+#include "report/TextPrinting.h"
+
+using sloopform::TFileManager;
+
+namespace {
+
+constexpr qreal kPointsPerInch = 72;
+
+const FrameButton kReportButtons[] = {
+    FrameButton::Cut,  FrameButton::Copy,       FrameButton::Paste,        FrameButton::Delete,
+    FrameButton::Font, FrameButton::Parameters, FrameButton::Hydrostatics,
+};
+
+template <typename Slot>
+QAction* AddItem(QMenu* menu, const char* objectName, const QString& text, const QKeySequence& key,
+                 Slot slot)
+{
+    QAction* item = menu->addAction(text);
+    item->setObjectName(objectName);
+    item->setShortcut(key);
+    QObject::connect(item, &QAction::triggered, menu, slot);
+    return item;
+}
+
+}  // namespace
+
+ReportWindow::ReportWindow(MainWindow& frame, QWidget* parent)
+    : ChildWindow(parent), frame_(frame), memo_(new ReportMemo(this))
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(memo_);
+    report_.SetOutputMemo(memo_);
+    memo_->installEventFilter(this);
+    connect(memo_, &QPlainTextEdit::textChanged, this, &ReportWindow::memoChanged);
+
+    buildMenus();
+    connectFileManager();
+    files_.RefreshFileName();
+    files_.NewFile();
+}
+
+void ReportWindow::buildMenus()
+{
+    fileMenu_ = new QMenu("&File", this);
+    AddItem(fileMenu_, "NewProject1", "&New Project", {}, [this] {
+        if (frame_.targets().project) frame_.targets().project->newDocument();
+    });
+    AddItem(fileMenu_, "OpenProject1", "&Open Project...", Qt::Key_F3, [this] {
+        if (frame_.targets().project) frame_.targets().project->openDocument();
+    });
+    AddItem(fileMenu_, "SaveProject1", "&Save Project", Qt::Key_F12, [this] {
+        if (frame_.targets().project) frame_.targets().project->saveDocument();
+    });
+    AddItem(fileMenu_, "SaveProjectAs1", "Save Project &As...", {}, [this] {
+        if (frame_.targets().generator) frame_.targets().generator->saveProjectAs();
+    });
+    fileMenu_->addSeparator();
+    AddItem(fileMenu_, "NewReport1", "New Report", {}, [this] { newDocument(); });
+    AddItem(fileMenu_, "OpenReport1", "Open Report...", {}, [this] { openDocument(); });
+    AddItem(fileMenu_, "SaveReport1", "Save Report", {}, [this] { saveDocument(); });
+    AddItem(fileMenu_, "SaveReportAs1", "Save Report As...", {}, [this] { saveDocumentAs(); });
+    fileMenu_->addSeparator();
+    QAction* print = AddItem(fileMenu_, "Print1", "&Print", QKeySequence(Qt::CTRL | Qt::Key_P),
+                             [this] { printDocument(); });
+    AddItem(fileMenu_, "PrintSettings1", "Print Se&ttings...", {}, [this] { printSettings(); });
+    fileMenu_->addSeparator();
+    AddItem(fileMenu_, "Preferences1", "Preferences...", {}, [this] { frame_.openPreferences(); });
+    QMenu* exportMenu = fileMenu_->addMenu("Export");
+    AddItem(exportMenu, "ExportGf1", "AutoSHIP (*.gf1)", {}, [this] {
+        if (frame_.targets().generator) frame_.targets().generator->exportGf1();
+    });
+    AddItem(exportMenu, "ExportDxf1", "AutoCAD - Hull Outlines (*.dxf)", {}, [this] {
+        if (frame_.targets().generator) frame_.targets().generator->exportDxf();
+    });
+    fileMenu_->addSeparator();
+    AddItem(fileMenu_, "Exit1", "E&xit", {}, [this] { frame_.close(); });
+
+    editMenu_ = new QMenu("&Edit", this);
+    QAction* cutItem = AddItem(editMenu_, "Cut1", "&Cut ", QKeySequence(Qt::CTRL | Qt::Key_Y),
+                               [this] { cut(); });
+    AddItem(editMenu_, "Copy1", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copy(); });
+    AddItem(editMenu_, "Paste1", "&Paste", QKeySequence(Qt::CTRL | Qt::Key_V), [this] { paste(); });
+    AddItem(editMenu_, "Delete1", "&Delete", Qt::Key_Delete, [this] { deleteSelection(); });
+    AddItem(editMenu_, "SelectAll1", "Select All", QKeySequence(Qt::CTRL | Qt::Key_A),
+            [this] { selectAll(); });
+    editMenu_->addSeparator();
+    QAction* font = AddItem(editMenu_, "ChangeFont1", "Change &Font",
+                            QKeySequence(Qt::CTRL | Qt::Key_F), [this] { changeFont(); });
+    wordWrapItem_ = editMenu_->addAction("Word Wrap");
+    wordWrapItem_->setObjectName("WordWrap1");
+    wordWrapItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_W));
+    wordWrapItem_->setCheckable(true);
+    connect(wordWrapItem_, &QAction::toggled, this, &ReportWindow::setWordWrap);
+    // The editor would take Ctrl+Y as redo; copy, paste, select all and Del
+    // it does itself the same way.
+    shortcutsOverEditor_ = {cutItem, font, wordWrapItem_, print};
+
+    insertMenu_ = new QMenu("&Insert", this);
+    AddItem(insertMenu_, "Parameters1", "&Parameters", {}, [this] { insertParameters(); });
+    AddItem(insertMenu_, "Hydrostatics1", "&Hydrostatics", {}, [this] { insertHydrostatics(); });
+}
+
+void ReportWindow::connectFileManager()
+{
+    files_.UnSavedName = sloopform::kReportUnSavedName;
+    files_.OpenDialog = sloopform::ReportOpenDialog();
+    files_.SaveDialog = sloopform::ReportSaveDialog();
+    files_.OnNewFile = [this](TFileManager&) {
+        replaceTextQuietly({});
+        frame_.setStatusPanel(2, {});
+    };
+    files_.OnOpenFile = [this](TFileManager& sender, const std::string& fileName) {
+        if (const auto lines = sloopform::LoadReport(fileName))
+            replaceTextQuietly(*lines);
+        else
+            sender.SetFileName(sender.UnSavedName);  // the empty report is no copy of that file
+        frame_.setStatusPanel(2, {});
+    };
+    files_.OnSaveFile = [this](TFileManager&, const std::string& fileName) {
+        const bool saved = sloopform::SaveReport(memo_->Lines(), fileName);
+        if (saved) frame_.setStatusPanel(2, {});
+        return saved;
+    };
+    files_.OnUpDateFileName = [this](TFileManager&, const std::string&,
+                                     const std::string& shortName) {
+        setWindowTitle(QString::fromStdString("Report - " + shortName));
+    };
+}
+
+QList<MenuGroup> ReportWindow::menuGroups() const
+{
+    return {{0, fileMenu_}, {1, editMenu_}, {2, insertMenu_}};
+}
+
+void ReportWindow::childActivated()
+{
+    showLineCount();
+    frame_.setStatusPanel(2, files_.Modified() ? "Modified" : "");
+    setFrameButtonsEnabled(true);
+    frame_.setDocumentTarget(DocumentTargetId::Report);
+}
+
+void ReportWindow::childDeactivated()
+{
+    setFrameButtonsEnabled(false);
+    frame_.setStatusPanel(1, {});
+    frame_.setStatusPanel(2, {});
+}
+
+bool ReportWindow::queryClose() { return files_.CloseFile(); }
+
+void ReportWindow::setFrameButtonsEnabled(bool enabled)
+{
+    for (const FrameButton button : kReportButtons) frame_.button(button)->setEnabled(enabled);
+}
+
+void ReportWindow::newDocument() { files_.NewFile(); }
+
+void ReportWindow::openDocument() { files_.OpenFile(); }
+
+void ReportWindow::saveDocument() { files_.SaveFile(); }
+
+void ReportWindow::saveDocumentAs() { files_.SaveFileAs(); }
+
+void ReportWindow::printDocument()
+{
+    auto* dialog = new QPrintDialog(&printer_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QDialog::accepted, this, [this] { printOn(printer_); });
+    dialog->open();
+}
+
+void ReportWindow::printSettings()
+{
+    auto* dialog = new QPageSetupDialog(&printer_, this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    dialog->open();
+}
+
+int ReportWindow::printOn(QPrinter& printer)
+{
+    printer.setDocName("Report");
+    TextPageFormat format;
+    format.font = memo_->font();
+    format.tabStopPoints = memo_->tabStopDistance() * kPointsPerInch / memo_->logicalDpiX();
+    format.wordWrap = memo_->lineWrapMode() != QPlainTextEdit::NoWrap;
+    const int pages = PrintTextPages(printer, memo_->lineTexts(), format);
+    if (pages == 0)
+        sloopform::Ui().ShowMessage("Unable to print the report", sloopform::MessageIcon::Error,
+                                    sloopform::MessageButtons::Ok);
+    return pages;
+}
+
+void ReportWindow::cut()
+{
+    if (memo_->textCursor().hasSelection()) memo_->cut();
+}
+
+void ReportWindow::copy()
+{
+    if (memo_->textCursor().hasSelection()) memo_->copy();
+}
+
+void ReportWindow::paste() { memo_->paste(); }
+
+void ReportWindow::deleteSelection()
+{
+    if (memo_->textCursor().hasSelection()) memo_->textCursor().removeSelectedText();
+}
+
+void ReportWindow::selectAll() { memo_->selectAll(); }
+
+void ReportWindow::changeFont()
+{
+    auto* dialog = new QFontDialog(memo_->font(), this);
+    dialog->setAttribute(Qt::WA_DeleteOnClose);
+    connect(dialog, &QFontDialog::fontSelected, memo_, &QWidget::setFont);
+    dialog->open();
+}
+
+void ReportWindow::setWordWrap(bool on)
+{
+    wordWrapItem_->setChecked(on);
+    memo_->setLineWrapMode(on ? QPlainTextEdit::WidgetWidth : QPlainTextEdit::NoWrap);
+}
+
+void ReportWindow::insertParameters()
+{
+    if (const sloopform::TDataEdit* editor = sloopform::CurrentDataEdit())
+        editor->AddParameterstoReport(report_);
+}
+
+void ReportWindow::insertHydrostatics()
+{
+    if (const sloopform::HullRecord* hull = sloopform::CurrentHull())
+        sloopform::ReportHydrostatics(*hull, report_);
+}
+
+void ReportWindow::memoChanged()
+{
+    showLineCount();
+    if (quiet_) return;
+    frame_.setStatusPanel(2, "Modified");
+    files_.MarkModified();
+}
+
+void ReportWindow::showLineCount()
+{
+    frame_.setStatusPanel(1, QStringLiteral("Lines: %1").arg(memo_->lineCount(), 4));
+}
+
+void ReportWindow::replaceTextQuietly(const std::vector<std::string>& lines)
+{
+    quiet_ = true;
+    memo_->SetLines(lines);
+    quiet_ = false;
+    showLineCount();
+}
+
+bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == memo_ && event->type() == QEvent::ShortcutOverride) {
+        const QKeySequence pressed(static_cast<QKeyEvent*>(event)->keyCombination());
+        for (const QAction* item : shortcutsOverEditor_) {
+            if (item->shortcut() == pressed) {
+                event->ignore();
+                return true;
+            }
+        }
+    }
+    return ChildWindow::eventFilter(watched, event);
+}

@@ -1,0 +1,18 @@
+#pragma once
+#include <QFont>
+#include <QStringList>
+
+class QPrinter;
+
+// How lines of text go onto pages: in this font, with tab stops this far
+// apart (in points), either cut at the right margin or wrapped there.
+struct TextPageFormat {
+    QFont font;
+    qreal tabStopPoints = 0;
+    bool wordWrap = false;
+};
+
+// Prints the lines inside the page's margins, starting a new page whenever
+// the next line does not fit. Returns the number of pages, 0 when the printer
+// could not be opened.
+int PrintTextPages(QPrinter& printer, const QStringList& lines, const TextPageFormat& format);
