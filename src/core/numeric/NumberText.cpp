@@ -7,12 +7,54 @@
 
 namespace sloopform {
 
-std::string FormatFixed(long double value, int decimals, int width)
+namespace {
+
+std::string FixedDigits(long double value, int decimals)
 {
     char buffer[128];
     const auto result = std::to_chars(buffer, buffer + sizeof buffer, value,
                                       std::chars_format::fixed, decimals);
-    std::string text(buffer, result.ptr);
+    return std::string(buffer, result.ptr);
+}
+
+// Exactly half-way between two texts with `decimals` decimals: 2 * value * 10^decimals
+// is an odd integer, which (5^decimals being odd) holds exactly when
+// value * 2^(decimals + 1) is one.
+bool IsDecimalTie(long double value, int decimals)
+{
+    const long double scaled = std::ldexp(std::fabs(value), decimals + 1);
+    return std::isfinite(scaled) && std::fmod(scaled, 2.0L) == 1.0L;
+}
+
+// Drops the trailing 5 of an exact half and carries one unit of the last kept
+// digit into the magnitude.
+std::string RoundTieAwayFromZero(std::string text)
+{
+    text.pop_back();
+    if (text.back() == '.') text.pop_back();
+    std::size_t i = text.size();
+    while (i > 0) {
+        char& digit = text[--i];
+        if (digit == '.') continue;
+        if (digit == '-') break;
+        if (digit != '9') {
+            ++digit;
+            return text;
+        }
+        digit = '0';
+    }
+    text.insert(text[0] == '-' ? 1 : 0, 1, '1');
+    return text;
+}
+
+}  // namespace
+
+std::string FormatFixed(long double value, int decimals, int width)
+{
+    // An exact half has an exact text with one more decimal, ending in 5.
+    std::string text = IsDecimalTie(value, decimals)
+                           ? RoundTieAwayFromZero(FixedDigits(value, decimals + 1))
+                           : FixedDigits(value, decimals);
     if (static_cast<int>(text.size()) < width) text.insert(0, width - text.size(), ' ');
     return text;
 }
@@ -26,7 +68,9 @@ std::optional<long double> ParseReal(std::string_view text)
     if (text.empty()) return std::nullopt;
     const char first = text.front() == '-' && text.size() > 1 ? text[1] : text.front();
     if (!(std::isdigit(static_cast<unsigned char>(first)) || first == '.')) return std::nullopt;
-    double value = 0.0;
+    // Straight into extended precision: through a double, a typed value can
+    // land one 6-byte step away from the nearest one.
+    long double value = 0.0L;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value,
                                         std::chars_format::general);
     if (result.ec != std::errc() || result.ptr != text.data() + text.size()) return std::nullopt;

@@ -6,12 +6,13 @@
 namespace sloopform {
 
 // Fixed-point text with the given decimals, right-aligned in at least `width`
-// characters. Locale-independent ("." always), round to nearest of the binary value.
+// characters. Locale-independent ("." always), round to nearest of the binary
+// value, an exact half away from zero (0.125 with 2 decimals is "0.13").
 std::string FormatFixed(long double value, int decimals, int width = 0);
 
 // A decimal number with "." as separator and an optional exponent; blanks are
-// allowed before it. Not a number, "nan", "inf" and values outside the 6-byte
-// range give nothing.
+// allowed before it, parsed straight into extended precision. Not a number,
+// "nan", "inf" and values outside the 6-byte range give nothing.
 std::optional<long double> ParseReal(std::string_view text);
 
 // A decimal integer (optional sign), nothing else.

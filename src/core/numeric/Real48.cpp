@@ -47,13 +47,14 @@ Real48::Real48(long double value)
     // Zero and the extended denormals lie far below 2^-128.
     if (biasedExponent == 0 || significand == 0) return;
 
-    // Keep the top 40 of the 64 significand bits, nearest with ties to even like the FPU.
+    // Keep the top 40 of the 64 significand bits, nearest; the 6-byte type's own
+    // conversion adds the first dropped bit to the magnitude, so an exact half
+    // goes away from zero.
     constexpr int kDroppedBits = 64 - kSignificantBits;
     constexpr std::uint64_t kHalf = std::uint64_t{1} << (kDroppedBits - 1);
-    const std::uint64_t dropped = significand & ((kHalf << 1) - 1);
     std::uint64_t kept = significand >> kDroppedBits;
     int exponent = biasedExponent - 16383;  // value in [2^exponent, 2^(exponent + 1))
-    if (dropped > kHalf || (dropped == kHalf && (kept & 1) != 0)) {
+    if ((significand & kHalf) != 0) {
         if (++kept == (std::uint64_t{1} << kSignificantBits)) {
             kept >>= 1;
             ++exponent;

@@ -6,7 +6,8 @@ namespace sloopform {
 
 // A value held exactly as the 6-byte real stores it: 40 significant bits
 // (39 stored plus the implied 1), magnitudes from 2^-128 to just under 2^127.
-// Every store from extended precision rounds to nearest; results depend on it.
+// Every store from extended precision rounds to nearest, an exact half away
+// from zero; results depend on it.
 class Real48 {
 public:
     using Bytes = std::array<std::uint8_t, 6>;

@@ -3,6 +3,7 @@
 #include <cmath>
 #include <limits>
 #include <random>
+#include <tuple>
 
 #include "numeric/ArithmeticFault.h"
 #include "numeric/NumberText.h"
@@ -12,16 +13,36 @@ using namespace sloopform;
 
 TEST(Real48, RoundsEveryStoreToFortyBitsNearest)
 {
-    // 1 + 2^-40 lies half way between two 6-byte values: ties go to even.
-    EXPECT_EQ(Real48(1.0L + std::ldexp(1.0L, -40)).Value(), 1.0);
-    EXPECT_EQ(Real48(1.0L + 3 * std::ldexp(1.0L, -40)).Value(), 1.0 + std::ldexp(1.0, -38));
     EXPECT_EQ(Real48(1.0L + std::ldexp(1.0L, -39)).Value(), 1.0 + std::ldexp(1.0, -39));
+    EXPECT_EQ(Real48(1.0L + std::ldexp(0.99L, -40)).Value(), 1.0);
+    EXPECT_EQ(Real48(1.0L + std::ldexp(1.01L, -40)).Value(), 1.0 + std::ldexp(1.0, -39));
     // A tenth keeps 11 to 12 significant digits, not the 16 of a double.
     EXPECT_NE(Real48(0.1L).Value(), 0.1);
     EXPECT_NEAR(Real48(0.1L).Value(), 0.1, 1e-12);
     Real48 sum = 0;
     sum += 0.1L;
     EXPECT_EQ(sum.Value(), Real48(0.1L).Value());
+}
+
+TEST(Real48, ExactHalvesGoAwayFromZero)
+{
+    const long double step = std::ldexp(1.0L, -39);  // one 6-byte step just above 1
+    struct Tie {
+        long double value;
+        double stored;
+    };
+    const Tie ties[] = {
+        {1 + step / 2, 1.0 + std::ldexp(1.0, -39)},          // even below: still up
+        {1 + 3 * step / 2, 1.0 + std::ldexp(1.0, -38)},      // odd below: up
+        {2 - step / 4, 2.0},                                 // all ones: carries into the exponent
+        {std::ldexp(2 - step / 4, -129), std::ldexp(1.0, -128)},  // ... up to the smallest value
+        {0.75L + std::ldexp(1.0L, -41), 0.75 + std::ldexp(1.0, -40)},
+    };
+    for (const Tie& tie : ties) {
+        EXPECT_EQ(Real48(tie.value).Value(), tie.stored) << static_cast<double>(tie.value);
+        EXPECT_EQ(Real48(-tie.value).Value(), -tie.stored) << static_cast<double>(tie.value);
+    }
+    EXPECT_THROW(Real48(Real48::Largest() + std::ldexp(1.0L, 126 - 40)), FloatingOverflow);
 }
 
 TEST(Real48, RangeEndsStoreZeroOrThrow)
@@ -88,6 +109,27 @@ TEST(NumberText, FixedFormatRoundsTheBinaryValueAndPads)
     EXPECT_EQ(FormatFixed(1234567.0L, 3, 10), "1234567.000");
 }
 
+TEST(NumberText, FixedFormatRoundsExactHalvesAwayFromZero)
+{
+    const std::tuple<long double, int, const char*> cases[] = {
+        {0.125L, 2, "0.13"},       {-0.125L, 2, "-0.13"},    {53.0625L, 3, "53.063"},
+        {0.375L, 2, "0.38"},       {9.995L, 2, "9.99"},      {99.9995L, 3, "99.999"},
+        {99.875L, 2, "99.88"},     {-99.96875L, 4, "-99.9688"}, {9.5L, 0, "10"},
+        {-0.5L, 0, "-1"},          {999.9375L, 3, "999.938"}, {0.0625L, 3, "0.063"},
+    };
+    for (const auto& [value, decimals, text] : cases)
+        EXPECT_EQ(FormatFixed(value, decimals), text) << static_cast<double>(value);
+    EXPECT_EQ(FormatFixed(-0.0625L, 3, 10), "    -0.063");
+}
+
+TEST(NumberText, TypedTextLandsOnTheNearestSixByteValue)
+{
+    // Through a double, this value rounds to a 6-byte tie and goes one step up.
+    ASSERT_NE(Real48(0.020899).Value(), Real48(0.020899L).Value());
+    EXPECT_EQ(Real48(*ParseReal("0.020899")).Value(), Real48(0.020899L).Value());
+    EXPECT_EQ(*ParseReal("0.1"), 0.1L);
+}
+
 TEST(NumberText, ParsesDecimalsAndRejectsEverythingElse)
 {
     EXPECT_EQ(*ParseReal("10.5"), 10.5L);
@@ -103,11 +145,11 @@ TEST(NumberText, ParsesDecimalsAndRejectsEverythingElse)
 
 TEST(Real48, RoundingMatchesTheArithmeticDefinition)
 {
-    // Nearest 40-bit significand, ties to even, computed the slow way.
+    // Nearest 40-bit significand, halves away from zero, computed the slow way.
     const auto reference = [](long double v) -> long double {
         int exponent = 0;
         const long double fraction = std::frexp(v, &exponent);
-        const long double rounded = std::ldexp(std::nearbyint(std::ldexp(fraction, 40)), exponent - 40);
+        const long double rounded = std::ldexp(std::round(std::ldexp(fraction, 40)), exponent - 40);
         return std::fabs(rounded) < std::ldexp(1.0L, -128) ? 0.0L : rounded;
     };
     std::mt19937_64 random(40);
