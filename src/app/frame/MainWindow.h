@@ -1,5 +1,6 @@
 #pragma once
 #include <QMainWindow>
+#include <memory>
 
 #include "frame/ChildWindow.h"
 #include "frame/FrameTargets.h"
@@ -33,6 +34,8 @@ public:
     // Puts a child window into the workspace; the frame owns it from then on.
     QMdiSubWindow* addChild(ChildRole role, ChildWindow* child);
     ChildWindow* child(ChildRole role) const;
+    QMdiSubWindow* childSubWindow(ChildRole role) const;
+    QMdiArea* workspace() const;
     void setTargets(const FrameTargets& targets);
     const FrameTargets& targets() const;
     void setQuickCalcWindow(QWidget* window);
@@ -53,10 +56,15 @@ public:
     QString statusPanel(int panel) const;
 
     void workingArrangement();
+    void tileHorizontally();
+    void tileVertically();
+    void cascade();
+    void arrangeIcons();
     void showChild(ChildRole role);
     void showQuickCalc();
     // The modal preferences dialog; afterwards preferencesChanged() is emitted.
     void openPreferences();
+    void showAboutBox();
 
 signals:
     // The views recompute their extents and repaint.
@@ -68,8 +76,18 @@ signals:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct Impl;
     std::unique_ptr<Impl> d;
+
+    void createToolBar();
+    void createStatusBar();
+    void createMenus();
+    void onButton(FrameButton id);
+    void cancelGeneration();
+    void updateActiveChild();
+    void rebuildMenuBar();
+    void tile();
 };
