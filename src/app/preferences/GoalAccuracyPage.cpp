@@ -22,6 +22,7 @@ QLineEdit* GoalAccuracyPage::addGoal(QVBoxLayout& layout, const QString& caption
 {
     auto* field = new QLineEdit(QString::fromStdString(sloopform::FormatGoal(goal)));
     field->setObjectName(name);
+    field->setFixedWidth(field->fontMetrics().horizontalAdvance(QString(14, '0')));
     auto* label = new QLabel("Accurate to:");
     label->setBuddy(field);
 

@@ -2,6 +2,7 @@
 
 #include <QHBoxLayout>
 #include <QPushButton>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QVBoxLayout>
 
@@ -58,6 +59,9 @@ PreferencesDialog::PreferencesDialog(sloopform::Settings& settings, QWidget* par
     d->goalPage = new GoalAccuracyPage(settings.Goals);
     d->pages = new QTabWidget;
     d->pages->setObjectName("pages");
+    // Every page's name in full: the dialog widens to fit them.
+    d->pages->tabBar()->setUsesScrollButtons(false);
+    d->pages->tabBar()->setElideMode(Qt::ElideNone);
     d->pages->addTab(colours, "Colours");
     d->pages->addTab(d->aspectPage, "Screen Aspect Ratio");
     d->pages->addTab(d->goalPage, "Hull Parameter Goal Accuracy");
