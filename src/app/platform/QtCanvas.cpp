@@ -69,7 +69,7 @@ void QtCanvas::resizeImage(const QSize& devicePixels, qreal devicePixelRatio)
 
 const QImage& QtCanvas::image() const
 {
-    if (painter_.isActive()) painter_.end();
+    if (device_ == &image_ && painter_.isActive()) painter_.end();
     return image_;
 }
 
