@@ -34,9 +34,10 @@ const char* const kCaption = "Sloopform Project";
 const char* const kRunIcon = ":/icons/run.svg";
 const char* const kStopIcon = ":/icons/stop.svg";
 
-// The status bar's panels in pixels at the frame's original font size.
+// The status bar's panels in pixels for the frame's original font, whose
+// characters were about 4.5 pixels wide on average; wider fonts widen the panels.
 constexpr std::array<int, 3> kPanelWidths = {100, 75, 100};
-constexpr double kOriginalFontHeight = 13.0;
+constexpr double kOriginalCharWidth = 4.5;
 
 constexpr std::array<ChildRole, 4> kChildOrder = {ChildRole::Generator, ChildRole::Report,
                                                   ChildRole::LinesPlan, ChildRole::ThreeD};
@@ -105,6 +106,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), d(std::make_uniqu
 
 MainWindow::~MainWindow()
 {
+    // The workspace reports its windows going while the frame is half gone.
+    disconnect(d->workspace, nullptr, this, nullptr);
     if (sloopform::RunConsole() == &d->console) sloopform::SetRunConsole(nullptr);
 }
 
@@ -141,7 +144,7 @@ void MainWindow::createStatusBar()
 {
     QStatusBar* bar = statusBar();
     bar->setObjectName(QStringLiteral("StatusBar1"));
-    const double scale = std::max(1.0, fontMetrics().height() / kOriginalFontHeight);
+    const double scale = std::max(1.0, bar->fontMetrics().averageCharWidth() / kOriginalCharWidth);
     for (std::size_t i = 0; i < d->panels.size(); ++i) {
         auto* panel = new QLabel(bar);
         panel->setObjectName(QStringLiteral("StatusPanel%1").arg(i + 1));
@@ -334,6 +337,10 @@ QString MainWindow::statusPanel(int panel) const
 
 void MainWindow::workingArrangement()
 {
+    // Activation would hand a maximised window's state on to the next one.
+    QMdiArea* workspace = d->workspace;
+    const bool maximiseOnActivation = !workspace->testOption(QMdiArea::DontMaximizeSubWindowOnActivation);
+    workspace->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, true);
     for (ChildRole role : {ChildRole::LinesPlan, ChildRole::Generator, ChildRole::Report}) {
         QMdiSubWindow* sub = childSubWindow(role);
         if (sub && (sub->isMinimized() || sub->isMaximized())) sub->showNormal();
@@ -342,19 +349,20 @@ void MainWindow::workingArrangement()
     const int toolPanelHeight = d->toolBar->isVisible() ? d->toolBar->height() : 0;
     const int statusBarHeight = statusBar()->isVisible() ? statusBar()->height() : 0;
     const WorkingArrangementGeometry places =
-        ComputeWorkingArrangement(d->workspace->viewport()->width(), height() - menuHeight,
+        ComputeWorkingArrangement(workspace->viewport()->width(), height() - menuHeight,
                                   toolPanelHeight, statusBarHeight);
 
     QMdiSubWindow* linesPlan = childSubWindow(ChildRole::LinesPlan);
     QMdiSubWindow* generator = childSubWindow(ChildRole::Generator);
     if (linesPlan) {
         linesPlan->setGeometry(places.linesPlan);
-        d->workspace->setActiveSubWindow(linesPlan);
+        workspace->setActiveSubWindow(linesPlan);
     }
     if (generator) {
         generator->setGeometry(places.generator);
-        d->workspace->setActiveSubWindow(generator);
+        workspace->setActiveSubWindow(generator);
     }
+    workspace->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !maximiseOnActivation);
 }
 
 void MainWindow::tileHorizontally()
