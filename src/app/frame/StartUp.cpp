@@ -7,6 +7,8 @@
 
 #include "frame/MainWindow.h"
 #include "frame/SplashWindow.h"
+#include "generator/GeneratorWindow.h"
+#include "generator/QuickCalcWindow.h"
 #include "platform/RunControl.h"
 #include "platform/QtUi.h"
 #include "preferences/SettingsFile.h"
@@ -16,6 +18,20 @@ namespace {
 // The longest the frame may take to appear on a window system that shows it
 // asynchronously; the working arrangement needs its final size.
 constexpr int kFrameShowTimeoutMs = 1000;
+
+GeneratorWindow* Generator(const MainWindow& frame)
+{
+    return qobject_cast<GeneratorWindow*>(frame.child(ChildRole::Generator));
+}
+
+// The QuickCALC window follows every change of the parameters from start-up on.
+void CreateQuickCalc(MainWindow& frame)
+{
+    auto* quickCalc = new QuickCalcWindow(&frame);
+    frame.setQuickCalcWindow(quickCalc);
+    QObject::connect(&frame, &MainWindow::quickCalcRefresh, quickCalc, &QuickCalcWindow::refresh);
+    quickCalc->show();
+}
 }  // namespace
 
 StartUp::StartUp(QtUi& ui, StartUpOptions options) : ui_(ui), options_(std::move(options)) {}
@@ -30,6 +46,9 @@ std::unique_ptr<MainWindow> StartUp::run()
     createChildren();
     arrangeWindows();
     closeSplash();
+    CreateQuickCalc(*frame_);
+    if (GeneratorWindow* generator = Generator(*frame_); generator && !options_.projectPath.isEmpty())
+        generator->openProject(options_.projectPath);
     return takeFrame();
 }
 
@@ -64,6 +83,12 @@ void StartUp::createChildren()
 {
     sloopform::TextMemo& memo = splash_->memo();
     memo.AppendLine(" Loading Generator...");
+    auto* generator = new GeneratorWindow(*frame_);
+    frame_->addChild(ChildRole::Generator, generator);
+    FrameTargets targets = frame_->targets();
+    targets.project = generator;
+    targets.generator = generator;
+    frame_->setTargets(targets);
     memo.AppendLine(" Loading Report...");
     memo.AppendLine(" Loading Sloopform...");
     memo.AppendLine(" Loading 3D Viewer...");
@@ -77,6 +102,9 @@ void StartUp::arrangeWindows()
 
 void StartUp::closeSplash()
 {
+    // The generator's console takes over the lines written so far.
+    if (GeneratorWindow* generator = Generator(*frame_))
+        frame_->console().SetOutputMemo(&generator->consoleMemo());
     // SConsole must not outlive the memo it writes to.
     if (frame_->console().OutputMemo() == &splash_->memo()) frame_->console().SetOutputMemo(nullptr);
     splash_->hide();

@@ -68,8 +68,9 @@ ParameterTable::ParameterTable(QWidget* parent) : QTableWidget(sloopform::kLastP
     horizontalHeader()->setHighlightSections(false);
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
+    // A click only selects, so typing right after it goes into the cell.
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
-                    QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+                    QAbstractItemView::EditKeyPressed);
     setTabKeyNavigation(false);
     setWordWrap(false);
     setCornerButtonEnabled(false);

@@ -1,0 +1,258 @@
+#include "generator/GeneratorWindow.h"
+
+#include <QAction>
+#include <QFontDatabase>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QSplitter>
+#include <QVBoxLayout>
+#include <exception>
+#include <optional>
+
+#include "analysis/ResistanceOptimiser.h"
+#include "export/Gf1Export.h"
+#include "export/HullOutlineExport.h"
+#include "frame/MainWindow.h"
+#include "generator/ParameterTable.h"
+#include "generator/ResistanceDialog.h"
+#include "generator/RunGeneration.h"
+#include "model/DataEdit.h"
+#include "model/ParameterCommit.h"
+#include "model/ProjectFile.h"
+#include "platform/QtTextMemo.h"
+#include "platform/UiServices.h"
+#include "report/ReportWindow.h"
+#include "settings/Settings.h"
+
+namespace {
+
+constexpr int kSplitterWidth = 3;
+constexpr int kConsoleShare = 3;  // the console's initial width, in table widths
+
+// The frame's buttons this window enables while it is active.
+const FrameButton kWindowButtons[] = {
+    FrameButton::ZoomAll, FrameButton::ZoomWindow, FrameButton::ZoomIn,    FrameButton::ZoomOut,
+    FrameButton::Pan,     FrameButton::Generator,  FrameButton::Resistance,
+};
+// The frame's buttons a run disables on top of the frame's own run mode.
+const FrameButton kRunDisabledButtons[] = {
+    FrameButton::ZoomAll, FrameButton::ZoomWindow, FrameButton::ZoomIn,
+    FrameButton::ZoomOut, FrameButton::Pan,        FrameButton::Resistance,
+};
+
+}  // namespace
+
+GeneratorWindow::GeneratorWindow(MainWindow& frame, QWidget* parent)
+    : ChildWindow(parent),
+      frame_(frame),
+      table_(new ParameterTable),
+      console_(new QPlainTextEdit),
+      splitter_(new QSplitter(Qt::Horizontal))
+{
+    console_->setObjectName("Memo1");
+    console_->setReadOnly(true);
+    console_->setLineWrapMode(QPlainTextEdit::NoWrap);
+    console_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    console_->setUndoRedoEnabled(false);
+    console_->setPlainText("Sloopform\nSailing-yacht hull lines from nineteen parameters");
+    consoleMemo_ = std::make_unique<QtTextMemo>(*console_);
+
+    // The line follows the mouse and the table takes the new width on release.
+    splitter_->setOpaqueResize(false);
+    splitter_->setHandleWidth(kSplitterWidth);
+    splitter_->setChildrenCollapsible(false);
+    splitter_->addWidget(table_);
+    splitter_->addWidget(console_);
+    splitter_->setStretchFactor(0, 0);
+    splitter_->setStretchFactor(1, 1);
+    splitter_->setSizes({table_->preferredWidth(), kConsoleShare * table_->preferredWidth()});
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(splitter_);
+
+    connect(table_, &ParameterTable::commitRequested, this, [this](int row) {
+        sloopform::CommitParameterValue(*editor_, *table_, row, project_);
+    });
+    buildMenus();
+    connectProjectEvents();
+    project_.NewFile();
+}
+
+GeneratorWindow::~GeneratorWindow() = default;
+
+void GeneratorWindow::connectProjectEvents()
+{
+    project_.UnSavedName = sloopform::kProjectUnSavedName;
+    project_.OpenDialog = sloopform::ProjectOpenDialog();
+    project_.SaveDialog = sloopform::ProjectSaveDialog();
+    // The editor of a closed project is replaced when the next one is created,
+    // so a program close refused by another window keeps a working project.
+    project_.OnNewFile = [this](sloopform::TFileManager&) {
+        editor_ = std::make_unique<sloopform::TDataEdit>();
+        editor_->AddParameterNames(*table_);
+        editor_->AddParameterValues(*table_);
+        emit frame_.hullDimensionsChanged();
+        emit frame_.quickCalcRefresh();
+    };
+    project_.OnOpenFile = [this](sloopform::TFileManager&, const std::string& fileName) {
+        editor_->LoadData(fileName);
+        editor_->AddParameterValues(*table_);
+        emit frame_.hullDimensionsChanged();
+        emit frame_.quickCalcRefresh();
+    };
+    project_.OnSaveFile = [this](sloopform::TFileManager&, const std::string& fileName) {
+        return editor_->SaveData(fileName);
+    };
+    project_.OnUpDateFileName = [this](sloopform::TFileManager&, const std::string&,
+                                       const std::string& shortName) {
+        setWindowTitle("Generator - " + QString::fromStdString(shortName));
+    };
+}
+
+void GeneratorWindow::buildMenus()
+{
+    const auto item = [this](QMenu* menu, const QString& text, auto handler,
+                             QKeySequence shortcut = {}) {
+        QAction* action = menu->addAction(text, this, handler);
+        action->setShortcut(shortcut);
+        runModeItems_.append(action);
+        return action;
+    };
+    fileMenu_ = new QMenu("&File", this);
+    item(fileMenu_, "&New Project", [this] { newDocument(); });
+    item(fileMenu_, "&Open Project...", [this] { openDocument(); }, QKeySequence(Qt::Key_F3));
+    item(fileMenu_, "&Save Project", [this] { saveDocument(); }, QKeySequence(Qt::Key_F12));
+    item(fileMenu_, "Save Project &As...", [this] { saveProjectAs(); });
+    fileMenu_->addSeparator();
+    item(fileMenu_, "&Print", [] {}, QKeySequence(Qt::CTRL | Qt::Key_P));
+    item(fileMenu_, "Print Settings...", [] {});
+    fileMenu_->addSeparator();
+    item(fileMenu_, "Preferences...", [this] { frame_.openPreferences(); });
+    QMenu* exportMenu = fileMenu_->addMenu("&Export");
+    runModeItems_.append(exportMenu->menuAction());
+    exportMenu->addAction("AutoSHIP (*.gf1)", this, [this] { exportGf1(); });
+    exportMenu->addAction("AutoCAD - Hull Outlines (*.dxf)", this, [this] { exportDxf(); });
+    fileMenu_->addSeparator();
+    item(fileMenu_, "E&xit", [this] { frame_.close(); });
+
+    runMenu_ = new QMenu("&Run", this);
+    item(runMenu_, "&Run Generator", [this] { runGenerator(); }, QKeySequence(Qt::Key_F9));
+    item(runMenu_, "Resistance &Optimisation", [this] { resistanceOptimisation(); });
+}
+
+QList<MenuGroup> GeneratorWindow::menuGroups() const { return {{1, fileMenu_}, {2, runMenu_}}; }
+
+void GeneratorWindow::childActivated()
+{
+    // A run keeps the buttons as run mode left them.
+    if (frame_.inRunMode()) return;
+    setViewButtonsEnabled(true);
+    frame_.setDocumentTarget(DocumentTargetId::Project);
+    frame_.setViewTarget(ViewTargetId::LinesPlan);
+}
+
+void GeneratorWindow::childDeactivated()
+{
+    if (frame_.inRunMode()) return;
+    setViewButtonsEnabled(false);
+}
+
+void GeneratorWindow::setViewButtonsEnabled(bool enabled)
+{
+    for (FrameButton id : kWindowButtons) frame_.button(id)->setEnabled(enabled);
+}
+
+void GeneratorWindow::setCommandsEnabled(bool enabled)
+{
+    for (QAction* action : runModeItems_) action->setEnabled(enabled);
+}
+
+bool GeneratorWindow::queryClose()
+{
+    // The run works on this window's hull record until it returns.
+    if (frame_.inRunMode()) return false;
+    table_->commitPendingEdit();
+    return project_.CloseFile();
+}
+
+void GeneratorWindow::newDocument()
+{
+    table_->commitPendingEdit();
+    project_.NewFile();
+}
+
+void GeneratorWindow::openDocument()
+{
+    table_->commitPendingEdit();
+    project_.OpenFile();
+}
+
+void GeneratorWindow::saveDocument()
+{
+    table_->commitPendingEdit();
+    project_.SaveFile();
+}
+
+void GeneratorWindow::saveProjectAs()
+{
+    table_->commitPendingEdit();
+    project_.SaveFileAs();
+}
+
+void GeneratorWindow::openProject(const QString& path)
+{
+    project_.NewFile();
+    // Still modified: the unsaved question was cancelled.
+    if (project_.Modified()) return;
+    project_.SetFileName(path.toStdString());
+    project_.OnOpenFile(project_, project_.FileName());
+}
+
+void GeneratorWindow::runGenerator()
+{
+    if (frame_.inRunMode()) return;
+    table_->commitPendingEdit();
+    frame_.showChild(ChildRole::Generator);
+    for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(false);
+    frame_.enterRunMode();
+    setCommandsEnabled(false);
+
+    console_->clear();
+    // A stage error ends the run like a cancel does, then is shown.
+    std::optional<std::string> fault;
+    try {
+        sloopform::RunGeneration(editor_->Hull(), frame_.console(),
+                                 sloopform::ProgramSettings().Goals);
+    } catch (const std::exception& error) {
+        fault = error.what();
+    }
+    emit frame_.repaintViews();
+
+    frame_.leaveRunMode();
+    for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(true);
+    setCommandsEnabled(true);
+    if (fault) sloopform::Ui().ShowError(*fault, "Run Generator");
+}
+
+void GeneratorWindow::resistanceOptimisation()
+{
+    table_->commitPendingEdit();
+    if (!sloopform::OptimisationParametersPresent(editor_->Hull())) return;
+    auto* report = qobject_cast<ReportWindow*>(frame_.child(ChildRole::Report));
+    ResistanceDialog dialog(*editor_, frame_.console(), report ? &report->reportOutput() : nullptr,
+                            this);
+    connect(&dialog, &ResistanceDialog::parametersApplied, this, [this] {
+        // The optimum changed the design: the project must be saved again.
+        project_.MarkModified();
+        editor_->AddParameterValues(*table_);
+    });
+    dialog.exec();
+    editor_->AddParameterValues(*table_);
+    emit frame_.quickCalcRefresh();
+}
+
+void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull()); }
+
+void GeneratorWindow::exportDxf() { sloopform::ExportHullOutlines(editor_->Hull()); }
+
+sloopform::TextMemo& GeneratorWindow::consoleMemo() { return *consoleMemo_; }

@@ -1,0 +1,81 @@
+#pragma once
+#include <QList>
+#include <memory>
+
+#include "frame/ChildWindow.h"
+#include "frame/FrameTargets.h"
+#include "model/FileManager.h"
+
+class MainWindow;
+class ParameterTable;
+class QAction;
+class QMenu;
+class QPlainTextEdit;
+class QSplitter;
+class QtTextMemo;
+
+namespace sloopform {
+class TDataEdit;
+class TextMemo;
+}  // namespace sloopform
+
+// The generator window: the parameter table, a splitter and the run console.
+// It owns the project's file manager and the parameter editor, and carries
+// the run and resistance optimisation commands.
+class GeneratorWindow : public ChildWindow, public DocumentTarget, public GeneratorCommands {
+    Q_OBJECT
+public:
+    explicit GeneratorWindow(MainWindow& frame, QWidget* parent = nullptr);
+    ~GeneratorWindow() override;
+
+    QList<MenuGroup> menuGroups() const override;
+    void childActivated() override;
+    void childDeactivated() override;
+    bool queryClose() override;
+
+    // DocumentTarget: the project.
+    void newDocument() override;
+    void openDocument() override;
+    void saveDocument() override;
+    void printDocument() override {}
+
+    // GeneratorCommands.
+    void runGenerator() override;
+    void resistanceOptimisation() override;
+    void exportGf1() override;
+    void exportDxf() override;
+    void saveProjectAs() override;
+
+    // Opens the project at `path` without asking for a name (a project named
+    // when the program starts).
+    void openProject(const QString& path);
+
+    // Memo1: the console memo SConsole is bound to after start-up.
+    sloopform::TextMemo& consoleMemo();
+
+    sloopform::TDataEdit& parameters() { return *editor_; }
+    sloopform::TFileManager& project() { return project_; }
+    ParameterTable& table() { return *table_; }
+    QPlainTextEdit& console() { return *console_; }
+    QSplitter& splitter() { return *splitter_; }
+
+private:
+    void buildMenus();
+    void connectProjectEvents();
+    void setCommandsEnabled(bool enabled);
+    void setViewButtonsEnabled(bool enabled);
+    void generate();
+
+    MainWindow& frame_;
+    sloopform::TFileManager project_;
+    std::unique_ptr<sloopform::TDataEdit> editor_;
+    ParameterTable* table_;
+    QPlainTextEdit* console_;
+    std::unique_ptr<QtTextMemo> consoleMemo_;
+    QSplitter* splitter_;
+
+    QMenu* fileMenu_;
+    QMenu* runMenu_;
+    // The items disabled while the generator runs.
+    QList<QAction*> runModeItems_;
+};

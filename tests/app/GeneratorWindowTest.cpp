@@ -1,0 +1,489 @@
+#include <QApplication>
+#include <QLineEdit>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSplitter>
+#include <QTableWidget>
+#include <QTimer>
+#include <QToolBar>
+#include <QToolButton>
+#include <QtTest>
+#include <filesystem>
+#include <memory>
+#include <stdexcept>
+
+#include "StartedProgram.h"
+#include "TestPaths.h"
+#include "frame/StartUp.h"
+#include "generator/GeneratorWindow.h"
+#include "generator/ParameterTable.h"
+#include "generator/QuickCalcWindow.h"
+#include "generator/ResistanceDialog.h"
+#include "model/DataEdit.h"
+#include "platform/RunControl.h"
+#include "report/ReportWindow.h"
+#include "settings/Settings.h"
+
+using namespace sloopform;
+
+namespace {
+
+std::vector<std::string> Tail(const std::vector<std::string>& lines, std::size_t count)
+{
+    return {lines.end() - std::min(count, lines.size()), lines.end()};
+}
+
+// A console memo that raises once, when a given line is written: a run whose
+// stage sequence ends with an error.
+class FaultyMemo : public TextMemo {
+public:
+    FaultyMemo(TextMemo& memo, std::string faultyLine) : memo_(memo), faultyLine_(std::move(faultyLine)) {}
+    void AppendLine(const std::string& line) override
+    {
+        if (line == faultyLine_ && !raised_) {
+            raised_ = true;
+            throw std::runtime_error("Floating point overflow");
+        }
+        memo_.AppendLine(line);
+    }
+    void ClearText() override { memo_.ClearText(); }
+    std::vector<std::string> Lines() const override { return memo_.Lines(); }
+    void SetLines(const std::vector<std::string>& lines) override { memo_.SetLines(lines); }
+
+private:
+    TextMemo& memo_;
+    std::string faultyLine_;
+    bool raised_ = false;
+};
+
+}  // namespace
+
+class GeneratorWindowTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<StartedProgram> program;
+    GeneratorWindow* generator = nullptr;
+    std::unique_ptr<test::TempDir> folder;
+
+    MainWindow& frame() { return program->frame(); }
+    test::RecordingUi& record() { return program->ui().record; }
+    ParameterTable& table() { return generator->table(); }
+    std::vector<std::string> console() { return generator->consoleMemo().Lines(); }
+    QString cell(int row) { return QString::fromStdString(table().Cell(kValueColumn, row)); }
+
+    std::string copyOfExample(const std::string& name)
+    {
+        const auto path = *folder / (name + ".sfp");
+        std::filesystem::copy_file(test::ExampleProject(name), path);
+        return path.string();
+    }
+
+    void clickCell(int parameterRow, int column = kValueColumn)
+    {
+        const QRect rect = table().visualItemRect(table().item(parameterRow - 1, column));
+        QTest::mouseClick(table().viewport(), Qt::LeftButton, {}, rect.center());
+    }
+    void type(const QString& text)
+    {
+        for (QChar c : text) QTest::keyClick(QApplication::focusWidget(), c.toLatin1());
+    }
+    void press(int key) { QTest::keyClick(QApplication::focusWidget(), Qt::Key(key)); }
+    // Types a value into a row's cell and presses Enter.
+    void enterValue(int parameterRow, const QString& text)
+    {
+        clickCell(parameterRow);
+        type(text);
+        press(Qt::Key_Return);
+        QTRY_VERIFY(!table().cellEdited());
+    }
+    QToolButton* toolButton(FrameButton id)
+    {
+        for (QToolBar* bar : frame().findChildren<QToolBar*>())
+            if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(frame().button(id))))
+                return button;
+        qFatal("no tool button");
+    }
+    void clickButton(FrameButton id) { QTest::mouseClick(toolButton(id), Qt::LeftButton); }
+
+    static QAction* actionNamed(const QList<QAction*>& actions, const QString& text)
+    {
+        for (QAction* action : actions)
+            if (action->text() == text) return action;
+        return nullptr;
+    }
+    // Opens the menu bar's menu and clicks through the items of `path`.
+    void chooseMenu(const QStringList& path)
+    {
+        QMenuBar* bar = frame().menuBar();
+        QAction* item = actionNamed(bar->actions(), path.front());
+        QVERIFY2(item, qPrintable(path.front()));
+        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
+        for (int i = 1; i < path.size(); ++i) {
+            QMenu* menu = item->menu();
+            QTRY_VERIFY(menu->isVisible());
+            item = actionNamed(menu->actions(), path[i]);
+            QVERIFY2(item, qPrintable(path[i]));
+            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
+        }
+        // The closed pop-up leaves the keyboard with the frame again.
+        QTRY_VERIFY(!QApplication::activePopupWidget());
+        frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame()));
+    }
+    QAction* generatorItem(const QString& text)
+    {
+        for (const MenuGroup& group : generator->menuGroups())
+            for (QAction* action : group.menu->actions())
+                if (action->text() == text) return action;
+        return nullptr;
+    }
+    QuickCalcWindow& quickCalc() { return *frame().findChild<QuickCalcWindow*>(); }
+    QStringList readouts()
+    {
+        QStringList values;
+        for (int row = 0; row < 3; ++row) values << quickCalc().readouts().item(row, 1)->text();
+        return values;
+    }
+    void runGenerator()
+    {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
+        QVERIFY(!frame().inRunMode());
+    }
+    void checkCommandsEnabled(bool enabled)
+    {
+        for (const char* text : {"&New Project", "&Open Project...", "&Save Project",
+                                 "Save Project &As...", "&Print", "Print Settings...", "Preferences...",
+                                 "&Export", "E&xit", "&Run Generator", "Resistance &Optimisation"})
+            QVERIFY2(generatorItem(text)->isEnabled() == enabled, text);
+        for (FrameButton id : {FrameButton::ZoomAll, FrameButton::ZoomWindow, FrameButton::ZoomIn,
+                               FrameButton::ZoomOut, FrameButton::Pan, FrameButton::Resistance})
+            QCOMPARE(frame().button(id)->isEnabled(), enabled);
+        QVERIFY(frame().button(FrameButton::Generator)->isEnabled());
+    }
+
+private slots:
+    void init()
+    {
+        ProgramSettings().Goals = GoalAccuracies{};
+        folder = std::make_unique<test::TempDir>();
+        program = std::make_unique<StartedProgram>();
+        generator = qobject_cast<GeneratorWindow*>(frame().child(ChildRole::Generator));
+        QVERIFY(generator);
+        frame().workspace()->setActiveSubWindow(frame().childSubWindow(ChildRole::Generator));
+        frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&frame()));
+        table().setFocus();
+    }
+
+    void cleanup()
+    {
+        program.reset();
+        folder.reset();
+        ProgramSettings().Goals = GoalAccuracies{};
+    }
+
+    void startsWithAnEmptyUntitledProjectAndItsConsole()
+    {
+        QCOMPARE(generator->windowTitle(), QString("Generator - Untitled.sfp"));
+        for (int row = 1; row <= 19; ++row) QCOMPARE(cell(row), QString("          0.000"));
+        QCOMPARE(frame().console().OutputMemo(), &generator->consoleMemo());
+        QVERIFY(generator->console().isReadOnly());
+        QCOMPARE(generator->console().lineWrapMode(), QPlainTextEdit::NoWrap);
+        QVERIFY(QFontInfo(generator->console().font()).fixedPitch());
+        QCOMPARE(readouts(), (QStringList{"     0.000", "     0.000", "     0.000"}));
+    }
+
+    void twelveTypedIntoRowOneIsStoredWhenRowTwoIsClicked()
+    {
+        clickCell(1);
+        type("12");
+        clickCell(2);
+        QCOMPARE(double(generator->parameters().Hull().Loa), 12.0);
+        QCOMPARE(cell(1), QString("         12.000"));
+        QVERIFY(table().item(0, kValueColumn)->textAlignment() & Qt::AlignRight);
+        QVERIFY(generator->project().Modified());
+        QCOMPARE(table().currentParameterRow(), 2);
+        QVERIFY(record().messages.empty());
+    }
+
+    void aRejectedValueShowsOneMessageAndTheStoredValue_data()
+    {
+        QTest::addColumn<int>("row");
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("message");
+        QTest::addColumn<QString>("shown");
+        QTest::newRow("length overall") << 1 << "-1" << "Length Overall must be greater than 0"
+                                        << "         12.000";
+        QTest::newRow("prismatic") << 8 << "0.7"
+                                   << "Prismatic Coefficient must be\rgreater than 0.42 and less than 0.65"
+                                   << "          0.500";
+        QTest::newRow("no number") << 1 << "twelve" << "Invalid number: twelve" << "         12.000";
+    }
+
+    void aRejectedValueShowsOneMessageAndTheStoredValue()
+    {
+        QFETCH(int, row);
+        QFETCH(QString, typed);
+        QFETCH(QString, message);
+        QFETCH(QString, shown);
+        enterValue(1, "12");
+        enterValue(8, "0.5");
+        enterValue(row, typed);
+        QCOMPARE(record().MessageTexts(), std::vector<std::string>{message.toStdString()});
+        QCOMPARE(record().messages.front().helpContext, 4000 + row);
+        QCOMPARE(cell(row), shown);
+    }
+
+    void quickCalcFollowsEveryCommit()
+    {
+        struct Step {
+            int row;
+            const char* value;
+            QStringList readouts;  // block coefficient, displacement, waterplane area
+        };
+        // The example design: Lwl 10, Bwl 3, Tc 0.5, Cm 0.7, Cp 0.55, Cwp 0.7.
+        const Step steps[] = {
+            {1, "12", {"     0.000", "     0.000", "     0.000"}},
+            {2, "10", {"     0.000", "     0.000", "     0.000"}},
+            {5, "3", {"     0.000", "     0.000", "     0.000"}},
+            {7, "0.5", {"     0.000", "     0.000", "     0.000"}},
+            {8, "0.55", {"     0.000", "     0.000", "     0.000"}},
+            {9, "0.7", {"     0.385", "  5919.375", "     0.000"}},
+            {11, "0.7", {"     0.385", "  5919.375", "    21.000"}},
+        };
+        for (const Step& step : steps) {
+            enterValue(step.row, step.value);
+            QCOMPARE(readouts(), step.readouts);
+        }
+        QVERIFY(record().messages.empty());
+    }
+
+    void openShowsTheProjectItsNameAndItsReadouts()
+    {
+        record().openAnswers.push_back(copyOfExample("cruiser-10m"));
+        press(Qt::Key_F3);
+        QCOMPARE(record().openRequests.size(), std::size_t(1));
+        QCOMPARE(record().openRequests.front().title, std::string("Open Project"));
+        QCOMPARE(generator->windowTitle(), QString("Generator - cruiser-10m.sfp"));
+        QCOMPARE(cell(1), QString("         10.500"));
+        QCOMPARE(cell(10), QString("         53.000"));
+        QVERIFY(!generator->project().Modified());
+        // Cb 0.72 * 0.54; 9 * 2.9 * 0.55 * 0.72 * 0.54 m3 at 1025 kg/m3; 0.72 * 2.9 * 9 m2.
+        QCOMPARE(readouts(), (QStringList{"     0.389", "  5720.755", "    18.792"}));
+    }
+
+    void runClearsTheConsoleRunsInRunModeAndFinishes()
+    {
+        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        QSignalSpy repaints(&frame(), &MainWindow::repaintViews);
+        bool sampled = false;
+        record().onProcessMessages = [&] {
+            if (sampled) return;
+            sampled = true;
+            QVERIFY(frame().inRunMode());
+            checkCommandsEnabled(false);
+            QCOMPARE(frame().button(FrameButton::Generator)->toolTip(), QString("Stop Generator"));
+            QCOMPARE(repaints.count(), 0);
+        };
+        runGenerator();
+        QVERIFY(sampled);
+        const auto lines = console();
+        QCOMPARE(std::vector<std::string>(lines.begin(), lines.begin() + 4),
+                 (std::vector<std::string>{"Carvelon Version 1.04", "Sloopform hull generator", "",
+                                           "Creating Profile..."}));
+        QCOMPARE(Tail(lines, 2), (std::vector<std::string>{"...Finished", ""}));
+        QVERIFY(generator->parameters().Hull().HullComplete);
+        QVERIFY(repaints.count() >= 1);
+        checkCommandsEnabled(true);
+        QCOMPARE(frame().button(FrameButton::Generator)->toolTip(), QString("Run Generator"));
+    }
+
+    void theStopButtonCancelsARunThatDoesNotConverge()
+    {
+        // The cruiser's LCB cannot be met within 0.001 %: the run goes on until stopped.
+        ProgramSettings().Goals = GoalAccuracies{0.001L, 0.001L, 0.01L};
+        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        int calls = 0;
+        record().onProcessMessages = [&] {
+            if (++calls == 500) QTest::mouseClick(toolButton(FrameButton::Generator), Qt::LeftButton);
+            if (calls > 200000) CancelGeneration();  // a stop button that failed must not hang the test
+        };
+        runGenerator();
+        QVERIFY(calls < 200000);
+        const auto lines = console();
+        const auto cancelling = std::find(lines.begin(), lines.end(), "Cancelling...");
+        QVERIFY(cancelling != lines.end());
+        QCOMPARE(*(cancelling + 1), std::string("TARNOVIC: Cancelling..."));
+        QCOMPARE(Tail(lines, 2), (std::vector<std::string>{"...Process Terminated", ""}));
+        QVERIFY(!generator->parameters().Hull().HullComplete);
+        checkCommandsEnabled(true);
+    }
+
+    void aRunEndedByAnErrorRestoresTheCommandsAndShowsTheError()
+    {
+        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        FaultyMemo faulty(generator->consoleMemo(), "Creating Diagonals...");
+        frame().console().SetOutputMemo(&faulty);
+        runGenerator();
+        frame().console().SetOutputMemo(&generator->consoleMemo());
+
+        QCOMPARE(record().errors.size(), std::size_t(1));
+        QCOMPARE(record().errors.front().message, std::string("Floating point overflow"));
+        QVERIFY(program->ui().openErrorDialog());
+        QCOMPARE(Tail(console(), 2), (std::vector<std::string>{"...Process Terminated", ""}));
+        QVERIFY(!frame().inRunMode());
+        checkCommandsEnabled(true);
+        program->ui().openErrorDialog()->close();
+    }
+
+    void newAsksAboutUnsavedChanges_data()
+    {
+        QTest::addColumn<int>("answer");
+        QTest::addColumn<bool>("keeps");
+        QTest::addColumn<QString>("savedLoa");
+        QTest::newRow("cancel") << int(MessageResult::Cancel) << true << "Loa=10.500";
+        QTest::newRow("no") << int(MessageResult::No) << false << "Loa=10.500";
+        QTest::newRow("yes") << int(MessageResult::Yes) << false << "Loa=11.000";
+    }
+
+    void newAsksAboutUnsavedChanges()
+    {
+        QFETCH(int, answer);
+        QFETCH(bool, keeps);
+        QFETCH(QString, savedLoa);
+        const std::string path = copyOfExample("cruiser-10m");
+        generator->openProject(QString::fromStdString(path));
+        enterValue(1, "11");
+        record().answers.push_back(MessageResult(answer));
+        clickButton(FrameButton::New);
+
+        QCOMPARE(record().MessageTexts(), std::vector<std::string>{"cruiser-10m.sfp is unsaved, Save?"});
+        QCOMPARE(record().messages.front().buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(cell(1), QString(keeps ? "         11.000" : "          0.000"));
+        QCOMPARE(generator->windowTitle(),
+                 QString(keeps ? "Generator - cruiser-10m.sfp" : "Generator - Untitled.sfp"));
+        QCOMPARE(generator->project().Modified(), keeps);
+        QVERIFY(test::ReadFileBytes(path).rfind(savedLoa.toStdString() + "\r\n", 0) == 0);
+    }
+
+    void saveAsNamesTheProjectAndSaveWritesWithoutAsking()
+    {
+        enterValue(1, "10.5004");
+        press(Qt::Key_F12);  // never saved: asks for a name; cancelled
+        QCOMPARE(record().saveRequests.size(), std::size_t(1));
+        QVERIFY(generator->project().Modified());
+        QCOMPARE(generator->windowTitle(), QString("Generator - Untitled.sfp"));
+
+        const std::string path = (*folder / "boat.sfp").string();
+        record().saveAnswers.push_back(path);
+        chooseMenu({"&File", "Save Project &As..."});
+        QCOMPARE(record().saveRequests.size(), std::size_t(2));
+        QCOMPARE(record().saveRequests.back().title, std::string("Save Project"));
+        QCOMPARE(generator->windowTitle(), QString("Generator - boat.sfp"));
+        QVERIFY(!generator->project().Modified());
+        QVERIFY(test::ReadFileBytes(path).rfind("Loa=10.500\r\nLwl=0.000\r\n", 0) == 0);
+
+        enterValue(1, "9");
+        press(Qt::Key_F12);
+        QCOMPARE(record().saveRequests.size(), std::size_t(2));
+        QVERIFY(!generator->project().Modified());
+        QVERIFY(test::ReadFileBytes(path).rfind("Loa=9.000\r\n", 0) == 0);
+    }
+
+    void exportsRefuseBeforeARunAndWriteTheChosenFilesAfterIt()
+    {
+        const std::string gf1 = (*folder / "hull.gf1").string();
+        const std::string dxf = (*folder / "hull.dxf").string();
+        chooseMenu({"&File", "&Export", "AutoSHIP (*.gf1)"});
+        QCOMPARE(record().MessageTexts(), std::vector<std::string>{"No Data Available, Run Generator"});
+        QVERIFY(record().saveRequests.empty());
+
+        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        runGenerator();
+        record().saveAnswers = {gf1, dxf};
+        chooseMenu({"&File", "&Export", "AutoSHIP (*.gf1)"});
+        chooseMenu({"&File", "&Export", "AutoCAD - Hull Outlines (*.dxf)"});
+        QCOMPARE(record().saveRequests.size(), std::size_t(2));
+        QCOMPARE(record().saveRequests[1].title, std::string("Export Hull Outlines to AutoCAD"));
+        QVERIFY(std::filesystem::file_size(gf1) > 0);
+        const std::string outlines = test::ReadFileBytes(dxf);
+        QVERIFY(outlines.find("Stations") != std::string::npos);
+        QVERIFY(outlines.rfind("EOF\r\n") == outlines.size() - 5);
+        QVERIFY(record().errors.empty());
+        QCOMPARE(frame().statusPanel(3), QString());
+    }
+
+    void optimisationNeedsTheMainParameters()
+    {
+        clickButton(FrameButton::Resistance);
+        QCOMPARE(record().MessageTexts(),
+                 std::vector<std::string>{"Parameters Lwl, Bwl, Tc, Cp LCB are required for Optimisation Process"});
+        QVERIFY(!QApplication::activeModalWidget());
+    }
+
+    void optimisationAppliesTheOptimumAndAddsToTheReport()
+    {
+        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        bool driven = false;
+        QTimer::singleShot(0, this, [&] {
+            auto* dialog = qobject_cast<ResistanceDialog*>(QApplication::activeModalWidget());
+            QVERIFY(dialog);
+            for (const char* name : {"CalBut", "ApplyBut", "ReportAdd", "CloseBut"})
+                QTest::mouseClick(dialog->findChild<QPushButton*>(name), Qt::LeftButton);
+            driven = true;
+        });
+        clickButton(FrameButton::Resistance);
+        QVERIFY(driven);
+
+        const HullRecord& hull = generator->parameters().Hull();
+        QCOMPARE(cell(8), QString::fromStdString(FormatParameterValue(hull.Cp)));
+        QCOMPARE(cell(9), QString::fromStdString(FormatParameterValue(hull.Cm)));
+        QCOMPARE(cell(10), QString::fromStdString(FormatParameterValue(hull.LCB)));
+        QVERIFY(double(hull.Cp) != 0.54);
+        QVERIFY(generator->project().Modified());
+        const auto lines = console();
+        QVERIFY(std::find(lines.begin(), lines.end(), "--- Resistance Optimisation ---") != lines.end());
+        auto* report = qobject_cast<ReportWindow*>(frame().child(ChildRole::Report));
+        QVERIFY2(report, "the report window is created at start-up");
+        const auto reportLines = report->reportOutput().OutputMemo()->Lines();
+        QVERIFY(std::find(reportLines.begin(), reportLines.end(),
+                          "---------------  Resistance Optimisation  ---------------") != reportLines.end());
+    }
+
+    void theSplitterResizesTheTableOnRelease()
+    {
+        QSplitter& splitter = generator->splitter();
+        QVERIFY(!splitter.opaqueResize());
+        QWidget* handle = splitter.handle(1);
+        const int before = splitter.sizes().front();
+        const QPoint grip = handle->rect().center();
+        QTest::mousePress(handle, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(handle, grip + QPoint(-60, 0));
+        QCOMPARE(splitter.sizes().front(), before);  // only the line follows the mouse
+        QTest::mouseRelease(handle, Qt::LeftButton, {}, grip + QPoint(-60, 0));
+        QCOMPARE(splitter.sizes().front(), before - 60);
+    }
+
+    void aProjectNamedAtStartIsOpened()
+    {
+        program.reset();
+        ScriptedQtUi ui;
+        StartUpOptions options = QuickStartUp();
+        options.projectPath = QString::fromStdString(test::ExampleProject("daysailer-6m").string());
+        const std::unique_ptr<MainWindow> started = StartUp(ui, options).run();
+        auto* window = qobject_cast<GeneratorWindow*>(started->child(ChildRole::Generator));
+        QCOMPARE(window->windowTitle(), QString("Generator - daysailer-6m.sfp"));
+        QVERIFY(!window->project().Modified());
+        QVERIFY(double(window->parameters().Hull().Loa) > 0);
+        QVERIFY(ui.record.messages.empty());
+    }
+};
+
+QTEST_MAIN(GeneratorWindowTest)
+#include "GeneratorWindowTest.moc"
