@@ -14,10 +14,10 @@
 
 #include "generator/GeneratorState.h"
 #include "generator/Output.h"
-#include "generator/RunControl.h"
 #include "generator/RunGeneration.h"
 #include "model/HullRecord.h"
 #include "numeric/NumberText.h"
+#include "platform/RunControl.h"
 #include "platform/UiServices.h"
 
 using namespace sloopform;

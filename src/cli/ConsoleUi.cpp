@@ -2,7 +2,7 @@
 
 #include <ostream>
 
-#include "generator/RunControl.h"
+#include "platform/RunControl.h"
 
 namespace sloopform::batch {
 

@@ -13,8 +13,8 @@
 #include "analysis/HydrostaticsReport.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
-#include "generator/RunControl.h"
 #include "generator/RunGeneration.h"
+#include "platform/RunControl.h"
 #include "views/DrawingSettings.h"
 #include "views/SvgViews.h"
 

@@ -3,13 +3,13 @@
 #include <cmath>
 
 #include "generator/GeneratorState.h"
-#include "generator/RunControl.h"
 #include "generator/SectionMeasures.h"
 #include "generator/Sections.h"
 #include "model/StationOutline.h"
 #include "numeric/ArithmeticFault.h"
 #include "numeric/BSpline.h"
 #include "numeric/Geometry.h"
+#include "platform/RunControl.h"
 
 namespace sloopform {
 

@@ -4,10 +4,10 @@
 
 #include "generator/DiagonalFitting.h"
 #include "generator/GeneratorState.h"
-#include "generator/RunControl.h"
 #include "generator/Sections.h"
 #include "numeric/ArithmeticFault.h"
 #include "numeric/SecantSolver.h"
+#include "platform/RunControl.h"
 
 namespace sloopform {
 

@@ -2,6 +2,8 @@
 #include <string>
 #include <vector>
 
+#include "platform/RunControl.h"
+
 namespace sloopform {
 
 // A multi-line text control that a TOutput writes into. The desktop program
@@ -26,10 +28,11 @@ private:
     std::vector<std::string> lines_;
 };
 
-// A line sink bound to an optional memo: SConsole and SReport.
-class TOutput {
+// A line sink bound to an optional memo: SConsole and SReport. A run binds
+// its console as the run console until the next run or the console's end.
+class TOutput : public RunConsoleTarget {
 public:
-    void WriteLn(const std::string& text = {});
+    void WriteLn(const std::string& text = {}) override;
     void Clear();
     // The new memo takes over all lines of the previous one, then becomes the target.
     void SetOutputMemo(TextMemo* memo);

@@ -5,10 +5,10 @@
 #include "generator/HullGeneration.h"
 #include "generator/Output.h"
 #include "generator/Profile.h"
-#include "generator/RunControl.h"
 #include "generator/Sheerline.h"
 #include "generator/Transom.h"
 #include "generator/Waterline.h"
+#include "platform/RunControl.h"
 
 namespace sloopform {
 

@@ -4,13 +4,13 @@
 #include <stdexcept>
 #include <string>
 
-#include "generator/RunControl.h"
 #include "generator/SectionMeasures.h"
 #include "model/StationOutline.h"
 #include "numeric/ArithmeticFault.h"
 #include "numeric/Geometry.h"
 #include "numeric/NumberText.h"
 #include "numeric/SecantSolver.h"
+#include "platform/RunControl.h"
 
 namespace sloopform {
 

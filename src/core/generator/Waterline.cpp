@@ -5,11 +5,11 @@
 #include <vector>
 
 #include "generator/GeneratorState.h"
-#include "generator/RunControl.h"
 #include "generator/StationCrossing.h"
 #include "numeric/ArithmeticFault.h"
 #include "numeric/BSpline.h"
 #include "numeric/SecantSolver.h"
+#include "platform/RunControl.h"
 
 namespace sloopform {
 

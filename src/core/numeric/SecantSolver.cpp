@@ -4,8 +4,8 @@
 #include <cmath>
 #include <exception>
 
-#include "generator/RunControl.h"
 #include "numeric/ArithmeticFault.h"
+#include "platform/RunControl.h"
 #include "platform/UiServices.h"
 
 namespace sloopform {

@@ -1,13 +1,16 @@
-#include "generator/RunControl.h"
-
-#include "generator/Output.h"
+#include "platform/RunControl.h"
 
 namespace sloopform {
 
 namespace {
 bool cancelFlag = false;
-TOutput* runConsole = nullptr;
+RunConsoleTarget* runConsole = nullptr;
 }  // namespace
+
+RunConsoleTarget::~RunConsoleTarget()
+{
+    if (runConsole == this) runConsole = nullptr;
+}
 
 bool CancelFlag() { return cancelFlag; }
 
@@ -19,9 +22,9 @@ void CancelGeneration()
 
 void ResetCancel() { cancelFlag = false; }
 
-TOutput* RunConsole() { return runConsole; }
+RunConsoleTarget* RunConsole() { return runConsole; }
 
-void SetRunConsole(TOutput* console) { runConsole = console; }
+void SetRunConsole(RunConsoleTarget* console) { runConsole = console; }
 
 void ConsoleLine(const std::string& text)
 {

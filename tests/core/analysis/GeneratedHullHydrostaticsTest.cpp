@@ -9,9 +9,9 @@
 #include "analysis/HydrostaticsReport.h"
 #include "generator/GeneratorState.h"
 #include "generator/Output.h"
-#include "generator/RunControl.h"
 #include "generator/RunGeneration.h"
 #include "numeric/NumberText.h"
+#include "platform/RunControl.h"
 
 using namespace sloopform;
 

@@ -13,8 +13,8 @@
 #include "export/HullOutlineExport.h"
 #include "generator/GeneratorState.h"
 #include "generator/Output.h"
-#include "generator/RunControl.h"
 #include "generator/RunGeneration.h"
+#include "platform/RunControl.h"
 
 using namespace sloopform;
 using namespace sloopform::test;

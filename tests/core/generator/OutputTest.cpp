@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "generator/Output.h"
-#include "generator/RunControl.h"
+#include "platform/RunControl.h"
 
 using namespace sloopform;
 
@@ -47,5 +47,27 @@ TEST(CancelFlag, CancelWritesToTheRunConsoleOnceOneIsSet)
     EXPECT_EQ(memo.Lines(), (std::vector<std::string>{"TARNOVIC: Cancelling..."}));
     ResetCancel();
     EXPECT_FALSE(CancelFlag());
+    SetRunConsole(nullptr);
+}
+
+TEST(CancelFlag, AConsoleThatIsGoneIsNoLongerTheRunConsole)
+{
+    StringListMemo memo;
+    TOutput lasting;
+    lasting.SetOutputMemo(&memo);
+    SetRunConsole(&lasting);
+    {
+        TOutput passing;
+        SetRunConsole(&passing);
+    }
+    EXPECT_EQ(RunConsole(), nullptr);
+    {
+        TOutput other;  // destroying a console that is not bound changes nothing
+        SetRunConsole(&lasting);
+    }
+    EXPECT_EQ(RunConsole(), &lasting);
+    CancelGeneration();
+    EXPECT_EQ(memo.Lines(), (std::vector<std::string>{"TARNOVIC: Cancelling..."}));
+    ResetCancel();
     SetRunConsole(nullptr);
 }

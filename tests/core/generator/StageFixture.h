@@ -8,8 +8,8 @@
 #include "RecordingUi.h"
 #include "generator/GeneratorState.h"
 #include "generator/Output.h"
-#include "generator/RunControl.h"
 #include "model/HullRecord.h"
+#include "platform/RunControl.h"
 
 namespace sloopform::test {
 

@@ -5,8 +5,8 @@
 
 #include "RecordingUi.h"
 #include "generator/Output.h"
-#include "generator/RunControl.h"
 #include "numeric/SecantSolver.h"
+#include "platform/RunControl.h"
 
 using namespace sloopform;
 
