@@ -1,7 +1,9 @@
 #include "BundledDesigns.h"
 
 #include <fstream>
+#include <iterator>
 #include <map>
+#include <sstream>
 #include <stdexcept>
 
 #include "TestPaths.h"
@@ -14,19 +16,23 @@ std::vector<std::string> BundledDesignNames() { return {"cruiser-10m", "daysaile
 
 std::unique_ptr<HullRecord> BundledDesign(const std::string& name)
 {
+    std::ifstream in(ExampleProject(name));
+    if (!in) throw std::runtime_error("no bundled design " + name);
+    return DesignFromText(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+std::unique_ptr<HullRecord> DesignFromText(const std::string& keyValues)
+{
     auto hull = HullRecord::Create();
     std::map<std::string, Real48*> fields;
     for (const ProjectKey& key : ProjectKeys()) fields[key.Key] = &((*hull).*key.Field);
-    std::ifstream in(ExampleProject(name));
-    if (!in) throw std::runtime_error("no bundled design " + name);
-    std::string line;
-    while (std::getline(in, line)) {
-        if (!line.empty() && line.back() == '\r') line.pop_back();
-        const auto equals = line.find('=');
-        const auto field = fields.find(line.substr(0, equals));
-        const auto value = ParseReal(line.substr(equals + 1));
+    std::istringstream words(keyValues);
+    for (std::string word; words >> word;) {
+        const auto equals = word.find('=');
+        const auto field = fields.find(word.substr(0, equals));
+        const auto value = ParseReal(word.substr(equals + 1));
         if (equals == std::string::npos || field == fields.end() || !value)
-            throw std::runtime_error("bad line in " + name + ": " + line);
+            throw std::runtime_error("bad design parameter: " + word);
         *field->second = *value;
     }
     return hull;

@@ -14,6 +14,10 @@ std::vector<std::string> BundledDesignNames();
 // from its key=value lines (independent of the project loader under test).
 std::unique_ptr<HullRecord> BundledDesign(const std::string& name);
 
+// A fresh hull record with the parameters given as key=value words separated
+// by blanks or line ends, in any order.
+std::unique_ptr<HullRecord> DesignFromText(const std::string& keyValues);
+
 // The preferences' default goals: 0.001 m, 0.1 %, 0.01.
 void SetDefaultGoals(HullRecord& hull);
 

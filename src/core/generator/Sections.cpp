@@ -253,14 +253,16 @@ void ModifySectionFromDiagonals(int s, HullRecord& hull)
                w.Counter > kModifyEvaluationLimit));
 
     // A diagonal-1 point below the canoe-body bottom is pinned at keel height
-    // and the coefficient is met again with diagonal 2 alone.
+    // and the coefficient is met again with diagonal 2 alone. The pinned
+    // section can cycle without ever landing inside the goal, so this loop
+    // shares the evaluation limit and keeps what it has when it passes it.
     if (station.KeelHeight > w.Points[3].y && !CancelFlag()) {
         w.O1 = Divide(w.Tc - station.KeelHeight, std::cos(Angle(hull, 1)));
         w.KeelOverride = true;
         ResetSolver(w.CoefficientSolver);
         do {
             SolveSecant(w.CoefficientSolver, ModifyCoefficientFunction, w.O2);
-        } while (!(coefficientMet() || CancelFlag()));
+        } while (!(coefficientMet() || CancelFlag() || w.Counter > kModifyEvaluationLimit));
     }
     MakeConstructed(w, hull);
 }

@@ -15,8 +15,9 @@ extern const Real48 kHighestSectionCoefficient;  // 0.95
 void CreateNewSection(int s, HullRecord& hull);
 
 // Reshapes the interpolated section of station s until it has its required
-// coefficient with a fair bilge, and makes it a constructed section. Does
-// nothing when the run is being cancelled.
+// coefficient with a fair bilge, and makes it a constructed section. Gives up
+// after more than 200 evaluations, keel check included, keeping what it has.
+// Does nothing when the run is being cancelled.
 void ModifySectionFromDiagonals(int s, HullRecord& hull);
 
 // The six section control points from the working values. Unless the keel

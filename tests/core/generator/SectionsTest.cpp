@@ -5,8 +5,12 @@
 #include "GeneratorFixture.h"
 #include "HandBuiltHull.h"
 #include "generator/DiagonalFitting.h"
+#include "generator/Diagonals.h"
+#include "generator/Profile.h"
 #include "generator/SectionMeasures.h"
 #include "generator/Sections.h"
+#include "generator/Sheerline.h"
+#include "generator/Waterline.h"
 #include "model/StationOutline.h"
 
 using namespace sloopform;
@@ -41,6 +45,26 @@ protected:
     {
         auto hull = HandBuiltHull();
         InitialiseDiagonals(*hull);
+        FitDiagonalsToSections(*hull, 3);
+        SectionsFromDiagonals(*hull);
+        memo.ClearText();
+        return hull;
+    }
+
+    // A realistic design whose aft quarter section, once its diagonal-1 point
+    // is pinned at keel height, cycles through the same sixteen shapes without
+    // ever meeting a coefficient of 0.817 within 0.01.
+    std::unique_ptr<HullRecord> CyclingDesignInterpolated()
+    {
+        auto hull = test::DesignFromText(
+            "Loa=14.178 Lwl=11.183 BMax=4.423 Bwl=3.563 BTransom=3.124 Tc=0.482 Fovh=2.022 "
+            "FreeBow=1.471 FreeCenter=1.159 FreeAft=1.048 BPDA=18.905 BPLWLT=0.218 "
+            "TransomAngle=6.896 Cp=0.596 Cm=0.788 Cwp=0.706 LCF=56.769 LCB=53.034 ApAngle=7.065");
+        test::SetDefaultGoals(*hull);
+        PrepareRun(*hull);
+        for (auto stage : {CreateProfile, CreateSheerline, CreateDiagonals, CreateWaterline,
+                           InitialiseDiagonals})
+            stage(*hull);
         FitDiagonalsToSections(*hull, 3);
         SectionsFromDiagonals(*hull);
         memo.ClearText();
@@ -161,6 +185,25 @@ TEST_F(Sections, ADiagonalOnePointBelowTheKeelIsPinnedToIt)
     EXPECT_NEAR(StationOutline(*hull, 5)[3].y, quarter.KeelHeight, 1e-10);
     EXPECT_NEAR(Coefficient(*hull, 5, beam), 0.9L, hull->CoefficientGoal);
     EXPECT_FALSE(CancelFlag());
+}
+
+TEST_F(Sections, APinnedSectionThatNeverMeetsItsCoefficientGivesUpAfterTwoHundredEvaluations)
+{
+    auto hull = CyclingDesignInterpolated();
+    TStation& quarter = hull->Stations[15];
+    quarter.RequiredSectionCoefficient = 0.817L;
+    ModifySectionFromDiagonals(15, *hull);
+
+    // Without the limit only the fixture's watchdog would have ended it.
+    EXPECT_FALSE(CancelFlag());
+    const SectionStageState& w = Generator().Section;
+    EXPECT_TRUE(w.KeelOverride);
+    EXPECT_GT(w.Counter, 200);
+    EXPECT_LE(w.Counter, 200 + kSecantEvaluationBudget + 2);
+    EXPECT_GT(std::fabs(w.Coefficient - w.CsTarget), hull->CoefficientGoal);
+    EXPECT_TRUE(quarter.SectionDefined);
+    EXPECT_EQ(quarter.DiagonalOffset[2], w.O2);
+    EXPECT_NEAR(StationOutline(*hull, 15)[3].y, quarter.KeelHeight, 1e-10);
 }
 
 TEST_F(Sections, ANewSectionAfterAPinnedOneFollowsItsBilgeAngleAgain)
