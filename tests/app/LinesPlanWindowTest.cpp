@@ -1,0 +1,291 @@
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QWheelEvent>
+#include <QtTest>
+
+#include "ScriptedQtUi.h"
+#include "TestPaths.h"
+#include "ViewTestKit.h"
+#include "frame/MainWindow.h"
+#include "views/LinesPlanWindow.h"
+#include "views/ViewportEngView.h"
+
+using namespace viewtest;
+using sloopform::TScreen;
+using sloopform::TViewport;
+
+class LinesPlanWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void drawsWhatTheHullAllows_data();
+    void drawsWhatTheHullAllows();
+    void popupSwitches_data();
+    void popupSwitches();
+    void viewMenuConstructionLinesSwitchesWithThePopup();
+    void panThenZoomWindowLeavesZoomWindowMode();
+    void zoomWindowDrag_data();
+    void zoomWindowDrag();
+    void panDragMovesThePictureByTheMouseTravel();
+    void wheelZoomsAboutThePointer();
+    void printsOnePageShowingTheHull();
+    void printingLeavesTheScreenFitted();
+
+private:
+    LinesPlanWindow& window() const { return *window_; }
+    ViewportWidget* surface() const { return &window_->viewportWidget(); }
+    TViewport& viewport() const { return surface()->viewport(); }
+    QImage image() const { return surface()->image(); }
+    int pixels(sloopform::TColor colour) const { return CountPixels(image(), Pixel(colour)); }
+    int inkPixels() const { return 400 * 400 - pixels(kBackground); }
+    QAction* menuItem(int group, const QString& text) const;
+    std::string printToPdf(const std::string& name);
+
+    std::unique_ptr<GeneratedCruiser> cruiser_;
+    std::unique_ptr<DistinctColours> colours_;
+    std::unique_ptr<MainWindow> frame_;
+    LinesPlanWindow* window_ = nullptr;
+    std::unique_ptr<ScriptedQtUi> ui_;
+    std::unique_ptr<sloopform::test::TempDir> dir_;
+};
+
+void LinesPlanWindowTest::initTestCase()
+{
+    cruiser_ = std::make_unique<GeneratedCruiser>();
+    QVERIFY(cruiser_->complete());
+}
+
+void LinesPlanWindowTest::init()
+{
+    cruiser_->makeCurrent();
+    colours_ = std::make_unique<DistinctColours>();
+    ui_ = std::make_unique<ScriptedQtUi>();
+    frame_ = std::make_unique<MainWindow>();
+    ui_->setFrame(frame_.get());
+    dir_ = std::make_unique<sloopform::test::TempDir>();
+    window_ = new LinesPlanWindow(*frame_);
+    surface()->setFixedSize(400, 400);
+    QMdiSubWindow* sub = frame_->addChild(ChildRole::LinesPlan, window_);
+    frame_->resize(1000, 800);
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    sub->mdiArea()->setActiveSubWindow(sub);
+    QCOMPARE(image().size(), QSize(400, 400));
+}
+
+void LinesPlanWindowTest::cleanup()
+{
+    // Nothing the window did may have reached the error dialog.
+    QCOMPARE(ui_->record.errors.size(), std::size_t{0});
+    frame_.reset();
+    ui_.reset();
+    colours_.reset();
+    dir_.reset();
+}
+
+QAction* LinesPlanWindowTest::menuItem(int group, const QString& text) const
+{
+    for (const MenuGroup& menu : window().menuGroups())
+        if (menu.index == group)
+            if (QAction* item = FindItem(menu.menu, text)) return item;
+    return nullptr;
+}
+
+std::string LinesPlanWindowTest::printToPdf(const std::string& name)
+{
+    const std::string path = (dir_->Path() / name).string();
+    window().printer().setOutputFormat(QPrinter::PdfFormat);
+    window().printer().setOutputFileName(QString::fromStdString(path));
+    AcceptNextDialog();
+    menuItem(1, "&Print")->trigger();
+    return path;
+}
+
+void LinesPlanWindowTest::drawsWhatTheHullAllows_data()
+{
+    QTest::addColumn<int>("hull");  // 0 none, 1 parameters only, 2 generated
+    QTest::addColumn<bool>("constructionLines");
+    QTest::addColumn<bool>("outlines");
+    QTest::newRow("no hull: background only") << 0 << false << false;
+    QTest::newRow("parameters only: construction lines") << 1 << true << false;
+    QTest::newRow("generated: construction lines and outlines") << 2 << true << true;
+}
+
+void LinesPlanWindowTest::drawsWhatTheHullAllows()
+{
+    QFETCH(int, hull);
+    QFETCH(bool, constructionLines);
+    QFETCH(bool, outlines);
+    const std::unique_ptr<sloopform::HullRecord> parameters =
+        sloopform::test::BundledDesign("cruiser-10m");
+    if (hull == 0) sloopform::SetCurrentHull(nullptr);
+    if (hull == 1) sloopform::SetCurrentHull(parameters.get());
+    menuItem(3, "&Zoom All")->trigger();
+
+    QCOMPARE(pixels(kConstruction) > 0, constructionLines);
+    QCOMPARE(pixels(kOutline) > 0, outlines);
+    QCOMPARE(pixels(kBackground) + pixels(kConstruction) + pixels(kOutline), 400 * 400);
+    cruiser_->makeCurrent();
+}
+
+void LinesPlanWindowTest::popupSwitches_data()
+{
+    QTest::addColumn<QStringList>("chosen");
+    QTest::addColumn<bool>("constructionLines");
+    QTest::addColumn<bool>("outlines");
+    QTest::newRow("both on") << QStringList{} << true << true;
+    QTest::newRow("hull outlines off") << QStringList{"Hull Outlines"} << true << false;
+    QTest::newRow("both off") << QStringList{"Hull Outlines", "Construction Lines"} << false << false;
+    QTest::newRow("off and on again") << QStringList{"Hull Outlines", "Hull Outlines"} << true << true;
+}
+
+void LinesPlanWindowTest::popupSwitches()
+{
+    QFETCH(QStringList, chosen);
+    QFETCH(bool, constructionLines);
+    QFETCH(bool, outlines);
+    for (const QString& item : chosen) QVERIFY(ChoosePopupItem(surface(), {item}));
+
+    QCOMPARE(window().findChild<QAction*>("ConstructionLines1")->isChecked(), constructionLines);
+    QCOMPARE(window().findChild<QAction*>("HullOutlines1")->isChecked(), outlines);
+    QCOMPARE(pixels(kConstruction) > 0, constructionLines);
+    QCOMPARE(pixels(kOutline) > 0, outlines);
+    // A freshly cleared surface: nothing but the background and what is switched on.
+    QCOMPARE(pixels(kBackground) + pixels(kConstruction) + pixels(kOutline), 400 * 400);
+}
+
+void LinesPlanWindowTest::viewMenuConstructionLinesSwitchesWithThePopup()
+{
+    QVERIFY(!menuItem(3, "&Stations")->isVisible());
+    menuItem(3, "&Construction Lines")->trigger();
+
+    QVERIFY(!menuItem(3, "&Construction Lines")->isChecked());
+    QVERIFY(!window().findChild<QAction*>("ConstructionLines1")->isChecked());
+    QCOMPARE(pixels(kConstruction), 0);
+    QVERIFY(pixels(kOutline) > 0);
+
+    QVERIFY(ChoosePopupItem(surface(), {"Construction Lines"}));
+    QVERIFY(menuItem(3, "&Construction Lines")->isChecked());
+    QVERIFY(pixels(kConstruction) > 0);
+}
+
+void LinesPlanWindowTest::panThenZoomWindowLeavesZoomWindowMode()
+{
+    menuItem(3, "&Pan")->trigger();
+    QVERIFY(frame_->button(FrameButton::Pan)->isChecked());
+    menuItem(3, "Zoom &Window")->trigger();
+
+    QCOMPARE(int(viewport().MouseMode()), int(sloopform::mmZoomWindow));
+    QVERIFY(frame_->button(FrameButton::ZoomWindow)->isChecked());
+    QVERIFY(!frame_->button(FrameButton::Pan)->isChecked());
+    QCOMPARE(surface()->cursor().shape(), Qt::BitmapCursor);
+}
+
+void LinesPlanWindowTest::zoomWindowDrag_data()
+{
+    QTest::addColumn<int>("side");
+    QTest::addColumn<bool>("zooms");
+    QTest::newRow("10 pixels: nothing changes") << 10 << false;
+    QTest::newRow("11 pixels: zooms") << 11 << true;
+}
+
+void LinesPlanWindowTest::zoomWindowDrag()
+{
+    QFETCH(int, side);
+    QFETCH(bool, zooms);
+    QVERIFY(ChoosePopupItem(surface(), {"Zoom &Window"}));
+    const QImage before = image();
+    const TScreen profile = viewport().View(1);
+    const QPoint from(150, 120);
+    const QPoint to = from + QPoint(side, side);
+
+    Press(surface(), from);
+    MoveTo(surface(), from, to);
+    // The rubber band is on the picture while the button is held...
+    QVERIFY(image() != before);
+    Release(surface(), to);
+
+    const TScreen after = viewport().View(1);
+    QCOMPARE(after.Left != profile.Left, zooms);
+    // ...and leaves nothing behind when the drag is refused.
+    QCOMPARE(image() == before, !zooms);
+    if (zooms) QVERIFY(std::abs(after.Right - after.Left) < std::abs(profile.Right - profile.Left) / 10);
+}
+
+void LinesPlanWindowTest::panDragMovesThePictureByTheMouseTravel()
+{
+    QVERIFY(ChoosePopupItem(surface(), {"Zoom &Out"}));
+    QVERIFY(ChoosePopupItem(surface(), {"&Pan"}));
+    const QRect before = InkBounds(image(), Pixel(kBackground));
+    const QPoint from(200, 200);
+    const QPoint travel(30, -20);
+
+    const int drawn = inkPixels();
+    Press(surface(), from);
+    MoveTo(surface(), from, from + travel);
+    // While dragging only the construction lines follow the mouse, in the line
+    // colour the last redraw left.
+    QCOMPARE(pixels(kConstruction), 0);
+    QVERIFY(inkPixels() < drawn / 2);
+    Release(surface(), from + travel);
+
+    const QRect after = InkBounds(image(), Pixel(kBackground));
+    QVERIFY(std::abs(inkPixels() - drawn) < drawn / 50);
+    QVERIFY2(std::abs(after.left() - before.left() - travel.x()) <= 1 &&
+                 std::abs(after.top() - before.top() - travel.y()) <= 1 &&
+                 std::abs(after.width() - before.width()) <= 1 &&
+                 std::abs(after.height() - before.height()) <= 1,
+             "the picture moves with the mouse");
+}
+
+void LinesPlanWindowTest::wheelZoomsAboutThePointer()
+{
+    const QPoint at(120, 90);
+    const TScreen before = viewport().View(1);
+    const long double worldX = viewport().XpointBack(1, at.x());
+    const long double worldY = viewport().YpointBack(1, at.y());
+    QWheelEvent notch(at, surface()->mapToGlobal(at), QPoint(), QPoint(0, 120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(surface(), &notch);
+
+    const TScreen after = viewport().View(1);
+    const long double metresPerPixel = std::abs(after.Right - after.Left) / 400;
+    QVERIFY(std::abs(viewport().XpointBack(1, at.x()) - worldX) <= metresPerPixel);
+    QVERIFY(std::abs(viewport().YpointBack(1, at.y()) - worldY) <= metresPerPixel);
+    QVERIFY(std::abs((after.Right - after.Left) / (before.Right - before.Left) - 0.8L) < 1e-6L);
+}
+
+void LinesPlanWindowTest::printsOnePageShowingTheHull()
+{
+    const std::string path = printToPdf("lines.pdf");
+
+    QCOMPARE(PdfInfo(path, "Pages"), std::string("1"));
+    QCOMPARE(PdfInfo(path, "Title"), std::string("Sloopform - Lines"));
+    const QImage page = RenderPdfPage(path, 30);
+    QVERIFY(!page.isNull());
+    const QRect ink = InkBounds(page, qRgb(255, 255, 255));
+    QVERIFY(ink.isValid());
+    QVERIFY(page.rect().contains(ink));
+    QVERIFY(CountPixels(page, qRgb(255, 255, 255)) < page.width() * page.height() * 99 / 100);
+    // The sheet is fitted across the page's width.
+    QVERIFY(ink.width() > page.width() / 2);
+}
+
+void LinesPlanWindowTest::printingLeavesTheScreenFitted()
+{
+    const QImage before = image();
+    const TScreen profile = viewport().View(1);
+    printToPdf("refit.pdf");
+
+    const TScreen after = viewport().View(1);
+    QCOMPARE(after.PixelWidth, 400);
+    QCOMPARE(after.Left, profile.Left);
+    QCOMPARE(after.Bottom, profile.Bottom);
+    QVERIFY(image() == before);
+}
+
+QTEST_MAIN(LinesPlanWindowTest)
+#include "LinesPlanWindowTest.moc"

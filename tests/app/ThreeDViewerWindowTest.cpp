@@ -1,0 +1,241 @@
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QPrinter>
+#include <QtTest>
+
+#include "ScriptedQtUi.h"
+#include "TestPaths.h"
+#include "ViewTestKit.h"
+#include "frame/MainWindow.h"
+#include "views/LinesPlanWindow.h"
+#include "views/ThreeDViewerWindow.h"
+#include "views/Viewport3d.h"
+
+using namespace viewtest;
+using sloopform::TScreen;
+using sloopform::TViewport3d;
+
+namespace {
+
+constexpr int kWidth = 400;
+constexpr int kHeight = 300;
+
+bool SameWindow(const TScreen& a, const TScreen& b)
+{
+    return a.Left == b.Left && a.Top == b.Top && a.Right == b.Right && a.Bottom == b.Bottom;
+}
+
+}  // namespace
+
+class ThreeDViewerWindowTest : public QObject {
+    Q_OBJECT
+private slots:
+    void initTestCase();
+    void init();
+    void cleanup();
+    void perspectiveOffShrinksThePictureWithoutRefitting();
+    void presetDirectionRefits_data();
+    void presetDirectionRefits();
+    void bothSwitchesOffOnlyClear();
+    void rotateDragTurnsTheAzimuthAndRedrawsOnRelease();
+    void zoomAllRecentresARotatedPicture();
+    void activationRoutesTheFrameButtons();
+    void printsOnePageShowingTheHull();
+
+private:
+    ViewportWidget* surface() const { return &viewer_->viewportWidget(); }
+    TViewport3d& viewport() const { return static_cast<TViewport3d&>(surface()->viewport()); }
+    QImage image() const { return surface()->image(); }
+    QRect ink() const { return InkBounds(image(), Pixel(kBackground)); }
+    int pixels(sloopform::TColor colour) const { return CountPixels(image(), Pixel(colour)); }
+    int inkPixels() const { return kWidth * kHeight - pixels(kBackground); }
+    void activate(QMdiSubWindow* sub) const { sub->mdiArea()->setActiveSubWindow(sub); }
+
+    std::unique_ptr<GeneratedCruiser> cruiser_;
+    std::unique_ptr<DistinctColours> colours_;
+    std::unique_ptr<MainWindow> frame_;
+    LinesPlanWindow* lines_ = nullptr;
+    ThreeDViewerWindow* viewer_ = nullptr;
+    QMdiSubWindow* linesSub_ = nullptr;
+    QMdiSubWindow* viewerSub_ = nullptr;
+    std::unique_ptr<ScriptedQtUi> ui_;
+    std::unique_ptr<sloopform::test::TempDir> dir_;
+};
+
+void ThreeDViewerWindowTest::initTestCase()
+{
+    cruiser_ = std::make_unique<GeneratedCruiser>();
+    QVERIFY(cruiser_->complete());
+}
+
+void ThreeDViewerWindowTest::init()
+{
+    cruiser_->makeCurrent();
+    colours_ = std::make_unique<DistinctColours>();
+    ui_ = std::make_unique<ScriptedQtUi>();
+    frame_ = std::make_unique<MainWindow>();
+    ui_->setFrame(frame_.get());
+    dir_ = std::make_unique<sloopform::test::TempDir>();
+    lines_ = new LinesPlanWindow(*frame_);
+    viewer_ = new ThreeDViewerWindow(*frame_);
+    surface()->setFixedSize(kWidth, kHeight);
+    linesSub_ = frame_->addChild(ChildRole::LinesPlan, lines_);
+    viewerSub_ = frame_->addChild(ChildRole::ThreeD, viewer_);
+    FrameTargets targets;
+    targets.linesPlan = lines_;
+    targets.threeD = viewer_;
+    frame_->setTargets(targets);
+    frame_->resize(1200, 900);
+    frame_->show();
+    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
+    activate(viewerSub_);
+    QCOMPARE(image().size(), QSize(kWidth, kHeight));
+}
+
+void ThreeDViewerWindowTest::cleanup()
+{
+    QCOMPARE(ui_->record.errors.size(), std::size_t{0});
+    frame_.reset();
+    ui_.reset();
+    colours_.reset();
+    dir_.reset();
+}
+
+void ThreeDViewerWindowTest::perspectiveOffShrinksThePictureWithoutRefitting()
+{
+    const QRect before = ink();
+    const TScreen window = viewport().View(1);
+    QVERIFY(ChoosePopupItem(surface(), {"&Perspective"}));
+
+    QVERIFY(!viewport().Perspective());
+    QVERIFY(!viewer_->findChild<QAction*>("Perspective1")->isChecked());
+    QVERIFY(!viewer_->findChild<QAction*>("Perspective2")->isChecked());
+    QVERIFY(SameWindow(viewport().View(1), window));
+    const QRect after = ink();
+    // The hull lies about 400 m from the eye and the projection distance is 500.
+    QVERIFY(std::abs(double(after.width()) / before.width() - 0.8) < 0.02);
+    QVERIFY(std::abs(double(after.height()) / before.height() - 0.8) < 0.02);
+}
+
+void ThreeDViewerWindowTest::presetDirectionRefits_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::addColumn<int>("elevation");
+    QTest::addColumn<int>("azimuth");
+    QTest::newRow("stations") << "&Stations" << 90 << 0;
+    QTest::newRow("waterlines") << "&Waterlines" << 0 << 90;
+    QTest::newRow("profile") << "&Profile" << 90 << 90;
+    QTest::newRow("isometric") << "&Isometric" << 45 << 45;
+}
+
+void ThreeDViewerWindowTest::presetDirectionRefits()
+{
+    QFETCH(QString, item);
+    QFETCH(int, elevation);
+    QFETCH(int, azimuth);
+    QVERIFY(ChoosePopupItem(surface(), {"Zoom &In"}));
+    QVERIFY(ChoosePopupItem(surface(), {"Zoom &In"}));
+    QVERIFY(ChoosePopupItem(surface(), {"&View", item}));
+
+    QCOMPARE(viewport().Elevation(), elevation);
+    QCOMPARE(viewport().Azimuth(), azimuth);
+    QVERIFY(viewport().AutoRedraw());
+    const QRect picture = ink();
+    QVERIFY(std::abs(picture.center().x() - kWidth / 2) <= 2);
+    QVERIFY(std::abs(picture.center().y() - kHeight / 2) <= 2);
+    // 4 % of the extent free on each side in the limiting direction.
+    const double fill = std::max(double(picture.width()) / kWidth, double(picture.height()) / kHeight);
+    QVERIFY2(std::abs(fill - 1 / 1.08) < 0.015, qPrintable(QString::number(fill)));
+    QVERIFY(pixels(kOutline) > 0);
+}
+
+void ThreeDViewerWindowTest::bothSwitchesOffOnlyClear()
+{
+    QVERIFY(ChoosePopupItem(surface(), {"&Construction Lines"}));
+    QVERIFY(ChoosePopupItem(surface(), {"&Hull Outlines"}));
+
+    QVERIFY(!viewer_->findChild<QAction*>("ConstructionLines1")->isChecked());
+    QVERIFY(!viewer_->findChild<QAction*>("HullOutlines1")->isChecked());
+    QCOMPARE(pixels(kBackground), kWidth * kHeight);
+}
+
+void ThreeDViewerWindowTest::rotateDragTurnsTheAzimuthAndRedrawsOnRelease()
+{
+    QVERIFY(ChoosePopupItem(surface(), {"&Rotate View"}));
+    QVERIFY(frame_->button(FrameButton::Rotate)->isChecked());
+    const QRect before = ink();
+    QVERIFY(before.height() > before.width());  // from above, the length runs up the screen
+    const int drawn = inkPixels();
+
+    Press(surface(), {100, 150});
+    MoveTo(surface(), {100, 150}, {300, 150});
+    QCOMPARE(viewport().Azimuth(), -90);
+    QCOMPARE(viewport().Elevation(), 0);
+    // Only the construction lines follow the mouse, in the line colour the last
+    // redraw left; the outlines wait for the release.
+    QCOMPARE(pixels(kConstruction), 0);
+    QVERIFY(inkPixels() < drawn / 2);
+    Release(surface(), {300, 150});
+
+    QVERIFY(pixels(kConstruction) > 0);
+    QVERIFY(pixels(kOutline) > 0);
+    const QRect after = ink();
+    QVERIFY(after.width() > after.height());
+}
+
+void ThreeDViewerWindowTest::zoomAllRecentresARotatedPicture()
+{
+    QVERIFY(ChoosePopupItem(surface(), {"&Rotate View"}));
+    Drag(surface(), {100, 150}, {160, 110});
+    QVERIFY(ChoosePopupItem(surface(), {"Zoom &All"}));
+
+    const QRect picture = ink();
+    QVERIFY(std::abs(picture.center().x() - kWidth / 2) <= 2);
+    QVERIFY(std::abs(picture.center().y() - kHeight / 2) <= 2);
+}
+
+void ThreeDViewerWindowTest::activationRoutesTheFrameButtons()
+{
+    const TScreen fitted = viewport().View(1);
+    QVERIFY(ChoosePopupItem(surface(), {"Zoom &In"}));
+    QVERIFY(!SameWindow(viewport().View(1), fitted));
+    activate(linesSub_);
+    lines_->zoomIn();
+    const TScreen linesProfile = lines_->viewportWidget().viewport().View(1);
+
+    activate(viewerSub_);
+    QCOMPARE(frame_->viewTarget(), ViewTargetId::ThreeD);
+    QCOMPARE(frame_->documentTarget(), DocumentTargetId::Project);
+    QVERIFY(frame_->button(FrameButton::Rotate)->isEnabled());
+    frame_->button(FrameButton::ZoomAll)->trigger();
+
+    QVERIFY(SameWindow(viewport().View(1), fitted));
+    QVERIFY(SameWindow(lines_->viewportWidget().viewport().View(1), linesProfile));
+
+    activate(linesSub_);
+    QCOMPARE(frame_->viewTarget(), ViewTargetId::LinesPlan);
+    QVERIFY(!frame_->button(FrameButton::Rotate)->isEnabled());
+    QVERIFY(frame_->button(FrameButton::ZoomAll)->isEnabled());
+}
+
+void ThreeDViewerWindowTest::printsOnePageShowingTheHull()
+{
+    const std::string path = (dir_->Path() / "view.pdf").string();
+    viewer_->printer().setOutputFormat(QPrinter::PdfFormat);
+    viewer_->printer().setOutputFileName(QString::fromStdString(path));
+    AcceptNextDialog();
+    FindItem(viewer_->menuGroups().front().menu, "&Print")->trigger();
+
+    QCOMPARE(PdfInfo(path, "Pages"), std::string("1"));
+    QCOMPARE(PdfInfo(path, "Title"), std::string("Sloopform - 3D View"));
+    const QImage page = RenderPdfPage(path, 30);
+    QVERIFY(!page.isNull());
+    const QRect drawn = InkBounds(page, qRgb(255, 255, 255));
+    QVERIFY(drawn.isValid());
+    // Seen from above the hull's length runs down the portrait page.
+    QVERIFY(drawn.height() > page.height() / 2);
+    QVERIFY(std::abs(drawn.center().x() - page.width() / 2) <= 3);
+}
+
+QTEST_MAIN(ThreeDViewerWindowTest)
+#include "ThreeDViewerWindowTest.moc"
