@@ -2,6 +2,7 @@
 
 #include <QFontDialog>
 #include <QKeyEvent>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -17,8 +18,6 @@
 using sloopform::TFileManager;
 
 namespace {
-
-constexpr qreal kPointsPerInch = 72;
 
 const FrameButton kReportButtons[] = {
     FrameButton::Cut,  FrameButton::Copy,       FrameButton::Paste,        FrameButton::Delete,
@@ -197,7 +196,7 @@ int ReportWindow::printOn(QPrinter& printer)
     printer.setDocName("Report");
     TextPageFormat format;
     format.font = memo_->font();
-    format.tabStopPoints = memo_->tabStopDistance() * kPointsPerInch / memo_->logicalDpiX();
+    format.tabStopDistance = memo_->tabStopDistance();
     format.wordWrap = memo_->lineWrapMode() != QPlainTextEdit::NoWrap;
     const int pages = PrintTextPages(printer, memo_->lineTexts(), format);
     if (pages == 0)
@@ -284,4 +283,26 @@ bool ReportWindow::eventFilter(QObject* watched, QEvent* event)
         }
     }
     return ChildWindow::eventFilter(watched, event);
+}
+
+bool ReportWindow::event(QEvent* event)
+{
+    if (event->type() == QEvent::ParentChange) releaseWindowMenuShortcuts();
+    return ChildWindow::event(event);
+}
+
+void ReportWindow::releaseWindowMenuShortcuts()
+{
+    // The workspace window's own menu takes Ctrl+W for "Close" on some
+    // platforms; here it is "Word Wrap".
+    auto* frameOfWindow = qobject_cast<QMdiSubWindow*>(parentWidget());
+    if (!frameOfWindow || !frameOfWindow->systemMenu()) return;
+    QList<QKeySequence> ours;
+    for (const QMenu* menu : {fileMenu_, editMenu_, insertMenu_})
+        for (const QAction* item : menu->actions()) ours += item->shortcuts();
+    for (QAction* item : frameOfWindow->systemMenu()->actions()) {
+        QList<QKeySequence> keys = item->shortcuts();
+        keys.removeIf([&](const QKeySequence& key) { return ours.contains(key); });
+        item->setShortcuts(keys);
+    }
 }

@@ -51,6 +51,7 @@ public:
     QPrinter& printer() { return printer_; }
 
 protected:
+    bool event(QEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
@@ -61,6 +62,7 @@ private:
     // Text the program puts in or takes out is not an edit of the user's.
     void replaceTextQuietly(const std::vector<std::string>& lines);
     void setFrameButtonsEnabled(bool enabled);
+    void releaseWindowMenuShortcuts();
 
     MainWindow& frame_;
     ReportMemo* memo_;

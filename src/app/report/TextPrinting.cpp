@@ -6,8 +6,6 @@
 
 namespace {
 
-constexpr qreal kPointsPerInch = 72;
-
 // One line of the text laid out in the page's width; a line that is not
 // wrapped keeps its full length and is cut by the clip.
 void LayOut(QTextLayout& layout, const QTextOption& option, qreal width)
@@ -33,7 +31,7 @@ int PrintTextPages(QPrinter& printer, const QStringList& lines, const TextPageFo
     QTextOption option;
     option.setWrapMode(format.wordWrap ? QTextOption::WrapAtWordBoundaryOrAnywhere
                                        : QTextOption::NoWrap);
-    option.setTabStopDistance(format.tabStopPoints * printer.resolution() / kPointsPerInch);
+    option.setTabStopDistance(format.tabStopDistance);
 
     int pages = 1;
     qreal y = 0;

@@ -4,11 +4,12 @@
 
 class QPrinter;
 
-// How lines of text go onto pages: in this font, with tab stops this far
-// apart (in points), either cut at the right margin or wrapped there.
+// How lines of text go onto pages: in this font, with the tab stops of the
+// text editor (its distance scales with the device like the font), either cut
+// at the right margin or wrapped there.
 struct TextPageFormat {
     QFont font;
-    qreal tabStopPoints = 0;
+    qreal tabStopDistance = 80;
     bool wordWrap = false;
 };
 
