@@ -13,6 +13,8 @@
 #include "platform/QtUi.h"
 #include "preferences/SettingsFile.h"
 #include "settings/Settings.h"
+#include "views/LinesPlanWindow.h"
+#include "views/ThreeDViewerWindow.h"
 
 namespace {
 // The longest the frame may take to appear on a window system that shows it
@@ -91,7 +93,14 @@ void StartUp::createChildren()
     frame_->setTargets(targets);
     memo.AppendLine(" Loading Report...");
     memo.AppendLine(" Loading Sloopform...");
+    auto* linesPlan = new LinesPlanWindow(*frame_);
+    frame_->addChild(ChildRole::LinesPlan, linesPlan);
+    targets.linesPlan = linesPlan;
     memo.AppendLine(" Loading 3D Viewer...");
+    auto* threeD = new ThreeDViewerWindow(*frame_);
+    frame_->addChild(ChildRole::ThreeD, threeD);
+    targets.threeD = threeD;
+    frame_->setTargets(targets);
 }
 
 void StartUp::arrangeWindows()
