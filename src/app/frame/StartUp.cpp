@@ -12,6 +12,7 @@
 #include "platform/RunControl.h"
 #include "platform/QtUi.h"
 #include "preferences/SettingsFile.h"
+#include "report/ReportWindow.h"
 #include "settings/Settings.h"
 #include "views/LinesPlanWindow.h"
 #include "views/ThreeDViewerWindow.h"
@@ -92,6 +93,11 @@ void StartUp::createChildren()
     targets.generator = generator;
     frame_->setTargets(targets);
     memo.AppendLine(" Loading Report...");
+    auto* report = new ReportWindow(*frame_);
+    frame_->addChild(ChildRole::Report, report);
+    targets.report = report;
+    targets.reportCommands = report;
+    frame_->setTargets(targets);
     memo.AppendLine(" Loading Sloopform...");
     auto* linesPlan = new LinesPlanWindow(*frame_);
     frame_->addChild(ChildRole::LinesPlan, linesPlan);
