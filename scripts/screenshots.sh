@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Builds the picture tour in Release and writes a PNG of every window and
+# dialog of the desktop program into OUTDIR, on the offscreen platform.
+set -euo pipefail
+if [ $# -ne 1 ]; then
+  echo "usage: scripts/screenshots.sh OUTDIR" >&2
+  exit 2
+fi
+outdir=$(realpath -m "$1")
+cd "$(dirname "$0")/.."
+
+scripts/install-deps.sh
+cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake --build build-release -j "$(nproc)" --target sloopform-screenshots
+
+# The pictures show the default preferences, whatever the user has chosen.
+config=$(mktemp -d)
+trap 'rm -rf "$config"' EXIT
+QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" \
+  build-release/tests/app/sloopform-screenshots "$outdir"
+echo "Pictures written to $outdir"

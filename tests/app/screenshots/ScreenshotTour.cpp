@@ -1,0 +1,125 @@
+// sloopform-screenshots OUTDIR: a picture of every window and dialog, and
+// the time the program takes to start.
+#include <QApplication>
+#include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QEvent>
+#include <QTest>
+#include <cstdio>
+#include <map>
+
+#include "Shots.h"
+#include "StartedProgram.h"
+#include "frame/Application.h"
+
+namespace shots {
+namespace {
+
+std::map<QString, ShotsFunction>& Registry()
+{
+    static std::map<QString, ShotsFunction> registry;
+    return registry;
+}
+
+// Notes the first paint of any widget of the frame.
+class FirstPaint : public QObject {
+public:
+    bool painted = false;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && !painted) {
+            auto* widget = qobject_cast<QWidget*>(watched);
+            painted = widget && qobject_cast<MainWindow*>(widget->window());
+        }
+        return false;
+    }
+};
+
+constexpr QSize kFrameSize(1280, 860);
+
+}  // namespace
+
+bool Register(const char* name, ShotsFunction shots)
+{
+    Registry()[QString::fromLatin1(name)] = shots;
+    return true;
+}
+
+void TakeAll(Session& session)
+{
+    for (const auto& [name, shots] : Registry()) {
+        std::printf("%s\n", qPrintable(name));
+        shots(session);
+    }
+}
+
+Session::Session(QString outputFolder) : folder_(std::move(outputFolder)) {}
+
+Session::~Session() = default;
+
+MainWindow& Session::frame()
+{
+    if (!program_) {
+        FirstPaint watch;
+        QCoreApplication::instance()->installEventFilter(&watch);
+        QElapsedTimer clock;
+        clock.start();
+        program_ = std::make_unique<StartedProgram>();
+        while (!watch.painted) QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
+        startUp_ = clock.elapsed();
+        QCoreApplication::instance()->removeEventFilter(&watch);
+
+        MainWindow& started = program_->frame();
+        started.showNormal();
+        started.setGeometry(QRect(QPoint(0, 0), kFrameSize));
+        QCoreApplication::processEvents();
+        started.workingArrangement();
+    }
+    return program_->frame();
+}
+
+ScriptedQtUi& Session::ui()
+{
+    frame();
+    return program_->ui();
+}
+
+qint64 Session::startUpMilliseconds()
+{
+    frame();
+    return startUp_;
+}
+
+void Session::save(QWidget& widget, const QString& name)
+{
+    QTest::qWait(50);
+    const QString path = QDir(folder_).filePath(name + QStringLiteral(".png"));
+    if (!widget.grab().save(path)) {
+        std::fprintf(stderr, "cannot write %s\n", qPrintable(path));
+        ++failures_;
+    }
+}
+
+}  // namespace shots
+
+int main(int argc, char** argv)
+{
+    Application application(argc, argv);
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: sloopform-screenshots OUTDIR\n");
+        return 2;
+    }
+    const QString folder = QString::fromLocal8Bit(argv[1]);
+    if (!QDir().mkpath(folder)) {
+        std::fprintf(stderr, "cannot create %s\n", argv[1]);
+        return 2;
+    }
+    shots::Session session(folder);
+    std::printf("Start-up to the first painted frame, without the splash's pauses: %lld ms\n",
+                static_cast<long long>(session.startUpMilliseconds()));
+    shots::TakeAll(session);
+    return session.failures() == 0 ? 0 : 1;
+}
