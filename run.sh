@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds in Release and runs the main job: generates a bundled or given design
+# Builds in Release and starts the desktop program with a bundled or given
+# design. Without a display it runs the main job instead: generates the design
 # and writes its report, DXF, GF1 and SVG drawings into out/.
 set -euo pipefail
 cd "$(dirname "$0")"
@@ -7,6 +8,13 @@ cd "$(dirname "$0")"
 project=${1:-examples/cruiser-10m.sfp}
 scripts/install-deps.sh
 cmake -S . -B build-release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+
+if [ -n "${DISPLAY:-}" ] || [ -n "${WAYLAND_DISPLAY:-}" ]; then
+  cmake --build build-release -j "$(nproc)" --target sloopform
+  exec build-release/src/app/sloopform "$project"
+fi
+
+echo "No display (neither DISPLAY nor WAYLAND_DISPLAY is set): running the batch job instead."
 cmake --build build-release -j "$(nproc)" --target sloopform-batch
 
 mkdir -p out
