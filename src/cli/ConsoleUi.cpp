@@ -1,5 +1,6 @@
 #include "ConsoleUi.h"
 
+#include <filesystem>
 #include <ostream>
 
 #include "platform/RunControl.h"
@@ -33,7 +34,11 @@ std::optional<std::string> ConsoleUi::SaveFileDialog(const FileDialogRequest&)
 {
     std::optional<std::string> answer;
     answer.swap(saveAnswer_);
-    return answer;
+    if (!answer) return answer;
+    // A dialog gives the full path, and the GF1 file records it.
+    std::error_code error;
+    const std::filesystem::path full = std::filesystem::absolute(*answer, error);
+    return error ? answer : full.string();
 }
 
 void ConsoleUi::SetDeadline(std::chrono::steady_clock::duration fromNow)

@@ -10,7 +10,7 @@ namespace sloopform::batch {
 // The user interface of the batch tool: every message box becomes one line on
 // standard error with its exact text, the error dialog becomes "Error: ..." and
 // "From : ..." lines, questions take their first harmless answer, save dialogs
-// take the file named on the command line, and an expired
+// take the file named on the command line (as a full path), and an expired
 // deadline presses cancel at the next chance the core gives.
 class ConsoleUi : public UiServices {
 public:
@@ -20,7 +20,8 @@ public:
                               int helpContext) override;
     void ShowError(const std::string& message, const std::string& origin) override;
     void ProcessMessages() override;
-    // Save dialogs are answered with the file named on the command line.
+    // Save dialogs are answered with the file named on the command line, as a
+    // full path.
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
     void AnswerNextSaveDialog(const std::string& path) { saveAnswer_ = path; }
 

@@ -15,6 +15,7 @@
 #include "export/HullOutlineExport.h"
 #include "generator/RunGeneration.h"
 #include "platform/RunControl.h"
+#include "platform/UiServices.h"
 #include "views/DrawingSettings.h"
 #include "views/SvgViews.h"
 
@@ -38,11 +39,22 @@ std::vector<std::string> ReportLines(const TDataEdit& editor)
     return memo.Lines();
 }
 
-// An export routine that asks for its file name, answered with `path`. True
-// when it showed no message or error.
-template <typename Export>
-bool ExportTo(ConsoleUi& ui, const std::string& path, Export exportRoutine)
+// An export routine that asks for its file name, answered with `path`, or,
+// for "-", its lines written to standard output. True when it showed no
+// message or error.
+template <typename Export, typename WriteExport>
+bool ExportTo(ConsoleUi& ui, const std::string& path, Export exportRoutine, WriteExport writeRoutine)
 {
+    if (path == "-") {
+        ExportLineList lines(path);
+        try {
+            writeRoutine(lines);
+        } catch (const std::exception& fault) {
+            ui.ShowError(fault.what(), kGlobalHandlerOrigin);
+            return false;
+        }
+        return WriteLines(path, lines.Lines());
+    }
     ui.TakeReportCount();
     ui.AnswerNextSaveDialog(path);
     exportRoutine();
@@ -55,8 +67,14 @@ bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
     const DrawingSettings drawing;
     bool ok = true;
     if (options.report) ok &= WriteLines(*options.report, ReportLines(editor));
-    if (options.dxf) ok &= ExportTo(ui, *options.dxf, [&] { ExportHullOutlines(hull); });
-    if (options.gf1) ok &= ExportTo(ui, *options.gf1, [&] { ExportGF1(hull); });
+    if (options.dxf)
+        ok &= ExportTo(ui, *options.dxf, [&] { ExportHullOutlines(hull); }, [&](ExportTarget& target) {
+            TDxfFile file(target);
+            WriteHullOutlines(hull, file);
+        });
+    if (options.gf1)
+        ok &= ExportTo(ui, *options.gf1, [&] { ExportGF1(hull); },
+                       [&](ExportTarget& target) { WriteGF1(hull, target); });
     if (options.svg) ok &= WriteText(*options.svg, LinesPlanSvg(hull, kSvgWidth, kSvgHeight, drawing));
     if (options.svg3d)
         ok &= WriteText(*options.svg3d, ThreeDViewSvg(hull, kSvgWidth, kSvgHeight, kIsometricElevation,
@@ -85,7 +103,7 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
     try {
         RunGeneration(hull, console, goals);
     } catch (const std::exception& fault) {
-        ui.ShowError(fault.what(), "Run Generator");
+        ui.ShowError(fault.what(), kGlobalHandlerOrigin);
         raised = true;
     }
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;

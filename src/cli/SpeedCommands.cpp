@@ -12,12 +12,14 @@
 #include "analysis/Resistance.h"
 #include "analysis/ResistanceOptimiser.h"
 #include "generator/Output.h"
+#include "numeric/NumberText.h"
 
 namespace sloopform::batch {
 
 namespace {
 
-// The optimisation dialog's state with the speed typed as on the command line.
+// The optimisation dialog's state with the speed typed as on the command line,
+// not yet converted.
 ResistanceOptimiser OptimiserAt(const HullRecord& hull, const Speed& speed)
 {
     ResistanceOptimiser optimiser(hull);
@@ -29,6 +31,13 @@ ResistanceOptimiser OptimiserAt(const HullRecord& hull, const Speed& speed)
     case SpeedUnit::MetresPerSecond: optimiser.Speed.Ms = speed.text; break;
     }
     return optimiser;
+}
+
+// Calculate did nothing because the typed speed is not a number or gave a
+// Froude number out of range.
+bool SpeedRefused(const Speed& typed, long double fn)
+{
+    return !ParseReal(Trim(typed.text)) || !FroudeNumberInRange(fn);
 }
 
 void PrintLines(const StringListMemo& memo)
@@ -60,6 +69,8 @@ int ResistanceCommand(const BatchOptions& options, ConsoleUi& ui)
 {
     const auto editor = ReadProject(options.project, ui);
     if (!editor) return kExitBadInput;
+    // As the dialog, which is not opened without them.
+    if (!OptimisationParametersPresent(editor->Hull())) return kExitBadInput;
     ResistanceOptimiser optimiser = OptimiserAt(editor->Hull(), *options.speed);
     if (optimiser.ConvertVelocity() != ConversionOutcome::Accepted) return kExitBadInput;
 
@@ -82,14 +93,15 @@ int OptimiseCommand(const BatchOptions& options, ConsoleUi& ui)
 {
     const auto editor = ReadProject(options.project, ui);
     if (!editor) return kExitBadInput;
-    ResistanceOptimiser optimiser = OptimiserAt(editor->Hull(), *options.speed);
-    if (optimiser.ConvertVelocity() != ConversionOutcome::Accepted) return kExitBadInput;
     if (!OptimisationParametersPresent(editor->Hull())) return kExitBadInput;
+    ResistanceOptimiser optimiser = OptimiserAt(editor->Hull(), *options.speed);
     optimiser.SearchCp = options.optimiseCp;
     optimiser.SearchLCB = options.optimiseLcb;
+    // Calculate converts the typed speed once and searches at it; converting
+    // here first would leave it the 2-decimal text the dialog shows.
     OptimisationProgress silent;
     optimiser.RunOptimisation(silent);
-    if (!optimiser.ApplyEnabled()) return kExitNotFinished;
+    if (!optimiser.ApplyEnabled()) return SpeedRefused(*options.speed, optimiser.Fn()) ? kExitBadInput : kExitNotFinished;
 
     const auto& out = optimiser.Outputs();
     std::cout << "Output Cp: " << out.Cp << '\n'
@@ -97,7 +109,8 @@ int OptimiseCommand(const BatchOptions& options, ConsoleUi& ui)
               << "Output Cm: " << out.Cm << '\n'
               << "Output Resistance: " << out.Resistance << " N\n";
     const auto& optimum = optimiser.LastOptimum();
-    const nlohmann::json json = {{"cp", optimum.Cp.Value()},
+    const nlohmann::json json = {{"fn", optimiser.Fn().Value()},
+                                 {"cp", optimum.Cp.Value()},
                                  {"lcb", optimum.LCB.Value()},
                                  {"cm", optimum.Cm.Value()},
                                  {"resistance", optimum.Resistance.Value()}};

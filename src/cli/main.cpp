@@ -43,8 +43,9 @@ int main(int argc, char** argv)
     try {
         return Dispatch(*parsed.options, ui);
     } catch (const std::exception& fault) {
-        // A computation that failed outside the routines that report their own faults.
-        std::cerr << "Error: " << fault.what() << '\n';
+        // A computation that failed outside the routines that report their own
+        // faults reaches the global handler, as in the desktop program.
+        ui.ShowError(fault.what(), kGlobalHandlerOrigin);
         return kExitNotFinished;
     }
 }

@@ -1,4 +1,5 @@
 #pragma once
+#include <filesystem>
 #include <string>
 #include <vector>
 
@@ -12,7 +13,9 @@ struct BatchResult {
     std::vector<std::string> ErrLines() const;
 };
 
-// Runs the built sloopform-batch with the arguments (each quoted for the shell).
-BatchResult RunBatch(const std::vector<std::string>& arguments);
+// Runs the built sloopform-batch with the arguments (each quoted for the shell),
+// in the given working folder or else the test's own.
+BatchResult RunBatch(const std::vector<std::string>& arguments,
+                     const std::filesystem::path& workingFolder = {});
 
 }  // namespace sloopform::test

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <map>
 #include <nlohmann/json.hpp>
 
 #include "BatchRunner.h"
@@ -11,6 +12,7 @@
 #include "generator/RunGeneration.h"
 #include "model/DataEdit.h"
 #include "numeric/NumberText.h"
+#include "numeric/Real48.h"
 
 using namespace sloopform;
 using namespace sloopform::test;
@@ -202,4 +204,77 @@ TEST(BatchTool, OptimiseAppliesTheOptimumToANewProject)
     ASSERT_EQ(lines.size(), 19u);
     EXPECT_EQ(lines[13], "Cp=" + FormatFixed(cp, 3));
     EXPECT_EQ(lines[17], "LCB=53.000");
+}
+
+TEST(BatchTool, OptimiseSearchesAtTheSpeedAsTypedAndAppliesThatOptimum)
+{
+    // Both ends of the range are allowed; 0.347 is not its 2-decimal text 0.35.
+    std::map<std::string, std::string> appliedCp;
+    std::map<std::string, double> resistance;
+    for (const char* fn : {"0.347", "0.35", "0.125", "0.75"}) {
+        TempDir dir;
+        const auto result = RunBatch({"optimise", Example("cruiser-10m"), "--fn", fn, "--apply",
+                                      (dir / "opt.sfp").string(), "--json", (dir / "o.json").string()});
+        ASSERT_EQ(result.status, 0) << fn << result.err;
+        const auto json = nlohmann::json::parse(ReadFileBytes(dir / "o.json"));
+        EXPECT_EQ(json["fn"].get<double>(), Real48(*ParseReal(fn)).Value()) << fn;
+        resistance[fn] = json["resistance"].get<double>();
+        appliedCp[fn] = FileLines(dir / "opt.sfp").at(13);
+        EXPECT_EQ(appliedCp[fn], "Cp=" + FormatFixed(json["cp"].get<double>(), 3)) << fn;
+    }
+    EXPECT_NE(resistance["0.347"], resistance["0.35"]);
+    EXPECT_NE(appliedCp["0.347"], appliedCp["0.35"]);
+}
+
+TEST(BatchTool, SpeedCommandsCheckTheParametersBeforeTheSpeed)
+{
+    TempDir dir;
+    const std::string original = ReadFileBytes(ExampleProject("cruiser-10m"));
+    for (const std::string key : {"Lwl", "Bwl", "Tc", "Cp", "LCB"}) {
+        std::string text = original;
+        const std::size_t line = text.find("\n" + key + "=") + 1;
+        text.replace(line, text.find('\r', line) - line, key + "=0.000");
+        WriteFileBytes(dir / "zero.sfp", text);
+        for (const char* command : {"resistance", "optimise"}) {
+            // A speed that is not a number would say "Error": the parameters come first.
+            const auto result = RunBatch({command, (dir / "zero.sfp").string(), "--knots", "fast"});
+            EXPECT_EQ(result.status, 2) << key << " " << command;
+            EXPECT_EQ(result.ErrLines(), std::vector<std::string>{
+                                             "Parameters Lwl, Bwl, Tc, Cp LCB are required for Optimisation Process"})
+                << key << " " << command;
+            EXPECT_EQ(result.out, "") << key << " " << command;
+        }
+    }
+}
+
+TEST(BatchTool, DxfAndGf1OfADashGoToStandardOutput)
+{
+    TempDir dir;
+    const auto files = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--dxf", (dir / "h.dxf").string(),
+                                 "--gf1", (dir / "h.gf1").string()});
+    ASSERT_EQ(files.status, 0) << files.err;
+
+    const auto dxf = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--dxf", "-"}, dir.Path());
+    EXPECT_EQ(dxf.status, 0) << dxf.err;
+    EXPECT_EQ(dxf.OutLines(), FileLines(dir / "h.dxf"));
+
+    const auto gf1 = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--gf1", "-"}, dir.Path());
+    EXPECT_EQ(gf1.status, 0) << gf1.err;
+    auto expected = FileLines(dir / "h.gf1");
+    expected.front() = "-";  // the first line names the file; there is none
+    EXPECT_EQ(gf1.OutLines(), expected);
+    EXPECT_FALSE(std::filesystem::exists(dir / "-"));
+}
+
+TEST(BatchTool, ExportsNameTheirFilesByFullPathAndFailThroughTheGlobalHandler)
+{
+    TempDir dir;
+    const auto folder = std::filesystem::canonical(dir.Path());
+    const auto result =
+        RunBatch({"run", Example("daysailer-6m"), "--quiet", "--gf1", "h.gf1", "--dxf", "missing/h.dxf"}, folder);
+    EXPECT_EQ(result.status, 2);
+    EXPECT_EQ(FileLines(folder / "h.gf1").front(), (folder / "h.gf1").string());
+    EXPECT_EQ(result.ErrLines(),
+              (std::vector<std::string>{"Error: Cannot create file \"" + (folder / "missing" / "h.dxf").string() + "\"",
+                                        "From : From Global Error Handler, i.e not local"}));
 }

@@ -9,7 +9,15 @@ constexpr int kRealDecimals = 3;
 constexpr int kRealWidth = 10;
 }  // namespace
 
-TDxfFile::TDxfFile(const std::string& fileName) : file_(fileName)
+TDxfFile::TDxfFile(const std::string& fileName)
+    : ownFile_(std::make_unique<ExportTextFile>(fileName)), file_(*ownFile_)
+{
+    Header();
+}
+
+TDxfFile::TDxfFile(ExportTarget& target) : file_(target) { Header(); }
+
+void TDxfFile::Header()
 {
     Group("  0", "SECTION");
     Group("  2", "ENTITIES");

@@ -1,4 +1,5 @@
 #pragma once
+#include <memory>
 #include <string>
 
 #include "export/ExportTextFile.h"
@@ -15,6 +16,8 @@ class TDxfFile : public LineSink {
 public:
     // Creates the file and writes the header; throws ExportFileError when it cannot.
     explicit TDxfFile(const std::string& fileName);
+    // Writes to a target the caller owns.
+    explicit TDxfFile(ExportTarget& target);
 
     void Layer(const std::string& name);
     void Line3d(Real48 x1, Real48 y1, Real48 z1, Real48 x2, Real48 y2, Real48 z2);
@@ -29,11 +32,13 @@ public:
     const std::string& LayerName() const { return layerName_; }
 
 private:
+    void Header();
     void Group(const char* code, const std::string& value);
     void Group(const char* code, Real48 value);
     void EntityStart(const char* type);
 
-    ExportTextFile file_;
+    std::unique_ptr<ExportTarget> ownFile_;
+    ExportTarget& file_;
     std::string layerName_ = "0";
 };
 

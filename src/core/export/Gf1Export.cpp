@@ -27,7 +27,7 @@ std::string Point(long double y, long double z) { return Feet(y) + "," + Feet(z)
 
 // One side of the section, keel to sheer, closed back to the centre plane at
 // the height of the sheer.
-void WriteStation(const HullRecord& hull, int k, ExportTextFile& file)
+void WriteStation(const HullRecord& hull, int k, ExportTarget& file)
 {
     const TPointBlock2 outline = StationOutline(hull, k);
     const auto samples = SampleBSpline2d(kStationOutlinePoints, kCubic, outline, kSectionSamples);
@@ -42,7 +42,12 @@ void WriteStation(const HullRecord& hull, int k, ExportTextFile& file)
 void WriteGF1(const HullRecord& hull, const std::string& fileName)
 {
     ExportTextFile file(fileName);
-    file.WriteLine(fileName);
+    WriteGF1(hull, file);
+}
+
+void WriteGF1(const HullRecord& hull, ExportTarget& file)
+{
+    file.WriteLine(file.FileName());
     file.WriteLine("\\Sloopform Project");
     file.WriteLine("L:" + Feet(hull.Loa));
     file.WriteLine("W:" + Feet(hull.BMax));
@@ -80,7 +85,7 @@ void ExportGF1(const HullRecord& hull)
     try {
         WriteGF1(hull, *fileName);
     } catch (const std::exception& error) {
-        Ui().ShowError(error.what(), "ExportGF1");
+        Ui().ShowError(error.what(), kGlobalHandlerOrigin);
     }
 }
 

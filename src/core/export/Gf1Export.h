@@ -1,6 +1,7 @@
 #pragma once
 #include <string>
 
+#include "export/ExportTextFile.h"
 #include "model/HullRecord.h"
 
 namespace sloopform {
@@ -14,5 +15,8 @@ void ExportGF1(const HullRecord& hull);
 // component and fluid records. Throws ExportFileError when the file cannot be
 // created or written; the target is replaced only when every line is written.
 void WriteGF1(const HullRecord& hull, const std::string& fileName);
+
+// The same lines to a target, whose name the first line records; committed.
+void WriteGF1(const HullRecord& hull, ExportTarget& file);
 
 }  // namespace sloopform

@@ -55,9 +55,10 @@ const OutlinePart kParts[] = {
     {"Exporting Stations", "Stations", &HullRecord::HullComplete, WriteStations},
 };
 
-void WriteOutlines(const HullRecord& hull, const std::string& fileName)
+}  // namespace
+
+void WriteHullOutlines(const HullRecord& hull, TDxfFile& file)
 {
-    TDxfFile file(fileName);
     for (const OutlinePart& part : kParts) {
         Ui().SetStatusText(kExportStatusPanel, part.status);
         Ui().ProcessMessages();
@@ -66,8 +67,6 @@ void WriteOutlines(const HullRecord& hull, const std::string& fileName)
     }
     file.Close();
 }
-
-}  // namespace
 
 void ExportHullOutlines(const HullRecord& hull)
 {
@@ -79,13 +78,14 @@ void ExportHullOutlines(const HullRecord& hull)
     std::optional<std::string> failure;
     if (const auto fileName = Ui().SaveFileDialog(request)) {
         try {
-            WriteOutlines(hull, *fileName);
+            TDxfFile file(*fileName);
+            WriteHullOutlines(hull, file);
         } catch (const std::exception& error) {
             failure = error.what();
         }
     }
     Ui().SetStatusText(kExportStatusPanel, "");
-    if (failure) Ui().ShowError(*failure, "ExportHullOutlines");
+    if (failure) Ui().ShowError(*failure, kGlobalHandlerOrigin);
 }
 
 }  // namespace sloopform

@@ -1,4 +1,5 @@
 #pragma once
+#include "export/DxfFile.h"
 #include "model/HullRecord.h"
 
 namespace sloopform {
@@ -11,5 +12,9 @@ constexpr int kExportStatusPanel = 2;
 // on its own layer and only when its completion flag is set. A failure is shown
 // in the error dialog and leaves no file behind.
 void ExportHullOutlines(const HullRecord& hull);
+
+// Writes the outlines (each part announced in the status panel) and closes
+// the file. Throws ExportFileError when a line cannot be written.
+void WriteHullOutlines(const HullRecord& hull, TDxfFile& file);
 
 }  // namespace sloopform

@@ -24,6 +24,10 @@ struct FileDialogRequest {
     bool confirmOverwrite = false; // save dialogs: ask before replacing a file
 };
 
+// The origin the application's error dialog names for an error that reached
+// its global handler rather than a routine's own handling.
+inline constexpr const char* kGlobalHandlerOrigin = "From Global Error Handler, i.e not local";
+
 // The few things the core asks of a user interface. The default does nothing
 // visible and answers every question with its first, harmless choice.
 class UiServices {

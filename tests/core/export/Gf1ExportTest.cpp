@@ -122,7 +122,7 @@ TEST(Gf1Export, FileThatCannotBeCreatedIsReportedAndNothingIsWritten)
 
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_EQ(ui.errors[0].message, "Cannot create file \"" + path + "\"");
-    EXPECT_EQ(ui.errors[0].origin, "ExportGF1");
+    EXPECT_EQ(ui.errors[0].origin, "From Global Error Handler, i.e not local");
     EXPECT_TRUE(FileNamesIn(dir.Path()).empty());
 }
 

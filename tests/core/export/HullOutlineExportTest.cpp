@@ -213,7 +213,7 @@ TEST(HullOutlineExport, FileThatCannotBeCreatedIsReportedAndNothingIsWritten)
 
     ASSERT_EQ(ui.errors.size(), 1u);
     EXPECT_EQ(ui.errors[0].message, "Cannot create file \"" + path + "\"");
-    EXPECT_EQ(ui.errors[0].origin, "ExportHullOutlines");
+    EXPECT_EQ(ui.errors[0].origin, "From Global Error Handler, i.e not local");
     EXPECT_EQ(ui.statusTexts, (StatusTexts{{2, ""}}));
     EXPECT_TRUE(FileNamesIn(dir.Path()).empty());
 }
