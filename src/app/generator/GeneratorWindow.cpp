@@ -6,6 +6,7 @@
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <exception>
 #include <optional>
 
@@ -27,7 +28,6 @@
 namespace {
 
 constexpr int kSplitterWidth = 3;
-constexpr int kConsoleShare = 3;  // the console's initial width, in table widths
 
 // The frame's buttons this window enables while it is active.
 const FrameButton kWindowButtons[] = {
@@ -65,7 +65,7 @@ GeneratorWindow::GeneratorWindow(MainWindow& frame, QWidget* parent)
     splitter_->addWidget(console_);
     splitter_->setStretchFactor(0, 0);
     splitter_->setStretchFactor(1, 1);
-    splitter_->setSizes({table_->preferredWidth(), kConsoleShare * table_->preferredWidth()});
+    connect(splitter_, &QSplitter::splitterMoved, this, [this] { splitterMoved_ = true; });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter_);
@@ -79,6 +79,16 @@ GeneratorWindow::GeneratorWindow(MainWindow& frame, QWidget* parent)
 }
 
 GeneratorWindow::~GeneratorWindow() = default;
+
+void GeneratorWindow::resizeEvent(QResizeEvent* event)
+{
+    ChildWindow::resizeEvent(event);
+    // Until the splitter is moved, the table is as wide as its columns and
+    // the console takes the rest.
+    if (splitterMoved_) return;
+    const int tableWidth = table_->preferredWidth();
+    splitter_->setSizes({tableWidth, std::max(0, splitter_->width() - tableWidth - kSplitterWidth)});
+}
 
 void GeneratorWindow::connectProjectEvents()
 {

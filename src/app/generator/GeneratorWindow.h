@@ -59,6 +59,9 @@ public:
     QPlainTextEdit& console() { return *console_; }
     QSplitter& splitter() { return *splitter_; }
 
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+
 private:
     void buildMenus();
     void connectProjectEvents();
@@ -73,6 +76,7 @@ private:
     QPlainTextEdit* console_;
     std::unique_ptr<QtTextMemo> consoleMemo_;
     QSplitter* splitter_;
+    bool splitterMoved_ = false;
 
     QMenu* fileMenu_;
     QMenu* runMenu_;
