@@ -1,0 +1,74 @@
+#include "analysis/ImmersedSection.h"
+
+#include <cmath>
+#include <stdexcept>
+
+#include "analysis/GaussLegendre.h"
+
+namespace sloopform {
+
+namespace {
+
+// Five points are exact for polynomials up to degree 9, which covers y z' (5)
+// and y z z' (8) of a cubic curve.
+constexpr int kGaussPoints = 5;
+
+// Bisection down to the last bit of the parameter: z(lo) < level <= z(hi).
+long double LevelCrossing(const ExtendedBSpline& curve, long double lo, long double hi,
+                          long double level)
+{
+    for (;;) {
+        const long double mid = lo + (hi - lo) / 2;
+        if (mid <= lo || mid >= hi) return hi;
+        if (curve.At(mid).b >= level)
+            hi = mid;
+        else
+            lo = mid;
+    }
+}
+
+// Adds the integrals over [t0, t1] by Green's theorem along the curve: the
+// closing lines (the level and the centre plane) add nothing to y dz and y z dz.
+void AddPiece(const ExtendedBSpline& curve, const std::vector<QuadratureNode>& rule,
+              long double t0, long double t1, ImmersedSection& m)
+{
+    for (const QuadratureNode& node : rule) {
+        const CurvePoint p = curve.At(t0 + (t1 - t0) * node.x);
+        const long double w = node.w * (t1 - t0);
+        m.HalfArea += w * p.a * p.db;
+        m.AreaMoment += w * p.a * p.b * p.db;
+        m.HalfGirth += w * std::sqrt(p.da * p.da + p.db * p.db);
+    }
+}
+
+}  // namespace
+
+std::optional<ImmersedSection> MeasureImmersedSection(const ExtendedBSpline& curve,
+                                                      long double level, int resolution)
+{
+    if (resolution < 1)
+        throw std::invalid_argument("the section resolution must be at least 1");
+    static const std::vector<QuadratureNode> rule = GaussLegendre(kGaussPoints);
+    ImmersedSection m;
+    const CurvePoint start = curve.At(0);
+    if (start.b >= level) {
+        m.HalfBreadth = start.a;
+        return m;
+    }
+    const int pieces = curve.LastKnot() * resolution;
+    long double t0 = 0;
+    for (int k = 1; k <= pieces; ++k) {
+        const long double t1 = static_cast<long double>(k) / resolution;
+        if (curve.At(t1).b >= level) {
+            const long double crossing = LevelCrossing(curve, t0, t1, level);
+            AddPiece(curve, rule, t0, crossing, m);
+            m.HalfBreadth = curve.At(crossing).a;
+            return m;
+        }
+        AddPiece(curve, rule, t0, t1, m);
+        t0 = t1;
+    }
+    return std::nullopt;
+}
+
+}  // namespace sloopform

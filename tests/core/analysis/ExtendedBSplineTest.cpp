@@ -1,0 +1,58 @@
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <stdexcept>
+
+#include "analysis/ExtendedBSpline.h"
+#include "numeric/BSpline.h"
+
+using namespace sloopform;
+
+namespace {
+
+TPointBlock2 Wave(int n)
+{
+    TPointBlock2 points;
+    for (int i = 1; i <= n; ++i) points[i] = {Real48(0.5L * i), Real48(std::sin(0.9L * i))};
+    return points;
+}
+
+}  // namespace
+
+TEST(ExtendedBSpline, IsTheCurveTheSamplingRuleCutsIntoSegments)
+{
+    // The sampled points are the same curve rounded to 6 bytes.
+    for (const auto& [nPts, order] : {std::pair{3, 3}, {6, 4}, {9, 4}, {5, 2}}) {
+        SCOPED_TRACE(std::to_string(nPts) + " points of order " + std::to_string(order));
+        const TPointBlock2 ctrl = Wave(nPts);
+        const ExtendedBSpline curve(nPts, order, ctrl);
+        const int m = 7 * nPts;
+        const auto samples = SampleBSpline2d(nPts, order, ctrl, m);
+        for (int i = 0; i < m; ++i) {
+            const CurvePoint p = curve.At(static_cast<long double>(curve.LastKnot()) * i / (m - 1));
+            EXPECT_NEAR(p.a, samples[static_cast<std::size_t>(i)].x, 1e-10);
+            EXPECT_NEAR(p.b, samples[static_cast<std::size_t>(i)].y, 1e-10);
+        }
+        EXPECT_EQ(curve.At(0).b, ctrl[1].y);
+        EXPECT_EQ(curve.At(curve.LastKnot()).a, ctrl[nPts].x);
+    }
+}
+
+TEST(ExtendedBSpline, TangentIsTheDerivativeByTheParameter)
+{
+    const ExtendedBSpline curve(6, 4, Wave(6));
+    const long double h = 1e-8L;
+    for (long double t : {0.0L, 0.4L, 1.0L, 1.7L, 2.5L, 3.0L}) {
+        const long double lo = std::max(0.0L, t - h), hi = std::min(3.0L, t + h);
+        const CurvePoint p = curve.At(t);
+        EXPECT_NEAR(p.da, (curve.At(hi).a - curve.At(lo).a) / (hi - lo), 1e-6) << t;
+        EXPECT_NEAR(p.db, (curve.At(hi).b - curve.At(lo).b) / (hi - lo), 1e-6) << t;
+    }
+}
+
+TEST(ExtendedBSpline, RefusesAnOrderItCannotEvaluate)
+{
+    EXPECT_THROW(ExtendedBSpline(3, 4, Wave(3)), std::invalid_argument);
+    EXPECT_THROW(ExtendedBSpline(6, 5, Wave(6)), std::invalid_argument);
+    EXPECT_THROW(ExtendedBSpline(6, 1, Wave(6)), std::invalid_argument);
+}
