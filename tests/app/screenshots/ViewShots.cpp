@@ -1,0 +1,103 @@
+// The lines-plan window and the 3D viewer with the cruiser generated: the
+// lines plan, a zoom-window rubber band being dragged, the 3D viewer in each
+// preset direction with and without perspective, and both pop-up menus.
+#include <QAction>
+#include <QMdiSubWindow>
+#include <QMenu>
+#include <QTest>
+
+#include "Shots.h"
+#include "TestPaths.h"
+#include "frame/MainWindow.h"
+#include "generator/GeneratorWindow.h"
+#include "model/HullRecord.h"
+#include "views/LinesPlanWindow.h"
+#include "views/ThreeDViewerWindow.h"
+
+namespace {
+
+QAction* MenuItem(const QMenu& menu, const QString& text)
+{
+    for (QAction* action : menu.actions()) {
+        if (action->text() == text) return action;
+        if (action->menu() != nullptr)
+            if (QAction* found = MenuItem(*action->menu(), text)) return found;
+    }
+    return nullptr;
+}
+
+QMenu& PopupMenu(const QWidget& window)
+{
+    return *window.findChild<QMenu*>(QStringLiteral("PopupMenu1"));
+}
+
+void ChoosePopupItem(const QWidget& window, const QString& text)
+{
+    MenuItem(PopupMenu(window), text)->trigger();
+}
+
+void SavePopupMenu(shots::Session& session, const QWidget& window, const QString& name)
+{
+    QMenu& menu = PopupMenu(window);
+    menu.popup(window.mapToGlobal(window.rect().center()));
+    session.save(menu, name);
+    menu.close();
+}
+
+void GenerateCruiser(MainWindow& frame)
+{
+    const sloopform::HullRecord* hull = sloopform::CurrentHull();
+    if (hull != nullptr && hull->TransomDone) return;
+    auto* generator = qobject_cast<GeneratorWindow*>(frame.child(ChildRole::Generator));
+    generator->openProject(
+        QString::fromStdString(sloopform::test::ExampleProject("cruiser-10m").string()));
+    frame.button(FrameButton::Generator)->trigger();
+}
+
+void RubberBand(shots::Session& session, LinesPlanWindow& lines)
+{
+    QWidget* surface = &lines.viewportWidget();
+    ChoosePopupItem(lines, QStringLiteral("Zoom &Window"));
+    const QPoint from(surface->width() / 5, surface->height() / 6);
+    const QPoint to(surface->width() / 2, surface->height() / 2);
+    QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
+    for (int step = 1; step <= 4; ++step) QTest::mouseMove(surface, from + (to - from) * step / 4);
+    session.save(lines, QStringLiteral("lines-plan-zoom-window"));
+    QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
+    session.save(lines, QStringLiteral("lines-plan-zoomed"));
+    ChoosePopupItem(lines, QStringLiteral("Zoom &All"));
+}
+
+}  // namespace
+
+SLOOPFORM_SHOTS(View)
+{
+    MainWindow& frame = session.frame();
+    GenerateCruiser(frame);
+    frame.workingArrangement();
+
+    auto* lines = qobject_cast<LinesPlanWindow*>(frame.child(ChildRole::LinesPlan));
+    frame.showChild(ChildRole::LinesPlan);
+    session.save(*lines, QStringLiteral("lines-plan"));
+    SavePopupMenu(session, *lines, QStringLiteral("lines-plan-popup-menu"));
+    RubberBand(session, *lines);
+
+    auto* viewer = qobject_cast<ThreeDViewerWindow*>(frame.child(ChildRole::ThreeD));
+    frame.showChild(ChildRole::ThreeD);
+    viewer->parentWidget()->resize(720, 520);
+    session.save(*viewer, QStringLiteral("3d-viewer"));
+    const QStringList presets = {"&Stations", "&Waterlines", "&Profile", "&Isometric"};
+    for (const bool perspective : {true, false}) {
+        for (const QString& preset : presets) {
+            ChoosePopupItem(*viewer, preset);
+            const QString name = QString(preset).remove('&').toLower();
+            session.save(*viewer, QStringLiteral("3d-viewer-%1%2")
+                                      .arg(name, perspective ? QString() : QStringLiteral("-flat")));
+        }
+        ChoosePopupItem(*viewer, QStringLiteral("&Perspective"));
+        // Switched off, the picture shrinks to about 400/500 until the next Zoom All.
+        if (perspective) session.save(*viewer, QStringLiteral("3d-viewer-perspective-switched-off"));
+    }
+    SavePopupMenu(session, *viewer, QStringLiteral("3d-viewer-popup-menu"));
+    frame.workingArrangement();
+}
