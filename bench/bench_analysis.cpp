@@ -1,11 +1,19 @@
 // Speed of the analysis commands: one resistance estimate, one Calculate of
-// the optimiser (40 estimates and two parabola fits) and one hydrostatics
-// integration of 21 stations.
+// the optimiser (40 estimates and two parabola fits), one hydrostatics
+// integration of 21 stations and the exact hydrostatics of the generated
+// cruiser's section curves.
 #include <benchmark/benchmark.h>
 
+#include <filesystem>
+#include <stdexcept>
+
+#include "analysis/ExactHydrostatics.h"
 #include "analysis/Hydrostatics.h"
 #include "analysis/Resistance.h"
 #include "analysis/ResistanceOptimiser.h"
+#include "generator/Output.h"
+#include "generator/RunGeneration.h"
+#include "model/ProjectFile.h"
 
 using namespace sloopform;
 
@@ -55,5 +63,25 @@ void BM_Hydrostatics(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(ComputeHydrostatics(*hull));
 }
 BENCHMARK(BM_Hydrostatics);
+
+// The bundled cruiser, generated once; the generation is not timed.
+std::unique_ptr<HullRecord> GeneratedCruiser()
+{
+    const auto file =
+        std::filesystem::path(__FILE__).parent_path().parent_path() / "examples" / "cruiser-10m.sfp";
+    auto hull = HullRecord::Create();
+    LoadProject(*hull, file.string());
+    TOutput console;
+    RunGeneration(*hull, console);
+    if (!hull->HullComplete) throw std::runtime_error("the cruiser did not generate");
+    return hull;
+}
+
+void BM_ExactHydrostatics(benchmark::State& state)
+{
+    const auto hull = GeneratedCruiser();
+    for (auto _ : state) benchmark::DoNotOptimize(ComputeExactHydrostatics(*hull));
+}
+BENCHMARK(BM_ExactHydrostatics)->Unit(benchmark::kMillisecond);
 
 }  // namespace

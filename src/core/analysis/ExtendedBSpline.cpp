@@ -9,6 +9,9 @@ namespace sloopform {
 
 namespace {
 
+// The knots are integers, so the de Boor weights divide by 1 .. order - 1 only.
+constexpr long double kReciprocal[ExtendedBSpline::kMaxOrder] = {0, 1, 1.0L / 2, 1.0L / 3};
+
 std::vector<ExtendedPoint> FirstPoints(int nPts, const TPointBlock2& ctrl)
 {
     TPointBlock2::RequireFits(nPts, "B-spline control points");
@@ -29,7 +32,7 @@ ExtendedBSpline::ExtendedBSpline(int order, std::vector<ExtendedPoint> ctrl)
     lastKnot_ = nPts - order + 1;
     // Order zeros, 1 .. nPts - order, then the last knot repeated order times.
     for (int i = 0; i < nPts + order; ++i)
-        knots_.push_back(static_cast<long double>(std::clamp(i - order + 1, 0, lastKnot_)));
+        knots_.push_back(std::clamp(i - order + 1, 0, lastKnot_));
 }
 
 ExtendedBSpline::ExtendedBSpline(int nPts, int order, const TPointBlock2& ctrl)
@@ -52,16 +55,14 @@ CurvePoint ExtendedBSpline::At(long double t) const
     for (int j = 0; j <= p; ++j) d[j] = ctrl_[static_cast<std::size_t>(j + i - p)];
     CurvePoint point{};
     for (int r = 1; r <= p; ++r) {
-        if (r == p) {
-            const long double scale = p / (knots_[static_cast<std::size_t>(i + 1)] -
-                                           knots_[static_cast<std::size_t>(i)]);
-            point.da = scale * (d[p].a - d[p - 1].a);
-            point.db = scale * (d[p].b - d[p - 1].b);
+        if (r == p) {  // the span is one unit long
+            point.da = p * (d[p].a - d[p - 1].a);
+            point.db = p * (d[p].b - d[p - 1].b);
         }
         for (int j = p; j >= r; --j) {
-            const long double lo = knots_[static_cast<std::size_t>(j + i - p)];
-            const long double hi = knots_[static_cast<std::size_t>(j + 1 + i - r)];
-            const long double alpha = (t - lo) / (hi - lo);
+            const int lo = knots_[static_cast<std::size_t>(j + i - p)];
+            const int hi = knots_[static_cast<std::size_t>(j + 1 + i - r)];
+            const long double alpha = (t - lo) * kReciprocal[static_cast<std::size_t>(hi - lo)];
             d[j] = {(1 - alpha) * d[j - 1].a + alpha * d[j].a,
                     (1 - alpha) * d[j - 1].b + alpha * d[j].b};
         }

@@ -39,7 +39,7 @@ public:
 private:
     int order_;
     int lastKnot_ = 0;
-    std::vector<long double> knots_;  // 0-based: nPts + order values
+    std::vector<int> knots_;  // 0-based: nPts + order values
     std::vector<ExtendedPoint> ctrl_;
 };
 

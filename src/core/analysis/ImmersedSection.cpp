@@ -1,6 +1,7 @@
 #include "analysis/ImmersedSection.h"
 
 #include <cmath>
+#include <limits>
 #include <stdexcept>
 
 #include "analysis/GaussLegendre.h"
@@ -12,19 +13,28 @@ namespace {
 // Five points are exact for polynomials up to degree 9, which covers y z' (5)
 // and y z z' (8) of a cubic curve.
 constexpr int kGaussPoints = 5;
+// Halving alone reaches the last bit of a long double within this many steps.
+constexpr int kMaxCrossingIterations = 128;
 
-// Bisection down to the last bit of the parameter: z(lo) < level <= z(hi).
+// Where the curve reaches the level inside [lo, hi], z(lo) < level <= z(hi):
+// Newton's method, falling back to halving when a step leaves the bracket.
 long double LevelCrossing(const ExtendedBSpline& curve, long double lo, long double hi,
                           long double level)
 {
-    for (;;) {
-        const long double mid = lo + (hi - lo) / 2;
-        if (mid <= lo || mid >= hi) return hi;
-        if (curve.At(mid).b >= level)
-            hi = mid;
+    const long double tolerance = 8 * std::numeric_limits<long double>::epsilon() * (1 + hi);
+    long double t = hi;
+    for (int iteration = 0; iteration < kMaxCrossingIterations; ++iteration) {
+        const CurvePoint p = curve.At(t);
+        if (p.b >= level)
+            hi = t;
         else
-            lo = mid;
+            lo = t;
+        long double next = p.db != 0 ? t - (p.b - level) / p.db : lo;
+        if (!(next > lo && next < hi)) next = lo + (hi - lo) / 2;
+        if (std::fabs(next - t) <= tolerance || hi - lo <= tolerance) return next;
+        t = next;
     }
+    return t;
 }
 
 // Adds the integrals over [t0, t1] by Green's theorem along the curve: the

@@ -17,7 +17,7 @@ struct ImmersedSection {
 
 // Sub-intervals per knot span of the quadrature and of the search for the
 // level: enough that doubling it changes no hull figure by 0.01 %.
-constexpr int kImmersedSectionResolution = 8;
+constexpr int kImmersedSectionResolution = 2;
 
 // Area and moment are exact (the integrands are polynomials on each knot span,
 // integrated with a five-point Gauss rule); the girth converges with the
