@@ -101,7 +101,8 @@ int OptimiseCommand(const BatchOptions& options, ConsoleUi& ui)
     // here first would leave it the 2-decimal text the dialog shows.
     OptimisationProgress silent;
     optimiser.RunOptimisation(silent);
-    if (!optimiser.ApplyEnabled()) return SpeedRefused(*options.speed, optimiser.Fn()) ? kExitBadInput : kExitNotFinished;
+    if (!optimiser.ApplyEnabled())
+        return SpeedRefused(*options.speed, optimiser.Fn()) ? kExitBadInput : kExitNotFinished;
 
     const auto& out = optimiser.Outputs();
     std::cout << "Output Cp: " << out.Cp << '\n'

@@ -23,11 +23,13 @@ std::vector<std::string> BatchResult::OutLines() const { return Lines(out); }
 
 std::vector<std::string> BatchResult::ErrLines() const { return Lines(err); }
 
-BatchResult RunBatch(const std::vector<std::string>& arguments, const std::filesystem::path& workingFolder)
+BatchResult RunBatch(const std::vector<std::string>& arguments,
+                     const std::filesystem::path& workingFolder)
 {
     TempDir capture;
     std::string command = ShellQuoted(SLOOPFORM_BATCH_TOOL);
-    if (!workingFolder.empty()) command = "cd " + ShellQuoted(workingFolder.string()) + " && " + command;
+    if (!workingFolder.empty())
+        command = "cd " + ShellQuoted(workingFolder.string()) + " && " + command;
     for (const std::string& argument : arguments) command += " " + ShellQuoted(argument);
     command += " >" + ShellQuoted((capture / "out").string()) + " 2>" + ShellQuoted((capture / "err").string());
     const int raw = std::system(command.c_str());

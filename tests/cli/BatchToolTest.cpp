@@ -239,8 +239,9 @@ TEST(BatchTool, SpeedCommandsCheckTheParametersBeforeTheSpeed)
             // A speed that is not a number would say "Error": the parameters come first.
             const auto result = RunBatch({command, (dir / "zero.sfp").string(), "--knots", "fast"});
             EXPECT_EQ(result.status, 2) << key << " " << command;
-            EXPECT_EQ(result.ErrLines(), std::vector<std::string>{
-                                             "Parameters Lwl, Bwl, Tc, Cp LCB are required for Optimisation Process"})
+            EXPECT_EQ(result.ErrLines(),
+                      std::vector<std::string>{
+                          "Parameters Lwl, Bwl, Tc, Cp LCB are required for Optimisation Process"})
                 << key << " " << command;
             EXPECT_EQ(result.out, "") << key << " " << command;
         }
@@ -270,11 +271,12 @@ TEST(BatchTool, ExportsNameTheirFilesByFullPathAndFailThroughTheGlobalHandler)
 {
     TempDir dir;
     const auto folder = std::filesystem::canonical(dir.Path());
-    const auto result =
-        RunBatch({"run", Example("daysailer-6m"), "--quiet", "--gf1", "h.gf1", "--dxf", "missing/h.dxf"}, folder);
+    const auto result = RunBatch(
+        {"run", Example("daysailer-6m"), "--quiet", "--gf1", "h.gf1", "--dxf", "missing/h.dxf"}, folder);
     EXPECT_EQ(result.status, 2);
     EXPECT_EQ(FileLines(folder / "h.gf1").front(), (folder / "h.gf1").string());
-    EXPECT_EQ(result.ErrLines(),
-              (std::vector<std::string>{"Error: Cannot create file \"" + (folder / "missing" / "h.dxf").string() + "\"",
-                                        "From : From Global Error Handler, i.e not local"}));
+    const std::string missing = (folder / "missing" / "h.dxf").string();
+    const std::vector<std::string> expected = {"Error: Cannot create file \"" + missing + "\"",
+                                               "From : From Global Error Handler, i.e not local"};
+    EXPECT_EQ(result.ErrLines(), expected);
 }
