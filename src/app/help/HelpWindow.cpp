@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QScrollBar>
 #include <QSplitter>
 #include <QStyle>
 #include <QTextBrowser>
@@ -15,6 +16,7 @@
 namespace {
 
 constexpr int kPageUrlRole = Qt::UserRole;
+constexpr int kFoundWordMargin = 24;  // pixels of context above a found word
 
 QString WindowTitle(const QString& pageTitle)
 {
@@ -125,7 +127,9 @@ void HelpWindow::openResult(QListWidgetItem* item)
     openPage(url);
     // Show where the first typed word occurs, so the reader need not hunt for it.
     const QStringList words = HelpSearchWords(searchField_->text());
-    if (!words.isEmpty()) browser_->find(words.first());
+    if (words.isEmpty() || !browser_->find(words.first())) return;
+    QScrollBar* scroll = browser_->verticalScrollBar();
+    scroll->setValue(scroll->value() + browser_->cursorRect().top() - kFoundWordMargin);
 }
 
 void HelpWindow::updateTitle()
