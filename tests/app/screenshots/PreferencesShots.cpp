@@ -1,0 +1,24 @@
+// The preferences dialog's three pages, with a user-defined aspect ratio so
+// the slider is live and the sample square stretched.
+#include <QTabWidget>
+
+#include "Shots.h"
+#include "frame/MainWindow.h"
+#include "preferences/PreferencesDialog.h"
+#include "settings/Settings.h"
+
+SLOOPFORM_SHOTS(Preferences)
+{
+    MainWindow& frame = session.frame();
+    sloopform::Settings settings = sloopform::ProgramSettings();
+    settings.UserRatio = true;
+    settings.Drawing.AspectRatio = 1.1L;
+    PreferencesDialog dialog(settings, &frame);
+    dialog.show();
+    auto* pages = dialog.findChild<QTabWidget*>("pages");
+    const char* names[] = {"preferences-colours", "preferences-aspect-ratio", "preferences-goals"};
+    for (int page = 0; page < pages->count(); ++page) {
+        pages->setCurrentIndex(page);
+        session.save(dialog, names[page]);
+    }
+}
