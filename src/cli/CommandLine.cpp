@@ -9,9 +9,9 @@ namespace sloopform::batch {
 const char* UsageText()
 {
     return "usage:\n"
-           "  sloopform-batch run PROJECT.sfp [--goals DIM,PCT,COEF] [--report FILE] [--dxf FILE]\n"
-           "                                 [--gf1 FILE] [--svg FILE] [--svg-3d FILE] [--json FILE]\n"
-           "                                 [--timeout SECONDS] [--quiet]\n"
+           "  sloopform-batch run PROJECT.sfp [--goals DIM,PCT,COEF] [--report FILE [--exact]]\n"
+           "                                 [--dxf FILE] [--gf1 FILE] [--svg FILE] [--svg-3d FILE]\n"
+           "                                 [--json FILE] [--timeout SECONDS] [--quiet]\n"
            "  sloopform-batch resistance PROJECT.sfp (--fn F | --knots K | --ms V) [--json FILE]\n"
            "  sloopform-batch optimise PROJECT.sfp (--fn F | --knots K | --ms V) [--no-cp] [--no-lcb]\n"
            "                                 [--apply OUT.sfp] [--json FILE]\n"
@@ -46,6 +46,8 @@ public:
         for (index_ = 2; index_ < args_.size(); ++index_)
             if (!Option(args_[index_])) return {std::nullopt, error_};
         if (NeedsSpeed() && !options_.speed) return Fail("give the speed with --fn, --knots or --ms");
+        if (options_.exact && !options_.report)
+            return Fail("--exact adds a block to the report: give --report FILE too");
         return {options_, {}};
     }
 
@@ -70,7 +72,8 @@ private:
         case Command::Run:
             return option == "--goals" || option == "--report" || option == "--dxf" ||
                    option == "--gf1" || option == "--svg" || option == "--svg-3d" ||
-                   option == "--json" || option == "--timeout" || option == "--quiet";
+                   option == "--json" || option == "--timeout" || option == "--quiet" ||
+                   option == "--exact";
         case Command::Resistance:
             return option == "--fn" || option == "--knots" || option == "--ms" || option == "--json";
         case Command::Optimise:
@@ -99,8 +102,10 @@ private:
     bool Option(const std::string& option)
     {
         if (!Allowed(option)) return Error("unknown option '" + option + "' for this command");
-        if (option == "--quiet" || option == "--no-cp" || option == "--no-lcb") {
+        if (option == "--quiet" || option == "--exact" || option == "--no-cp" ||
+            option == "--no-lcb") {
             options_.quiet |= option == "--quiet";
+            options_.exact |= option == "--exact";
             options_.optimiseCp &= option != "--no-cp";
             options_.optimiseLcb &= option != "--no-lcb";
             return true;

@@ -27,6 +27,7 @@ struct BatchOptions {
     std::optional<std::string> report, dxf, gf1, svg, svg3d, json, apply;
     double timeoutSeconds = 60;
     bool quiet = false;
+    bool exact = false;  // the report gains the exact hydrostatics block
     std::optional<Speed> speed;
     bool optimiseCp = true;
     bool optimiseLcb = true;

@@ -1,5 +1,6 @@
 #include "JsonReport.h"
 
+#include "analysis/ExactHydrostatics.h"
 #include "analysis/Hydrostatics.h"
 #include "model/ProjectFile.h"
 
@@ -30,6 +31,26 @@ nlohmann::json HydrostaticsJson(const Hydrostatics& h)
             {"bmt", h.BMT.Value()},
             {"bml", h.BML.Value()},
             {"mct", h.MCT.Value()}};
+}
+
+// The same keys from the hull's own section curves, plus the wetted surface.
+nlohmann::json ExactHydrostaticsJson(const ExactHydrostatics& h)
+{
+    return {{"volume", static_cast<double>(h.Volume)},
+            {"displacement", static_cast<double>(h.Displacement)},
+            {"vcb", static_cast<double>(h.VCB)},
+            {"lcb", static_cast<double>(h.LCB)},
+            {"waterplane_area", static_cast<double>(h.WaterplaneArea)},
+            {"lcf", static_cast<double>(h.LCF)},
+            {"midship_area", static_cast<double>(h.MidshipArea)},
+            {"cb", static_cast<double>(h.Cb)},
+            {"cp", static_cast<double>(h.Cp)},
+            {"cwl", static_cast<double>(h.Cwl)},
+            {"cm", static_cast<double>(h.Cm)},
+            {"bmt", static_cast<double>(h.BMT)},
+            {"bml", static_cast<double>(h.BML)},
+            {"mct", static_cast<double>(h.MCT)},
+            {"wetted_surface", static_cast<double>(h.WettedSurface)}};
 }
 
 nlohmann::json Stations(const HullRecord& hull)
@@ -68,7 +89,10 @@ nlohmann::json RunJson(const TDataEdit& editor, const GoalAccuracies& goals,
         {"transom_rise", hull.TransomRise.Value()},
         {"stations", Stations(hull)},
         {"seconds", seconds}};
-    if (finished) json["hydrostatics"] = HydrostaticsJson(ComputeHydrostatics(hull));
+    if (finished) {
+        json["hydrostatics"] = HydrostaticsJson(ComputeHydrostatics(hull));
+        json["hydrostatics_exact"] = ExactHydrostaticsJson(ComputeExactHydrostatics(hull));
+    }
     return json;
 }
 

@@ -9,7 +9,8 @@
 namespace sloopform::batch {
 
 // The machine-readable account of a run: parameters, goals, console, the
-// stations and (when the run finished) the hydrostatics, in full precision.
+// stations and (when the run finished) the hydrostatics and the exact
+// hydrostatics, in full precision.
 nlohmann::json RunJson(const TDataEdit& editor, const GoalAccuracies& goals,
                        const std::vector<std::string>& console, bool finished, double seconds);
 

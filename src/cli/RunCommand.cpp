@@ -10,6 +10,7 @@
 #include "OutputFile.h"
 #include "ProjectInput.h"
 #include "StreamMemo.h"
+#include "analysis/ExactHydrostaticsReport.h"
 #include "analysis/HydrostaticsReport.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
@@ -28,14 +29,16 @@ constexpr int kSvgHeight = 1000;
 constexpr int kIsometricElevation = 45;
 constexpr int kIsometricAzimuth = 45;
 
-// The parameter listing followed by the hydrostatics block, as the report window gets them.
-std::vector<std::string> ReportLines(const TDataEdit& editor)
+// The parameter listing followed by the hydrostatics block, as the report
+// window gets them, and on request the exact hydrostatics block.
+std::vector<std::string> ReportLines(const TDataEdit& editor, bool exact)
 {
     StringListMemo memo;
     TOutput report;
     report.SetOutputMemo(&memo);
     editor.AddParameterstoReport(report);
     ReportHydrostatics(editor.Hull(), report);
+    if (exact) ReportExactHydrostatics(editor.Hull(), report);
     return memo.Lines();
 }
 
@@ -66,7 +69,7 @@ bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
     const HullRecord& hull = editor.Hull();
     const DrawingSettings drawing;
     bool ok = true;
-    if (options.report) ok &= WriteLines(*options.report, ReportLines(editor));
+    if (options.report) ok &= WriteLines(*options.report, ReportLines(editor, options.exact));
     if (options.dxf)
         ok &= ExportTo(ui, *options.dxf, [&] { ExportHullOutlines(hull); }, [&](ExportTarget& target) {
             TDxfFile file(target);

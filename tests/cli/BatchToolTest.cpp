@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <nlohmann/json.hpp>
 
@@ -21,16 +22,20 @@ namespace {
 
 std::string Example(const std::string& name) { return ExampleProject(name).string(); }
 
-// The number a report line carries after its label, as written.
-std::string ReportValue(const std::vector<std::string>& lines, const std::string& label)
+// The number the first report line from `from` on carries after its label, as written.
+std::string ReportValue(const std::vector<std::string>& lines, const std::string& label,
+                        std::size_t from = 0)
 {
-    for (const std::string& line : lines)
-        if (line.rfind(label, 0) == 0) {
-            const std::string rest = Trim(line.substr(label.size()));
+    for (std::size_t i = from; i < lines.size(); ++i)
+        if (lines[i].rfind(label, 0) == 0) {
+            const std::string rest = Trim(lines[i].substr(label.size()));
             return rest.substr(0, rest.find(' '));
         }
     return "missing " + label;
 }
+
+const char* const kExactTitle =
+    "----------------- Hull Data (exact integration) -----------------";
 
 std::vector<std::string> FileLines(const std::filesystem::path& path)
 {
@@ -96,6 +101,37 @@ TEST(BatchTool, JsonCarriesEveryKeyAndAgreesWithTheReport)
         {"BML", "bml"},                 {"MCT-1cm", "mct"}};
     for (const auto& [label, key] : pairs)
         EXPECT_EQ(ReportValue(report, label), FormatFixed(h[key].get<double>(), 3)) << key;
+    EXPECT_EQ(std::find(report.begin(), report.end(), kExactTitle), report.end());
+    EXPECT_EQ(json["hydrostatics_exact"].size(), 15u);
+}
+
+TEST(BatchTool, ExactOptionAddsTheExactBlockAfterTheHydrostatics)
+{
+    TempDir dir;
+    const auto result = RunBatch({"run", Example("racer-12m"), "--quiet", "--report",
+                                  (dir / "r.rpt").string(), "--exact", "--json",
+                                  (dir / "r.json").string()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const auto json = nlohmann::json::parse(ReadFileBytes(dir / "r.json"));
+    const auto report = FileLines(dir / "r.rpt");
+    const auto title = std::find(report.begin(), report.end(), kExactTitle);
+    ASSERT_NE(title, report.end());
+    EXPECT_EQ(report.end() - title, 60) << "the block of 61 lines ends the report";
+    const std::size_t from = static_cast<std::size_t>(title - report.begin());
+    const std::pair<const char*, const char*> pairs[] = {
+        {"Volume ", "volume"},          {"Displacement", "displacement"},
+        {"LCB", "lcb"},                 {"Waterplane Area", "waterplane_area"},
+        {"LCF", "lcf"},                 {"Wetted Surface", "wetted_surface"},
+        {"Prismatic       Cp", "cp"},   {"BML", "bml"}};
+    const auto& exact = json["hydrostatics_exact"];
+    for (const auto& [label, key] : pairs)
+        EXPECT_EQ(ReportValue(report, label, from), FormatFixed(exact[key].get<double>(), 3))
+            << key;
+
+    const double described = json["hydrostatics"]["volume"].get<double>();
+    const double difference = 100 * (exact["volume"].get<double>() - described) / described;
+    EXPECT_EQ(ReportValue(report, "Volume Difference", from), FormatFixed(difference, 3));
+    EXPECT_LT(difference, -1.0);
 }
 
 TEST(BatchTool, ReportToStandardOutputIsTheListingAndTheHydrostatics)
@@ -163,6 +199,8 @@ TEST(BatchTool, UsageErrorsExitWithTwo)
     EXPECT_EQ(RunBatch({"run"}).status, 2);
     EXPECT_EQ(RunBatch({"run", Example("cruiser-10m"), "--fn", "0.3"}).status, 2);
     EXPECT_EQ(RunBatch({"run", Example("cruiser-10m"), "--goals", "0.001,0.1"}).status, 2);
+    EXPECT_EQ(RunBatch({"run", Example("cruiser-10m"), "--exact"}).status, 2);
+    EXPECT_EQ(RunBatch({"quickcalc", Example("cruiser-10m"), "--exact"}).status, 2);
     EXPECT_EQ(RunBatch({"resistance", Example("cruiser-10m")}).status, 2);
     EXPECT_EQ(RunBatch({"resistance", Example("cruiser-10m"), "--fn", "0.3", "--knots", "5"}).status, 2);
     const auto help = RunBatch({"--help"});
