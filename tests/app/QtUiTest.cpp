@@ -2,6 +2,7 @@
 // notifications. Modal dialogs are driven from a timer, as a user would.
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileSystemModel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -66,16 +67,23 @@ struct SeenDialog {
     bool confirmsOverwrite = false;
 };
 
-std::function<void(QWidget*)> TypeFileName(const QString& name, SeenDialog* seen)
+// Opens the folder, waits for its listing (which would otherwise change the
+// selection under the typed name), types the name and accepts.
+std::function<void(QWidget*)> TypeFileName(const QString& folder, const QString& name, SeenDialog* seen)
 {
-    return [name, seen](QWidget* modal) {
+    return [folder, name, seen](QWidget* modal) {
         auto* dialog = qobject_cast<QFileDialog*>(modal);
         QVERIFY(dialog);
         *seen = {dialog->windowTitle(), dialog->fileMode(), dialog->nameFilters(),
                  !dialog->testOption(QFileDialog::DontConfirmOverwrite)};
+        auto* listing = dialog->findChild<QFileSystemModel*>();
+        QVERIFY(listing);
+        QSignalSpy loaded(listing, &QFileSystemModel::directoryLoaded);
+        dialog->setDirectory(folder);
+        QTRY_VERIFY(!loaded.isEmpty());
         auto* edit = dialog->findChild<QLineEdit*>("fileNameEdit");
         QVERIFY(edit);
-        edit->setCompleter(nullptr);  // its pop-up would take the Return key
+        edit->setCompleter(nullptr);  // its pop-up would take the keys
         edit->clear();
         QTest::keyClicks(edit, name);
         QTest::keyClick(edit, Qt::Key_Return);
@@ -203,7 +211,7 @@ void QtUiTest::openDialogReturnsAnExistingFile()
     request.mustExist = true;
 
     SeenDialog seen;
-    ModalDriver driver({TypeFileName(folder.filePath("hull.rpt"), &seen)});
+    ModalDriver driver({TypeFileName(folder.path(), "hull.rpt", &seen)});
     const std::optional<std::string> chosen = ui.OpenFileDialog(request);
     QVERIFY(chosen);
     QCOMPARE(QString::fromStdString(*chosen), folder.filePath("hull.rpt"));
@@ -223,7 +231,7 @@ void QtUiTest::saveDialogAddsTheDefaultExtension()
     request.confirmOverwrite = true;
 
     SeenDialog seen;
-    ModalDriver driver({TypeFileName(folder.filePath("lines"), &seen)});
+    ModalDriver driver({TypeFileName(folder.path(), "lines", &seen)});
     const std::optional<std::string> chosen = ui.SaveFileDialog(request);
     QVERIFY(chosen);
     QCOMPARE(QString::fromStdString(*chosen), folder.filePath("lines.rpt"));
