@@ -298,6 +298,7 @@ private slots:
                  (std::vector<std::string>{"Carvelon Version 1.04", "Sloopform hull generator", "",
                                            "Creating Profile..."}));
         QCOMPARE(Tail(lines, 2), (std::vector<std::string>{"...Finished", ""}));
+        QVERIFY(generator->console().toPlainText().endsWith("...Finished\n\n"));  // shown, not only held
         QVERIFY(generator->parameters().Hull().HullComplete);
         QVERIFY(repaints.count() >= 1);
         checkCommandsEnabled(true);

@@ -14,13 +14,13 @@
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
 #include "frame/MainWindow.h"
+#include "generator/ConsoleMemo.h"
 #include "generator/ParameterTable.h"
 #include "generator/ResistanceDialog.h"
 #include "generator/RunGeneration.h"
 #include "model/DataEdit.h"
 #include "model/ParameterCommit.h"
 #include "model/ProjectFile.h"
-#include "platform/QtTextMemo.h"
 #include "platform/UiServices.h"
 #include "report/ReportWindow.h"
 #include "settings/Settings.h"
@@ -55,7 +55,7 @@ GeneratorWindow::GeneratorWindow(MainWindow& frame, QWidget* parent)
     console_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     console_->setUndoRedoEnabled(false);
     console_->setPlainText("Sloopform\nSailing-yacht hull lines from nineteen parameters");
-    consoleMemo_ = std::make_unique<QtTextMemo>(*console_);
+    consoleMemo_ = std::make_unique<ConsoleMemo>(*console_);
 
     // The line follows the mouse and the table takes the new width on release.
     splitter_->setOpaqueResize(false);
@@ -236,6 +236,7 @@ void GeneratorWindow::runGenerator()
     } catch (const std::exception& error) {
         fault = error.what();
     }
+    consoleMemo_->flush();
     emit frame_.repaintViews();
 
     frame_.leaveRunMode();

@@ -12,7 +12,7 @@ class QAction;
 class QMenu;
 class QPlainTextEdit;
 class QSplitter;
-class QtTextMemo;
+class ConsoleMemo;
 
 namespace sloopform {
 class TDataEdit;
@@ -74,7 +74,7 @@ private:
     std::unique_ptr<sloopform::TDataEdit> editor_;
     ParameterTable* table_;
     QPlainTextEdit* console_;
-    std::unique_ptr<QtTextMemo> consoleMemo_;
+    std::unique_ptr<ConsoleMemo> consoleMemo_;
     QSplitter* splitter_;
     bool splitterMoved_ = false;
 
