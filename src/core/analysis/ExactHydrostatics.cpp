@@ -1,12 +1,12 @@
 #include "analysis/ExactHydrostatics.h"
 
 #include <stdexcept>
-#include <string>
 
 #include "analysis/GaussLegendre.h"
 #include "analysis/StationLoft.h"
 #include "numeric/ArithmeticFault.h"
 #include "numeric/BSpline.h"
+#include "numeric/NumberText.h"
 
 namespace sloopform {
 
@@ -59,11 +59,11 @@ void FillFigures(const HullRecord& hull, const LengthSums& sums, const ExactStat
 
 }  // namespace
 
-ExactStation MeasureSectionOutline(const std::vector<ExtendedPoint>& outline, long double level,
-                                   int pieces)
+std::optional<ExactStation> MeasureSectionOutline(const std::vector<ExtendedPoint>& outline,
+                                                  long double level, int pieces)
 {
     const auto side = MeasureImmersedSection(ExtendedBSpline(kCubic, outline), level, pieces);
-    if (!side) throw std::runtime_error("A section does not reach the design waterline");
+    if (!side) return std::nullopt;
     ExactStation station;
     station.Depth = level - outline.front().b;
     station.WaterlineBeam = 2 * side->HalfBreadth;
@@ -78,14 +78,21 @@ ExactHydrostatics ComputeExactHydrostatics(const HullRecord& hull,
 {
     const StationLoft loft(hull);
     const auto measure = [&](long double station) {
-        return MeasureSectionOutline(loft.OutlineAt(station), hull.Tc, resolution.SectionPieces);
+        const auto section =
+            MeasureSectionOutline(loft.OutlineAt(station), hull.Tc, resolution.SectionPieces);
+        if (!section)
+            throw std::runtime_error("The section at station " + FormatFixed(station, 2) +
+                                     " does not reach the design waterline");
+        return *section;
     };
-    const long double spacing = 0.05L * hull.Lwl;
+    ExactHydrostatics h;
+    for (int s = 0; s <= kLastStation; ++s) h.Stations[static_cast<std::size_t>(s)] = measure(s);
 
     // Each station spacing by its own Gauss rule, since the loft bends at the
     // stations. At the two ends the sections lose their depth and the
     // waterline beam falls like a square root of the distance to the end; the
     // substitution s = u² from the end makes that smooth for the rule.
+    const long double spacing = 0.05L * hull.Lwl;
     LengthSums sums;
     for (const QuadratureNode& node : GaussLegendre(resolution.LengthPoints)) {
         const long double u = node.x;
@@ -97,8 +104,6 @@ ExactHydrostatics ComputeExactHydrostatics(const HullRecord& hull,
             sums.Add(node.w * spacing, (i + u) * spacing, measure(i + u));
     }
 
-    ExactHydrostatics h;
-    for (int s = 0; s <= kLastStation; ++s) h.Stations[static_cast<std::size_t>(s)] = measure(s);
     FillFigures(hull, sums, h.Stations[kMidshipStation], h);
     return h;
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <vector>
 
 #include "analysis/ExtendedBSpline.h"
@@ -53,11 +54,13 @@ struct ExactHydrostatics {
 };
 
 // A section outline (six control points of the cubic section curve, y and z)
-// measured up to the level. A curve that never reaches the level throws.
-ExactStation MeasureSectionOutline(const std::vector<ExtendedPoint>& outline, long double level,
-                                   int pieces = kImmersedSectionResolution);
+// measured up to the level; nothing when the curve never reaches the level.
+std::optional<ExactStation> MeasureSectionOutline(const std::vector<ExtendedPoint>& outline,
+                                                  long double level,
+                                                  int pieces = kImmersedSectionResolution);
 
-// Reads the generated stations as they are; a zero volume, waterplane or
+// Reads the generated stations as they are. A section that does not reach the
+// design waterline throws, naming its station; a zero volume, waterplane or
 // midship section raises an arithmetic fault.
 ExactHydrostatics ComputeExactHydrostatics(const HullRecord& hull,
                                            const ExactResolution& resolution = {});

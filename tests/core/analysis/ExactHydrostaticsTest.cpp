@@ -145,7 +145,13 @@ TEST(ExactHydrostatics, RefusesASectionBelowTheWaterlineAndAnEmptyHull)
     auto cases = ShapeCases();
     HullRecord& hull = *cases.front().hull;
     hull.Stations[4].SheerHeight = 0.4L;  // pulls the side below the waterline
-    EXPECT_THROW(ComputeExactHydrostatics(hull), std::runtime_error);
+    try {
+        ComputeExactHydrostatics(hull);
+        ADD_FAILURE() << "a section below the waterline was measured";
+    } catch (const std::runtime_error& fault) {
+        EXPECT_STREQ(fault.what(),
+                     "The section at station 4.00 does not reach the design waterline");
+    }
 
     const auto empty = HullRecord::Create();
     EXPECT_THROW(ComputeExactHydrostatics(*empty), ArithmeticFault);
