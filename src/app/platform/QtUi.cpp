@@ -86,6 +86,8 @@ MessageResult QtUi::ShowMessage(const std::string& text, MessageIcon icon, Messa
 {
     const std::unique_ptr<QMessageBox> box =
         BuildMessageBox(QString::fromStdString(text), icon, buttons, dialogParent());
+    // Blocks the program's windows but not the help window, which has none above it.
+    if (box->parentWidget()) box->setWindowModality(Qt::WindowModal);
     // Help opens the help page and asks again, so the answer is still the user's.
     for (;;) {
         const int pressed = box->exec();
