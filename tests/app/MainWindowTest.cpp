@@ -238,6 +238,7 @@ private slots:
     void workingArrangementPlacesLinesPlanOverGenerator();
     void tilingStacksOrSetsSideBySide_data();
     void tilingStacksOrSetsSideBySide();
+    void arrangeIconsLinesUpMinimisedWindowsAtTheBottom();
     void showButtonsActivateTheirWindow();
     void closingAChildWindowMinimisesIt();
     void closeAsksEveryChildAndWritesSettings();
@@ -604,6 +605,24 @@ void MainWindowTest::tilingStacksOrSetsSideBySide()
     }
     QCOMPARE(covered, bands ? area.height() : area.width());
     QVERIFY(program.frame.childSubWindow(ChildRole::ThreeD)->isMinimized());
+}
+
+void MainWindowTest::arrangeIconsLinesUpMinimisedWindowsAtTheBottom()
+{
+    Program program;
+    QMdiSubWindow* report = program.frame.childSubWindow(ChildRole::Report);
+    QMdiSubWindow* threeD = program.frame.childSubWindow(ChildRole::ThreeD);
+    report->showMinimized();
+    threeD->showMinimized();
+    report->move(200, 40);
+    threeD->move(230, 90);
+    program.frameMenuItem("&Windows", "&Arrange Icons")->trigger();
+
+    const int bottom = program.frame.workspace()->viewport()->height();
+    QCOMPARE(report->geometry().bottom() + 1, bottom);
+    QCOMPARE(threeD->geometry().bottom() + 1, bottom);
+    QVERIFY(!report->geometry().intersects(threeD->geometry()));
+    QCOMPARE(std::min(report->x(), threeD->x()), 0);
 }
 
 void MainWindowTest::showButtonsActivateTheirWindow()

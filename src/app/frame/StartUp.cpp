@@ -128,11 +128,7 @@ void StartUp::closeSplash()
 
 SplashWindow* StartUp::splash() const { return splash_.get(); }
 
-MainWindow* StartUp::frame() const { return frame_.get(); }
-
 std::unique_ptr<MainWindow> StartUp::takeFrame() { return std::move(frame_); }
-
-const StartUpOptions& StartUp::options() const { return options_; }
 
 void StartUp::wait(int milliseconds)
 {

@@ -34,9 +34,7 @@ public:
     void closeSplash();
 
     SplashWindow* splash() const;
-    MainWindow* frame() const;
     std::unique_ptr<MainWindow> takeFrame();
-    const StartUpOptions& options() const;
 
 private:
     QtUi& ui_;
