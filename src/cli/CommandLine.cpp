@@ -12,6 +12,7 @@ const char* UsageText()
            "  sloopform-batch run PROJECT.sfp [--goals DIM,PCT,COEF] [--report FILE [--exact]]\n"
            "                                 [--dxf FILE] [--gf1 FILE] [--svg FILE] [--svg-3d FILE]\n"
            "                                 [--json FILE] [--timeout SECONDS] [--quiet]\n"
+           "                                 [--method classic|robust]\n"
            "  sloopform-batch resistance PROJECT.sfp (--fn F | --knots K | --ms V) [--json FILE]\n"
            "  sloopform-batch optimise PROJECT.sfp (--fn F | --knots K | --ms V) [--no-cp] [--no-lcb]\n"
            "                                 [--apply OUT.sfp] [--json FILE]\n"
@@ -73,7 +74,7 @@ private:
             return option == "--goals" || option == "--report" || option == "--dxf" ||
                    option == "--gf1" || option == "--svg" || option == "--svg-3d" ||
                    option == "--json" || option == "--timeout" || option == "--quiet" ||
-                   option == "--exact";
+                   option == "--exact" || option == "--method";
         case Command::Resistance:
             return option == "--fn" || option == "--knots" || option == "--ms" || option == "--json";
         case Command::Optimise:
@@ -113,6 +114,7 @@ private:
         const auto value = Value(option);
         if (!value) return false;
         if (option == "--goals") return Goals(*value);
+        if (option == "--method") return Method(*value);
         if (option == "--timeout") {
             const auto seconds = ParseReal(*value);
             if (!seconds || *seconds <= 0) return Error("--timeout needs a positive number of seconds");
@@ -133,6 +135,14 @@ private:
             {"--svg-3d", &BatchOptions::svg3d},  {"--json", &BatchOptions::json},
             {"--apply", &BatchOptions::apply}};
         options_.*(files.at(option)) = *value;
+        return true;
+    }
+
+    bool Method(const std::string& name)
+    {
+        if (name == "classic") options_.method = GeneratorMethod::Classic;
+        else if (name == "robust") options_.method = GeneratorMethod::Robust;
+        else return Error("--method is classic or robust, not '" + name + "'");
         return true;
     }
 

@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "analysis/VelocityConversion.h"
+#include "generator/RunGeneration.h"
 
 namespace sloopform::batch {
 
@@ -28,6 +29,7 @@ struct BatchOptions {
     double timeoutSeconds = 60;
     bool quiet = false;
     bool exact = false;  // the report gains the exact hydrostatics block
+    GeneratorMethod method = GeneratorMethod::Classic;
     std::optional<Speed> speed;
     bool optimiseCp = true;
     bool optimiseLcb = true;

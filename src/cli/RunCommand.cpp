@@ -104,7 +104,7 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
     const auto start = std::chrono::steady_clock::now();
     bool raised = false;
     try {
-        RunGeneration(hull, console, goals);
+        RunGeneration(hull, console, goals, options.method);
     } catch (const std::exception& fault) {
         ui.ShowError(fault.what(), kGlobalHandlerOrigin);
         raised = true;

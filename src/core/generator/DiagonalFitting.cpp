@@ -42,7 +42,7 @@ Real48 AftOffsetOnDiagonal3(const HullRecord& hull)
 
 }  // namespace
 
-void InitialiseDiagonals(HullRecord& hull)
+void InitialiseDiagonalEnds(HullRecord& hull)
 {
     hull.DefinedSectionCount = 0;
     for (TStation& station : hull.Stations) {
@@ -70,6 +70,11 @@ void InitialiseDiagonals(HullRecord& hull)
     TStation& midship = hull.Stations[kMidship];
     midship.RequiredSectionCoefficient = hull.Cm;
     midship.DesignWaterlineBeam = hull.Bwl;
+}
+
+void InitialiseDiagonals(HullRecord& hull)
+{
+    InitialiseDiagonalEnds(hull);
     CreateNewSection(kMidship, hull);
 }
 

@@ -14,6 +14,10 @@ using StationOffsets = std::array<Real48, kStationCount>;
 // and the flare angle, and constructs the midship section from Bwl and Cm.
 void InitialiseDiagonals(HullRecord& hull);
 
+// The same stage up to the midship section: offsets cleared, the bow ends and
+// station 20 set, and station 10's targets (Cm and Bwl) recorded but not built.
+void InitialiseDiagonalEnds(HullRecord& hull);
+
 // Fits each diagonal through its bow end and the constructed sections and gives
 // every other station the fitted offsets. An inconsistent set of constructed
 // sections writes the fatal line and cancels the run.

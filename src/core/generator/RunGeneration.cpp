@@ -8,6 +8,8 @@
 #include "generator/Sheerline.h"
 #include "generator/Transom.h"
 #include "generator/Waterline.h"
+#include "generator/robust/RobustHullGeneration.h"
+#include "generator/robust/RobustWaterline.h"
 #include "platform/RunControl.h"
 
 namespace sloopform {
@@ -31,7 +33,7 @@ struct Stage {
     void (*run)(HullRecord&);
 };
 
-const Stage kStages[] = {
+const Stage kClassicStages[] = {
     {"Creating Profile...", CreateProfile},
     {"Creating Sheerline...", CreateSheerline},
     {"Creating Diagonals...", CreateDiagonals},
@@ -41,11 +43,30 @@ const Stage kStages[] = {
     {"Creating Transom...", CreateTransom},
 };
 
+void GenerateCompleteRobustHull(HullRecord& hull)
+{
+    GenerateRobustHull(hull);
+    hull.HullComplete = true;
+}
+
+// The same stage lines; the waterline, the midship section and the hull are
+// built to their targets without open-ended alternation.
+const Stage kRobustStages[] = {
+    {"Creating Profile...", CreateProfile},
+    {"Creating Sheerline...", CreateSheerline},
+    {"Creating Diagonals...", CreateDiagonals},
+    {"Creating WaterLine...", CreateRobustWaterline},
+    {"Initialising Diagonals...", InitialiseRobustDiagonals},
+    {"Generating Hull...", GenerateCompleteRobustHull},
+    {"Creating Transom...", CreateTransom},
+};
+
 // Each stage but the last is followed by the cancel test.
-void RunStages(HullRecord& hull, TOutput& console)
+template <std::size_t N>
+void RunStages(HullRecord& hull, TOutput& console, const Stage (&stages)[N])
 {
     bool first = true;
-    for (const Stage& stage : kStages) {
+    for (const Stage& stage : stages) {
         if (!first && CancelFlag()) return;
         first = false;
         console.WriteLn(stage.line);
@@ -68,8 +89,9 @@ void EndRun(HullRecord& hull, TOutput& console, bool completed)
 
 }  // namespace
 
-void RunGeneration(HullRecord& hull, TOutput& console, const GoalAccuracies& goals)
+void RunGeneration(HullRecord& hull, TOutput& console, const GoalAccuracies& goals, GeneratorMethod method)
 {
+    const bool robust = method == GeneratorMethod::Robust;
     hull.DimensionGoal = goals.Dimension;
     hull.PercentageGoal = goals.Percentage;
     hull.CoefficientGoal = goals.Coefficient;
@@ -77,14 +99,17 @@ void RunGeneration(HullRecord& hull, TOutput& console, const GoalAccuracies& goa
     SetRunConsole(&console);
 
     console.WriteLn("Carvelon Version 1.04");
-    console.WriteLn("Sloopform hull generator");
+    console.WriteLn(robust ? "Sloopform hull generator, Robust method" : "Sloopform hull generator");
     console.WriteLn();
 
     hull.ForefootKeelHeight = hull.Tc / 6;
     hull.AftKeelHeight = hull.Tc * 0.2L;
 
     try {
-        RunStages(hull, console);
+        if (robust)
+            RunStages(hull, console, kRobustStages);
+        else
+            RunStages(hull, console, kClassicStages);
     } catch (...) {
         EndRun(hull, console, false);
         throw;

@@ -113,14 +113,6 @@ void SetSolver(TSecantSolver& solver, long double target, long double tolerance)
     ResetSolver(solver);
 }
 
-// Where diagonal d crosses the straight line from the keel point (0, Tc - T_s)
-// to the waterline point (B_s / 2, Tc).
-Real48 ChineLineOffset(const SectionStageState& w, const TDiagonal& diagonal)
-{
-    return Divide(w.Tc - w.Ts + Divide(2 * diagonal.Y0 * w.Ts, w.Bs) - diagonal.Z0,
-                  diagonal.DZ - Divide(2 * diagonal.DY * w.Ts, w.Bs));
-}
-
 void MakeConstructed(SectionStageState& w, HullRecord& hull)
 {
     TStation& station = hull.Stations[static_cast<std::size_t>(w.Station)];
@@ -132,6 +124,12 @@ void MakeConstructed(SectionStageState& w, HullRecord& hull)
 }
 
 }  // namespace
+
+Real48 ChineLineOffset(const SectionStageState& w, const TDiagonal& diagonal)
+{
+    return Divide(w.Tc - w.Ts + Divide(2 * diagonal.Y0 * w.Ts, w.Bs) - diagonal.Z0,
+                  diagonal.DZ - Divide(2 * diagonal.DY * w.Ts, w.Bs));
+}
 
 void BuildSectionPoints(SectionStageState& w)
 {

@@ -24,6 +24,10 @@ void ModifySectionFromDiagonals(int s, HullRecord& hull);
 // override holds it, the diagonal-1 offset follows the bilge angle.
 void BuildSectionPoints(SectionStageState& work);
 
+// Where a diagonal crosses the straight line from the keel point (0, Tc - T_s)
+// to the waterline point (B_s / 2, Tc): a section's starting offset on it.
+Real48 ChineLineOffset(const SectionStageState& work, const TDiagonal& diagonal);
+
 // Starting bilge angle (radians): a for a coefficient of 0.5 and pi/2 for 1,
 // where a is the angle of the chine line from keel to waterline.
 Real48 InitialBilgeAngle(Real48 beam, Real48 depth, Real48 requiredCoefficient);

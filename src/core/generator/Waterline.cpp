@@ -21,24 +21,6 @@ constexpr long double kStartScale = 1.3L;
 constexpr long double kStartFullness = 0.95L;
 constexpr long double kStartSkew = 0.05L;
 
-// The widest point, three times at LCF so the curve passes through it, flanked
-// at 0.1 Lwl; the shoulders (points 2 and 8) start at the scale.
-void SetWaterlinePoints(HullRecord& hull)
-{
-    const long double p = hull.LCF * 0.01L;
-    const long double halfBeam = hull.Bwl * 0.5L;
-    const long double widestX = hull.Fovh + p * hull.Lwl;
-    const long double aftEnd = hull.Fovh + hull.Lwl;
-    TPointBlock2& w = hull.WaterlinePoints;
-    w[1] = {hull.Fovh, 0.0L};
-    w[2] = {hull.Fovh + (hull.Lwl * 5) * 0.05L, kStartScale};
-    w[3] = {hull.Fovh + ((-hull.Lwl) * 0.1L + p * hull.Lwl), halfBeam};
-    for (int i = 4; i <= 6; ++i) w[i] = {widestX, halfBeam};
-    w[7] = {hull.Fovh + (hull.Lwl * 0.1L + p * hull.Lwl), halfBeam};
-    w[8] = {aftEnd, kStartScale};
-    w[9] = {aftEnd, 0.0L};
-}
-
 // Half-breadths of the stations in order, as far as the curve reaches them.
 // Unlike the profile and sheer samplers a station is taken at the first sample
 // at or aft of it without looking at the previous sample, and equal heights
@@ -81,6 +63,22 @@ long double SkewResidual(HullRecord& hull, long double skew)
 }
 
 }  // namespace
+
+void SetWaterlinePoints(HullRecord& hull)
+{
+    const long double p = hull.LCF * 0.01L;
+    const long double halfBeam = hull.Bwl * 0.5L;
+    const long double widestX = hull.Fovh + p * hull.Lwl;
+    const long double aftEnd = hull.Fovh + hull.Lwl;
+    TPointBlock2& w = hull.WaterlinePoints;
+    w[1] = {hull.Fovh, 0.0L};
+    w[2] = {hull.Fovh + (hull.Lwl * 5) * 0.05L, kStartScale};
+    w[3] = {hull.Fovh + ((-hull.Lwl) * 0.1L + p * hull.Lwl), halfBeam};
+    for (int i = 4; i <= 6; ++i) w[i] = {widestX, halfBeam};
+    w[7] = {hull.Fovh + (hull.Lwl * 0.1L + p * hull.Lwl), halfBeam};
+    w[8] = {aftEnd, kStartScale};
+    w[9] = {aftEnd, 0.0L};
+}
 
 void CreateWaterline(HullRecord& hull)
 {

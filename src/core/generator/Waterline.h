@@ -11,6 +11,11 @@ namespace sloopform {
 // demanded waterline beam of every station.
 void CreateWaterline(HullRecord& hull);
 
+// The nine control points: the widest point three times at LCF, flanked at
+// 0.1 Lwl, the ends on the centre line; the shoulders (points 2 and 8) at the
+// starting scale.
+void SetWaterlinePoints(HullRecord& hull);
+
 // Writes the half-breadths of control points 2 and 8 from the scale, the
 // fullness and the skew.
 void ApplyWaterlineShape(HullRecord& hull);

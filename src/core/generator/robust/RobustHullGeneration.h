@@ -1,0 +1,20 @@
+#pragma once
+#include "model/HullRecord.h"
+
+namespace sloopform {
+
+// The "Initialising Diagonals..." stage of the robust method: the bow ends and
+// station 20 as the classic stage sets them, and the midship section built to
+// Bwl and Cm within a limited number of steps.
+void InitialiseRobustDiagonals(HullRecord& hull);
+
+// The "Generating Hull..." stage of the robust method: every station from 1 to
+// 19 is constructed to its design waterline beam and to a section coefficient
+// read from a sectional-area curve, Cm (1 + K x^2 + D x) with x running from
+// -1 at the bow to 1 aft. Fullness K and skew D are found by Newton steps
+// until the volume and the LCB of the built hull, measured as the
+// hydrostatics report measures them, meet the request. A request this family
+// of hulls cannot meet ends the run with a plain-words fatal line.
+void GenerateRobustHull(HullRecord& hull);
+
+}  // namespace sloopform
