@@ -502,8 +502,11 @@ void MainWindowTest::runModeDisablesAndRestoresExactlyTheListedItems()
     // The active child's menus go with its window.
     for (QAction* menu : frame.menuBar()->actions()) QVERIFY(!menu->isEnabled());
     QVERIFY(!program.frameMenuItem("&Windows", "QuickCALC'S")->isEnabled());
-    for (ChildRole role : {ChildRole::Generator, ChildRole::Report, ChildRole::LinesPlan, ChildRole::ThreeD})
+    const QColor enabledText = program.children.at(ChildRole::Generator)->palette().color(QPalette::Active, QPalette::Text);
+    for (ChildRole role : {ChildRole::Generator, ChildRole::Report, ChildRole::LinesPlan, ChildRole::ThreeD}) {
         QVERIFY(!frame.childSubWindow(role)->isEnabled());
+        QCOMPARE(program.children.at(role)->palette().color(QPalette::Disabled, QPalette::Text), enabledText);
+    }
     QCOMPARE(frame.button(B::Generator)->toolTip(), QString("Stop Generator"));
     QTest::keyClick(&frame, Qt::Key_F6);
     QVERIFY(!program.quickCalc.isVisible());
@@ -512,8 +515,10 @@ void MainWindowTest::runModeDisablesAndRestoresExactlyTheListedItems()
     for (const FrameButtonInfo& info : FrameButtonTable())
         QVERIFY2(frame.button(info.id)->isEnabled() == before[info.id], info.name);
     for (QAction* menu : frame.menuBar()->actions()) QVERIFY(menu->isEnabled());
-    for (ChildRole role : {ChildRole::Generator, ChildRole::Report, ChildRole::LinesPlan, ChildRole::ThreeD})
+    for (ChildRole role : {ChildRole::Generator, ChildRole::Report, ChildRole::LinesPlan, ChildRole::ThreeD}) {
         QVERIFY(frame.childSubWindow(role)->isEnabled());
+        QCOMPARE(program.children.at(role)->palette(), frame.palette());
+    }
     QCOMPARE(frame.button(B::Generator)->toolTip(), QString("Run Generator"));
     QTest::keyClick(&frame, Qt::Key_F6);
     QVERIFY(program.quickCalc.isVisible());

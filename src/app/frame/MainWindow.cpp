@@ -303,7 +303,8 @@ void MainWindow::enterRunMode()
         for (QAction* item : group.menu->actions()) d->runLock.disable(item);
     }
     for (FrameButton id : kRunModeButtons) d->runLock.disable(button(id));
-    for (ChildRole role : kChildOrder) d->runLock.disable(childSubWindow(role));
+    // The run's console and the views stay readable while they take no input.
+    for (ChildRole role : kChildOrder) d->runLock.disableKeepingColours(childSubWindow(role));
 }
 
 void MainWindow::leaveRunMode()
