@@ -8,6 +8,7 @@ packages=(
   nlohmann-json3-dev
   python3-ezdxf librsvg2-bin libxml2-utils
   qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth poppler-utils fonts-dejavu-core
+  dpkg-dev desktop-file-utils shared-mime-info man-db lintian
 )
 
 missing=()
