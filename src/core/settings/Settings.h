@@ -13,6 +13,7 @@ struct Settings {
     int OutlineIndex = 15;
     bool UserRatio = false;
     GoalAccuracies Goals;
+    GeneratorMethod Method = GeneratorMethod::Classic;
 };
 
 // The program's settings, read at start-up and written when the frame closes.

@@ -73,6 +73,10 @@ const std::vector<SettingKey>& Keys()
          ScaledHighest(kCoefficientGoalRule),
          [](const Settings& s) { return ScaledSetting(s.Goals.Coefficient); },
          [](Settings& s, long v) { s.Goals.Coefficient = UnscaledSetting(v); }},
+        {"Accuracies", "Method", false, static_cast<long>(GeneratorMethod::Classic),
+         static_cast<long>(GeneratorMethod::Robust),
+         [](const Settings& s) { return static_cast<long>(s.Method); },
+         [](Settings& s, long v) { s.Method = static_cast<GeneratorMethod>(v); }},
     };
     return keys;
 }

@@ -57,6 +57,7 @@ TEST(SettingsFileFormat, WritesTheDefaultsInTheFileOrder)
         "Dimensions=100",
         "Percentages=10000",
         "Coefficients=1000",
+        "Method=0",
     };
     EXPECT_EQ(SettingsFileLines(Settings{}), expected);
 }
@@ -144,6 +145,9 @@ TEST(SettingsFileFormat, KeepsOnlyValuesTheDialogAccepts)
         {"Accuracies", "Coefficients", "10", "Coefficients=10"},
         {"Accuracies", "Coefficients", "abc", "Coefficients=1000"},
         {"Accuracies", "Coefficients", "", "Coefficients=1000"},
+        {"Accuracies", "Method", "1", "Method=1"},
+        {"Accuracies", "Method", "2", "Method=0"},
+        {"Accuracies", "Method", "robust", "Method=0"},
         {"Colors", "Dimensions", "500", "Dimensions=100"},
     };
     for (const auto& c : cases) {

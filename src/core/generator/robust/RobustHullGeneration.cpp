@@ -27,6 +27,10 @@ constexpr long double kVolumeShare = 0.005L;  // of the requested volume
 // Newton steps aim inside the tolerances so that the small steps of the
 // measured section areas cannot push a met figure back out.
 constexpr long double kAim = 0.4L;
+// A section further than this from its coefficient is taken as out of reach.
+constexpr long double kStuckMiss = 0.02L;
+// Fullness and skew move at most this much in one step.
+constexpr long double kLargestCurveStep = 0.5L;
 
 long double StationBeam(const HullRecord& hull, int s)
 {
@@ -49,6 +53,9 @@ long double Along(int s) { return (s - kMidship) * 0.1L; }
 struct AreaCurve {
     long double K = 0;
     long double D = 0;
+    // Stations whose section could not reach its coefficient on the last
+    // build: they do not follow K and D.
+    std::array<bool, kStationCount> Stuck{};
 
     long double Requested(const HullRecord& hull, int s) const
     {
@@ -62,7 +69,7 @@ struct AreaCurve {
     }
     bool Clamped(const HullRecord& hull, int s) const
     {
-        return s != kMidship && Coefficient(hull, s) != Requested(hull, s);
+        return s != kMidship && (Stuck[s] || Coefficient(hull, s) != Requested(hull, s));
     }
 };
 
@@ -108,9 +115,13 @@ bool StepTowards(const HullRecord& hull, AreaCurve& curve, long double volumeMis
     const Prediction p = Predict(hull, curve);
     const long double det = p.dVdK * p.dMdD - p.dVdD * p.dMdK;
     if (!(std::fabs(det) > 0) || !std::isfinite(det)) return false;
-    curve.K += (volumeMiss * p.dMdD - p.dVdD * momentMiss) / det;
-    curve.D += (p.dVdK * momentMiss - p.dMdK * volumeMiss) / det;
-    return std::isfinite(curve.K) && std::isfinite(curve.D);
+    long double dK = (volumeMiss * p.dMdD - p.dVdD * momentMiss) / det;
+    long double dD = (p.dVdK * momentMiss - p.dMdK * volumeMiss) / det;
+    if (!std::isfinite(dK) || !std::isfinite(dD)) return false;
+    const long double scale = std::max({std::fabs(dK) / kLargestCurveStep, std::fabs(dD) / kLargestCurveStep, 1.0L});
+    curve.K += dK / scale;
+    curve.D += dD / scale;
+    return true;
 }
 
 void MarkConstructed(HullRecord& hull, int s)
@@ -127,15 +138,20 @@ bool IsFitData(int s) { return s == kForwardQuarter || s == kMidship || s == kAf
 // method (a fit through more points is ill-conditioned); the fit then gives
 // every other station its starting offsets, and each is built to its own
 // beam and coefficient in turn.
-void BuildStations(HullRecord& hull, const AreaCurve& curve, bool warmStart)
+void BuildStations(HullRecord& hull, AreaCurve& curve, bool warmStart)
 {
+    auto build = [&](int s, bool warm) {
+        const long double wanted = curve.Coefficient(hull, s);
+        const SectionReached reached = ConstructSection(hull, s, StationBeam(hull, s), wanted, warm);
+        curve.Stuck[s] = std::fabs(reached.Coefficient - wanted) > kStuckMiss;
+    };
     for (int s : {kForwardQuarter, kAftQuarter}) {
-        ConstructSection(hull, s, StationBeam(hull, s), curve.Coefficient(hull, s), warmStart);
+        build(s, warmStart);
         MarkConstructed(hull, s);
     }
     FitDiagonalsToSections(hull, kDiagonalOrder);
     for (int s = 1; s < kLastStation; ++s)
-        if (!IsFitData(s)) ConstructSection(hull, s, StationBeam(hull, s), curve.Coefficient(hull, s), true);
+        if (!IsFitData(s)) build(s, true);
     SectionsFromDiagonals(hull);
 }
 

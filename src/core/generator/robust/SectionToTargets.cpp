@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 #include "generator/GeneratorState.h"
 #include "generator/SectionMeasures.h"
@@ -29,15 +30,18 @@ struct Residuals {
     long double coefficient = 0;  // coefficient miss
     SectionReached reached;
 
+    bool valid = true;  // the section reaches the waterline on its own side
+
     long double Norm() const
     {
+        if (!valid) return std::numeric_limits<long double>::infinity();
         const long double b = beam / kBeamTolerance;
         const long double c = coefficient / kSectionCoefficientTolerance;
         return b * b + c * c;
     }
     bool Met() const
     {
-        return std::fabs(beam) < kBeamTolerance && std::fabs(coefficient) < kSectionCoefficientTolerance;
+        return valid && std::fabs(beam) < kBeamTolerance && std::fabs(coefficient) < kSectionCoefficientTolerance;
     }
 };
 
@@ -66,6 +70,16 @@ public:
         w_.O2 = std::max(0.0L, o2);
         w_.O3 = std::max(0.0L, o3);
         BuildSectionPoints(w_);
+        // A bilge angle that would put the diagonal-1 point below the keel or
+        // across the centre plane pins it at keel height, as the keel check
+        // of a reshaped section does.
+        const long double keelOffset = w_.Ts / std::cos(static_cast<long double>(w_.Hull->Diagonals[1].Angle));
+        if (w_.O1 < 0 || w_.O1 > keelOffset) {
+            w_.O1 = keelOffset;
+            w_.KeelOverride = true;
+            BuildSectionPoints(w_);
+            w_.KeelOverride = false;
+        }
         const SectionSamples samples = SampleSection(kStationOutlinePoints, kSectionOrder, w_.Points);
         Residuals r;
         r.reached.HalfBreadth = SectionHalfBreadthAt(samples, w_.Tc);
@@ -73,36 +87,57 @@ public:
         r.reached.Coefficient = Divide(2 * halfArea, w_.Ts * w_.Bs);
         r.beam = Divide(r.reached.HalfBreadth - halfBeam_, halfBeam_);
         r.coefficient = r.reached.Coefficient - coefficient_;
-        r.reached.Met = r.Met();
+        r.valid = r.reached.HalfBreadth > 0;
+        r.reached.Met = r.valid && r.Met();
         return r;
     }
 
-    // Newton steps on (o2, o3) with differences for the slopes, each step
-    // halved until it improves; returns the best point found.
+    // The beam decides the waterplane, so it is met first: for a given o2 the
+    // offset o3 is found by Newton steps on the smooth half-breadth. The
+    // coefficient then moves o2 by secant steps over spans wide enough to
+    // cross the small steps of the measured area. Returns the best point.
     Residuals Solve()
     {
         long double o2 = w_.O2, o3 = w_.O3;
+        Residuals best = MatchBeam(o2, o3);
+        long double bestO2 = o2, bestO3 = o3;
+        long double prevO2 = o2, prevMiss = best.coefficient;
+        long double nextO2 = o2 + (best.coefficient > 0 ? -1 : 1) * kDifferenceSpan * halfBeam_;
+        for (int step = 0; step < kNewtonSteps && !best.Met(); ++step) {
+            if (!std::isfinite(nextO2) || nextO2 <= 0) nextO2 = 0.5L * prevO2;
+            long double trialO3 = bestO3;
+            const Residuals now = MatchBeam(nextO2, trialO3);
+            if (now.Norm() < best.Norm()) {
+                best = now;
+                bestO2 = nextO2;
+                bestO3 = trialO3;
+            }
+            const long double slope = (now.coefficient - prevMiss) / (nextO2 - prevO2);
+            if (!now.valid || slope == 0 || !std::isfinite(slope)) break;
+            long double stepO2 = -now.coefficient / slope;
+            const long double largest = kLargestStep * w_.Bs;
+            stepO2 = std::clamp(stepO2, -largest, largest);
+            prevO2 = nextO2;
+            prevMiss = now.coefficient;
+            nextO2 = nextO2 + stepO2;
+            if (std::fabs(stepO2) < 1e-9L * w_.Bs) break;
+        }
+        return At(bestO2, bestO3);  // leaves the working points at the answer
+    }
+
+    Residuals MatchBeam(long double o2, long double& o3)
+    {
         Residuals now = At(o2, o3);
         const long double span = kDifferenceSpan * halfBeam_;
-        for (int step = 0; step < kNewtonSteps && !now.Met(); ++step) {
-            const Residuals d2 = At(o2 + span, o3);
-            const Residuals d3 = At(o2, o3 + span);
-            const long double j11 = (d2.beam - now.beam) / span, j12 = (d3.beam - now.beam) / span;
-            const long double j21 = (d2.coefficient - now.coefficient) / span;
-            const long double j22 = (d3.coefficient - now.coefficient) / span;
-            const long double det = j11 * j22 - j12 * j21;
-            if (det == 0 || !std::isfinite(det)) break;
-            long double s2 = -(j22 * now.beam - j12 * now.coefficient) / det;
-            long double s3 = -(-j21 * now.beam + j11 * now.coefficient) / det;
-            const long double largest = kLargestStep * w_.Bs;
-            const long double scale = std::max({std::fabs(s2) / largest, std::fabs(s3) / largest, 1.0L});
-            s2 /= scale;
-            s3 /= scale;
+        for (int step = 0; step < kNewtonSteps && now.valid && std::fabs(now.beam) >= kBeamTolerance; ++step) {
+            const Residuals nearby = At(o2, o3 + span);
+            const long double slope = (nearby.beam - now.beam) / span;
+            if (!nearby.valid || slope == 0 || !std::isfinite(slope)) break;
+            long double s3 = std::clamp(-now.beam / slope, -kLargestStep * w_.Bs, kLargestStep * w_.Bs);
             bool improved = false;
-            for (int h = 0; h <= kHalvings && !improved; ++h, s2 *= 0.5L, s3 *= 0.5L) {
-                const Residuals trial = At(o2 + s2, o3 + s3);
-                if (trial.Norm() < now.Norm()) {
-                    o2 = std::max(0.0L, o2 + s2);
+            for (int h = 0; h <= kHalvings && !improved; ++h, s3 *= 0.5L) {
+                const Residuals trial = At(o2, o3 + s3);
+                if (trial.valid && std::fabs(trial.beam) < std::fabs(now.beam)) {
                     o3 = std::max(0.0L, o3 + s3);
                     now = trial;
                     improved = true;
@@ -110,7 +145,7 @@ public:
             }
             if (!improved) break;
         }
-        return At(o2, o3);  // leaves the working points at the answer
+        return now;
     }
 
 private:
@@ -121,7 +156,9 @@ private:
 
 }  // namespace
 
-SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient, bool warmStart)
+namespace {
+
+SectionReached ConstructFrom(HullRecord& hull, int s, Real48 beam, Real48 coefficient, bool warmStart)
 {
     SectionProblem problem(hull, s, beam, coefficient);
     SectionStageState& w = problem.Work();
@@ -150,6 +187,28 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
     station.DiagonalOffset[2] = w.O2;
     station.DiagonalOffset[3] = w.O3;
     return reached.reached;
+}
+
+long double Miss(const SectionReached& r, Real48 beam, Real48 coefficient)
+{
+    if (!(r.HalfBreadth > 0)) return std::numeric_limits<long double>::infinity();
+    return std::fabs(r.HalfBreadth - beam * 0.5L) / (beam * 0.5L) + std::fabs(r.Coefficient - coefficient);
+}
+
+}  // namespace
+
+SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient, bool warmStart)
+{
+    const SectionReached first = ConstructFrom(hull, s, beam, coefficient, warmStart);
+    if (first.Met || !warmStart) return first;
+    // The neighbours' offsets can lead the steps astray: start again from the
+    // chine line and keep the better of the two.
+    TStation& station = hull.Stations[static_cast<std::size_t>(s)];
+    const auto warmOffsets = station.DiagonalOffset;
+    const SectionReached second = ConstructFrom(hull, s, beam, coefficient, false);
+    if (Miss(second, beam, coefficient) <= Miss(first, beam, coefficient)) return second;
+    station.DiagonalOffset = warmOffsets;
+    return first;
 }
 
 }  // namespace sloopform

@@ -1,0 +1,100 @@
+// The robust generator method: it finishes designs the classic method cannot,
+// meets the five requested figures as the hydrostatics report measures them,
+// and ends a request no hull of its family can meet with a plain-words line.
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <memory>
+#include <string>
+
+#include "GeneratorFixture.h"
+#include "analysis/Hydrostatics.h"
+#include "generator/Output.h"
+#include "generator/RunGeneration.h"
+
+namespace sloopform::test {
+namespace {
+
+struct Design {
+    const char* name;
+    long double Loa, Lwl, BMax, Bwl, BTransom, Tc, Fovh, FreeBow, FreeCenter, FreeAft, BPDA, BPLWLT,
+        TransomAngle, Cp, Cm, Cwp, LCF, LCB, ApAngle;
+};
+
+std::unique_ptr<HullRecord> HullOf(const Design& d)
+{
+    auto hull = HullRecord::Create();
+    hull->Loa = d.Loa, hull->Lwl = d.Lwl, hull->BMax = d.BMax, hull->Bwl = d.Bwl;
+    hull->BTransom = d.BTransom, hull->Tc = d.Tc, hull->Fovh = d.Fovh, hull->FreeBow = d.FreeBow;
+    hull->FreeCenter = d.FreeCenter, hull->FreeAft = d.FreeAft, hull->BPDA = d.BPDA;
+    hull->BPLWLT = d.BPLWLT, hull->TransomAngle = d.TransomAngle, hull->Cp = d.Cp, hull->Cm = d.Cm;
+    hull->Cwp = d.Cwp, hull->LCF = d.LCF, hull->LCB = d.LCB, hull->ApAngle = d.ApAngle;
+    return hull;
+}
+
+// A full, aft-LCB 22 m design: the classic method's LCB iteration diverges
+// once its aft quarter section is clamped, and the run ends with
+// "Fatal Error[1]: Iteration Failed".
+const Design kFullAftBody = {"full aft body", 22.2, 18.45, 6.506, 6.143, 4.013, 1.036, 2.537, 2.825, 1.795, 1.575,
+                             11.991, 0.601, 12.928, 0.594, 0.647, 0.747, 56.571, 55.634, 3.446};
+
+// Cp 0.582 with Cm 0.798 asks for a body fuller than sections of coefficient
+// 0.95 at every station can give on this waterline and profile.
+const Design kTooFull = {"too full", 9.325, 8.257, 2.375, 2.185, 1.972, 0.506, 0.431, 0.942, 0.905, 0.888,
+                         6.963, 0.193, 17.341, 0.582, 0.798, 0.695, 56.306, 54.3, 19.301};
+
+class RobustGeneration : public GeneratorFixture {
+protected:
+    bool Run(HullRecord& hull, GeneratorMethod method)
+    {
+        RunGeneration(hull, console, GoalAccuracies{}, method);
+        return hull.HullComplete && hull.TransomDone;
+    }
+    bool HasLine(const std::string& text) const
+    {
+        const auto lines = Lines();
+        return std::find(lines.begin(), lines.end(), text) != lines.end();
+    }
+};
+
+TEST_F(RobustGeneration, FinishesADesignTheClassicMethodCannotAndMeetsTheFiveFigures)
+{
+    auto classic = HullOf(kFullAftBody);
+    EXPECT_FALSE(Run(*classic, GeneratorMethod::Classic));
+    EXPECT_TRUE(HasLine("Fatal Error[1]: Iteration Failed"));
+    ResetGeneratorState();
+
+    auto hull = HullOf(kFullAftBody);
+    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
+    EXPECT_TRUE(HasLine("Sloopform hull generator, Robust method"));
+    const Hydrostatics h = ComputeHydrostatics(*hull);
+    const long double volume = hull->Cp * hull->Lwl * hull->Bwl * hull->Tc * hull->Cm;
+    EXPECT_LE(std::fabs(h.Volume - volume), 0.005L * volume);
+    EXPECT_LE(std::fabs(h.LCB - hull->LCB), 0.1L);
+    EXPECT_LE(std::fabs(h.Cm - hull->Cm), 0.01L);
+    EXPECT_LE(std::fabs(h.Cwl - hull->Cwp), 0.01L);
+    EXPECT_LE(std::fabs(h.LCF - hull->LCF), 0.1L);
+}
+
+TEST_F(RobustGeneration, ARequestNoHullOfTheFamilyCanMeetEndsWithAPlainWordsFatalLine)
+{
+    auto hull = HullOf(kTooFull);
+    EXPECT_FALSE(Run(*hull, GeneratorMethod::Robust));
+    EXPECT_TRUE(HasLine("Fatal Error[1]: Required Cp 0.58 too high for Cm 0.80: the sections would need a "
+                        "coefficient above 0.95; lower Cp"));
+    EXPECT_TRUE(HasLine("...Process Terminated"));
+    EXPECT_FALSE(HasLine("Fatal Error[1]: Iteration Failed"));
+    EXPECT_TRUE(ui.errors.empty());
+}
+
+TEST_F(RobustGeneration, TheClassicMethodIsTheDefaultAndKeepsItsBanner)
+{
+    auto hull = HullOf(kFullAftBody);
+    RunGeneration(*hull, console);
+    EXPECT_TRUE(HasLine("Sloopform hull generator"));
+    EXPECT_FALSE(HasLine("Sloopform hull generator, Robust method"));
+}
+
+}  // namespace
+}  // namespace sloopform::test
