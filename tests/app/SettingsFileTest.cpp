@@ -29,7 +29,8 @@ const QByteArray kDefaultFile =
     "[Accuracies]\r\n"
     "Dimensions=100\r\n"
     "Percentages=10000\r\n"
-    "Coefficients=1000\r\n";
+    "Coefficients=1000\r\n"
+    "Method=0\r\n";
 
 Settings Changed()
 {

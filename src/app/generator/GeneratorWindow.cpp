@@ -232,7 +232,8 @@ void GeneratorWindow::runGenerator()
     std::optional<std::string> fault;
     try {
         sloopform::RunGeneration(editor_->Hull(), frame_.console(),
-                                 sloopform::ProgramSettings().Goals);
+                                 sloopform::ProgramSettings().Goals,
+                                 sloopform::ProgramSettings().Method);
     } catch (const std::exception& error) {
         fault = error.what();
     }

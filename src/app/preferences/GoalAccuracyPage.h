@@ -1,18 +1,23 @@
 #pragma once
 #include <QWidget>
 
+#include "generator/RunGeneration.h"
 #include "settings/GoalEntry.h"
 
+class QComboBox;
 class QLineEdit;
 class QVBoxLayout;
 
-// "Hull Parameter Goal Accuracy": the three goals as text fields.
+// "Hull Parameter Goal Accuracy": the three goals as text fields, and the
+// generator method that iterates to them.
 class GoalAccuracyPage : public QWidget {
     Q_OBJECT
 public:
-    GoalAccuracyPage(const sloopform::GoalAccuracies& goals, QWidget* parent = nullptr);
+    GoalAccuracyPage(const sloopform::GoalAccuracies& goals, sloopform::GeneratorMethod method,
+                     QWidget* parent = nullptr);
 
     sloopform::GoalTexts texts() const;
+    sloopform::GeneratorMethod method() const;
 
 signals:
     void changed();
@@ -25,4 +30,5 @@ private:
     QLineEdit* dimension_;
     QLineEdit* percentage_;
     QLineEdit* coefficient_;
+    QComboBox* method_;
 };

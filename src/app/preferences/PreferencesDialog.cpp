@@ -26,8 +26,8 @@ struct PreferencesDialog::Impl {
     QPushButton* applyButton = nullptr;
 };
 
-// Colours and aspect ratio are stored even when a goal is refused; the goals
-// only when all three are good.
+// Colours, aspect ratio and the generator method are stored even when a goal
+// is refused; the goals only when all three are good.
 bool PreferencesDialog::Impl::apply()
 {
     settings.Drawing = working.Drawing;
@@ -35,6 +35,7 @@ bool PreferencesDialog::Impl::apply()
     settings.ConstructionIndex = working.ConstructionIndex;
     settings.OutlineIndex = working.OutlineIndex;
     settings.UserRatio = working.UserRatio;
+    settings.Method = goalPage->method();
     aspectPage->redrawSample();
     applyButton->setEnabled(false);
 
@@ -56,7 +57,7 @@ PreferencesDialog::PreferencesDialog(sloopform::Settings& settings, QWidget* par
 
     auto* colours = new ColoursPage(d->working);
     d->aspectPage = new AspectRatioPage(d->working, settings);
-    d->goalPage = new GoalAccuracyPage(settings.Goals);
+    d->goalPage = new GoalAccuracyPage(settings.Goals, settings.Method);
     d->pages = new QTabWidget;
     d->pages->setObjectName("pages");
     // Every page's name in full: the dialog widens to fit them.
