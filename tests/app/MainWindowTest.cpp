@@ -154,7 +154,6 @@ struct Program {
         frame.workspace()->tileSubWindows();
         log.clear();
     }
-    ~Program() { sloopform::SetRunConsole(nullptr); }
 
     void add(ChildRole role, DocumentTargetId document, std::optional<ViewTargetId> view,
              const QList<FrameButton>& buttons, const QList<QPair<int, QString>>& menus)

@@ -22,8 +22,8 @@
 #include "frame/FrameButtons.h"
 #include "frame/MenuMerge.h"
 #include "frame/WindowLayouts.h"
-#include "platform/RunControl.h"
 #include "help/Help.h"
+#include "platform/RunControl.h"
 #include "preferences/PreferencesDialog.h"
 #include "preferences/SettingsFile.h"
 #include "settings/Settings.h"
@@ -44,8 +44,8 @@ constexpr std::array<ChildRole, 4> kChildOrder = {ChildRole::Generator, ChildRol
 
 // Buttons whose job must wait while a run holds the hull record.
 constexpr std::array<FrameButton, 10> kRunModeButtons = {
-    FrameButton::New,     FrameButton::Open,       FrameButton::Print,
-    FrameButton::Save,    FrameButton::Cascade,    FrameButton::Tile,
+    FrameButton::New,        FrameButton::Open,   FrameButton::Print,
+    FrameButton::Save,       FrameButton::Cascade, FrameButton::Tile,
     FrameButton::ShowReport, FrameButton::View3d, FrameButton::WorkArrangement,
     FrameButton::QuickCalc};
 
@@ -108,7 +108,6 @@ MainWindow::~MainWindow()
 {
     // The workspace reports its windows going while the frame is half gone.
     disconnect(d->workspace, nullptr, this, nullptr);
-    if (sloopform::RunConsole() == &d->console) sloopform::SetRunConsole(nullptr);
 }
 
 void MainWindow::createToolBar()
