@@ -1,96 +1,31 @@
 #include "analysis/HydrostaticsReport.h"
 
-#include <string>
-#include <vector>
-
 #include "analysis/Hydrostatics.h"
-#include "generator/Output.h"
-#include "numeric/NumberText.h"
-#include "platform/UiServices.h"
+#include "analysis/HullDataBlock.h"
 
 namespace sloopform {
 
 namespace {
 
-std::string Value(long double value) { return FormatFixed(value, 3, 10); }
-
-std::string StationNumber(int i)
+HullDataFigures MeasuredStationFigures(const HullRecord& hull)
 {
-    std::string text = std::to_string(i);
-    return std::string(4 - text.size(), ' ') + text;
-}
-
-std::vector<std::string> StationTable(const HullRecord& hull)
-{
-    std::vector<std::string> lines;
-    lines.push_back("-------------------- Station Information --------------------");
-    lines.push_back("Sta        Tc        Bwl       Area       Vca ");
+    HullDataFigures figures = CommonHullDataFigures(ComputeHydrostatics(hull));
     for (int i = 0; i <= kLastStation; ++i) {
         const TStation& station = hull.Stations[i];
-        lines.push_back(StationNumber(i) + Value(hull.Tc - station.KeelHeight) +
-                        Value(station.DesignWaterlineBeam) + Value(station.SectionArea) +
-                        Value(station.SectionVca));
+        figures.Stations[static_cast<std::size_t>(i)] = {
+            hull.Tc - station.KeelHeight, station.DesignWaterlineBeam, station.SectionArea,
+            station.SectionVca};
     }
-    lines.push_back("-------------------------------------------------------------");
-    return lines;
-}
-
-std::vector<std::string> ReportLines(const HullRecord& hull, const Hydrostatics& h)
-{
-    std::vector<std::string> lines = {
-        "",
-        "------------------- Hull Data and Hydrostatics ------------------",
-        "Vessel Dimensions:",
-        "Length(OA) " + Value(hull.Loa) + " m",
-        "Beam " + Value(hull.BMax) + " m",
-        "Length(Wl) " + Value(hull.Lwl) + " m",
-        "Beam(WL) " + Value(hull.Bwl) + " m",
-        "Draught(TC) " + Value(hull.Tc) + " m",
-        "",
-        "Vessel Volumes and Centres:",
-        "Volume " + Value(h.Volume) + " m³",
-        "Water Density " + Value(hull.WaterDensity) + " kg/m³",
-        "Displacement " + Value(h.Displacement) + " kg",
-        "VCB " + Value(h.VCB) + " m above baseline",
-        "LCB " + Value(h.LCB) + " %",
-        "kgPC " + Value(h.KgPerCm) + " kg",
-        "",
-        "Vessel Areas and Centres",
-        "Waterplane Area " + Value(h.WaterplaneArea) + " m²",
-        "LCF" + Value(h.LCF) + " %",
-        "Midship Section " + Value(h.MidshipArea) + " m²",
-        "",
-        "Vessel Coefficients",
-        "Block           Cp " + Value(h.Cb),
-        "Prismatic       Cp " + Value(h.Cp),
-        "Waterplane     Cwl " + Value(h.Cwl),
-        "Midship Section Cm " + Value(h.Cm),
-        "",
-        "",
-        "Vessel Stability",
-        "BMT " + Value(h.BMT) + " m",
-        "BML " + Value(h.BML) + " m",
-        "MCT-1cm " + Value(h.MCT) + " kg m (BML based)",
-        "",
-    };
-    for (std::string& line : StationTable(hull)) lines.push_back(std::move(line));
-    lines.push_back("");
-    return lines;
+    return figures;
 }
 
 }  // namespace
 
 bool ReportHydrostatics(const HullRecord& hull, TOutput& report)
 {
-    if (!hull.HullComplete) {
-        Ui().ShowMessage("No Data Available, Run Generator", MessageIcon::Error,
-                         MessageButtons::Ok);
-        return false;
-    }
-    // Every figure and line is ready before the first one reaches the report.
-    const std::vector<std::string> lines = ReportLines(hull, ComputeHydrostatics(hull));
-    for (const std::string& line : lines) report.WriteLn(line);
-    return true;
+    return WriteHullDataBlock(
+        hull, "------------------- Hull Data and Hydrostatics ------------------",
+        MeasuredStationFigures, report);
 }
 
 }  // namespace sloopform
