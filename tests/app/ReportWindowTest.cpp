@@ -9,6 +9,7 @@
 
 #include "RecordingUi.h"
 #include "TestPaths.h"
+#include "analysis/ExactHydrostaticsReport.h"
 #include "analysis/HydrostaticsReport.h"
 #include "frame/MainWindow.h"
 #include "generator/Output.h"
@@ -55,6 +56,8 @@ private slots:
     void cleanup();
     void startsAsAnEmptyUntitledReport();
     void hydrostaticsMarkTheReportModifiedAndNewReportAsks();
+    void exactHydrostaticsFollowTheHydrostaticsItem();
+    void hydrostaticsBeforeARunInsertNothing_data();
     void hydrostaticsBeforeARunInsertNothing();
     void parametersAreTheEditorsListing();
     void lineCountFollowsTypingAndInserting();
@@ -170,10 +173,41 @@ void ReportWindowTest::hydrostaticsMarkTheReportModifiedAndNewReportAsks()
     QVERIFY(!report->fileManager().Modified());
 }
 
+void ReportWindowTest::exactHydrostaticsFollowTheHydrostaticsItem()
+{
+    const auto editor = GeneratedCruiser();
+    QAction* hydrostatics = report->findChild<QAction*>("Hydrostatics1");
+    const QList<QAction*> items = qobject_cast<QMenu*>(hydrostatics->parent())->actions();
+    QCOMPARE(items.at(items.indexOf(hydrostatics) + 1)->objectName(),
+             QString("ExactHydrostatics1"));
+
+    clickMenuItem("&Insert", "ExactHydrostatics1");
+    QVERIFY(ui->messages.empty());
+    const std::vector<std::string> lines = memoLines();
+    QCOMPARE(lines, LinesWrittenBy(
+                        [&](TOutput& out) { ReportExactHydrostatics(editor->Hull(), out); }));
+    QCOMPARE(lines.at(1),
+             std::string("----------------- Hull Data (exact integration) -----------------"));
+    // The cruiser's sections measured at eleven levels come out about 1.4 % large.
+    const QString difference = QString::fromStdString(lines.at(11));
+    const QRegularExpression expected(
+        R"(^Volume Difference +-1\.\d{3} % \(against Hydrostatics\)$)");
+    QVERIFY2(expected.match(difference).hasMatch(), qPrintable(difference));
+    QCOMPARE(panel(2), QString("Modified"));
+}
+
+void ReportWindowTest::hydrostaticsBeforeARunInsertNothing_data()
+{
+    QTest::addColumn<QString>("item");
+    QTest::newRow("hydrostatics") << QString("Hydrostatics1");
+    QTest::newRow("exact hydrostatics") << QString("ExactHydrostatics1");
+}
+
 void ReportWindowTest::hydrostaticsBeforeARunInsertNothing()
 {
+    QFETCH(QString, item);
     const auto editor = std::make_unique<TDataEdit>();
-    clickMenuItem("&Insert", "Hydrostatics1");
+    clickMenuItem("&Insert", qPrintable(item));
     QCOMPARE(ui->MessageTexts(), std::vector<std::string>{"No Data Available, Run Generator"});
     QCOMPARE(memoLines(), std::vector<std::string>{});
     QVERIFY(!report->fileManager().Modified());

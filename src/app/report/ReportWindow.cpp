@@ -8,6 +8,7 @@
 #include <QPrintDialog>
 #include <QVBoxLayout>
 
+#include "analysis/ExactHydrostaticsReport.h"
 #include "analysis/HydrostaticsReport.h"
 #include "frame/MainWindow.h"
 #include "model/DataEdit.h"
@@ -112,6 +113,8 @@ void ReportWindow::buildMenus()
     insertMenu_ = new QMenu("&Insert", this);
     AddItem(insertMenu_, "Parameters1", "&Parameters", {}, [this] { insertParameters(); });
     AddItem(insertMenu_, "Hydrostatics1", "&Hydrostatics", {}, [this] { insertHydrostatics(); });
+    AddItem(insertMenu_, "ExactHydrostatics1", "Exact Hydrostatics", {},
+            [this] { insertExactHydrostatics(); });
 }
 
 void ReportWindow::connectFileManager()
@@ -248,6 +251,12 @@ void ReportWindow::insertHydrostatics()
 {
     if (const sloopform::HullRecord* hull = sloopform::CurrentHull())
         sloopform::ReportHydrostatics(*hull, report_);
+}
+
+void ReportWindow::insertExactHydrostatics()
+{
+    if (const sloopform::HullRecord* hull = sloopform::CurrentHull())
+        sloopform::ReportExactHydrostatics(*hull, report_);
 }
 
 void ReportWindow::memoChanged()

@@ -12,8 +12,8 @@ class QMenu;
 class ReportMemo;
 
 // TReportForm: the report as an editable text that the program inserts the
-// parameter listing and the hydrostatics into, with its own file manager for
-// report files, the edit commands and printing.
+// parameter listing, the hydrostatics and the exact hydrostatics into, with
+// its own file manager for report files, the edit commands and printing.
 class ReportWindow : public ChildWindow, public DocumentTarget, public ReportCommands {
     Q_OBJECT
 public:
@@ -43,6 +43,7 @@ public:
     void setWordWrap(bool on);
     void insertParameters() override;
     void insertHydrostatics() override;
+    void insertExactHydrostatics();
 
     // SReport: everything the program writes into the report goes through it.
     sloopform::TOutput& reportOutput() { return report_; }
