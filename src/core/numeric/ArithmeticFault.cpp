@@ -4,13 +4,10 @@
 
 namespace sloopform {
 
-long double Divide(long double numerator, long double denominator)
+void RaiseDivisionFault(long double numerator)
 {
-    if (denominator == 0.0L) {
-        if (numerator == 0.0L || std::isnan(numerator)) throw InvalidOperation();
-        throw DivisionByZero();
-    }
-    return numerator / denominator;
+    if (numerator == 0.0L || std::isnan(numerator)) throw InvalidOperation();
+    throw DivisionByZero();
 }
 
 }  // namespace sloopform

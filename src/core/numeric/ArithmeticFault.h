@@ -32,7 +32,14 @@ public:
     explicit SingularSystem(const std::string& what) : std::runtime_error(what) {}
 };
 
+// Throws the fault of a division of `numerator` by zero.
+[[noreturn]] void RaiseDivisionFault(long double numerator);
+
 // Division as the x87 unit raised it: x/0 is a division by zero, 0/0 invalid.
-long double Divide(long double numerator, long double denominator);
+inline long double Divide(long double numerator, long double denominator)
+{
+    if (denominator == 0.0L) RaiseDivisionFault(numerator);
+    return numerator / denominator;
+}
 
 }  // namespace sloopform

@@ -27,13 +27,9 @@ long double Real48::Smallest()
     return std::ldexp(1.0L, kMinExponent);
 }
 
-// Rounds on the bits of the x87 extended format: the generator stores
-// millions of values per run, and the library path through frexp and
-// nearbyint costs most of a run's time.
-Real48::Real48(long double value)
+// The same rounding as the inline path, for every value it leaves out.
+double Real48::RoundedAtTheEdges(long double value)
 {
-    static_assert(std::numeric_limits<long double>::digits == 64,
-                  "long double must be the x87 extended format");
     std::uint64_t significand = 0;
     std::uint16_t signAndExponent = 0;
     std::memcpy(&significand, &value, sizeof significand);
@@ -45,11 +41,8 @@ Real48::Real48(long double value)
         throw FloatingOverflow();                                 // infinity
     }
     // Zero and the extended denormals lie far below 2^-128.
-    if (biasedExponent == 0 || significand == 0) return;
+    if (biasedExponent == 0 || significand == 0) return 0.0;
 
-    // Keep the top 40 of the 64 significand bits, nearest; the 6-byte type's own
-    // conversion adds the first dropped bit to the magnitude, so an exact half
-    // goes away from zero.
     constexpr int kDroppedBits = 64 - kSignificantBits;
     constexpr std::uint64_t kHalf = std::uint64_t{1} << (kDroppedBits - 1);
     std::uint64_t kept = significand >> kDroppedBits;
@@ -60,14 +53,15 @@ Real48::Real48(long double value)
             ++exponent;
         }
     }
-    if (exponent < kMinExponent) return;  // underflow stores 0
+    if (exponent < kMinExponent) return 0.0;  // underflow stores 0
     if (exponent > kMaxExponent) throw FloatingOverflow();
 
-    // The same value as a double: its 52 fraction bits hold our 39.
     const std::uint64_t sign = static_cast<std::uint64_t>(signAndExponent >> 15) << 63;
     const std::uint64_t bits = sign | (static_cast<std::uint64_t>(exponent + 1023) << 52) |
                                ((kept & (kMantissaScale - 1)) << (52 - 39));
-    std::memcpy(&value_, &bits, sizeof value_);
+    double result = 0;
+    std::memcpy(&result, &bits, sizeof result);
+    return result;
 }
 
 Real48::Bytes Real48::Pack() const

@@ -143,15 +143,22 @@ TEST(NumberText, ParsesDecimalsAndRejectsEverythingElse)
     EXPECT_EQ(Trim("  a b  "), "a b");
 }
 
+namespace {
+
+// Nearest 40-bit significand, halves away from zero, computed the slow way.
+long double ReferenceRounding(long double v)
+{
+    int exponent = 0;
+    const long double fraction = std::frexp(v, &exponent);
+    const long double rounded = std::ldexp(std::round(std::ldexp(fraction, 40)), exponent - 40);
+    return std::fabs(rounded) < std::ldexp(1.0L, -128) ? 0.0L : rounded;
+}
+
+}  // namespace
+
 TEST(Real48, RoundingMatchesTheArithmeticDefinition)
 {
-    // Nearest 40-bit significand, halves away from zero, computed the slow way.
-    const auto reference = [](long double v) -> long double {
-        int exponent = 0;
-        const long double fraction = std::frexp(v, &exponent);
-        const long double rounded = std::ldexp(std::round(std::ldexp(fraction, 40)), exponent - 40);
-        return std::fabs(rounded) < std::ldexp(1.0L, -128) ? 0.0L : rounded;
-    };
+    const auto reference = ReferenceRounding;
     std::mt19937_64 random(40);
     std::uniform_real_distribution<long double> fraction(-1.0L, 1.0L);
     std::uniform_int_distribution<int> exponent(-140, 125);
@@ -167,4 +174,31 @@ TEST(Real48, RoundingMatchesTheArithmeticDefinition)
     EXPECT_THROW(Real48(std::ldexp(justBelowTwo, 126)), FloatingOverflow);
     EXPECT_EQ(Real48(std::numeric_limits<long double>::denorm_min()).Value(), 0.0);
     EXPECT_EQ(Real48(-0.0L).Value(), 0.0);
+}
+
+TEST(Real48, TiesAndCarriesRoundAlikeAtEveryExponent)
+{
+    // The 24 dropped bits of the 64-bit significand: just below, at and just
+    // above an exact half, and all ones (which carries into the exponent when
+    // the kept bits are all ones too).
+    const std::uint64_t dropped[] = {0x7FFFFF, 0x800000, 0x800001, 0xFFFFFF};
+    std::mt19937_64 random(19);
+    for (int exponent = -131; exponent <= 127; ++exponent) {
+        for (int k = 0; k < 4; ++k) {
+            const std::uint64_t kept = k == 0 ? (std::uint64_t{1} << 40) - 1  // all ones
+                                              : (std::uint64_t{1} << 39) | (random() >> 25);
+            for (std::uint64_t low : dropped) {
+                const long double magnitude = std::ldexp(static_cast<long double>((kept << 24) | low), exponent - 63);
+                for (long double v : {magnitude, -magnitude}) {
+                    const long double expected = ReferenceRounding(v);
+                    if (std::fabs(expected) > Real48::Largest()) {
+                        EXPECT_THROW(Real48{v}, FloatingOverflow) << exponent;
+                        continue;
+                    }
+                    ASSERT_EQ(static_cast<long double>(Real48(v)), expected)
+                        << "exponent " << exponent << ", kept " << kept << ", dropped " << low;
+                }
+            }
+        }
+    }
 }
