@@ -3,12 +3,13 @@
 # extracts it, runs the extracted programs on the extracted example and checks
 # the desktop entry, the MIME type, the manual pages and (when installed)
 # lintian's verdict. Installs nothing.
-#   package_test.sh CPACK CPACK_CONFIG VERSION
+#   package_test.sh CPACK CPACK_CONFIG VERSION SOURCE_DIR
 set -uo pipefail
 
 cpack=$1
 config=$2
 version=$3
+examples=$4/examples
 skipped=77
 
 for tool in dpkg-deb dpkg-shlibdeps; do
@@ -45,9 +46,7 @@ echo "--- contents"
 dpkg-deb --contents "$deb" | tee "$work/contents" | awk '{print $2, $NF}'
 for path in \
     usr/bin/sloopform usr/bin/sloopform-batch \
-    usr/share/sloopform/examples/cruiser-10m.sfp \
-    usr/share/sloopform/examples/daysailer-6m.sfp \
-    usr/share/sloopform/examples/racer-12m.sfp \
+    $(cd "$examples" && printf 'usr/share/sloopform/examples/%s ' *.sfp) \
     usr/share/applications/sloopform.desktop \
     usr/share/mime/packages/sloopform.xml \
     usr/share/man/man1/sloopform.1.gz usr/share/man/man1/sloopform-batch.1.gz \
