@@ -336,6 +336,7 @@ private slots:
 
         QCOMPARE(record().errors.size(), std::size_t(1));
         QCOMPARE(record().errors.front().message, std::string("Floating point overflow"));
+        QCOMPARE(record().errors.front().origin, std::string(sloopform::kGlobalHandlerOrigin));
         QVERIFY(program->ui().openErrorDialog());
         QCOMPARE(Tail(console(), 2), (std::vector<std::string>{"...Process Terminated", ""}));
         QVERIFY(!frame().inRunMode());

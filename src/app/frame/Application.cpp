@@ -6,7 +6,6 @@
 
 #include "platform/UiServices.h"
 
-const char* const kGlobalErrorOrigin = "From Global Error Handler, i.e not local";
 
 Application::Application(int& argc, char** argv) : QApplication(argc, argv) {}
 
@@ -27,9 +26,9 @@ void Application::reportUnhandled(const std::string& message)
     // An error raised again while its dialog is up (a failing repaint behind
     // it) goes to standard error rather than opening dialog upon dialog.
     if (reporting_) {
-        std::cerr << "Error: " << message << "\nFrom : " << kGlobalErrorOrigin << '\n';
+        std::cerr << "Error: " << message << "\nFrom : " << sloopform::kGlobalHandlerOrigin << '\n';
         return;
     }
     const QScopedValueRollback<bool> reporting(reporting_, true);
-    sloopform::Ui().ShowError(message, kGlobalErrorOrigin);
+    sloopform::Ui().ShowError(message, sloopform::kGlobalHandlerOrigin);
 }

@@ -19,4 +19,3 @@ private:
     bool reporting_ = false;
 };
 
-extern const char* const kGlobalErrorOrigin;

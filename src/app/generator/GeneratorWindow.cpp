@@ -228,7 +228,8 @@ void GeneratorWindow::runGenerator()
     setCommandsEnabled(false);
 
     console_->clear();
-    // A stage error ends the run like a cancel does, then is shown.
+    // A stage error ends the run like a cancel does, then is shown as the
+    // global handler shows any error nothing else handled.
     std::optional<std::string> fault;
     try {
         sloopform::RunGeneration(editor_->Hull(), frame_.console(),
@@ -243,7 +244,7 @@ void GeneratorWindow::runGenerator()
     frame_.leaveRunMode();
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(true);
     setCommandsEnabled(true);
-    if (fault) sloopform::Ui().ShowError(*fault, "Run Generator");
+    if (fault) sloopform::Ui().ShowError(*fault, sloopform::kGlobalHandlerOrigin);
 }
 
 void GeneratorWindow::resistanceOptimisation()

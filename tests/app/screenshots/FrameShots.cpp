@@ -1,10 +1,10 @@
 // The frame, the splash, the about box and the error dialog.
 #include "Shots.h"
 #include "frame/AboutBox.h"
-#include "frame/Application.h"
 #include "frame/ExceptionDialog.h"
 #include "frame/MainWindow.h"
 #include "frame/SplashWindow.h"
+#include "platform/UiServices.h"
 
 SLOOPFORM_SHOTS(Frame)
 {
@@ -19,7 +19,7 @@ SLOOPFORM_SHOTS(Frame)
     about.show();
     session.save(about, "about");
 
-    ExceptionDialog error("Floating point division by zero", kGlobalErrorOrigin, &frame);
+    ExceptionDialog error("Floating point division by zero", sloopform::kGlobalHandlerOrigin, &frame);
     error.show();
     session.save(error, "error-dialog");
 }
