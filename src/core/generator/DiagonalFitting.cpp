@@ -9,6 +9,7 @@
 #include "numeric/ArithmeticFault.h"
 #include "numeric/BSpline.h"
 #include "numeric/Geometry.h"
+#include "numeric/Matrix.h"
 #include "platform/RunControl.h"
 
 namespace sloopform {
@@ -111,7 +112,8 @@ void FitDiagonalsToSections(HullRecord& hull, int order)
 const StationOffsets& FitDiagonal(int nPts, int order, const TPointBlock2& points)
 {
     const TPointBlock2 ctrl = FitBSpline2d(nPts, order, points);
-    const auto samples = SampleBSpline2d(nPts, order, ctrl, kFitSamplesPerPoint * nPts);
+    CurveSamples<TPoint2r, kFitSamplesPerPoint * TMatrix::kMaxSize> samples;
+    SampleBSpline2d(nPts, order, ctrl, kFitSamplesPerPoint * nPts, samples);
     StationOffsets& table = Generator().DiagonalFit.Offsets;
     TPoint2r previous = samples.front();
     int s = 0;

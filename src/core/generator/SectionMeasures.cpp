@@ -1,8 +1,9 @@
 #include "generator/SectionMeasures.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "numeric/ArithmeticFault.h"
-#include "model/StationOutline.h"
-#include "numeric/BSpline.h"
 
 namespace sloopform {
 
@@ -14,62 +15,47 @@ constexpr int kLastLevel = 10;
 // to zHi and records `ordinate(sample)` at the first sample that reaches each
 // level; at most one level per sample, unreached levels stay 0.
 template <typename Ordinate>
-SimpsonOrdinates OrdinatesAtLevels(const SectionSamples& samples, Real48 zLo, Real48 zHi,
-                                   Ordinate ordinate)
+void OrdinatesAtLevels(const SectionSamples& samples, Real48 zLo, Real48 zHi, Ordinate ordinate)
 {
     SimpsonOrdinates levels{};
     for (int k = 0; k <= kLastLevel; ++k) levels[k] = zLo + (zHi - zLo) * k * 0.1L;
-    SimpsonOrdinates values{};
     int k = 0;
     for (const TPoint2r& sample : samples) {
-        if (k <= kLastLevel && sample.y >= levels[k]) {
-            values[k] = ordinate(sample);
-            ++k;
+        if (sample.y >= levels[k]) {
+            ordinate(k, sample);
+            if (++k > kLastLevel) return;  // nothing further is read
         }
     }
-    return values;
+}
+
+SimpsonOrdinates HalfBreadthsAtLevels(const SectionSamples& samples, Real48 zLo, Real48 zHi)
+{
+    SimpsonOrdinates halfBreadths{};
+    OrdinatesAtLevels(samples, zLo, zHi, [&](int k, const TPoint2r& p) { halfBreadths[k] = p.x; });
+    return halfBreadths;
 }
 
 constexpr int kOutlineOrder = 4;
 
 }  // namespace
 
-SamplingBasis::SamplingBasis(int nPts, int order, int m) : nPts_(nPts), m_(m)
+SectionSamples::SectionSamples(const SamplingBasis& basis, const TPointBlock2& points) : basis_(&basis)
 {
-    const TRealBlock knots = BSplineKnots(nPts, order);
-    const long double lastKnot = knots[nPts + order];
-    TRealBlock basis;
-    weights_.reserve(static_cast<std::size_t>(m) * static_cast<std::size_t>(nPts));
-    for (int i = 0; i < m; ++i) {
-        const Real48 t = Divide(lastKnot * i, m - 1);
-        BSplineBasis(order, t, nPts, knots, basis);
-        for (int j = 1; j <= nPts; ++j) weights_.push_back(basis[j]);
-    }
-}
-
-SectionSamples SamplingBasis::Sample(const TPointBlock2& ctrl) const
-{
-    SectionSamples samples(static_cast<std::size_t>(m_));
-    auto weight = weights_.begin();
-    for (TPoint2r& sample : samples) {
-        Real48 x = 0, y = 0;
-        for (int j = 1; j <= nPts_; ++j) x = x + weight[j - 1] * ctrl[j].x;
-        for (int j = 1; j <= nPts_; ++j) y = y + weight[j - 1] * ctrl[j].y;
-        sample = {x, y};
-        weight += nPts_;
-    }
-    return samples;
+    const int nPts = basis.ControlPoints();
+    if (nPts > kStationOutlinePoints || basis.Samples() > kCapacity)
+        throw std::length_error("a section curve of " + std::to_string(nPts) + " control points and " +
+                                std::to_string(basis.Samples()) + " samples exceeds the outline's " +
+                                std::to_string(kStationOutlinePoints) + " and " + std::to_string(kCapacity));
+    for (int i = 1; i <= nPts; ++i) ctrl_[static_cast<std::size_t>(i - 1)] = points[i];
 }
 
 SectionSamples SampleSection(int nPts, int order, const TPointBlock2& points)
 {
     // Every station outline has the same six-point cubic basis.
-    if (nPts == kStationOutlinePoints && order == kOutlineOrder) {
-        static const SamplingBasis outlineBasis(kStationOutlinePoints, kOutlineOrder,
-                                                kSectionSamplesPerPoint * kStationOutlinePoints);
-        return outlineBasis.Sample(points);
-    }
-    return SamplingBasis(nPts, order, kSectionSamplesPerPoint * nPts).Sample(points);
+    static const SamplingBasis& outlineBasis =
+        SamplingBasisFor(kStationOutlinePoints, kOutlineOrder, kSectionSamplesPerPoint * kStationOutlinePoints);
+    if (nPts == kStationOutlinePoints && order == kOutlineOrder) return SectionSamples(outlineBasis, points);
+    return SectionSamples(SamplingBasisFor(nPts, order, kSectionSamplesPerPoint * nPts), points);
 }
 
 Real48 SectionHalfBreadthAt(const SectionSamples& samples, Real48 z)
@@ -85,16 +71,20 @@ Real48 SectionHalfBreadthAt(const SectionSamples& samples, Real48 z)
 
 Real48 SectionHalfArea(const SectionSamples& samples, Real48 zLo, Real48 zHi)
 {
-    const auto halfBreadths =
-        OrdinatesAtLevels(samples, zLo, zHi, [](const TPoint2r& p) { return Real48(p.x); });
-    return Simpson11(halfBreadths, (zHi - zLo) * 0.1L);
+    return Simpson11(HalfBreadthsAtLevels(samples, zLo, zHi), (zHi - zLo) * 0.1L);
 }
 
 Real48 SectionCentroid(const SectionSamples& samples, Real48 zLo, Real48 zHi)
 {
-    const auto moments =
-        OrdinatesAtLevels(samples, zLo, zHi, [](const TPoint2r& p) { return Real48(p.x * p.y); });
-    return Divide(Simpson11(moments, (zHi - zLo) * 0.1L), SectionHalfArea(samples, zLo, zHi));
+    // One walk gives the half-breadths and the moments: the same samples reach the same levels.
+    SimpsonOrdinates halfBreadths{};
+    SimpsonOrdinates moments{};
+    OrdinatesAtLevels(samples, zLo, zHi, [&](int k, const TPoint2r& p) {
+        halfBreadths[k] = p.x;
+        moments[k] = p.x * p.y;
+    });
+    const Real48 spacing = (zHi - zLo) * 0.1L;
+    return Divide(Simpson11(moments, spacing), Simpson11(halfBreadths, spacing));
 }
 
 Real48 SectionHalfBreadthAt(int nPts, int order, const TPointBlock2& points, Real48 z)

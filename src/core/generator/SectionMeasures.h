@@ -1,35 +1,83 @@
 #pragma once
 #include <array>
-#include <vector>
+#include <cstddef>
+#include <iterator>
+#include <stdexcept>
+#include <string>
 
+#include "model/StationOutline.h"
 #include "numeric/Points.h"
 #include "numeric/Real48.h"
+#include "numeric/SamplingBasis.h"
 
 namespace sloopform {
 
 // Samples per control point of a section curve when it is measured.
 constexpr int kSectionSamplesPerPoint = 10;
 
-// Body-plan points: x holds the half-breadth y, y holds the height z.
-using SectionSamples = std::vector<TPoint2r>;
-using SimpsonOrdinates = std::array<Real48, 11>;
-
-// The basis values of the common sampling rule at each of m sample parameters.
-// A curve's samples are its control points weighted by them, accumulated as the
-// rule does; built once, the basis recursion is not repeated for every curve.
-class SamplingBasis {
+// The samples of a section curve of at most six control points, a station
+// outline's; body-plan points: x holds the half-breadth y, y holds the height
+// z. Each sample is made when it is first read. The measures walk upwards and
+// stop at the design waterline, so the curve above it, which no measure
+// reads, is never sampled; a sample is the same whenever it is made.
+class SectionSamples {
 public:
-    SamplingBasis(int nPts, int order, int m);
-    SectionSamples Sample(const TPointBlock2& ctrl) const;
+    static constexpr int kCapacity = kSectionSamplesPerPoint * kStationOutlinePoints;
+
+    // Samples of the curve of `basis` through points[1..]; more than six points throw.
+    SectionSamples(const SamplingBasis& basis, const TPointBlock2& points);
+
+    class Iterator {
+    public:
+        using iterator_category = std::forward_iterator_tag;
+        using value_type = TPoint2r;
+        using difference_type = std::ptrdiff_t;
+        using pointer = const TPoint2r*;
+        using reference = const TPoint2r&;
+
+        Iterator(const SectionSamples& samples, std::size_t i) : samples_(&samples), i_(i) {}
+        const TPoint2r& operator*() const { return (*samples_)[i_]; }
+        const TPoint2r* operator->() const { return &(*samples_)[i_]; }
+        Iterator& operator++()
+        {
+            ++i_;
+            return *this;
+        }
+        bool operator==(const Iterator& other) const { return i_ == other.i_; }
+        bool operator!=(const Iterator& other) const { return i_ != other.i_; }
+
+    private:
+        const SectionSamples* samples_;
+        std::size_t i_;
+    };
+
+    std::size_t size() const { return static_cast<std::size_t>(basis_->Samples()); }
+    Iterator begin() const { return {*this, 0}; }
+    Iterator end() const { return {*this, size()}; }
+    const TPoint2r& operator[](std::size_t i) const
+    {
+        if (i >= made_) MakeUpTo(i);
+        return points_[i];
+    }
 
 private:
-    int nPts_;
-    int m_;
-    std::vector<Real48> weights_;  // m rows of nPts
+    void MakeUpTo(std::size_t i) const
+    {
+        if (i >= size()) throw std::out_of_range("section sample " + std::to_string(i) + " of " + std::to_string(size()));
+        for (; made_ <= i; ++made_) points_[made_] = basis_->SampleAt(static_cast<int>(made_), ctrl_.data());
+    }
+
+    const SamplingBasis* basis_;
+    std::array<TPoint2r, kStationOutlinePoints> ctrl_;
+    mutable std::array<TPoint2r, kCapacity> points_;
+    mutable std::size_t made_ = 0;
 };
+
+using SimpsonOrdinates = std::array<Real48, 11>;
 
 // The section curve (y = half-breadth, z = height) sampled 10 times per control
 // point by the common sampling rule; the control points are used as they are.
+// More than six control points throw.
 SectionSamples SampleSection(int nPts, int order, const TPointBlock2& points);
 
 // Half-breadth where the curve first climbs through height z; 0 when it never does.

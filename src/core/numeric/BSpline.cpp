@@ -1,9 +1,11 @@
 #include "numeric/BSpline.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "numeric/ArithmeticFault.h"
 #include "numeric/Matrix.h"
+#include "numeric/SamplingBasis.h"
 
 namespace sloopform {
 
@@ -47,12 +49,6 @@ TRealBlock ChordParams(int nPts, const Block& points)
     return params;
 }
 
-// Coordinates of a point as an array, so one fit and one sampler serve 2D and 3D.
-inline Real48& Coord(TPoint2r& p, int i) { return i == 0 ? p.x : p.y; }
-inline Real48 Coord(const TPoint2r& p, int i) { return i == 0 ? p.x : p.y; }
-inline Real48& Coord(TPoint3r& p, int i) { return i == 0 ? p.x : (i == 1 ? p.y : p.z); }
-inline Real48 Coord(const TPoint3r& p, int i) { return i == 0 ? p.x : (i == 1 ? p.y : p.z); }
-
 template <typename Block, int Dims>
 Block FitBSpline(int nPts, int order, const Block& points, const TRealBlock& params)
 {
@@ -61,56 +57,45 @@ Block FitBSpline(int nPts, int order, const Block& points, const TRealBlock& par
     const TRealBlock knots = BSplineKnots(nPts, order);
     const long double lastKnot = knots[nPts + order];
 
-    auto n = NewMatrix(nPts, nPts);
+    // The working matrices live on the stack: the generator fits its diagonals
+    // in every evaluation of a hull.
+    TMatrix n(nPts, nPts);
     TRealBlock basis;
     for (int l = 1; l <= nPts; ++l) {
         const Real48 t = params[l] * lastKnot;
         BSplineBasis(order, t, nPts, knots, basis);
-        for (int j = 1; j <= nPts; ++j) (*n)(l, j) = basis[j];
+        for (int j = 1; j <= nPts; ++j) n(l, j) = basis[j];
     }
-    const auto nt = MatTranspose(*n);
-    auto m = MatMultiply(*nt, *n);
-    const auto inverse = MatInverse(*m);
-    if (!inverse)
+    TMatrix nt, m, inverse;
+    MatTransposeInto(n, nt);
+    MatMultiplyInto(nt, n, m);
+    if (!MatInverseInto(m, inverse))
         throw SingularSystem("B-spline fit through " + std::to_string(nPts) +
                              " points has a singular system (repeated points)");
 
-    auto r = NewMatrix(nPts, Dims);
+    TMatrix r(nPts, Dims);
     for (int u = 1; u <= nPts; ++u)
         for (int i = 1; i <= Dims; ++i) {
             Real48 sum = 0;
-            for (int w = 1; w <= nPts; ++w) sum = sum + (*nt)(u, w) * Coord(points[w], i - 1);
-            (*r)(u, i) = sum;
+            for (int w = 1; w <= nPts; ++w) sum = sum + nt(u, w) * Coord(points[w], i - 1);
+            r(u, i) = sum;
         }
 
     Block ctrl;
     for (int u = 1; u <= nPts; ++u)
         for (int i = 1; i <= Dims; ++i) {
             Real48 sum = 0;
-            for (int b = 1; b <= nPts; ++b) sum = sum + (*inverse)(u, b) * (*r)(b, i);
+            for (int b = 1; b <= nPts; ++b) sum = sum + inverse(u, b) * r(b, i);
             Coord(ctrl[u], i - 1) = sum;
         }
     return ctrl;
 }
 
-template <typename Point, typename Block, int Dims>
+template <typename Point, typename Block>
 std::vector<Point> Sample(int nPts, int order, const Block& ctrl, int m)
 {
-    RequireCurve(nPts, order);
-    const TRealBlock knots = BSplineKnots(nPts, order);
-    const long double lastKnot = knots[nPts + order];
     std::vector<Point> samples(static_cast<std::size_t>(m));
-    TRealBlock basis;
-    for (int i = 0; i < m; ++i) {
-        const Real48 t = Divide(lastKnot * i, m - 1);
-        BSplineBasis(order, t, nPts, knots, basis);
-        Point& p = samples[static_cast<std::size_t>(i)];
-        for (int c = 0; c < Dims; ++c) {
-            Real48 sum = 0;
-            for (int j = 1; j <= nPts; ++j) sum = sum + basis[j] * Coord(ctrl[j], c);
-            Coord(p, c) = sum;
-        }
-    }
+    SamplingBasisFor(nPts, order, m).Sample(ctrl, samples.data());
     return samples;
 }
 
@@ -156,22 +141,37 @@ TRealBlock BSplineKnots(int nPts, int order)
 void BSplineBasis(int order, long double t, int nPts, const TRealBlock& knots, TRealBlock& n)
 {
     RequireCurve(nPts, order);
-    TRealBlock temp;
     const int count = nPts + order;
-    for (int i = 1; i <= count - 1; ++i) temp[i] = (knots[i] <= t && t < knots[i + 1]) ? 1 : 0;
-    for (int k = 2; k <= order; ++k) {
-        for (int i = 1; i <= count - k; ++i) {
-            const Real48 d = temp[i] != 0
-                                 ? Divide((t - knots[i]) * temp[i], knots[i + k - 1] - knots[i])
-                                 : 0.0L;
-            const Real48 e = temp[i + 1] != 0
-                                 ? Divide((knots[i + k] - t) * temp[i + 1], knots[i + k] - knots[i + 1])
-                                 : 0.0L;
-            temp[i] = d + e;
+    // Plain arrays indexed from 1; every index below stays inside 1..count.
+    long double knot[TRealBlock::kCapacity + 1];
+    for (int i = 1; i <= count; ++i) knot[i] = knots[i];
+    Real48 temp[TRealBlock::kCapacity + 1];
+
+    // Step 1: the one span with Knots[j] <= T < Knots[j + 1] (none at the last
+    // knot or outside the range). Step 2: at order k only Temp[j - k + 1 .. j]
+    // can become nonzero; every other entry would be 0 + 0 and stays 0, which
+    // is also what the full recursion leaves there.
+    int span = 0;
+    for (int i = 1; i <= count - 1; ++i)
+        if (knot[i] <= t && t < knot[i + 1]) span = i;
+    if (span != 0) {
+        for (int i = std::max(1, span - order + 1); i <= std::min(count, span + 1); ++i) temp[i] = 0;
+        temp[span] = 1;
+        for (int k = 2; k <= order; ++k) {
+            for (int i = std::max(1, span - k + 1); i <= std::min(count - k, span); ++i) {
+                const Real48 d = temp[i] != 0 ? Divide((t - knot[i]) * temp[i], knot[i + k - 1] - knot[i]) : 0.0L;
+                const Real48 e = temp[i + 1] != 0
+                                     ? Divide((knot[i + k] - t) * temp[i + 1], knot[i + k] - knot[i + 1])
+                                     : 0.0L;
+                temp[i] = d + e;
+            }
         }
     }
-    if (t == knots[count]) temp[nPts] = 1;
-    for (int i = 1; i <= nPts; ++i) n[i] = temp[i];
+    // Steps 3 and 4.
+    for (int i = 1; i <= nPts; ++i) n[i] = 0;
+    if (span != 0)
+        for (int i = std::max(1, span - order + 1); i <= std::min(nPts, span); ++i) n[i] = temp[i];
+    if (t == knot[count]) n[nPts] = 1;
 }
 
 TRealBlock ChordParams2d(int nPts, const TPointBlock2& points) { return ChordParams(nPts, points); }
@@ -190,12 +190,12 @@ TPointBlock3 FitBSpline3d(int nPts, int order, const TPointBlock3& points)
 
 std::vector<TPoint2r> SampleBSpline2d(int nPts, int order, const TPointBlock2& ctrl, int m)
 {
-    return Sample<TPoint2r, TPointBlock2, 2>(nPts, order, ctrl, m);
+    return Sample<TPoint2r>(nPts, order, ctrl, m);
 }
 
 std::vector<TPoint3r> SampleBSpline3d(int nPts, int order, const TPointBlock3& ctrl, int m)
 {
-    return Sample<TPoint3r, TPointBlock3, 3>(nPts, order, ctrl, m);
+    return Sample<TPoint3r>(nPts, order, ctrl, m);
 }
 
 void DrawBSpline2d(int nPts, int order, const TPointBlock2& ctrl, LineSink& target,

@@ -2,8 +2,10 @@
 #include <functional>
 #include <vector>
 
+#include "numeric/CurveSamples.h"
 #include "numeric/Points.h"
 #include "numeric/Real48.h"
+#include "numeric/SamplingBasis.h"
 
 namespace sloopform {
 
@@ -26,6 +28,14 @@ TPointBlock3 FitBSpline3d(int nPts, int order, const TPointBlock3& points);
 // control point, the last sample the last one.
 std::vector<TPoint2r> SampleBSpline2d(int nPts, int order, const TPointBlock2& ctrl, int m);
 std::vector<TPoint3r> SampleBSpline3d(int nPts, int order, const TPointBlock3& ctrl, int m);
+
+// The same samples into a fixed-capacity array, for the generator's iterations.
+template <int Capacity>
+void SampleBSpline2d(int nPts, int order, const TPointBlock2& ctrl, int m, CurveSamples<TPoint2r, Capacity>& samples)
+{
+    TPoint2r* out = samples.Resize(m);
+    SamplingBasisFor(nPts, order, m).Sample(ctrl, out);
+}
 
 // Orders of the curves of the hull.
 constexpr int kQuadratic = 3;

@@ -26,6 +26,15 @@ void SwapRows(TMatrix& m, int r1, int r2, int n)
 
 }  // namespace
 
+void TMatrix::Reshape(int rows, int cols)
+{
+    RequireSize(rows, cols);
+    Rows = rows;
+    Cols = cols;
+    for (int i = 0; i < rows; ++i)
+        for (int j = 0; j < cols; ++j) cells_[i * kMaxSize + j] = 0;
+}
+
 Real48& TMatrix::operator()(int i, int j)
 {
     if (i < 1 || i > kMaxSize || j < 1 || j > kMaxSize) throw std::out_of_range("matrix cell");
@@ -37,67 +46,78 @@ const Real48& TMatrix::operator()(int i, int j) const
     return const_cast<TMatrix&>(*this)(i, j);
 }
 
-MatrixPtr NewMatrix(int rows, int cols)
-{
-    RequireSize(rows, cols);
-    auto m = std::make_unique<TMatrix>();
-    m->Rows = rows;
-    m->Cols = cols;
-    return m;
-}
+MatrixPtr NewMatrix(int rows, int cols) { return std::make_unique<TMatrix>(rows, cols); }
 
-MatrixPtr MatMultiply(const TMatrix& a, const TMatrix& b)
+bool MatMultiplyInto(const TMatrix& a, const TMatrix& b, TMatrix& c)
 {
-    if (a.Cols != b.Rows) return nullptr;
-    auto c = NewMatrix(a.Rows, b.Cols);
+    if (a.Cols != b.Rows) return false;
+    c.Reshape(a.Rows, b.Cols);
     for (int i = 1; i <= a.Rows; ++i) {
         for (int j = 1; j <= b.Cols; ++j) {
             Real48 sum = 0;
             for (int k = 1; k <= a.Cols; ++k) sum = sum + a(i, k) * b(k, j);
-            (*c)(i, j) = sum;
+            c(i, j) = sum;
         }
     }
-    return c;
+    return true;
 }
 
-MatrixPtr MatInverse(TMatrix& a)
+bool MatInverseInto(TMatrix& a, TMatrix& r)
 {
-    if (a.Rows != a.Cols) return nullptr;
+    if (a.Rows != a.Cols) return false;
     const int n = a.Rows;
-    auto r = NewMatrix(n, n);
-    for (int i = 1; i <= n; ++i) (*r)(i, i) = 1;
+    r.Reshape(n, n);
+    for (int i = 1; i <= n; ++i) r(i, i) = 1;
 
     for (int i = 1; i <= n; ++i) {
         int d = i;
         while (d <= n && std::fabs(static_cast<long double>(a(d, i))) < kPivotThreshold) ++d;
-        if (d > n) return nullptr;
+        if (d > n) return false;
         SwapRows(a, d, i, n);
-        SwapRows(*r, d, i, n);
+        SwapRows(r, d, i, n);
 
         const Real48 scale = Divide(1, a(i, i));
         for (int j = 1; j <= n; ++j) {
             a(i, j) = a(i, j) * scale;
-            (*r)(i, j) = (*r)(i, j) * scale;
+            r(i, j) = r(i, j) * scale;
         }
         for (int o = 1; o <= n; ++o) {
             if (o == i) continue;
             const Real48 f = -a(o, i);
             for (int b = 1; b <= n; ++b) {
                 a(o, b) = a(o, b) + a(i, b) * f;
-                (*r)(o, b) = (*r)(o, b) + (*r)(i, b) * f;
+                r(o, b) = r(o, b) + r(i, b) * f;
             }
         }
     }
-    return r;
+    return true;
+}
+
+bool MatTransposeInto(const TMatrix& a, TMatrix& t)
+{
+    if (a.Rows != a.Cols) return false;
+    t.Reshape(a.Cols, a.Rows);
+    for (int i = 1; i <= a.Rows; ++i)
+        for (int j = 1; j <= a.Cols; ++j) t(j, i) = a(i, j);
+    return true;
+}
+
+MatrixPtr MatMultiply(const TMatrix& a, const TMatrix& b)
+{
+    auto c = std::make_unique<TMatrix>();
+    return MatMultiplyInto(a, b, *c) ? std::move(c) : nullptr;
+}
+
+MatrixPtr MatInverse(TMatrix& a)
+{
+    auto r = std::make_unique<TMatrix>();
+    return MatInverseInto(a, *r) ? std::move(r) : nullptr;
 }
 
 MatrixPtr MatTranspose(const TMatrix& a)
 {
-    if (a.Rows != a.Cols) return nullptr;
-    auto t = NewMatrix(a.Cols, a.Rows);
-    for (int i = 1; i <= a.Rows; ++i)
-        for (int j = 1; j <= a.Cols; ++j) (*t)(j, i) = a(i, j);
-    return t;
+    auto t = std::make_unique<TMatrix>();
+    return MatTransposeInto(a, *t) ? std::move(t) : nullptr;
 }
 
 TQuadratic FitQuadratic(int nPts, const TPointBlock2& points)
@@ -114,21 +134,22 @@ TQuadratic FitQuadratic(int nPts, const TPointBlock2& points)
         sxy = sxy + x * y;
         sx2y = sx2y + x * x * y;
     }
-    auto m = NewMatrix(3, 3);
+    TMatrix m(3, 3);
     const Real48 rows[3][3] = {{sx4, sx3, sx2}, {sx3, sx2, sx}, {sx2, sx, Real48(nPts)}};
     for (int i = 0; i < 3; ++i)
-        for (int j = 0; j < 3; ++j) (*m)(i + 1, j + 1) = rows[i][j];
-    auto v = NewMatrix(3, 1);
-    (*v)(1, 1) = sx2y;
-    (*v)(2, 1) = sxy;
-    (*v)(3, 1) = sy;
+        for (int j = 0; j < 3; ++j) m(i + 1, j + 1) = rows[i][j];
+    TMatrix v(3, 1);
+    v(1, 1) = sx2y;
+    v(2, 1) = sxy;
+    v(3, 1) = sy;
 
-    const auto inverse = MatInverse(*m);
-    if (!inverse)
+    TMatrix inverse;
+    if (!MatInverseInto(m, inverse))
         throw SingularSystem("least-squares parabola through " + std::to_string(nPts) +
                              " points needs three distinct abscissae");
-    const auto p = MatMultiply(*inverse, *v);
-    return {(*p)(1, 1), (*p)(2, 1), (*p)(3, 1)};
+    TMatrix p;
+    MatMultiplyInto(inverse, v, p);
+    return {p(1, 1), p(2, 1), p(3, 1)};
 }
 
 Real48 EvalQuadratic(const TQuadratic& coeffs, long double x)

@@ -11,6 +11,12 @@ namespace sloopform {
 struct TMatrix {
     static constexpr int kMaxSize = 30;
 
+    TMatrix() = default;
+    // A zeroed rows x cols matrix; sizes outside 1..30 throw.
+    TMatrix(int rows, int cols) { Reshape(rows, cols); }
+    // Makes this a zeroed rows x cols matrix in place; sizes outside 1..30 throw.
+    void Reshape(int rows, int cols);
+
     int Rows = 0;
     int Cols = 0;
 
@@ -32,6 +38,14 @@ MatrixPtr MatMultiply(const TMatrix& a, const TMatrix& b);
 MatrixPtr MatInverse(TMatrix& a);
 // Nothing unless a is square.
 MatrixPtr MatTranspose(const TMatrix& a);
+
+// The same three into a matrix the caller holds, so that the curve fits of
+// the generator's iterations take nothing from the heap. Each returns false
+// where the one above returns nothing, and then leaves `result` unspecified.
+// `result` is never one of the operands.
+bool MatMultiplyInto(const TMatrix& a, const TMatrix& b, TMatrix& result);
+bool MatInverseInto(TMatrix& a, TMatrix& result);
+bool MatTransposeInto(const TMatrix& a, TMatrix& result);
 
 // y = a x^2 + b x + c.
 struct TQuadratic {

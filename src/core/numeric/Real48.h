@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <cmath>
 #include <cstdint>
 #include <cstring>
 #include <limits>
@@ -34,7 +35,8 @@ public:
 
 private:
     static double Rounded(long double value);
-    // Values at or beyond the ends of the range, infinities and NaNs.
+    // Values at or beyond the ends of the range, infinities and NaNs, on the
+    // bits of the extended format.
     static double RoundedAtTheEdges(long double value);
 
     double value_ = 0.0;
@@ -43,39 +45,38 @@ private:
 // Rounds an extended value to the 6-byte form without keeping it.
 inline long double Round48(long double value) { return Real48(value); }
 
-// Works on the bits of the x87 extended format, inline, because the
-// generator stores millions of values per run. Keeps the top 40 of the 64
-// significand bits, nearest: the 6-byte type's own conversion adds the first
-// dropped bit to the magnitude, so an exact half goes away from zero. The
-// result is the same value as a double, whose 52 fraction bits hold our 39.
+// Inline, because the generator stores millions of values per run. The
+// nearest 40-bit value, an exact half away from zero (as the 6-byte type's own
+// conversion adds the first dropped bit to the magnitude), is taken from the
+// nearest double, which holds it: converting to a double is quick, reading
+// the bits of an extended value is not. Rounding twice differs from rounding
+// once only where the double lands exactly half-way between two 40-bit values
+// without being the value itself; then the extended value decides the side.
 inline double Real48::Rounded(long double value)
 {
     static_assert(std::numeric_limits<long double>::digits == 64,
                   "long double must be the x87 extended format");
-    std::uint64_t significand = 0;
-    std::uint16_t signAndExponent = 0;
-    std::memcpy(&significand, &value, sizeof significand);
-    std::memcpy(&signAndExponent, reinterpret_cast<const char*>(&value) + sizeof significand,
-                sizeof signAndExponent);
-    // Value in [2^exponent, 2^(exponent + 1)). Below 125 the rounding cannot
-    // carry past the largest exponent, 126; from -128 on nothing underflows.
-    const int exponent = (signAndExponent & 0x7FFF) - 16383;
-    constexpr std::uint64_t kIntegerBit = std::uint64_t{1} << 63;
-    if (exponent < -128 || exponent > 125 || (significand & kIntegerBit) == 0) {
-        // Zero and the extended denormals, frequent in sums of basis values.
-        if ((signAndExponent & 0x7FFF) == 0) return 0.0;
+    const double nearest = static_cast<double>(value);  // 53 bits, an exact half to even
+    std::uint64_t bits = 0;
+    std::memcpy(&bits, &nearest, sizeof bits);
+    // Values in [2^-128, 2^126): the rounding can neither underflow nor carry
+    // past the largest exponent, 126.
+    const auto exponent = static_cast<unsigned>(bits >> 52) & 0x7FFu;
+    if (exponent - (1023u - 128) > 125u + 128) {
+        if (value == 0) return 0.0;  // frequent in sums of basis values
         return RoundedAtTheEdges(value);
     }
-
-    constexpr int kDroppedBits = 64 - kSignificantBits;
-    const std::uint64_t kept = (significand >> kDroppedBits) + ((significand >> (kDroppedBits - 1)) & 1);
-    // A carry to 2^40 spills into the exponent field, which is the carry's meaning.
-    constexpr std::uint64_t kImpliedOne = std::uint64_t{1} << (kSignificantBits - 1);
-    const std::uint64_t magnitude = (static_cast<std::uint64_t>(exponent + 1023) << 52) +
-                                    ((kept - kImpliedOne) << (52 - (kSignificantBits - 1)));
-    const std::uint64_t bits = (static_cast<std::uint64_t>(signAndExponent >> 15) << 63) | magnitude;
+    constexpr int kDroppedBits = 52 - (kSignificantBits - 1);
+    constexpr std::uint64_t kDropped = (std::uint64_t{1} << kDroppedBits) - 1;
+    constexpr std::uint64_t kHalf = std::uint64_t{1} << (kDroppedBits - 1);
+    // Half a 40-bit step added to the magnitude, then cut: nearest, a half up;
+    // a carry runs on into the exponent, which is what it means.
+    std::uint64_t rounded = bits + kHalf;
+    if ((bits & kDropped) == kHalf && std::fabs(value) < std::fabs(static_cast<long double>(nearest)))
+        rounded = bits;  // below the half-way point after all
+    rounded &= ~kDropped;
     double result = 0;
-    std::memcpy(&result, &bits, sizeof result);
+    std::memcpy(&result, &rounded, sizeof result);
     return result;
 }
 

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <stdexcept>
 
 #include "generator/SectionMeasures.h"
 #include "numeric/BSpline.h"
@@ -42,6 +43,28 @@ TEST(SectionSampling, GivesExactlyTheSamplesOfTheCommonRule)
             EXPECT_EQ(samples[i].y.Value(), expected[i].y.Value()) << nPts << " points, sample " << i;
         }
     }
+}
+
+TEST(SectionSampling, ASampleIsTheSameWhicheverReadingMakesIt)
+{
+    const TPointBlock2 outline = Polygon({{0, 0.1L}, {0.08L, 0.1L}, {0.7L, 0.3L}, {1.2L, 0.7L}, {1.5L, 1.2L}, {1.6L, 1.9L}});
+    const auto expected = SampleBSpline2d(6, 4, outline, 60);
+    // Late samples first, then the walk from the start, then a copy.
+    const SectionSamples samples = SampleSection(6, 4, outline);
+    EXPECT_EQ(samples[45].y.Value(), expected[45].y.Value());
+    EXPECT_EQ(samples[59].x.Value(), expected[59].x.Value());
+    std::size_t i = 0;
+    for (const TPoint2r& sample : samples) {
+        EXPECT_EQ(sample.x.Value(), expected[i].x.Value()) << i;
+        EXPECT_EQ(sample.y.Value(), expected[i].y.Value()) << i;
+        ++i;
+    }
+    EXPECT_EQ(i, 60u);
+    const SectionSamples copy = samples;
+    EXPECT_EQ(copy[30].x.Value(), expected[30].x.Value());
+    EXPECT_THROW(samples[60], std::out_of_range);
+    // Only station outlines and smaller curves fit.
+    EXPECT_THROW(SampleSection(7, 4, outline), std::length_error);
 }
 
 TEST(SectionHalfBreadthAt, InterpolatesWhereTheCurveClimbsThroughTheLevel)

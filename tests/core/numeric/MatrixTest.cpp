@@ -83,3 +83,40 @@ TEST(Matrix, QuadraticFitThroughThreePoints)
     twoAbscissae[3] = {2, 5};
     EXPECT_THROW(FitQuadratic(3, twoAbscissae), SingularSystem);
 }
+
+TEST(Matrix, ResultsHeldByTheCallerAreTheSameWhateverTheyHeldBefore)
+{
+    // A 3 x 3 system whose inverse needs a row exchange.
+    const long double cells[3][3] = {{0, 2, 1}, {1, 1, 0}, {3, 0, 4}};
+    TMatrix a(3, 3);
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 3; ++j) a(i, j) = cells[i - 1][j - 1];
+    TMatrix copy = a;
+    const auto fresh = MatInverse(copy);
+    ASSERT_NE(fresh, nullptr);
+
+    // Earlier, larger contents must not leak into the result.
+    TMatrix reused(5, 5);
+    for (int i = 1; i <= 5; ++i)
+        for (int j = 1; j <= 5; ++j) reused(i, j) = 7.25L * i - j;
+    copy = a;
+    ASSERT_TRUE(MatInverseInto(copy, reused));
+    EXPECT_EQ(reused.Rows, 3);
+    EXPECT_EQ(reused.Cols, 3);
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 3; ++j) EXPECT_EQ(reused(i, j).Value(), (*fresh)(i, j).Value()) << i << j;
+
+    TMatrix product(4, 4);
+    product(2, 2) = 99;
+    ASSERT_TRUE(MatMultiplyInto(a, reused, product));
+    for (int i = 1; i <= 3; ++i)
+        for (int j = 1; j <= 3; ++j) EXPECT_NEAR(product(i, j), i == j ? 1.0L : 0.0L, 1e-10) << i << j;
+    TMatrix transposed(4, 4);
+    ASSERT_TRUE(MatTransposeInto(a, transposed));
+    EXPECT_EQ(transposed(1, 3), 3.0L);
+    EXPECT_EQ(transposed(3, 1), 1.0L);
+    EXPECT_FALSE(MatMultiplyInto(TMatrix(2, 3), TMatrix(2, 2), product));
+    TMatrix notSquare(2, 3);
+    EXPECT_FALSE(MatInverseInto(notSquare, product));
+    EXPECT_THROW(product.Reshape(31, 1), std::length_error);
+}

@@ -178,10 +178,11 @@ TEST(Real48, RoundingMatchesTheArithmeticDefinition)
 
 TEST(Real48, TiesAndCarriesRoundAlikeAtEveryExponent)
 {
-    // The 24 dropped bits of the 64-bit significand: just below, at and just
-    // above an exact half, and all ones (which carries into the exponent when
-    // the kept bits are all ones too).
-    const std::uint64_t dropped[] = {0x7FFFFF, 0x800000, 0x800001, 0xFFFFFF};
+    // The 24 dropped bits of the 64-bit significand: below, at and above an
+    // exact half, by amounts that a double (53 bits) keeps or loses, and all
+    // ones (which carries into the exponent when the kept bits are all ones too).
+    const std::uint64_t dropped[] = {0x000000, 0x7FF800, 0x7FFBFF, 0x7FFC00, 0x7FFFFF, 0x800000,
+                                     0x800001, 0x8003FF, 0x800400, 0x800401, 0xFFFFFF};
     std::mt19937_64 random(19);
     for (int exponent = -131; exponent <= 127; ++exponent) {
         for (int k = 0; k < 4; ++k) {
