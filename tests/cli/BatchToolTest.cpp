@@ -192,6 +192,42 @@ TEST(BatchTool, UnreachableGoalEndsAtTheTimeout)
     EXPECT_NE(result.err.find("did not finish within 1 s"), std::string::npos) << result.err;
 }
 
+TEST(BatchTool, MethodOptionChoosesTheGenerator)
+{
+    // The daysailer: the robust method's hull meets Cwp on its own waterline, the classic one's
+    // lands above it; without the option the classic method runs, byte for byte.
+    TempDir dir;
+    const auto report = [&](const std::vector<std::string>& method, const std::string& file) {
+        std::vector<std::string> arguments = {"run", Example("daysailer-6m"), "--report", (dir / file).string()};
+        arguments.insert(arguments.end(), method.begin(), method.end());
+        const auto result = RunBatch(arguments);
+        EXPECT_EQ(result.status, 0) << file << result.err;
+        return result;
+    };
+    const auto byDefault = report({}, "default.rpt");
+    const auto classic = report({"--method", "classic"}, "classic.rpt");
+    const auto robust = report({"--method", "robust"}, "robust.rpt");
+    ASSERT_GE(robust.OutLines().size(), 2u);
+    EXPECT_EQ(classic.OutLines()[1], "Sloopform hull generator");
+    EXPECT_EQ(robust.OutLines()[1], "Sloopform hull generator, Robust method");
+    EXPECT_EQ(ReadFileBytes(dir / "classic.rpt"), ReadFileBytes(dir / "default.rpt"));
+    EXPECT_EQ(classic.out, byDefault.out);
+    EXPECT_EQ(ReportValue(FileLines(dir / "robust.rpt"), "Waterplane     Cwl"), "0.700");
+    EXPECT_NE(ReportValue(FileLines(dir / "classic.rpt"), "Waterplane     Cwl"), "0.700");
+
+    for (const char* bad : {"fast", "Robust", ""}) {
+        const auto refused = RunBatch({"run", Example("daysailer-6m"), "--method", bad});
+        EXPECT_EQ(refused.status, 2) << bad;
+        EXPECT_EQ(refused.out, "") << bad;
+        EXPECT_EQ(refused.ErrLines().front(),
+                  std::string("sloopform-batch: --method is classic or robust, not '") + bad + "'");
+    }
+    const auto missing = RunBatch({"run", Example("daysailer-6m"), "--method"});
+    EXPECT_EQ(missing.status, 2);
+    EXPECT_EQ(missing.ErrLines().front(), "sloopform-batch: --method needs a value");
+    EXPECT_EQ(RunBatch({"quickcalc", Example("daysailer-6m"), "--method", "robust"}).status, 2);
+}
+
 TEST(BatchTool, UsageErrorsExitWithTwo)
 {
     EXPECT_EQ(RunBatch({}).status, 2);
