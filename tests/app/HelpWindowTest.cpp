@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 #include <QTextDocument>
 #include <QToolButton>
 #include <QXmlStreamReader>
@@ -187,6 +188,28 @@ private slots:
         const int shown = browser->verticalScrollBar()->value();
         QVERIFY2(top >= shown && top < shown + browser->viewport()->height(),
                  qPrintable(QStringLiteral("anchor at %1, view from %2").arg(top).arg(shown)));
+    }
+
+    // A reader finds the two generator methods from the contents page.
+    void contentsLinkOpensTheGeneratorMethods()
+    {
+        ShowHelpContents();
+        QTextBrowser* browser = window().browser();
+        const QString link = QStringLiteral("Classic and Robust methods");
+        QTextCursor found = browser->document()->find(link);
+        QVERIFY(!found.isNull());
+        QCOMPARE(found.charFormat().anchorHref(), QStringLiteral("generator.html#methods"));
+        browser->setTextCursor(found);
+        browser->ensureCursorVisible();
+        found.setPosition(found.selectionStart() + 2);
+        QTest::mouseClick(browser->viewport(), Qt::LeftButton, {}, browser->cursorRect(found).center());
+
+        QCOMPARE(PageFile(browser->source()), QStringLiteral("generator.html"));
+        QCOMPARE(browser->source().fragment(), QStringLiteral("methods"));
+        const QString section = SectionText(AnchorBlock(*browser->document(), QStringLiteral("methods")));
+        for (const char* words : {"Classic (the default)", "Robust builds every station", "Generator Method",
+                                  "--method classic|robust", "Choose Classic", "Choose Robust"})
+            QVERIFY2(section.contains(QString::fromUtf8(words)), words);
     }
 
     void otherHelpContextsOpenTheContents()
