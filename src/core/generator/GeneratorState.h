@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <string>
 
 #include "model/HullRecord.h"
 #include "numeric/Geometry.h"
@@ -39,6 +40,17 @@ struct DiagonalFitState {
     std::array<Real48, 21> Offsets{};
 };
 
+// Trigonometry of the diagonal angles, with the angles it was taken of: every
+// section built asks for the same few values.
+struct DiagonalTrigonometry {
+    bool Known = false;
+    Real48 Angle1;
+    Real48 Angle2;
+    Real48 KeelFlatAngle;
+    long double Sin1 = 0, Cos1 = 0, Sin2 = 0, Cos2 = 0;
+    Real48 KeelFlatTan;
+};
+
 // One set of working values for constructing and for reshaping a section.
 struct SectionStageState {
     HullRecord* Hull = nullptr;
@@ -65,6 +77,8 @@ struct SectionStageState {
     TSecantSolver FairnessSolver;
     int Counter = 0;            // evaluations while reshaping
     bool KeelOverride = false;  // O1 held at keel height
+    DiagonalTrigonometry Trigonometry;
+    std::string ConsoleText;  // a line being written; its room is kept
 };
 
 struct HullStageState {

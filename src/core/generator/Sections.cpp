@@ -3,6 +3,7 @@
 #include <cmath>
 #include <stdexcept>
 #include <string>
+#include <string_view>
 
 #include "generator/SectionMeasures.h"
 #include "model/StationOutline.h"
@@ -113,6 +114,35 @@ void SetSolver(TSecantSolver& solver, long double target, long double tolerance)
     ResetSolver(solver);
 }
 
+// Writes the console line made of `parts` through the stage's own text, whose
+// room is kept, so that reshaping a section takes nothing from the heap.
+void WriteLine(SectionStageState& w, std::initializer_list<std::string_view> parts)
+{
+    w.ConsoleText.clear();
+    for (std::string_view part : parts) w.ConsoleText.append(part);
+    ConsoleLine(w.ConsoleText);
+}
+
+const DiagonalTrigonometry& Trigonometry(SectionStageState& w)
+{
+    const HullRecord& hull = *w.Hull;
+    DiagonalTrigonometry& trig = w.Trigonometry;
+    const Real48 angle1 = hull.Diagonals[1].Angle, angle2 = hull.Diagonals[2].Angle;
+    const Real48 keelFlat = hull.Diagonals[4].Angle;
+    if (!trig.Known || trig.Angle1 != angle1 || trig.Angle2 != angle2 || trig.KeelFlatAngle != keelFlat) {
+        trig.Angle1 = angle1;
+        trig.Angle2 = angle2;
+        trig.KeelFlatAngle = keelFlat;
+        trig.Sin1 = std::sin(static_cast<long double>(angle1));
+        trig.Cos1 = std::cos(static_cast<long double>(angle1));
+        trig.Sin2 = std::sin(static_cast<long double>(angle2));
+        trig.Cos2 = std::cos(static_cast<long double>(angle2));
+        trig.KeelFlatTan = Tan(keelFlat);
+        trig.Known = true;
+    }
+    return trig;
+}
+
 void MakeConstructed(SectionStageState& w, HullRecord& hull)
 {
     TStation& station = hull.Stations[static_cast<std::size_t>(w.Station)];
@@ -134,17 +164,17 @@ Real48 ChineLineOffset(const SectionStageState& w, const TDiagonal& diagonal)
 void BuildSectionPoints(SectionStageState& w)
 {
     const HullRecord& hull = *w.Hull;
+    const DiagonalTrigonometry& trig = Trigonometry(w);
     if (!w.KeelOverride) {
         // The chord from the diagonal-2 point down to diagonal 1 leans at the
         // bilge angle from the vertical.
         const long double tanPhi = Tan(w.BilgeAngle);
-        const long double theta1 = Angle(hull, 1), theta2 = Angle(hull, 2);
-        w.O1 = Divide((w.Bwl * 0.125L - w.O2 * std::cos(theta2)) * tanPhi - w.O2 * std::sin(theta2),
-                      -std::cos(theta1) * tanPhi - std::sin(theta1));
+        w.O1 = Divide((w.Bwl * 0.125L - w.O2 * trig.Cos2) * tanPhi - w.O2 * trig.Sin2,
+                      -trig.Cos1 * tanPhi - trig.Sin1);
     }
     const Real48 keel = w.Tc - w.Ts;
     w.Points[1] = {0, keel};
-    w.Points[2] = {w.Ts * Tan(hull.Diagonals[4].Angle), keel};
+    w.Points[2] = {w.Ts * trig.KeelFlatTan, keel};
     const Real48 offsets[3] = {w.O1, w.O2, w.O3};
     for (int d = 1; d <= 3; ++d)
         w.Points[d + 2] = {DiagonalY(hull.Diagonals[d], offsets[d - 1]),
@@ -178,8 +208,8 @@ void CreateNewSection(int s, HullRecord& hull)
     // The diagonal-1 point follows the bilge angle here, whatever the last
     // reshaped section left behind.
     w.KeelOverride = false;
-    ConsoleLine(" CreateNewSection(" + std::to_string(s) + ", " + FormatFixed(w.CsReq, 3) + ", " +
-                FormatFixed(w.Bs, 3) + ")");
+    WriteLine(w, {" CreateNewSection(", std::to_string(s), ", ", FormatFixed(w.CsReq, 3), ", ",
+                  FormatFixed(w.Bs, 3), ")"});
 
     SetSolver(w.BeamSolver, w.Bs * 0.5L, hull.DimensionGoal);
     SetSolver(w.CoefficientSolver, w.CsReq, hull.CoefficientGoal);
@@ -219,15 +249,15 @@ void ModifySectionFromDiagonals(int s, HullRecord& hull)
     w.KeelOverride = false;
     w.Counter = 0;
     FillWorkingValues(w, s, hull, StationAt(hull, s).WaterlineBeam);
-    ConsoleLine(" ModifySectionFromDiagonals(" + std::to_string(s) + ", " + FormatFixed(w.CsReq, 3) + ")");
+    WriteLine(w, {" ModifySectionFromDiagonals(", std::to_string(s), ", ", FormatFixed(w.CsReq, 3), ")"});
 
     SetSolver(w.FairnessSolver, 0, kFairnessTolerance);
     if (w.CsReq < kLowestSectionCoefficient) {
         w.CsTarget = kLowestSectionCoefficient;
-        ConsoleLine("Warning[1]: Required Section Coefficient Could be too LOW");
+        WriteLine(w, {"Warning[1]: Required Section Coefficient Could be too LOW"});
     } else if (w.CsReq > kHighestSectionCoefficient) {
         w.CsTarget = kHighestSectionCoefficient;
-        ConsoleLine("Warning[1]: Required Section Coefficient Could be too HIGH");
+        WriteLine(w, {"Warning[1]: Required Section Coefficient Could be too HIGH"});
     } else {
         w.CsTarget = w.CsReq;
     }
