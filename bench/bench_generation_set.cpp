@@ -195,7 +195,8 @@ void BM_GenerationOverDesignSet(benchmark::State& state)
             allocations.push_back(static_cast<double>(best.allocations));
             mostPumps = std::max(mostPumps, best.pumps);
             mostEvaluations = std::max(mostEvaluations, best.hullEvaluations);
-            worstEvaluationAllocations = std::max(worstEvaluationAllocations, HullEvaluationAllocations(*hull));
+            worstEvaluationAllocations =
+                std::max(worstEvaluationAllocations, HullEvaluationAllocations(*hull));
         }
     }
     state.counters["designs"] = static_cast<double>(designs.size());
@@ -221,7 +222,8 @@ void BM_GenerateBundled(benchmark::State& state, const bench::DesignParameters& 
 {
     std::unique_ptr<HullRecord> hull;
     for (auto _ : state) {
-        if (Generate(design, hull).outcome != Outcome::Finished) state.SkipWithError("the run did not finish");
+        if (Generate(design, hull).outcome != Outcome::Finished)
+            state.SkipWithError("the run did not finish");
     }
 }
 

@@ -15,8 +15,9 @@ int main(int argc, char** argv)
     try {
         const std::filesystem::path folder = argv[1];
         std::filesystem::create_directories(folder);
-        for (const auto& design : sloopform::bench::RandomDesigns()) sloopform::bench::SaveDesign(design, folder);
-        for (const auto& design : sloopform::bench::BundledDesigns()) sloopform::bench::SaveDesign(design, folder);
+        using namespace sloopform::bench;
+        for (const DesignParameters& design : RandomDesigns()) SaveDesign(design, folder);
+        for (const DesignParameters& design : BundledDesigns()) SaveDesign(design, folder);
     } catch (const std::exception& fault) {
         std::cerr << "write-bench-designs: " << fault.what() << '\n';
         return 1;

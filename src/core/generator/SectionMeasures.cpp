@@ -52,8 +52,8 @@ SectionSamples::SectionSamples(const SamplingBasis& basis, const TPointBlock2& p
 SectionSamples SampleSection(int nPts, int order, const TPointBlock2& points)
 {
     // Every station outline has the same six-point cubic basis.
-    static const SamplingBasis& outlineBasis =
-        SamplingBasisFor(kStationOutlinePoints, kOutlineOrder, kSectionSamplesPerPoint * kStationOutlinePoints);
+    static const SamplingBasis& outlineBasis = SamplingBasisFor(kStationOutlinePoints, kOutlineOrder,
+                                                                kSectionSamplesPerPoint * kStationOutlinePoints);
     if (nPts == kStationOutlinePoints && order == kOutlineOrder) return SectionSamples(outlineBasis, points);
     return SectionSamples(SamplingBasisFor(nPts, order, kSectionSamplesPerPoint * nPts), points);
 }

@@ -63,7 +63,8 @@ public:
 private:
     void MakeUpTo(std::size_t i) const
     {
-        if (i >= size()) throw std::out_of_range("section sample " + std::to_string(i) + " of " + std::to_string(size()));
+        if (i >= size())
+            throw std::out_of_range("section sample " + std::to_string(i) + " of " + std::to_string(size()));
         for (; made_ <= i; ++made_) points_[made_] = basis_->SampleAt(static_cast<int>(made_), ctrl_.data());
     }
 

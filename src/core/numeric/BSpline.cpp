@@ -159,7 +159,8 @@ void BSplineBasis(int order, long double t, int nPts, const TRealBlock& knots, T
         temp[span] = 1;
         for (int k = 2; k <= order; ++k) {
             for (int i = std::max(1, span - k + 1); i <= std::min(count - k, span); ++i) {
-                const Real48 d = temp[i] != 0 ? Divide((t - knot[i]) * temp[i], knot[i + k - 1] - knot[i]) : 0.0L;
+                const Real48 d =
+                    temp[i] != 0 ? Divide((t - knot[i]) * temp[i], knot[i + k - 1] - knot[i]) : 0.0L;
                 const Real48 e = temp[i + 1] != 0
                                      ? Divide((knot[i + k] - t) * temp[i + 1], knot[i + k] - knot[i + 1])
                                      : 0.0L;

@@ -31,7 +31,8 @@ std::vector<TPoint3r> SampleBSpline3d(int nPts, int order, const TPointBlock3& c
 
 // The same samples into a fixed-capacity array, for the generator's iterations.
 template <int Capacity>
-void SampleBSpline2d(int nPts, int order, const TPointBlock2& ctrl, int m, CurveSamples<TPoint2r, Capacity>& samples)
+void SampleBSpline2d(int nPts, int order, const TPointBlock2& ctrl, int m,
+                     CurveSamples<TPoint2r, Capacity>& samples)
 {
     TPoint2r* out = samples.Resize(m);
     SamplingBasisFor(nPts, order, m).Sample(ctrl, out);

@@ -16,7 +16,8 @@ public:
     using Bytes = std::array<std::uint8_t, 6>;
 
     constexpr Real48() = default;
-    Real48(long double value) : value_(Rounded(value)) {}  // NOLINT: implicit, the declared type does the rounding
+    // NOLINTNEXTLINE: implicit, the declared type does the rounding
+    Real48(long double value) : value_(Rounded(value)) {}
 
     operator long double() const { return value_; }  // NOLINT: arithmetic runs extended
     double Value() const { return value_; }

@@ -35,8 +35,17 @@ public:
         const double bits = r.Value();
         Add(&bits, sizeof bits);
     }
-    void Add(const TPoint2r& p) { Add(p.x), Add(p.y); }
-    void Add(const TPoint3r& p) { Add(p.x), Add(p.y), Add(p.z); }
+    void Add(const TPoint2r& p)
+    {
+        Add(p.x);
+        Add(p.y);
+    }
+    void Add(const TPoint3r& p)
+    {
+        Add(p.x);
+        Add(p.y);
+        Add(p.z);
+    }
     void Add(const std::vector<std::string>& lines)
     {
         for (const std::string& line : lines) Add(line.data(), line.size() + 1);  // with its end
@@ -62,8 +71,14 @@ std::uint64_t RecordDigest(const HullRecord& hull)
     for (Real48 r : {hull.StemUpperTangent, hull.StemAngle, hull.StemLowerTangent, hull.TransomRise,
                      hull.ForefootKeelHeight, hull.AftKeelHeight, hull.TransomTopX})
         d.Add(r);
-    for (int i = 1; i <= TPointBlock2::Capacity(); ++i) d.Add(hull.ProfilePoints[i]), d.Add(hull.WaterlinePoints[i]);
-    for (int i = 1; i <= TPointBlock3::Capacity(); ++i) d.Add(hull.SheerPoints[i]), d.Add(hull.TransomPoints[i]);
+    for (int i = 1; i <= TPointBlock2::Capacity(); ++i) {
+        d.Add(hull.ProfilePoints[i]);
+        d.Add(hull.WaterlinePoints[i]);
+    }
+    for (int i = 1; i <= TPointBlock3::Capacity(); ++i) {
+        d.Add(hull.SheerPoints[i]);
+        d.Add(hull.TransomPoints[i]);
+    }
     for (const TStation& s : hull.Stations) {
         for (Real48 r : {s.KeelHeight, s.DesignWaterlineBeam, s.SheerBeam, s.SheerHeight,
                          s.RequiredSectionCoefficient, s.SectionArea, s.SectionCoefficient, s.WaterlineBeam,
@@ -71,7 +86,10 @@ std::uint64_t RecordDigest(const HullRecord& hull)
             d.Add(r);
         d.Add(&s.SectionDefined, sizeof s.SectionDefined);
     }
-    for (int i = 1; i <= 3; ++i) d.Add(hull.DiagonalEndStation[i]), d.Add(hull.DiagonalEndOffset[i]);
+    for (int i = 1; i <= 3; ++i) {
+        d.Add(hull.DiagonalEndStation[i]);
+        d.Add(hull.DiagonalEndOffset[i]);
+    }
     for (int i = 1; i <= 4; ++i) {
         const TDiagonal& g = hull.Diagonals[i];
         for (Real48 r : {g.Y0, g.Z0, g.DY, g.DZ, g.Angle}) d.Add(r);
@@ -84,7 +102,8 @@ struct OutputDigests {
     std::uint64_t console, record, report, dxf, gf1;
     bool operator==(const OutputDigests& o) const
     {
-        return console == o.console && record == o.record && report == o.report && dxf == o.dxf && gf1 == o.gf1;
+        return console == o.console && record == o.record && report == o.report && dxf == o.dxf &&
+               gf1 == o.gf1;
     }
 };
 

@@ -189,7 +189,8 @@ TEST(Real48, TiesAndCarriesRoundAlikeAtEveryExponent)
             const std::uint64_t kept = k == 0 ? (std::uint64_t{1} << 40) - 1  // all ones
                                               : (std::uint64_t{1} << 39) | (random() >> 25);
             for (std::uint64_t low : dropped) {
-                const long double magnitude = std::ldexp(static_cast<long double>((kept << 24) | low), exponent - 63);
+                const long double magnitude =
+                    std::ldexp(static_cast<long double>((kept << 24) | low), exponent - 63);
                 for (long double v : {magnitude, -magnitude}) {
                     const long double expected = ReferenceRounding(v);
                     if (std::fabs(expected) > Real48::Largest()) {

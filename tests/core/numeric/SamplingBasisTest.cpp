@@ -24,9 +24,11 @@ std::vector<Real48> FullBasis(int order, long double t, int nPts, const TRealBlo
     for (int i = 1; i <= count - 1; ++i) temp[i] = (knots[i] <= t && t < knots[i + 1]) ? 1 : 0;
     for (int k = 2; k <= order; ++k)
         for (int i = 1; i <= count - k; ++i) {
-            const Real48 d = temp[i] != 0 ? Divide((t - knots[i]) * temp[i], knots[i + k - 1] - knots[i]) : 0.0L;
-            const Real48 e =
-                temp[i + 1] != 0 ? Divide((knots[i + k] - t) * temp[i + 1], knots[i + k] - knots[i + 1]) : 0.0L;
+            const Real48 d =
+                temp[i] != 0 ? Divide((t - knots[i]) * temp[i], knots[i + k - 1] - knots[i]) : 0.0L;
+            const Real48 e = temp[i + 1] != 0
+                                 ? Divide((knots[i + k] - t) * temp[i + 1], knots[i + k] - knots[i + 1])
+                                 : 0.0L;
             temp[i] = d + e;
         }
     if (t == knots[count]) temp[nPts] = 1;
@@ -86,7 +88,8 @@ TEST(BSplineBasis, EqualsTheFullRecursionBitForBit)
             const std::vector<Real48> expected = FullBasis(shape.order, t, shape.nPts, knots);
             for (int j = 1; j <= shape.nPts; ++j)
                 ASSERT_EQ(n[j].Value(), expected[j].Value())
-                    << shape.nPts << " points, order " << shape.order << ", t " << static_cast<double>(t) << ", N" << j;
+                    << shape.nPts << " points, order " << shape.order << ", t " << static_cast<double>(t)
+                    << ", N" << j;
         }
     }
 }
@@ -95,7 +98,8 @@ TEST(SamplingRule, StoredRowsGiveTheFullSumsBitForBit)
 {
     std::mt19937_64 random(19);
     for (const Shape& shape : kShapes) {
-        SCOPED_TRACE(::testing::Message() << shape.nPts << " points, order " << shape.order << ", " << shape.m);
+        SCOPED_TRACE(::testing::Message() << shape.nPts << " points, order " << shape.order << ", "
+                                          << shape.m << " samples");
         const auto ctrl2 = RandomPolygon<TPointBlock2>(shape.nPts, random);
         const auto samples2 = SampleBSpline2d(shape.nPts, shape.order, ctrl2, shape.m);
         CurveSamples<TPoint2r, 1000> fixed;
