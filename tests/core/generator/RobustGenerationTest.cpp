@@ -39,8 +39,9 @@ std::unique_ptr<HullRecord> HullOf(const Design& d)
 const Design kFullAftBody = {"full aft body", 22.2, 18.45, 6.506, 6.143, 4.013, 1.036, 2.537, 2.825, 1.795, 1.575,
                              11.991, 0.601, 12.928, 0.594, 0.647, 0.747, 56.571, 55.634, 3.446};
 
-// Cp 0.582 with Cm 0.798 asks for a body fuller than sections of coefficient
-// 0.95 at every station can give on this waterline and profile.
+// Cp 0.582 with Cm 0.798 and LCB 54.3 % on a fine waterplane: with every aft
+// section at coefficient 0.95 the volume still needs a forward body so full
+// that the LCB cannot lie as far aft as requested.
 const Design kTooFull = {"too full", 9.325, 8.257, 2.375, 2.185, 1.972, 0.506, 0.431, 0.942, 0.905, 0.888,
                          6.963, 0.193, 17.341, 0.582, 0.798, 0.695, 56.306, 54.3, 19.301};
 
@@ -81,8 +82,8 @@ TEST_F(RobustGeneration, ARequestNoHullOfTheFamilyCanMeetEndsWithAPlainWordsFata
 {
     auto hull = HullOf(kTooFull);
     EXPECT_FALSE(Run(*hull, GeneratorMethod::Robust));
-    EXPECT_TRUE(HasLine("Fatal Error[1]: Required Cp 0.58 too high for Cm 0.80: the sections would need a "
-                        "coefficient above 0.95; lower Cp"));
+    EXPECT_TRUE(HasLine("Fatal Error[1]: Required LCB 54.3 % too far aft for Cp 0.58: the aft sections would need "
+                        "a coefficient above 0.95; move LCB forward or lower Cp"));
     EXPECT_TRUE(HasLine("...Process Terminated"));
     EXPECT_FALSE(HasLine("Fatal Error[1]: Iteration Failed"));
     EXPECT_TRUE(ui.errors.empty());

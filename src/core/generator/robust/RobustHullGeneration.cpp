@@ -23,14 +23,15 @@ constexpr int kMidship = 10;
 constexpr int kAftQuarter = 15;
 constexpr int kDiagonalOrder = 3;
 constexpr int kAreaCurveSteps = 12;
+constexpr int kCurveSolveSteps = 40;
+constexpr int kCurveHalvings = 12;
+constexpr long double kCurveDifference = 1e-4L;
 constexpr long double kVolumeShare = 0.005L;  // of the requested volume
 // Newton steps aim inside the tolerances so that the small steps of the
 // measured section areas cannot push a met figure back out.
 constexpr long double kAim = 0.4L;
 // A section further than this from its coefficient is taken as out of reach.
 constexpr long double kStuckMiss = 0.02L;
-// Fullness and skew move at most this much in one step.
-constexpr long double kLargestCurveStep = 0.5L;
 
 long double StationBeam(const HullRecord& hull, int s)
 {
@@ -48,55 +49,57 @@ int SimpsonMultiplier(int s)
 // x from -1 at the bow to 1 at the stern.
 long double Along(int s) { return (s - kMidship) * 0.1L; }
 
-// The sectional-area curve: station coefficients from fullness and skew,
-// kept within what a section of this family can reach.
+// The sectional-area curve: station coefficients Cm (1 + F x^2) forward of
+// midship and Cm (1 + A x^2) aft of it, so that either body can be made
+// fuller or finer on its own while the curve stays smooth at midship; kept
+// within what a section of this family can reach at each station.
 struct AreaCurve {
-    long double K = 0;
-    long double D = 0;
-    // Stations whose section could not reach its coefficient on the last
-    // build: they do not follow K and D.
-    std::array<bool, kStationCount> Stuck{};
+    long double Fore = 0;
+    long double Aft = 0;
+    // What each station's section can reach: the family's limits, narrowed
+    // to what a station reached when it fell short of its coefficient.
+    std::array<long double, kStationCount> Lowest;
+    std::array<long double, kStationCount> Highest;
 
+    AreaCurve()
+    {
+        Lowest.fill(kLowestSectionCoefficient);
+        Highest.fill(kHighestSectionCoefficient);
+    }
     long double Requested(const HullRecord& hull, int s) const
     {
         const long double x = Along(s);
-        return hull.Cm * (1 + K * x * x + D * x);
+        return hull.Cm * (1 + (x < 0 ? Fore : Aft) * x * x);
     }
     long double Coefficient(const HullRecord& hull, int s) const
     {
-        return std::clamp(Requested(hull, s), static_cast<long double>(kLowestSectionCoefficient),
-                          static_cast<long double>(kHighestSectionCoefficient));
+        return std::clamp(Requested(hull, s), Lowest[s], Highest[s]);
     }
-    bool Clamped(const HullRecord& hull, int s) const
+    bool ClampedHigh(const HullRecord& hull, int s) const
     {
-        return s != kMidship && (Stuck[s] || Coefficient(hull, s) != Requested(hull, s));
+        return s != kMidship && Requested(hull, s) > Highest[s];
+    }
+    bool ClampedLow(const HullRecord& hull, int s) const
+    {
+        return s != kMidship && Requested(hull, s) < Lowest[s];
     }
 };
 
 // Volume and moment (volume times LCB in per cent) as the Simpson sums of the
-// hydrostatics, predicted from the requested coefficients, and their slopes
-// in K and D where no coefficient is clamped.
-struct Prediction {
+// hydrostatics, predicted from the coefficients the curve gives.
+struct Sums {
     long double volume = 0, moment = 0;
-    long double dVdK = 0, dVdD = 0, dMdK = 0, dMdD = 0;
 };
 
-Prediction Predict(const HullRecord& hull, const AreaCurve& curve)
+Sums Predict(const HullRecord& hull, const AreaCurve& curve)
 {
     const long double third = hull.Lwl * 0.05L / 3;
-    Prediction p;
+    Sums p;
     for (int s = 1; s < kLastStation; ++s) {
-        const long double weight = SimpsonMultiplier(s) * third * StationBeam(hull, s) * StationDepth(hull, s);
-        const long double percent = 5.0L * s;
-        const long double area = weight * curve.Coefficient(hull, s);
+        const long double coefficient = s == kMidship ? static_cast<long double>(hull.Cm) : curve.Coefficient(hull, s);
+        const long double area = SimpsonMultiplier(s) * third * StationBeam(hull, s) * StationDepth(hull, s) * coefficient;
         p.volume += area;
-        p.moment += area * percent;
-        if (curve.Clamped(hull, s)) continue;
-        const long double x = Along(s);
-        p.dVdK += weight * hull.Cm * x * x;
-        p.dVdD += weight * hull.Cm * x;
-        p.dMdK += weight * hull.Cm * x * x * percent;
-        p.dMdD += weight * hull.Cm * x * percent;
+        p.moment += area * 5.0L * s;
     }
     return p;
 }
@@ -108,20 +111,59 @@ struct Request {
     long double lcbTolerance;
 };
 
-// One Newton step of (K, D) towards the requested volume and moment; false
-// when no unclamped station is left to move them.
-bool StepTowards(const HullRecord& hull, AreaCurve& curve, long double volumeMiss, long double momentMiss)
+// The misses of predicted sums from the target sums, each over its tolerance.
+struct Misses {
+    long double volume = 0, lcb = 0;
+    long double Norm() const { return volume * volume + lcb * lcb; }
+};
+
+Misses MissesOf(const Sums& p, const Sums& target, const Request& request)
 {
-    const Prediction p = Predict(hull, curve);
-    const long double det = p.dVdK * p.dMdD - p.dVdD * p.dMdK;
-    if (!(std::fabs(det) > 0) || !std::isfinite(det)) return false;
-    long double dK = (volumeMiss * p.dMdD - p.dVdD * momentMiss) / det;
-    long double dD = (p.dVdK * momentMiss - p.dMdK * volumeMiss) / det;
-    if (!std::isfinite(dK) || !std::isfinite(dD)) return false;
-    const long double scale = std::max({std::fabs(dK) / kLargestCurveStep, std::fabs(dD) / kLargestCurveStep, 1.0L});
-    curve.K += dK / scale;
-    curve.D += dD / scale;
-    return true;
+    return {(target.volume - p.volume) / request.volumeTolerance,
+            (target.moment - p.moment) / (request.volume * request.lcbTolerance)};
+}
+
+// Fore and aft fullness whose predicted sums meet the target: Newton steps with
+// differences taken on the clamped curve, each step halved until the misses
+// shrink, so that a curve running into its limits cannot throw the steps about.
+void SolveCurve(const HullRecord& hull, AreaCurve& curve, const Sums& target, const Request& request)
+{
+    Misses now = MissesOf(Predict(hull, curve), target, request);
+    for (int step = 0; step < kCurveSolveSteps && now.Norm() > kAim * kAim * 0.01L; ++step) {
+        AreaCurve k = curve, d = curve;
+        k.Fore += kCurveDifference;
+        d.Aft += kCurveDifference;
+        const Misses mk = MissesOf(Predict(hull, k), target, request);
+        const Misses md = MissesOf(Predict(hull, d), target, request);
+        const long double a11 = (mk.volume - now.volume) / kCurveDifference;
+        const long double a12 = (md.volume - now.volume) / kCurveDifference;
+        const long double a21 = (mk.lcb - now.lcb) / kCurveDifference;
+        const long double a22 = (md.lcb - now.lcb) / kCurveDifference;
+        const long double det = a11 * a22 - a12 * a21;
+        long double dK = 0, dD = 0;
+        if (std::fabs(det) > 0 && std::isfinite(det)) {
+            dK = -(now.volume * a22 - a12 * now.lcb) / det;
+            dD = -(a11 * now.lcb - a21 * now.volume) / det;
+        } else {
+            // Steepest descent when the curve has run into its limits in one direction.
+            dK = -(a11 * now.volume + a21 * now.lcb) * 1e-3L;
+            dD = -(a12 * now.volume + a22 * now.lcb) * 1e-3L;
+        }
+        if (!std::isfinite(dK) || !std::isfinite(dD)) return;
+        bool improved = false;
+        for (int h = 0; h < kCurveHalvings && !improved; ++h, dK *= 0.5L, dD *= 0.5L) {
+            AreaCurve trial = curve;
+            trial.Fore += dK;
+            trial.Aft += dD;
+            const Misses m = MissesOf(Predict(hull, trial), target, request);
+            if (m.Norm() < now.Norm()) {
+                curve = trial;
+                now = m;
+                improved = true;
+            }
+        }
+        if (!improved) return;
+    }
 }
 
 void MarkConstructed(HullRecord& hull, int s)
@@ -143,7 +185,10 @@ void BuildStations(HullRecord& hull, AreaCurve& curve, bool warmStart)
     auto build = [&](int s, bool warm) {
         const long double wanted = curve.Coefficient(hull, s);
         const SectionReached reached = ConstructSection(hull, s, StationBeam(hull, s), wanted, warm);
-        curve.Stuck[s] = std::fabs(reached.Coefficient - wanted) > kStuckMiss;
+        if (reached.Coefficient < wanted - kStuckMiss)
+            curve.Highest[s] = std::max(static_cast<long double>(reached.Coefficient), curve.Lowest[s]);
+        else if (reached.Coefficient > wanted + kStuckMiss)
+            curve.Lowest[s] = std::min(static_cast<long double>(reached.Coefficient), curve.Highest[s]);
     };
     for (int s : {kForwardQuarter, kAftQuarter}) {
         build(s, warmStart);
@@ -155,52 +200,58 @@ void BuildStations(HullRecord& hull, AreaCurve& curve, bool warmStart)
     SectionsFromDiagonals(hull);
 }
 
+bool Within(long double value, long double target, long double tolerance)
+{
+    return std::fabs(value - target) <= tolerance;
+}
+
 std::string Coefficient(long double value) { return FormatFixed(value, 2); }
 std::string Percent(long double value) { return FormatFixed(value, 1) + " %"; }
 
-bool ClampedAt(const HullRecord& hull, const AreaCurve& curve, int from, int to, long double limit)
+bool ClampedAt(const HullRecord& hull, const AreaCurve& curve, int from, int to, bool high)
 {
     for (int s = from; s <= to; ++s)
-        if (curve.Clamped(hull, s) && curve.Coefficient(hull, s) == limit) return true;
+        if (high ? curve.ClampedHigh(hull, s) : curve.ClampedLow(hull, s)) return true;
     return false;
 }
 
-// Names the figure that was missed and the parameter to change.
+// Names the figure that was missed and the parameter to change. An LCB the
+// body cannot reach is named first: the volume is then usually missed only
+// because the steps traded it against the LCB.
 void ExplainMiss(const HullRecord& hull, const AreaCurve& curve, const Request& request, const Hydrostatics& built)
 {
-    const long double high = kHighestSectionCoefficient, low = kLowestSectionCoefficient;
+    const bool high = true, low = false;
     const std::string cp = Coefficient(hull.Cp), cm = Coefficient(hull.Cm);
-    const long double volumeMiss = request.volume - built.Volume;
-    if (std::fabs(volumeMiss) > request.volumeTolerance) {
-        if (volumeMiss > 0 && ClampedAt(hull, curve, 1, kLastStation - 1, high))
-            FailRun("Required Cp " + cp + " too high for Cm " + cm +
-                    ": the sections would need a coefficient above 0.95; lower Cp");
-        else if (volumeMiss < 0 && ClampedAt(hull, curve, 1, kLastStation - 1, low))
-            FailRun("Required Cp " + cp + " too low for Cm " + cm +
-                    ": the sections would need a coefficient below 0.38; raise Cp");
-        else
-            FailRun("Required volume for Cp " + cp + " could not be met (built " + FormatFixed(built.Volume, 3) +
-                    " m3 of " + FormatFixed(request.volume, 3) + " m3); change Cp or LCB");
-        return;
-    }
     const std::string lcb = Percent(hull.LCB);
     const bool wantsAft = request.lcb > built.LCB;
     const int aftFrom = kMidship + 1, aftTo = kLastStation - 1, foreFrom = 1, foreTo = kMidship - 1;
-    if (wantsAft && ClampedAt(hull, curve, aftFrom, aftTo, high))
-        FailRun("Required LCB " + lcb + " too far aft for Cp " + cp +
-                ": the aft sections would need a coefficient above 0.95; move LCB forward or lower Cp");
-    else if (wantsAft && ClampedAt(hull, curve, foreFrom, foreTo, low))
-        FailRun("Required LCB " + lcb + " too far aft for Cp " + cp +
-                ": the forward sections would need a coefficient below 0.38; move LCB forward or raise Cp");
-    else if (!wantsAft && ClampedAt(hull, curve, foreFrom, foreTo, high))
-        FailRun("Required LCB " + lcb + " too far forward for Cp " + cp +
-                ": the forward sections would need a coefficient above 0.95; move LCB aft or lower Cp");
-    else if (!wantsAft && ClampedAt(hull, curve, aftFrom, aftTo, low))
-        FailRun("Required LCB " + lcb + " too far forward for Cp " + cp +
-                ": the aft sections would need a coefficient below 0.38; move LCB aft or raise Cp");
-    else
-        FailRun("Required LCB " + lcb + " could not be met with Cp " + cp + " (built " + Percent(built.LCB) +
-                "); move LCB towards " + Percent(built.LCB));
+    if (!Within(built.LCB, request.lcb, request.lcbTolerance)) {
+        if (wantsAft && ClampedAt(hull, curve, aftFrom, aftTo, high))
+            return FailRun("Required LCB " + lcb + " too far aft for Cp " + cp +
+                           ": the aft sections would need a coefficient above 0.95; move LCB forward or lower Cp");
+        if (wantsAft && ClampedAt(hull, curve, foreFrom, foreTo, low))
+            return FailRun("Required LCB " + lcb + " too far aft for Cp " + cp +
+                           ": the forward sections would need a coefficient below 0.38; move LCB forward or raise Cp");
+        if (!wantsAft && ClampedAt(hull, curve, foreFrom, foreTo, high))
+            return FailRun("Required LCB " + lcb + " too far forward for Cp " + cp +
+                           ": the forward sections would need a coefficient above 0.95; move LCB aft or lower Cp");
+        if (!wantsAft && ClampedAt(hull, curve, aftFrom, aftTo, low))
+            return FailRun("Required LCB " + lcb + " too far forward for Cp " + cp +
+                           ": the aft sections would need a coefficient below 0.38; move LCB aft or raise Cp");
+    }
+    const long double volumeMiss = request.volume - built.Volume;
+    if (std::fabs(volumeMiss) > request.volumeTolerance) {
+        if (volumeMiss > 0 && ClampedAt(hull, curve, 1, kLastStation - 1, high))
+            return FailRun("Required Cp " + cp + " too high for Cm " + cm +
+                           ": the sections would need a coefficient above 0.95; lower Cp");
+        if (volumeMiss < 0 && ClampedAt(hull, curve, 1, kLastStation - 1, low))
+            return FailRun("Required Cp " + cp + " too low for Cm " + cm +
+                           ": the sections would need a coefficient below 0.38; raise Cp");
+        return FailRun("Required volume for Cp " + cp + " could not be met (built " + FormatFixed(built.Volume, 3) +
+                       " m3 of " + FormatFixed(request.volume, 3) + " m3); change Cp or LCB");
+    }
+    FailRun("Required LCB " + lcb + " could not be met with Cp " + cp + " (built " + Percent(built.LCB) +
+            "); move LCB towards " + Percent(built.LCB));
 }
 
 void ExplainWaterline(const HullRecord& hull, const Hydrostatics& built)
@@ -210,25 +261,22 @@ void ExplainWaterline(const HullRecord& hull, const Hydrostatics& built)
             FormatFixed(built.Cwl, 3) + ", LCF " + Percent(built.LCF) + "); change Cwp or LCF");
 }
 
-bool Within(long double value, long double target, long double tolerance)
-{
-    return std::fabs(value - target) <= tolerance;
-}
-
 void GenerateToRequest(HullRecord& hull)
 {
     const long double requested = hull.Cp * hull.Lwl * hull.Bwl * hull.Tc * hull.Cm;
     const Request request{requested, std::max(kVolumeShare * requested, static_cast<long double>(hull.DimensionGoal)),
                           hull.LCB, hull.PercentageGoal};
     AreaCurve curve;
-    // The first guess ignores the limits of the coefficients: the curve that
-    // gives the requested sums exactly.
-    const Prediction flat = Predict(hull, curve);
-    StepTowards(hull, curve, request.volume - flat.volume, request.volume * request.lcb - flat.moment);
-
+    // The built hull's sums differ from the predicted ones by what the
+    // sections miss; the target of the next solve is moved by that much.
+    Sums target{request.volume, request.volume * request.lcb};
     Hydrostatics built{};
     for (int step = 0; step < kAreaCurveSteps; ++step) {
-        ConsoleLine(" ConstructSections(" + FormatFixed(curve.K, 3) + ", " + FormatFixed(curve.D, 3) + ")");
+        const AreaCurve before = curve;
+        SolveCurve(hull, curve, target, request);
+        // Nothing left to move: building the same sections again changes nothing.
+        if (step > 0 && curve.Fore == before.Fore && curve.Aft == before.Aft) break;
+        ConsoleLine(" ConstructSections(" + FormatFixed(curve.Fore, 3) + ", " + FormatFixed(curve.Aft, 3) + ")");
         BuildStations(hull, curve, step > 0);
         built = ComputeHydrostatics(hull);
         Ui().ProcessMessages();
@@ -236,9 +284,9 @@ void GenerateToRequest(HullRecord& hull)
         if (Within(built.Volume, request.volume, kAim * request.volumeTolerance) &&
             Within(built.LCB, request.lcb, kAim * request.lcbTolerance))
             break;
-        const long double volumeMiss = request.volume - built.Volume;
-        const long double momentMiss = request.volume * request.lcb - built.Volume * built.LCB;
-        if (!StepTowards(hull, curve, volumeMiss, momentMiss)) break;
+        const Sums predicted = Predict(hull, curve);
+        target.volume = request.volume + predicted.volume - built.Volume;
+        target.moment = request.volume * request.lcb + predicted.moment - built.Volume * built.LCB;
     }
 
     if (!Within(built.Volume, request.volume, request.volumeTolerance) ||
