@@ -24,6 +24,10 @@ constexpr long double kBeamTolerance = 1e-5L;  // fraction of the half-breadth
 // span that crosses many of them.
 constexpr long double kDifferenceSpan = 0.03L;  // fraction of the half-breadth
 constexpr long double kLargestStep = 0.5L;      // fraction of the beam
+// A section further than this from its half-breadth (as a fraction of it)
+// gives up some of its coefficient, in at most this many steps.
+constexpr long double kBeamRetreatMiss = 1e-3L;
+constexpr int kCoefficientRetreats = 4;
 
 struct Residuals {
     long double beam = 0;         // half-breadth miss over the half-breadth
@@ -125,25 +129,39 @@ public:
         return At(bestO2, bestO3);  // leaves the working points at the answer
     }
 
+    // The half-breadth is smooth in o3: after a first difference over a span,
+    // the slope comes from the last two points, one section each step.
     Residuals MatchBeam(long double o2, long double& o3)
     {
         Residuals now = At(o2, o3);
+        if (!now.valid || std::fabs(now.beam) < kBeamTolerance) return now;
         const long double span = kDifferenceSpan * halfBeam_;
-        for (int step = 0; step < kNewtonSteps && now.valid && std::fabs(now.beam) >= kBeamTolerance; ++step) {
+        long double slope = 0;
+        bool differenced = false;
+        auto difference = [&] {
             const Residuals nearby = At(o2, o3 + span);
-            const long double slope = (nearby.beam - now.beam) / span;
-            if (!nearby.valid || slope == 0 || !std::isfinite(slope)) break;
+            slope = nearby.valid ? (nearby.beam - now.beam) / span : 0;
+            differenced = true;
+        };
+        difference();
+        for (int step = 0; step < kNewtonSteps && std::fabs(now.beam) >= kBeamTolerance; ++step) {
+            if (slope == 0 || !std::isfinite(slope)) break;
             long double s3 = std::clamp(-now.beam / slope, -kLargestStep * w_.Bs, kLargestStep * w_.Bs);
             bool improved = false;
             for (int h = 0; h <= kHalvings && !improved; ++h, s3 *= 0.5L) {
-                const Residuals trial = At(o2, o3 + s3);
+                const long double next = std::max(0.0L, o3 + s3);
+                const Residuals trial = At(o2, next);
                 if (trial.valid && std::fabs(trial.beam) < std::fabs(now.beam)) {
-                    o3 = std::max(0.0L, o3 + s3);
+                    if (next != o3) slope = (trial.beam - now.beam) / (next - o3);
+                    differenced = false;
+                    o3 = next;
                     now = trial;
                     improved = true;
                 }
             }
-            if (!improved) break;
+            // A slope from two distant points can mislead: difference once more.
+            if (!improved && differenced) break;
+            if (!improved) difference();
         }
         return now;
     }
@@ -195,9 +213,7 @@ long double Miss(const SectionReached& r, Real48 beam, Real48 coefficient)
     return std::fabs(r.HalfBreadth - beam * 0.5L) / (beam * 0.5L) + std::fabs(r.Coefficient - coefficient);
 }
 
-}  // namespace
-
-SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient, bool warmStart)
+SectionReached ConstructToCoefficient(HullRecord& hull, int s, Real48 beam, Real48 coefficient, bool warmStart)
 {
     const SectionReached first = ConstructFrom(hull, s, beam, coefficient, warmStart);
     if (first.Met || !warmStart) return first;
@@ -209,6 +225,27 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
     if (Miss(second, beam, coefficient) <= Miss(first, beam, coefficient)) return second;
     station.DiagonalOffset = warmOffsets;
     return first;
+}
+
+bool BeamMissed(const SectionReached& r, Real48 beam)
+{
+    return !(std::fabs(r.HalfBreadth - beam * 0.5L) <= kBeamRetreatMiss * beam * 0.5L);
+}
+
+}  // namespace
+
+SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient, bool warmStart)
+{
+    SectionReached reached = ConstructToCoefficient(hull, s, beam, coefficient, warmStart);
+    // The waterline beam comes first: a coefficient with which the section
+    // cannot reach it gives way towards the middle of the family's range,
+    // and the sectional-area curve then learns what this station can reach.
+    const long double middle = 0.5L * (kLowestSectionCoefficient + kHighestSectionCoefficient);
+    for (int retreat = 1; retreat <= kCoefficientRetreats && BeamMissed(reached, beam); ++retreat) {
+        const long double easier = coefficient + (middle - coefficient) * retreat / kCoefficientRetreats;
+        reached = ConstructToCoefficient(hull, s, beam, easier, false);
+    }
+    return reached;
 }
 
 }  // namespace sloopform
