@@ -145,7 +145,7 @@ void BSplineBasis(int order, long double t, int nPts, const TRealBlock& knots, T
     // Plain arrays indexed from 1; every index below stays inside 1..count.
     long double knot[TRealBlock::kCapacity + 1];
     for (int i = 1; i <= count; ++i) knot[i] = knots[i];
-    Real48 temp[TRealBlock::kCapacity + 1];
+    Real48 temp[TRealBlock::kCapacity + 1];  // all 0
 
     // Step 1: the one span with Knots[j] <= T < Knots[j + 1] (none at the last
     // knot or outside the range). Step 2: at order k only Temp[j - k + 1 .. j]
@@ -155,7 +155,6 @@ void BSplineBasis(int order, long double t, int nPts, const TRealBlock& knots, T
     for (int i = 1; i <= count - 1; ++i)
         if (knot[i] <= t && t < knot[i + 1]) span = i;
     if (span != 0) {
-        for (int i = std::max(1, span - order + 1); i <= std::min(count, span + 1); ++i) temp[i] = 0;
         temp[span] = 1;
         for (int k = 2; k <= order; ++k) {
             for (int i = std::max(1, span - k + 1); i <= std::min(count - k, span); ++i) {

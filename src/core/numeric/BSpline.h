@@ -11,7 +11,8 @@ namespace sloopform {
 
 // Open uniform knot vector with integer knots: Knots[1..nPts+order].
 TRealBlock BSplineKnots(int nPts, int order);
-// Cox-de Boor basis values N[1..nPts] at parameter t.
+// Cox-de Boor basis values N[1..nPts] at parameter t, for a knot vector
+// (values never decreasing) such as BSplineKnots gives.
 void BSplineBasis(int order, long double t, int nPts, const TRealBlock& knots, TRealBlock& n);
 
 // Chord-length parameters in [0, 1]; Params[nPts] is exactly 1.

@@ -51,11 +51,12 @@ Point SamplingBasis::SampleAt(int i, const Point* ctrl) const
     const Row& row = rows_[static_cast<std::size_t>(i)];
     const Real48* weight = weights_.data() + row.offset;
     const Point* points = ctrl + (row.first - 1);
+    // The coordinates side by side: their sums are independent, each still
+    // taken over the control points in ascending order.
     Point sample{};
-    for (int c = 0; c < kDims; ++c) {
-        Real48 sum = 0;
-        for (int j = 0; j < row.count; ++j) sum = sum + weight[j] * Coord(points[j], c);
-        Coord(sample, c) = sum;
+    for (int j = 0; j < row.count; ++j) {
+        const long double w = weight[j];
+        for (int c = 0; c < kDims; ++c) Coord(sample, c) = Coord(sample, c) + w * Coord(points[j], c);
     }
     return sample;
 }
