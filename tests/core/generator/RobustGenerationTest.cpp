@@ -51,11 +51,33 @@ const Design kFullOnFineWaterplane = {"full body on a fine waterplane", 21.494, 
 const Design kNarrowFullBow = {"narrow full bow", 13.318, 10.03, 4.071, 3.851, 2.713, 0.675, 2.062, 1.525, 1.486,
                                1.431, 8.571, 0.208, 1.608, 0.506, 0.766, 0.738, 57.497, 50.0, 2.486};
 
-// Cp 0.582 with Cm 0.798 and LCB 54.3 % on a fine waterplane: with every aft
-// section at coefficient 0.95 the volume still needs a forward body so full
-// that the LCB cannot lie as far aft as requested.
-const Design kTooFull = {"too full", 9.325, 8.257, 2.375, 2.185, 1.972, 0.506, 0.431, 0.942, 0.905, 0.888,
-                         6.963, 0.193, 17.341, 0.582, 0.798, 0.695, 56.306, 54.3, 19.301};
+// Cp 0.582 with Cm 0.798 and LCB 54.3 % on a fine waterplane: the aft body
+// must be fuller than midship and the forward body fullest near midship.
+const Design kFullAftOfMidship = {"full aft of midship", 9.325, 8.257, 2.375, 2.185, 1.972, 0.506, 0.431, 0.942,
+                                  0.905, 0.888, 6.963, 0.193, 17.341, 0.582, 0.798, 0.695, 56.306, 54.3, 19.301};
+
+// Requests no hull of the family can meet, each with its plain-words line.
+struct Unreachable {
+    const char* name;
+    Design design;
+    const char* fatalLine;
+};
+const Unreachable kUnreachable[] = {
+    // Cp 0.600 with Cm 0.799 on Cwp 0.682: the stations beside midship would
+    // need a mean coefficient of 0.90, so with every aft section at 0.95 the
+    // forward body still carries too much of the volume for LCB 53.2 %.
+    {"too full for its LCB",
+     {"", 15.847, 14.159, 4.095, 3.883, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
+      0.682, 55.065, 53.234, 1.979},
+     "Fatal Error[1]: Required LCB 53.2 % too far aft for Cp 0.60: the aft sections would need a coefficient above "
+     "0.95; move LCB forward or lower Cp"},
+    // Cwp 0.780 with LCF 57.7 %: the aft shoulder would stand wider than Bwl.
+    {"waterplane too full aft",
+     {"", 11.843, 10.422, 3.946, 3.207, 3.221, 0.577, 0.854, 1.319, 1.27, 1.207, 6.184, 0.23, 0.79, 0.51, 0.725,
+      0.78, 57.691, 52.603, 13.873},
+     "Fatal Error[1]: Required Cwp 0.78 too high for LCF 57.7 %: the aft waterline would be wider than Bwl; lower "
+     "Cwp or move LCF aft"},
+};
 
 class RobustGeneration : public GeneratorFixture {
 protected:
@@ -98,7 +120,7 @@ TEST_F(RobustGeneration, FinishesADesignTheClassicMethodCannotAndMeetsTheFiveFig
 
 TEST_F(RobustGeneration, BodiesWhoseEndsCannotFollowTheCurveStillMeetTheFiveFigures)
 {
-    for (const auto* design : {&kFullOnFineWaterplane, &kNarrowFullBow}) {
+    for (const auto* design : {&kFullOnFineWaterplane, &kNarrowFullBow, &kFullAftOfMidship}) {
         ResetGeneratorState();
         auto hull = HullOf(*design);
         EXPECT_TRUE(Run(*hull, GeneratorMethod::Robust)) << design->name;
@@ -108,12 +130,15 @@ TEST_F(RobustGeneration, BodiesWhoseEndsCannotFollowTheCurveStillMeetTheFiveFigu
 
 TEST_F(RobustGeneration, ARequestNoHullOfTheFamilyCanMeetEndsWithAPlainWordsFatalLine)
 {
-    auto hull = HullOf(kTooFull);
-    EXPECT_FALSE(Run(*hull, GeneratorMethod::Robust));
-    EXPECT_TRUE(HasLine("Fatal Error[1]: Required LCB 54.3 % too far aft for Cp 0.58: the aft sections would need "
-                        "a coefficient above 0.95; move LCB forward or lower Cp"));
-    EXPECT_TRUE(HasLine("...Process Terminated"));
-    EXPECT_FALSE(HasLine("Fatal Error[1]: Iteration Failed"));
+    for (const Unreachable& request : kUnreachable) {
+        ResetGeneratorState();
+        memo.ClearText();
+        auto hull = HullOf(request.design);
+        EXPECT_FALSE(Run(*hull, GeneratorMethod::Robust)) << request.name;
+        EXPECT_TRUE(HasLine(request.fatalLine)) << request.name;
+        EXPECT_TRUE(HasLine("...Process Terminated")) << request.name;
+        EXPECT_FALSE(HasLine("Fatal Error[1]: Iteration Failed")) << request.name;
+    }
     EXPECT_TRUE(ui.errors.empty());
 }
 

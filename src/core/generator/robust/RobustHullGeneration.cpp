@@ -49,13 +49,14 @@ int SimpsonMultiplier(int s)
 // x from -1 at the bow to 1 at the stern.
 long double Along(int s) { return (s - kMidship) * 0.1L; }
 
-// The sectional-area curve: station coefficients Cm (1 + F x^2) forward of
-// midship and Cm (1 + A x^2) aft of it, so that either body can be made
-// fuller or finer on its own while the curve stays smooth at midship; kept
-// within what a section of this family can reach at each station.
+// The sectional-area curve: station coefficients Cm (1 + F2 x^2 + F4 x^4)
+// forward of midship and Cm (1 + A2 x^2 + A4 x^4) aft of it, so that either
+// body can be made fuller or finer on its own, near midship or towards its
+// end, while the curve stays smooth at midship; kept within what a section
+// of this family can reach at each station.
+constexpr int kCurveTerms = 4;  // F2, F4, A2, A4
 struct AreaCurve {
-    long double Fore = 0;
-    long double Aft = 0;
+    std::array<long double, kCurveTerms> Terms{};
     // What each station's section can reach: the family's limits, narrowed
     // to what a station reached when it fell short of its coefficient.
     std::array<long double, kStationCount> Lowest;
@@ -69,7 +70,9 @@ struct AreaCurve {
     long double Requested(const HullRecord& hull, int s) const
     {
         const long double x = Along(s);
-        return hull.Cm * (1 + (x < 0 ? Fore : Aft) * x * x);
+        const long double x2 = x * x;
+        const int first = x < 0 ? 0 : 2;
+        return hull.Cm * (1 + Terms[first] * x2 + Terms[first + 1] * x2 * x2);
     }
     long double Coefficient(const HullRecord& hull, int s) const
     {
@@ -123,40 +126,47 @@ Misses MissesOf(const Sums& p, const Sums& target, const Request& request)
             (target.moment - p.moment) / (request.volume * request.lcbTolerance)};
 }
 
-// Fore and aft fullness whose predicted sums meet the target: Newton steps with
-// differences taken on the clamped curve, each step halved until the misses
-// shrink, so that a curve running into its limits cannot throw the steps about.
+// The curve terms whose predicted sums meet the target: Gauss-Newton steps of
+// least size (the terms move as little as the two sums allow), with
+// differences taken on the clamped curve and each step halved until the
+// misses shrink, so that a curve running into its limits cannot throw the
+// steps about.
 void SolveCurve(const HullRecord& hull, AreaCurve& curve, const Sums& target, const Request& request)
 {
     Misses now = MissesOf(Predict(hull, curve), target, request);
     for (int step = 0; step < kCurveSolveSteps && now.Norm() > kAim * kAim * 0.01L; ++step) {
-        AreaCurve k = curve, d = curve;
-        k.Fore += kCurveDifference;
-        d.Aft += kCurveDifference;
-        const Misses mk = MissesOf(Predict(hull, k), target, request);
-        const Misses md = MissesOf(Predict(hull, d), target, request);
-        const long double a11 = (mk.volume - now.volume) / kCurveDifference;
-        const long double a12 = (md.volume - now.volume) / kCurveDifference;
-        const long double a21 = (mk.lcb - now.lcb) / kCurveDifference;
-        const long double a22 = (md.lcb - now.lcb) / kCurveDifference;
-        const long double det = a11 * a22 - a12 * a21;
-        long double dK = 0, dD = 0;
-        if (std::fabs(det) > 0 && std::isfinite(det)) {
-            dK = -(now.volume * a22 - a12 * now.lcb) / det;
-            dD = -(a11 * now.lcb - a21 * now.volume) / det;
+        std::array<long double, kCurveTerms> dV{}, dL{};
+        for (int t = 0; t < kCurveTerms; ++t) {
+            AreaCurve moved = curve;
+            moved.Terms[t] += kCurveDifference;
+            const Misses m = MissesOf(Predict(hull, moved), target, request);
+            dV[t] = (m.volume - now.volume) / kCurveDifference;
+            dL[t] = (m.lcb - now.lcb) / kCurveDifference;
+        }
+        long double vv = 0, vl = 0, ll = 0;
+        for (int t = 0; t < kCurveTerms; ++t) {
+            vv += dV[t] * dV[t];
+            vl += dV[t] * dL[t];
+            ll += dL[t] * dL[t];
+        }
+        const long double det = vv * ll - vl * vl;
+        long double yV = 0, yL = 0;  // the step is dV yV + dL yL
+        if (std::fabs(det) > 1e-12L * (vv * ll) && std::isfinite(det)) {
+            yV = -(now.volume * ll - vl * now.lcb) / det;
+            yL = -(vv * now.lcb - vl * now.volume) / det;
         } else {
             // Steepest descent when the curve has run into its limits in one direction.
-            dK = -(a11 * now.volume + a21 * now.lcb) * 1e-3L;
-            dD = -(a12 * now.volume + a22 * now.lcb) * 1e-3L;
+            yV = -now.volume * 1e-3L;
+            yL = -now.lcb * 1e-3L;
         }
-        if (!std::isfinite(dK) || !std::isfinite(dD)) return;
+        std::array<long double, kCurveTerms> change{};
+        for (int t = 0; t < kCurveTerms; ++t) change[t] = dV[t] * yV + dL[t] * yL;
         bool improved = false;
-        for (int h = 0; h < kCurveHalvings && !improved; ++h, dK *= 0.5L, dD *= 0.5L) {
+        for (int h = 0; h < kCurveHalvings && !improved; ++h) {
             AreaCurve trial = curve;
-            trial.Fore += dK;
-            trial.Aft += dD;
+            for (int t = 0; t < kCurveTerms; ++t) trial.Terms[t] += std::ldexp(change[t], -h);
             const Misses m = MissesOf(Predict(hull, trial), target, request);
-            if (m.Norm() < now.Norm()) {
+            if (std::isfinite(m.Norm()) && m.Norm() < now.Norm()) {
                 curve = trial;
                 now = m;
                 improved = true;
@@ -275,8 +285,10 @@ void GenerateToRequest(HullRecord& hull)
         const AreaCurve before = curve;
         SolveCurve(hull, curve, target, request);
         // Nothing left to move: building the same sections again changes nothing.
-        if (step > 0 && curve.Fore == before.Fore && curve.Aft == before.Aft) break;
-        ConsoleLine(" ConstructSections(" + FormatFixed(curve.Fore, 3) + ", " + FormatFixed(curve.Aft, 3) + ")");
+        if (step > 0 && curve.Terms == before.Terms) break;
+        std::string terms;
+        for (long double term : curve.Terms) terms += (terms.empty() ? "" : ", ") + FormatFixed(term, 3);
+        ConsoleLine(" ConstructSections(" + terms + ")");
         BuildStations(hull, curve, step > 0);
         built = ComputeHydrostatics(hull);
         Ui().ProcessMessages();
