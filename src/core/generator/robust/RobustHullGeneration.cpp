@@ -317,7 +317,9 @@ void BuildMidship(HullRecord& hull)
                 FormatFixed(hull.Bwl, 3) + ")");
     const SectionReached reached = ConstructSection(hull, kMidship, hull.Bwl, hull.Cm, false);
     MarkConstructed(hull, kMidship);
-    if (!Within(reached.Coefficient, hull.Cm, hull.CoefficientGoal * kAim)) {
+    // The midship section is data of the diagonal fit and keeps the
+    // coefficient it reached, so the goal itself is the test.
+    if (!Within(reached.Coefficient, hull.Cm, hull.CoefficientGoal)) {
         const bool tooHigh = reached.Coefficient < hull.Cm;
         FailRun("Required Cm " + Coefficient(hull.Cm) + (tooHigh ? " too high" : " too low") +
                 " for the midship section of Bwl " + FormatFixed(hull.Bwl, 3) + " m and Tc " +
