@@ -17,6 +17,8 @@ namespace {
 constexpr int kSectionOrder = 4;
 constexpr int kNewtonSteps = 30;
 constexpr int kHalvings = 5;
+// The coefficient steps give up after this many steps without a nearer point.
+constexpr int kStalledSteps = 4;
 constexpr int kBilgeRebuilds = 3;
 constexpr long double kBeamTolerance = 1e-5L;  // fraction of the half-breadth
 // The measured area takes each level's ordinate from the first sample above
@@ -107,6 +109,7 @@ public:
         long double bestO2 = o2, bestO3 = o3;
         long double prevO2 = o2, prevMiss = best.coefficient;
         long double nextO2 = o2 + (best.coefficient > 0 ? -1 : 1) * kDifferenceSpan * halfBeam_;
+        int stalled = 0;
         for (int step = 0; step < kNewtonSteps && !best.Met(); ++step) {
             if (!std::isfinite(nextO2) || nextO2 <= 0) nextO2 = 0.5L * prevO2;
             long double trialO3 = bestO3;
@@ -115,6 +118,9 @@ public:
                 best = now;
                 bestO2 = nextO2;
                 bestO3 = trialO3;
+                stalled = 0;
+            } else if (++stalled == kStalledSteps) {
+                break;  // the measured area's small steps: no nearer point is found
             }
             const long double slope = (now.coefficient - prevMiss) / (nextO2 - prevO2);
             if (!now.valid || slope == 0 || !std::isfinite(slope)) break;
@@ -136,14 +142,15 @@ public:
         Residuals now = At(o2, o3);
         if (!now.valid || std::fabs(now.beam) < kBeamTolerance) return now;
         const long double span = kDifferenceSpan * halfBeam_;
-        long double slope = 0;
+        long double& slope = beamSlope_;
         bool differenced = false;
         auto difference = [&] {
             const Residuals nearby = At(o2, o3 + span);
             slope = nearby.valid ? (nearby.beam - now.beam) / span : 0;
             differenced = true;
         };
-        difference();
+        // The slope changes little with o2: the last one is the first guess.
+        if (slope == 0 || !std::isfinite(slope)) difference();
         for (int step = 0; step < kNewtonSteps && std::fabs(now.beam) >= kBeamTolerance; ++step) {
             if (slope == 0 || !std::isfinite(slope)) break;
             long double s3 = std::clamp(-now.beam / slope, -kLargestStep * w_.Bs, kLargestStep * w_.Bs);
@@ -170,6 +177,7 @@ private:
     SectionStageState w_;
     Real48 coefficient_;
     Real48 halfBeam_;
+    long double beamSlope_ = 0;  // of the half-breadth miss in o3, 0 until known
 };
 
 }  // namespace
