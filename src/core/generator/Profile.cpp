@@ -106,8 +106,9 @@ Real48 TransomRake(const HullRecord& hull)
 
 void ProfileStations(HullRecord& hull)
 {
-    const auto samples = SampleBSpline2d(kProfileKeelPointCount, kCubic, hull.ProfilePoints,
-                                         kGeneratorSamplesPerPoint * kProfileKeelPointCount);
+    constexpr int kSamples = kGeneratorSamplesPerPoint * kProfileKeelPointCount;
+    CurveSamples<TPoint2r, kSamples> samples;
+    SampleBSpline2d(kProfileKeelPointCount, kCubic, hull.ProfilePoints, kSamples, samples);
     TakeStationCrossings(hull, samples,
                          [&hull](int s, long double xs, const TPoint2r& prev, const TPoint2r& cur) {
                              hull.Stations[static_cast<std::size_t>(s)].KeelHeight =

@@ -14,9 +14,13 @@ namespace {
 
 constexpr int kSheerSamples = kGeneratorSamplesPerPoint * kSheerPointCount;
 
-std::vector<TPoint3r> SheerSamples(const HullRecord& hull)
+using SheerSampleArray = CurveSamples<TPoint3r, kSheerSamples>;
+
+SheerSampleArray SheerSamples(const HullRecord& hull)
 {
-    return SampleBSpline3d(kSheerPointCount, kQuadratic, hull.SheerPoints, kSheerSamples);
+    SheerSampleArray samples;
+    SampleBSpline3d(kSheerPointCount, kQuadratic, hull.SheerPoints, kSheerSamples, samples);
+    return samples;
 }
 
 long double SheerResidual(HullRecord& hull, long double halfBreadth)

@@ -1,5 +1,4 @@
 #pragma once
-#include <vector>
 
 #include "model/HullRecord.h"
 #include "numeric/Real48.h"
@@ -16,9 +15,10 @@ inline Real48 SampledStationX(const HullRecord& hull, int s)
 // the stem head aft (the previous point starts at the origin), station s is
 // taken at the first sample that reaches its x from a previous sample at or
 // ahead of it; at most one station per sample. take(s, xs, prev, cur).
-template <typename Point, typename Take>
-void TakeStationCrossings(const HullRecord& hull, const std::vector<Point>& samples, Take take)
+template <typename Samples, typename Take>
+void TakeStationCrossings(const HullRecord& hull, const Samples& samples, Take take)
 {
+    using Point = typename Samples::value_type;
     int s = 0;
     Point prev{};
     for (const Point& cur : samples) {

@@ -1,8 +1,6 @@
 #include "generator/Waterline.h"
 
-#include <algorithm>
 #include <cmath>
-#include <vector>
 
 #include "generator/GeneratorState.h"
 #include "generator/StationCrossing.h"
@@ -21,23 +19,31 @@ constexpr long double kStartScale = 1.3L;
 constexpr long double kStartFullness = 0.95L;
 constexpr long double kStartSkew = 0.05L;
 
-// Half-breadths of the stations in order, as far as the curve reaches them.
+// The half-breadths of the stations from station 0 on, as far as the curve reaches them.
+struct StationHalfBreadths {
+    std::array<Real48, kStationCount> Values{};  // 0 where it does not reach
+    int Reached = 0;
+};
+
 // Unlike the profile and sheer samplers a station is taken at the first sample
 // at or aft of it without looking at the previous sample, and equal heights
 // (not equal abscissae) skip the interpolation.
-std::vector<Real48> WaterlineHalfBreadths(const HullRecord& hull)
+StationHalfBreadths WaterlineHalfBreadths(const HullRecord& hull)
 {
-    const auto samples = SampleBSpline2d(kWaterlinePointCount, kCubic, hull.WaterlinePoints, kWaterlineSamples);
-    std::vector<Real48> halfBreadths;
+    CurveSamples<TPoint2r, kWaterlineSamples> samples;
+    SampleBSpline2d(kWaterlinePointCount, kCubic, hull.WaterlinePoints, kWaterlineSamples, samples);
+    StationHalfBreadths halfBreadths;
     TPoint2r prev{};
     for (const TPoint2r& cur : samples) {
-        const int s = static_cast<int>(halfBreadths.size());
+        const int s = halfBreadths.Reached;
         const Real48 xs = SampledStationX(hull, s);
         if (cur.x >= xs && s <= kLastStation) {
+            Real48& value = halfBreadths.Values[static_cast<std::size_t>(s)];
             if (cur.y == prev.y)
-                halfBreadths.push_back(cur.y);
+                value = cur.y;
             else
-                halfBreadths.push_back(cur.y + Divide((xs - cur.x) * (cur.y - prev.y), cur.x - prev.x));
+                value = cur.y + Divide((xs - cur.x) * (cur.y - prev.y), cur.x - prev.x);
+            ++halfBreadths.Reached;
         }
         prev = cur;
     }
@@ -129,11 +135,8 @@ void ApplyWaterlineShape(HullRecord& hull)
 
 void MeasureWaterline(const HullRecord& hull)
 {
-    std::array<Real48, kStationCount> y{};
-    const std::vector<Real48> halfBreadths = WaterlineHalfBreadths(hull);
-    std::copy(halfBreadths.begin(), halfBreadths.end(), y.begin());
     const Real48 h = hull.Lwl * 0.05L;
-    const SimpsonResult simpson = SimpsonStations(y, h);
+    const SimpsonResult simpson = SimpsonStations(WaterlineHalfBreadths(hull).Values, h);
     WaterlineStageState& stage = Generator().Waterline;
     // The area is of one side, so this is the whole waterplane over Lwl * Bwl.
     stage.CwpNow = Divide(simpson.Area, (hull.Lwl * hull.Bwl) * 0.5L);
@@ -158,9 +161,10 @@ SimpsonResult SimpsonStations(const std::array<Real48, kStationCount>& y, long d
 
 void WaterlineStations(HullRecord& hull)
 {
-    const std::vector<Real48> halfBreadths = WaterlineHalfBreadths(hull);
-    for (std::size_t s = 0; s < halfBreadths.size(); ++s)
-        hull.Stations[s].DesignWaterlineBeam = halfBreadths[s] * 2;
+    const StationHalfBreadths halfBreadths = WaterlineHalfBreadths(hull);
+    for (int s = 0; s < halfBreadths.Reached; ++s)
+        hull.Stations[static_cast<std::size_t>(s)].DesignWaterlineBeam =
+            halfBreadths.Values[static_cast<std::size_t>(s)] * 2;
 }
 
 }  // namespace sloopform

@@ -38,6 +38,13 @@ void SampleBSpline2d(int nPts, int order, const TPointBlock2& ctrl, int m,
     TPoint2r* out = samples.Resize(m);
     SamplingBasisFor(nPts, order, m).Sample(ctrl, out);
 }
+template <int Capacity>
+void SampleBSpline3d(int nPts, int order, const TPointBlock3& ctrl, int m,
+                     CurveSamples<TPoint3r, Capacity>& samples)
+{
+    TPoint3r* out = samples.Resize(m);
+    SamplingBasisFor(nPts, order, m).Sample(ctrl, out);
+}
 
 // Orders of the curves of the hull.
 constexpr int kQuadratic = 3;

@@ -11,6 +11,8 @@ namespace sloopform {
 template <typename Point, int Capacity>
 class CurveSamples {
 public:
+    using value_type = Point;
+
     // Room for `count` samples, to be written through the pointer.
     Point* Resize(int count)
     {
