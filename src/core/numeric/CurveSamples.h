@@ -26,10 +26,8 @@ public:
     const Point* begin() const { return points_.data(); }
     const Point* end() const { return points_.data() + count_; }
     std::size_t size() const { return static_cast<std::size_t>(count_); }
-    bool empty() const { return count_ == 0; }
     const Point& operator[](std::size_t i) const { return points_[i]; }
     const Point& front() const { return points_[0]; }
-    const Point& back() const { return points_[static_cast<std::size_t>(count_ - 1)]; }
 
 private:
     std::array<Point, Capacity> points_;
