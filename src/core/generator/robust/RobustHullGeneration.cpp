@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
 
 #include "analysis/Hydrostatics.h"
@@ -186,15 +187,21 @@ void MarkConstructed(HullRecord& hull, int s)
 
 bool IsFitData(int s) { return s == kForwardQuarter || s == kMidship || s == kAftQuarter; }
 
+// Each station's bilge angle from its last construction: the next one
+// starts there.
+using BilgeAngles = std::array<std::optional<Real48>, kStationCount>;
+
 // The quarter sections become data of the diagonal fit, as in the classic
 // method (a fit through more points is ill-conditioned); the fit then gives
 // every other station its starting offsets, and each is built to its own
 // beam and coefficient in turn.
-void BuildStations(HullRecord& hull, AreaCurve& curve, bool warmStart)
+void BuildStations(HullRecord& hull, AreaCurve& curve, bool warmStart, BilgeAngles& bilgeAngles)
 {
     auto build = [&](int s, bool warm) {
         const long double wanted = curve.Coefficient(hull, s);
-        const SectionReached reached = ConstructSection(hull, s, StationBeam(hull, s), wanted, warm);
+        const SectionReached reached =
+            ConstructSection(hull, s, StationBeam(hull, s), wanted, {warm, bilgeAngles[s]});
+        bilgeAngles[s] = reached.BilgeAngle;
         if (reached.Coefficient < wanted - kStuckMiss)
             curve.Highest[s] = std::max(static_cast<long double>(reached.Coefficient), curve.Lowest[s]);
         else if (reached.Coefficient > wanted + kStuckMiss)
@@ -281,6 +288,7 @@ void GenerateToRequest(HullRecord& hull)
     // sections miss; the target of the next solve is moved by that much.
     Sums target{request.volume, request.volume * request.lcb};
     Hydrostatics built{};
+    BilgeAngles bilgeAngles;
     for (int step = 0; step < kAreaCurveSteps; ++step) {
         const AreaCurve before = curve;
         SolveCurve(hull, curve, target, request);
@@ -289,7 +297,7 @@ void GenerateToRequest(HullRecord& hull)
         std::string terms;
         for (long double term : curve.Terms) terms += (terms.empty() ? "" : ", ") + FormatFixed(term, 3);
         ConsoleLine(" ConstructSections(" + terms + ")");
-        BuildStations(hull, curve, step > 0);
+        BuildStations(hull, curve, step > 0, bilgeAngles);
         built = ComputeHydrostatics(hull);
         Ui().ProcessMessages();
         if (CancelFlag()) return;
@@ -315,7 +323,7 @@ void BuildMidship(HullRecord& hull)
     InitialiseDiagonalEnds(hull);
     ConsoleLine(" ConstructSection(" + std::to_string(kMidship) + ", " + FormatFixed(hull.Cm, 3) + ", " +
                 FormatFixed(hull.Bwl, 3) + ")");
-    const SectionReached reached = ConstructSection(hull, kMidship, hull.Bwl, hull.Cm, false);
+    const SectionReached reached = ConstructSection(hull, kMidship, hull.Bwl, hull.Cm, {});
     MarkConstructed(hull, kMidship);
     // The midship section is data of the diagonal fit and keeps the
     // coefficient it reached, so the goal itself is the test.

@@ -20,6 +20,7 @@ constexpr int kHalvings = 5;
 // The coefficient steps give up after this many steps without a nearer point.
 constexpr int kStalledSteps = 4;
 constexpr int kBilgeRebuilds = 3;
+constexpr long double kBilgeAngleTolerance = 1e-3L;  // radians
 constexpr long double kBeamTolerance = 1e-5L;  // fraction of the half-breadth
 // The measured area takes each level's ordinate from the first sample above
 // it, so the coefficient moves in small steps: differences are taken over a
@@ -30,6 +31,9 @@ constexpr long double kLargestStep = 0.5L;      // fraction of the beam
 // gives up some of its coefficient, in at most this many steps.
 constexpr long double kBeamRetreatMiss = 1e-3L;
 constexpr int kCoefficientRetreats = 4;
+// A section from its neighbours' offsets this far from its coefficient is
+// built again from the chine line.
+constexpr long double kFreshStartMiss = 0.01L;
 
 struct Residuals {
     long double beam = 0;         // half-breadth miss over the half-breadth
@@ -184,30 +188,39 @@ private:
 
 namespace {
 
-SectionReached ConstructFrom(HullRecord& hull, int s, Real48 beam, Real48 coefficient, bool warmStart)
+SectionReached ConstructFrom(HullRecord& hull, int s, Real48 beam, Real48 coefficient, const SectionStart& start)
 {
     SectionProblem problem(hull, s, beam, coefficient);
     SectionStageState& w = problem.Work();
     TStation& station = hull.Stations[static_cast<std::size_t>(s)];
-    if (warmStart && station.DiagonalOffset[2] > 0 && station.DiagonalOffset[3] > 0) {
+    if (start.Warm && station.DiagonalOffset[2] > 0 && station.DiagonalOffset[3] > 0) {
         w.O2 = station.DiagonalOffset[2];
         w.O3 = station.DiagonalOffset[3];
     } else {
         w.O2 = ChineLineOffset(w, hull.Diagonals[2]);
         w.O3 = ChineLineOffset(w, hull.Diagonals[3]);
     }
-    w.BilgeAngle = InitialBilgeAngle(beam, w.Ts, coefficient);
+    const Real48 ruled = InitialBilgeAngle(beam, w.Ts, coefficient);
+    const bool hinted = start.Warm && start.BilgeAngle.has_value();
+    w.BilgeAngle = hinted ? std::min(ruled, *start.BilgeAngle) : ruled;
 
     Residuals reached = problem.Solve();
     // As for the midship section: the bilge may not lean further out than the
-    // line from the base line on the centre plane to the diagonal-1 point.
+    // line from the base line on the centre plane to the diagonal-1 point. A
+    // start from the last angle may also lie below the rule's angle.
     const long double theta1 = hull.Diagonals[1].Angle;
     for (int rebuild = 0; rebuild < kBilgeRebuilds; ++rebuild) {
         const Real48 psi = std::atan(Divide(w.O1 * std::sin(theta1), w.Tc - w.O1 * std::cos(theta1)));
-        if (!(w.BilgeAngle > psi)) break;
-        w.BilgeAngle = psi;
+        const Real48 wanted = std::min(ruled, psi);
+        if (w.BilgeAngle > psi)
+            w.BilgeAngle = psi;
+        else if (hinted && w.BilgeAngle < wanted - kBilgeAngleTolerance)
+            w.BilgeAngle = wanted;
+        else
+            break;
         reached = problem.Solve();
     }
+    reached.reached.BilgeAngle = w.BilgeAngle;
 
     station.DiagonalOffset[1] = w.O1;
     station.DiagonalOffset[2] = w.O2;
@@ -221,37 +234,44 @@ long double Miss(const SectionReached& r, Real48 beam, Real48 coefficient)
     return std::fabs(r.HalfBreadth - beam * 0.5L) / (beam * 0.5L) + std::fabs(r.Coefficient - coefficient);
 }
 
-SectionReached ConstructToCoefficient(HullRecord& hull, int s, Real48 beam, Real48 coefficient, bool warmStart)
-{
-    const SectionReached first = ConstructFrom(hull, s, beam, coefficient, warmStart);
-    if (first.Met || !warmStart) return first;
-    // The neighbours' offsets can lead the steps astray: start again from the
-    // chine line and keep the better of the two.
-    TStation& station = hull.Stations[static_cast<std::size_t>(s)];
-    const auto warmOffsets = station.DiagonalOffset;
-    const SectionReached second = ConstructFrom(hull, s, beam, coefficient, false);
-    if (Miss(second, beam, coefficient) <= Miss(first, beam, coefficient)) return second;
-    station.DiagonalOffset = warmOffsets;
-    return first;
-}
-
 bool BeamMissed(const SectionReached& r, Real48 beam)
 {
     return !(std::fabs(r.HalfBreadth - beam * 0.5L) <= kBeamRetreatMiss * beam * 0.5L);
 }
 
+// Far enough from its targets that a fresh start may do better.
+bool FarFrom(const SectionReached& r, Real48 beam, Real48 coefficient)
+{
+    return BeamMissed(r, beam) || !(std::fabs(r.Coefficient - coefficient) <= kFreshStartMiss);
+}
+
+SectionReached ConstructToCoefficient(HullRecord& hull, int s, Real48 beam, Real48 coefficient,
+                                      const SectionStart& start)
+{
+    const SectionReached first = ConstructFrom(hull, s, beam, coefficient, start);
+    if (first.Met || !start.Warm || !FarFrom(first, beam, coefficient)) return first;
+    // The neighbours' offsets can lead the steps astray: start again from the
+    // chine line and keep the better of the two.
+    TStation& station = hull.Stations[static_cast<std::size_t>(s)];
+    const auto warmOffsets = station.DiagonalOffset;
+    const SectionReached second = ConstructFrom(hull, s, beam, coefficient, {});
+    if (Miss(second, beam, coefficient) <= Miss(first, beam, coefficient)) return second;
+    station.DiagonalOffset = warmOffsets;
+    return first;
+}
+
 }  // namespace
 
-SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient, bool warmStart)
+SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient, const SectionStart& start)
 {
-    SectionReached reached = ConstructToCoefficient(hull, s, beam, coefficient, warmStart);
+    SectionReached reached = ConstructToCoefficient(hull, s, beam, coefficient, start);
     // The waterline beam comes first: a coefficient with which the section
     // cannot reach it gives way towards the middle of the family's range,
     // and the sectional-area curve then learns what this station can reach.
     const long double middle = 0.5L * (kLowestSectionCoefficient + kHighestSectionCoefficient);
     for (int retreat = 1; retreat <= kCoefficientRetreats && BeamMissed(reached, beam); ++retreat) {
         const long double easier = coefficient + (middle - coefficient) * retreat / kCoefficientRetreats;
-        reached = ConstructToCoefficient(hull, s, beam, easier, false);
+        reached = ConstructToCoefficient(hull, s, beam, easier, {});
     }
     return reached;
 }
