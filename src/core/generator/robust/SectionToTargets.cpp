@@ -22,6 +22,9 @@ constexpr int kStalledSteps = 4;
 constexpr int kBilgeRebuilds = 3;
 constexpr long double kBilgeAngleTolerance = 1e-3L;  // radians
 constexpr long double kBeamTolerance = 1e-5L;  // fraction of the half-breadth
+// While the coefficient is searched for, the beam is met this closely; the
+// section found is then brought to the beam tolerance.
+constexpr long double kSearchBeamTolerance = 2e-4L;
 // The measured area takes each level's ordinate from the first sample above
 // it, so the coefficient moves in small steps: differences are taken over a
 // span that crosses many of them.
@@ -49,9 +52,9 @@ struct Residuals {
         const long double c = coefficient / kSectionCoefficientTolerance;
         return b * b + c * c;
     }
-    bool Met() const
+    bool Met(long double beamTolerance = kBeamTolerance) const
     {
-        return valid && std::fabs(beam) < kBeamTolerance && std::fabs(coefficient) < kSectionCoefficientTolerance;
+        return valid && std::fabs(beam) < beamTolerance && std::fabs(coefficient) < kSectionCoefficientTolerance;
     }
 };
 
@@ -109,15 +112,15 @@ public:
     Residuals Solve()
     {
         long double o2 = w_.O2, o3 = w_.O3;
-        Residuals best = MatchBeam(o2, o3);
+        Residuals best = MatchBeam(o2, o3, kSearchBeamTolerance);
         long double bestO2 = o2, bestO3 = o3;
         long double prevO2 = o2, prevMiss = best.coefficient;
         long double nextO2 = o2 + (best.coefficient > 0 ? -1 : 1) * kDifferenceSpan * halfBeam_;
         int stalled = 0;
-        for (int step = 0; step < kNewtonSteps && !best.Met(); ++step) {
+        for (int step = 0; step < kNewtonSteps && !best.Met(kSearchBeamTolerance); ++step) {
             if (!std::isfinite(nextO2) || nextO2 <= 0) nextO2 = 0.5L * prevO2;
             long double trialO3 = bestO3;
-            const Residuals now = MatchBeam(nextO2, trialO3);
+            const Residuals now = MatchBeam(nextO2, trialO3, kSearchBeamTolerance);
             if (now.Norm() < best.Norm()) {
                 best = now;
                 bestO2 = nextO2;
@@ -136,15 +139,16 @@ public:
             nextO2 = nextO2 + stepO2;
             if (std::fabs(stepO2) < 1e-9L * w_.Bs) break;
         }
+        MatchBeam(bestO2, bestO3, kBeamTolerance);
         return At(bestO2, bestO3);  // leaves the working points at the answer
     }
 
     // The half-breadth is smooth in o3: after a first difference over a span,
     // the slope comes from the last two points, one section each step.
-    Residuals MatchBeam(long double o2, long double& o3)
+    Residuals MatchBeam(long double o2, long double& o3, long double tolerance)
     {
         Residuals now = At(o2, o3);
-        if (!now.valid || std::fabs(now.beam) < kBeamTolerance) return now;
+        if (!now.valid || std::fabs(now.beam) < tolerance) return now;
         const long double span = kDifferenceSpan * halfBeam_;
         long double& slope = beamSlope_;
         bool differenced = false;
@@ -155,7 +159,7 @@ public:
         };
         // The slope changes little with o2: the last one is the first guess.
         if (slope == 0 || !std::isfinite(slope)) difference();
-        for (int step = 0; step < kNewtonSteps && std::fabs(now.beam) >= kBeamTolerance; ++step) {
+        for (int step = 0; step < kNewtonSteps && std::fabs(now.beam) >= tolerance; ++step) {
             if (slope == 0 || !std::isfinite(slope)) break;
             long double s3 = std::clamp(-now.beam / slope, -kLargestStep * w_.Bs, kLargestStep * w_.Bs);
             bool improved = false;
