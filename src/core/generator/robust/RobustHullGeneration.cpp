@@ -31,6 +31,9 @@ constexpr long double kVolumeShare = 0.005L;  // of the requested volume
 // Newton steps aim inside the tolerances so that the small steps of the
 // measured section areas cannot push a met figure back out.
 constexpr long double kAim = 0.4L;
+// A built hull this close to its volume and LCB (as shares of the
+// tolerances) is kept: the report measures it the same way.
+constexpr long double kAccept = 0.8L;
 // A section further than this from its coefficient is taken as out of reach.
 constexpr long double kStuckMiss = 0.02L;
 
@@ -301,8 +304,8 @@ void GenerateToRequest(HullRecord& hull)
         built = ComputeHydrostatics(hull);
         Ui().ProcessMessages();
         if (CancelFlag()) return;
-        if (Within(built.Volume, request.volume, kAim * request.volumeTolerance) &&
-            Within(built.LCB, request.lcb, kAim * request.lcbTolerance))
+        if (Within(built.Volume, request.volume, kAccept * request.volumeTolerance) &&
+            Within(built.LCB, request.lcb, kAccept * request.lcbTolerance))
             break;
         const Sums predicted = Predict(hull, curve);
         target.volume = request.volume + predicted.volume - built.Volume;
