@@ -8,18 +8,18 @@
 
 SLOOPFORM_SHOTS(Frame)
 {
-    MainWindow& frame = session.frame();
-    session.save(frame, "frame");
+    MainWindow& frame = tour.frame();
+    tour.save(frame, "frame");
 
     SplashWindow splash;
     splash.show();
-    session.save(splash, "splash");
+    tour.save(splash, "splash");
 
     AboutBox about(&frame);
     about.show();
-    session.save(about, "about");
+    tour.save(about, "about");
 
     ExceptionDialog error("Floating point division by zero", sloopform::kGlobalHandlerOrigin, &frame);
     error.show();
-    session.save(error, "error-dialog");
+    tour.save(error, "error-dialog");
 }

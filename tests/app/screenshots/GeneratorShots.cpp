@@ -13,17 +13,17 @@
 
 SLOOPFORM_SHOTS(Generator)
 {
-    MainWindow& frame = session.frame();
+    MainWindow& frame = tour.frame();
     auto* generator = qobject_cast<GeneratorWindow*>(frame.child(ChildRole::Generator));
     generator->openProject(QString::fromStdString(sloopform::test::ExampleProject("cruiser-10m").string()));
     frame.workingArrangement();
     frame.button(FrameButton::Generator)->trigger();
-    session.save(frame, "frame-cruiser-generated");
-    session.save(*generator, "generator");
-    session.save(*frame.findChild<QuickCalcWindow*>(), "quickcalc");
+    tour.save(frame, "frame-cruiser-generated");
+    tour.save(*generator, "generator");
+    tour.save(*frame.findChild<QuickCalcWindow*>(), "quickcalc");
 
     ResistanceDialog resistance(generator->parameters(), frame.console(), nullptr, &frame);
     resistance.show();
     resistance.findChild<QPushButton*>("CalBut")->click();
-    session.save(resistance, "resistance-dialog");
+    tour.save(resistance, "resistance-dialog");
 }

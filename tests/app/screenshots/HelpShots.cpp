@@ -12,16 +12,16 @@ SLOOPFORM_SHOTS(Help)
 {
     ShowHelpContents();
     HelpWindow& help = *ProgramHelpWindow();
-    session.save(help, "help-contents");
+    tour.save(help, "help-contents");
 
     ShowHelpContext(sloopform::kParameterHelpContextBase + 10);
-    session.save(help, "help-parameter");
+    tour.save(help, "help-parameter");
 
     ShowHelpSearch();
     QTest::keyClicks(help.searchField(), QStringLiteral("warning"));
     QListWidget& results = *help.resultList();
     QTest::mouseClick(results.viewport(), Qt::LeftButton, {},
                       results.visualItemRect(results.item(0)).center());
-    session.save(help, "help-search");
+    tour.save(help, "help-search");
     help.close();
 }

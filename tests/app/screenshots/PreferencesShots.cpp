@@ -9,7 +9,7 @@
 
 SLOOPFORM_SHOTS(Preferences)
 {
-    MainWindow& frame = session.frame();
+    MainWindow& frame = tour.frame();
     sloopform::Settings settings = sloopform::ProgramSettings();
     settings.UserRatio = true;
     settings.Drawing.AspectRatio = 1.1L;
@@ -19,6 +19,6 @@ SLOOPFORM_SHOTS(Preferences)
     const char* names[] = {"preferences-colours", "preferences-aspect-ratio", "preferences-goals"};
     for (int page = 0; page < pages->count(); ++page) {
         pages->setCurrentIndex(page);
-        session.save(dialog, names[page]);
+        tour.save(dialog, names[page]);
     }
 }

@@ -12,7 +12,7 @@
 
 SLOOPFORM_SHOTS(Report)
 {
-    MainWindow& frame = session.frame();
+    MainWindow& frame = tour.frame();
     auto* generator = qobject_cast<GeneratorWindow*>(frame.child(ChildRole::Generator));
     generator->openProject(QString::fromStdString(sloopform::test::ExampleProject("cruiser-10m").string()));
     frame.button(FrameButton::Generator)->trigger();
@@ -26,8 +26,8 @@ SLOOPFORM_SHOTS(Report)
     report->memo()->moveCursor(QTextCursor::Start);
     // Tall enough for every line of both blocks.
     window->setGeometry(0, 0, 900, 1380);
-    session.save(*report, "report");
+    tour.save(*report, "report");
     window->setGeometry(0, 0, 900, 640);
-    session.save(frame, "frame-report");
+    tour.save(frame, "frame-report");
     window->setGeometry(arranged);
 }

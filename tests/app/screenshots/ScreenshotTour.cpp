@@ -48,19 +48,19 @@ bool Register(const char* name, ShotsFunction shots)
     return true;
 }
 
-void TakeAll(Session& session)
+void TakeAll(Tour& tour)
 {
     for (const auto& [name, shots] : Registry()) {
         std::printf("%s\n", qPrintable(name));
-        shots(session);
+        shots(tour);
     }
 }
 
-Session::Session(QString outputFolder) : folder_(std::move(outputFolder)) {}
+Tour::Tour(QString outputFolder) : folder_(std::move(outputFolder)) {}
 
-Session::~Session() = default;
+Tour::~Tour() = default;
 
-MainWindow& Session::frame()
+MainWindow& Tour::frame()
 {
     if (!program_) {
         FirstPaint watch;
@@ -81,19 +81,19 @@ MainWindow& Session::frame()
     return program_->frame();
 }
 
-ScriptedQtUi& Session::ui()
+ScriptedQtUi& Tour::ui()
 {
     frame();
     return program_->ui();
 }
 
-qint64 Session::startUpMilliseconds()
+qint64 Tour::startUpMilliseconds()
 {
     frame();
     return startUp_;
 }
 
-void Session::save(QWidget& widget, const QString& name)
+void Tour::save(QWidget& widget, const QString& name)
 {
     QTest::qWait(50);
     const QString path = QDir(folder_).filePath(name + QStringLiteral(".png"));
@@ -117,9 +117,9 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "cannot create %s\n", argv[1]);
         return 2;
     }
-    shots::Session session(folder);
+    shots::Tour tour(folder);
     std::printf("Start-up to the first painted frame, without the splash's pauses: %lld ms\n",
-                static_cast<long long>(session.startUpMilliseconds()));
-    shots::TakeAll(session);
-    return session.failures() == 0 ? 0 : 1;
+                static_cast<long long>(tour.startUpMilliseconds()));
+    shots::TakeAll(tour);
+    return tour.failures() == 0 ? 0 : 1;
 }

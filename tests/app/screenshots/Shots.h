@@ -1,6 +1,6 @@
 #pragma once
 // The picture tour: each window's file registers the pictures of its window
-// with SLOOPFORM_SHOTS(Name) { ... session.save(widget, "name"); } and the
+// with SLOOPFORM_SHOTS(Name) { ... tour.save(widget, "name"); } and the
 // tour takes them all, in the order of the names.
 #include <QString>
 #include <memory>
@@ -12,12 +12,12 @@ class StartedProgram;
 
 namespace shots {
 
-class Session {
+class Tour {
 public:
-    explicit Session(QString outputFolder);
-    ~Session();
-    Session(const Session&) = delete;
-    Session& operator=(const Session&) = delete;
+    explicit Tour(QString outputFolder);
+    ~Tour();
+    Tour(const Tour&) = delete;
+    Tour& operator=(const Tour&) = delete;
 
     // The program as it has started, without the splash's pauses, built on
     // first use in a fixed size with its windows in the working arrangement.
@@ -37,13 +37,13 @@ private:
     int failures_ = 0;
 };
 
-using ShotsFunction = void (*)(Session&);
+using ShotsFunction = void (*)(Tour&);
 bool Register(const char* name, ShotsFunction shots);
-void TakeAll(Session& session);
+void TakeAll(Tour& tour);
 
 }  // namespace shots
 
 #define SLOOPFORM_SHOTS(Name)                                                            \
-    static void Name##Shots(shots::Session& session);                                  \
+    static void Name##Shots(shots::Tour& tour);                                  \
     [[maybe_unused]] static const bool Name##Registered = shots::Register(#Name, &Name##Shots); \
-    static void Name##Shots(shots::Session& session)
+    static void Name##Shots(shots::Tour& tour)

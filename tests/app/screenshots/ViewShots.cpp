@@ -36,11 +36,11 @@ void ChoosePopupItem(const QWidget& window, const QString& text)
     MenuItem(PopupMenu(window), text)->trigger();
 }
 
-void SavePopupMenu(shots::Session& session, const QWidget& window, const QString& name)
+void SavePopupMenu(shots::Tour& tour, const QWidget& window, const QString& name)
 {
     QMenu& menu = PopupMenu(window);
     menu.popup(window.mapToGlobal(window.rect().center()));
-    session.save(menu, name);
+    tour.save(menu, name);
     menu.close();
 }
 
@@ -54,7 +54,7 @@ void GenerateCruiser(MainWindow& frame)
     frame.button(FrameButton::Generator)->trigger();
 }
 
-void RubberBand(shots::Session& session, LinesPlanWindow& lines)
+void RubberBand(shots::Tour& tour, LinesPlanWindow& lines)
 {
     QWidget* surface = &lines.viewportWidget();
     ChoosePopupItem(lines, QStringLiteral("Zoom &Window"));
@@ -62,9 +62,9 @@ void RubberBand(shots::Session& session, LinesPlanWindow& lines)
     const QPoint to(surface->width() / 2, surface->height() / 2);
     QTest::mousePress(surface, Qt::LeftButton, Qt::NoModifier, from);
     for (int step = 1; step <= 4; ++step) QTest::mouseMove(surface, from + (to - from) * step / 4);
-    session.save(lines, QStringLiteral("lines-plan-zoom-window"));
+    tour.save(lines, QStringLiteral("lines-plan-zoom-window"));
     QTest::mouseRelease(surface, Qt::LeftButton, Qt::NoModifier, to);
-    session.save(lines, QStringLiteral("lines-plan-zoomed"));
+    tour.save(lines, QStringLiteral("lines-plan-zoomed"));
     ChoosePopupItem(lines, QStringLiteral("Zoom &All"));
 }
 
@@ -72,32 +72,32 @@ void RubberBand(shots::Session& session, LinesPlanWindow& lines)
 
 SLOOPFORM_SHOTS(View)
 {
-    MainWindow& frame = session.frame();
+    MainWindow& frame = tour.frame();
     GenerateCruiser(frame);
     frame.workingArrangement();
 
     auto* lines = qobject_cast<LinesPlanWindow*>(frame.child(ChildRole::LinesPlan));
     frame.showChild(ChildRole::LinesPlan);
-    session.save(*lines, QStringLiteral("lines-plan"));
-    SavePopupMenu(session, *lines, QStringLiteral("lines-plan-popup-menu"));
-    RubberBand(session, *lines);
+    tour.save(*lines, QStringLiteral("lines-plan"));
+    SavePopupMenu(tour, *lines, QStringLiteral("lines-plan-popup-menu"));
+    RubberBand(tour, *lines);
 
     auto* viewer = qobject_cast<ThreeDViewerWindow*>(frame.child(ChildRole::ThreeD));
     frame.showChild(ChildRole::ThreeD);
     viewer->parentWidget()->resize(720, 520);
-    session.save(*viewer, QStringLiteral("3d-viewer"));
+    tour.save(*viewer, QStringLiteral("3d-viewer"));
     const QStringList presets = {"&Stations", "&Waterlines", "&Profile", "&Isometric"};
     for (const bool perspective : {true, false}) {
         for (const QString& preset : presets) {
             ChoosePopupItem(*viewer, preset);
             const QString name = QString(preset).remove('&').toLower();
-            session.save(*viewer, QStringLiteral("3d-viewer-%1%2")
+            tour.save(*viewer, QStringLiteral("3d-viewer-%1%2")
                                       .arg(name, perspective ? QString() : QStringLiteral("-flat")));
         }
         ChoosePopupItem(*viewer, QStringLiteral("&Perspective"));
         // Switched off, the picture shrinks to about 400/500 until the next Zoom All.
-        if (perspective) session.save(*viewer, QStringLiteral("3d-viewer-perspective-switched-off"));
+        if (perspective) tour.save(*viewer, QStringLiteral("3d-viewer-perspective-switched-off"));
     }
-    SavePopupMenu(session, *viewer, QStringLiteral("3d-viewer-popup-menu"));
+    SavePopupMenu(tour, *viewer, QStringLiteral("3d-viewer-popup-menu"));
     frame.workingArrangement();
 }
