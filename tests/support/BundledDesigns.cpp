@@ -7,6 +7,9 @@
 #include <stdexcept>
 
 #include "TestPaths.h"
+#include "generator/GeneratorState.h"
+#include "generator/Output.h"
+#include "generator/RunGeneration.h"
 #include "model/ProjectFile.h"
 #include "numeric/NumberText.h"
 
@@ -19,6 +22,15 @@ std::unique_ptr<HullRecord> BundledDesign(const std::string& name)
     std::ifstream in(ExampleProject(name));
     if (!in) throw std::runtime_error("no bundled design " + name);
     return DesignFromText(std::string(std::istreambuf_iterator<char>(in), {}));
+}
+
+std::unique_ptr<HullRecord> GeneratedBundledDesign(const std::string& name)
+{
+    ResetGeneratorState();
+    auto hull = BundledDesign(name);
+    TOutput console;
+    RunGeneration(*hull, console);
+    return hull;
 }
 
 std::unique_ptr<HullRecord> DesignFromText(const std::string& keyValues)

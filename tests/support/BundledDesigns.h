@@ -14,6 +14,10 @@ std::vector<std::string> BundledDesignNames();
 // from its key=value lines (independent of the project loader under test).
 std::unique_ptr<HullRecord> BundledDesign(const std::string& name);
 
+// A bundled design generated from program start with the default goals, its
+// console discarded; whatever the run shows goes to the caller's UiServices.
+std::unique_ptr<HullRecord> GeneratedBundledDesign(const std::string& name);
+
 // A fresh hull record with the parameters given as key=value words separated
 // by blanks or line ends, in any order.
 std::unique_ptr<HullRecord> DesignFromText(const std::string& keyValues);

@@ -10,7 +10,6 @@
 #include "analysis/Hydrostatics.h"
 #include "generator/GeneratorState.h"
 #include "generator/Output.h"
-#include "generator/RunGeneration.h"
 #include "numeric/NumberText.h"
 
 using namespace sloopform;
@@ -33,10 +32,7 @@ std::string Value(long double value) { return FormatFixed(value, 3, 10); }
 TEST(ExactHydrostaticsReport, WritesTheHullDataLayoutWithTheExactFigures)
 {
     test::RecordingUi ui;
-    ResetGeneratorState();
-    auto hull = test::BundledDesign("cruiser-10m");
-    TOutput console;
-    RunGeneration(*hull, console);
+    auto hull = test::GeneratedBundledDesign("cruiser-10m");
     ResetGeneratorState();
 
     const ExactHydrostatics h = ComputeExactHydrostatics(*hull);

@@ -9,8 +9,6 @@
 #include "analysis/ExactHydrostatics.h"
 #include "analysis/Hydrostatics.h"
 #include "generator/GeneratorState.h"
-#include "generator/Output.h"
-#include "generator/RunGeneration.h"
 
 using namespace sloopform;
 
@@ -31,10 +29,7 @@ TEST(GeneratedHullExactHydrostatics, ConvergedAndBelowTheStationMeasureOnEveryBu
     for (const std::string& name : test::BundledDesignNames()) {
         SCOPED_TRACE(name);
         test::RecordingUi ui;
-        ResetGeneratorState();
-        auto hull = test::BundledDesign(name);
-        TOutput console;
-        RunGeneration(*hull, console);
+        auto hull = test::GeneratedBundledDesign(name);
         ASSERT_TRUE(hull->HullComplete);
 
         const ExactHydrostatics exact = ComputeExactHydrostatics(*hull);

@@ -9,9 +9,7 @@
 #include "analysis/HydrostaticsReport.h"
 #include "generator/GeneratorState.h"
 #include "generator/Output.h"
-#include "generator/RunGeneration.h"
 #include "numeric/NumberText.h"
-#include "platform/RunControl.h"
 
 using namespace sloopform;
 
@@ -26,10 +24,7 @@ TEST(GeneratedHullHydrostatics, BundledDesignsMeetTheirVolumeAndLCB)
     for (const std::string& name : test::BundledDesignNames()) {
         SCOPED_TRACE(name);
         test::RecordingUi ui;
-        ResetGeneratorState();
-        auto hull = test::BundledDesign(name);
-        TOutput console;
-        RunGeneration(*hull, console);
+        auto hull = test::GeneratedBundledDesign(name);
         ASSERT_TRUE(hull->HullComplete);
 
         const Hydrostatics h = ComputeHydrostatics(*hull);
@@ -49,7 +44,6 @@ TEST(GeneratedHullHydrostatics, BundledDesignsMeetTheirVolumeAndLCB)
         EXPECT_EQ(lines[19], "LCF" + FormatFixed(h.LCF, 3, 10) + " %");
         EXPECT_EQ(lines[25], "Waterplane     Cwl " + FormatFixed(h.Cwl, 3, 10));
         EXPECT_TRUE(ui.errors.empty());
-        SetRunConsole(nullptr);  // the console goes out of scope here
     }
     ResetGeneratorState();
 }

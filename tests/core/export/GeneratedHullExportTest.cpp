@@ -11,9 +11,6 @@
 #include "TestPaths.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
-#include "generator/GeneratorState.h"
-#include "generator/Output.h"
-#include "generator/RunGeneration.h"
 #include "platform/RunControl.h"
 
 using namespace sloopform;
@@ -31,13 +28,8 @@ protected:
     // The caller's RecordingUi takes whatever the run shows.
     static std::unique_ptr<HullRecord> Generate(const std::string& name)
     {
-        ResetGeneratorState();
         ResetCancel();
-        auto hull = BundledDesign(name);
-        StringListMemo memo;
-        TOutput console;
-        console.SetOutputMemo(&memo);
-        RunGeneration(*hull, console);
+        auto hull = GeneratedBundledDesign(name);
         EXPECT_TRUE(hull->HullComplete && hull->TransomDone) << name << " did not generate";
         return hull;
     }

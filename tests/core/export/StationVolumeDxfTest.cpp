@@ -10,8 +10,6 @@
 #include "analysis/ExactHydrostatics.h"
 #include "export/HullOutlineExport.h"
 #include "generator/GeneratorState.h"
-#include "generator/Output.h"
-#include "generator/RunGeneration.h"
 #include "numeric/NumberText.h"
 
 using namespace sloopform;
@@ -32,10 +30,7 @@ TEST_P(StationVolumeDxf, ExactVolumeMatchesTheExportedStationLines)
     TempDir dir;
     const auto path = dir / "hull.dxf";
     RecordingUi ui;
-    ResetGeneratorState();
-    auto hull = BundledDesign(GetParam());
-    TOutput console;
-    RunGeneration(*hull, console);
+    auto hull = GeneratedBundledDesign(GetParam());
     ASSERT_TRUE(hull->HullComplete);
     ui.saveAnswers.push_back(path.string());
     ExportHullOutlines(*hull);

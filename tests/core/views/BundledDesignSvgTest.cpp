@@ -7,8 +7,6 @@
 #include "SvgCheck.h"
 #include "TestPaths.h"
 #include "generator/GeneratorState.h"
-#include "generator/Output.h"
-#include "generator/RunGeneration.h"
 #include "views/SvgViews.h"
 
 using namespace sloopform;
@@ -20,12 +18,7 @@ class BundledDesignSvg : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        ResetGeneratorState();
-        hull = BundledDesign("cruiser-10m");
-        TOutput console;
-        StringListMemo memo;
-        console.SetOutputMemo(&memo);
-        RunGeneration(*hull, console);
+        hull = GeneratedBundledDesign("cruiser-10m");
         ASSERT_TRUE(hull->ProfileDone && hull->SheerDone && hull->HullComplete && hull->TransomDone);
     }
     void TearDown() override { ResetGeneratorState(); }
