@@ -56,6 +56,19 @@ const Design kNarrowFullBow = {"narrow full bow", 13.318, 10.03, 4.071, 3.851, 2
 const Design kFullAftOfMidship = {"full aft of midship", 9.325, 8.257, 2.375, 2.185, 1.972, 0.506, 0.431, 0.942,
                                   0.905, 0.888, 6.963, 0.193, 17.341, 0.582, 0.798, 0.695, 56.306, 54.3, 19.301};
 
+// Cp 0.600 with Cm 0.799 on Cwp 0.682 and LCB 53.2 %: with the widest part of
+// the waterline at LCF even every aft section at 0.95 leaves the centre too
+// far forward; moved aft, the waterline carries more of the volume there.
+const Design kTooFullForLcbAtLcf = {"too full for its LCB at LCF", 15.847, 14.159, 4.095, 3.883, 2.854, 0.689,
+                                    1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799, 0.682, 55.065,
+                                    53.234, 1.979};
+
+// Cwp 0.780 with LCF 57.7 %: with the widest part at LCF the aft shoulder
+// would stand wider than Bwl.
+const Design kWaterplaneFullAft = {"waterplane full aft", 11.843, 10.422, 3.946, 3.207, 3.221, 0.577, 0.854,
+                                   1.319, 1.27, 1.207, 6.184, 0.23, 0.79, 0.51, 0.725, 0.78, 57.691, 52.603,
+                                   13.873};
+
 // Requests no hull of the family can meet, each with its plain-words line.
 struct Unreachable {
     const char* name;
@@ -63,19 +76,20 @@ struct Unreachable {
     const char* fatalLine;
 };
 const Unreachable kUnreachable[] = {
-    // Cp 0.600 with Cm 0.799 on Cwp 0.682: the stations beside midship would
-    // need a mean coefficient of 0.90, so with every aft section at 0.95 the
-    // forward body still carries too much of the volume for LCB 53.2 %.
+    // The first design above with LCB 56.0 %: wherever the widest part of
+    // the waterline stands, every aft section at 0.95 still leaves the
+    // forward body too much of the volume.
     {"too full for its LCB",
      {"", 15.847, 14.159, 4.095, 3.883, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
-      0.682, 55.065, 53.234, 1.979},
-     "Fatal Error[1]: Required LCB 53.2 % too far aft for Cp 0.60: the aft sections would need a coefficient above "
+      0.682, 55.065, 56.0, 1.979},
+     "Fatal Error[1]: Required LCB 56.0 % too far aft for Cp 0.60: the aft sections would need a coefficient above "
      "0.95; move LCB forward or lower Cp"},
-    // Cwp 0.780 with LCF 57.7 %: the aft shoulder would stand wider than Bwl.
+    // The second design above with Cwp 0.800: the aft shoulder would stand
+    // wider than Bwl wherever the widest part stands.
     {"waterplane too full aft",
      {"", 11.843, 10.422, 3.946, 3.207, 3.221, 0.577, 0.854, 1.319, 1.27, 1.207, 6.184, 0.23, 0.79, 0.51, 0.725,
-      0.78, 57.691, 52.603, 13.873},
-     "Fatal Error[1]: Required Cwp 0.78 too high for LCF 57.7 %: the aft waterline would be wider than Bwl; lower "
+      0.8, 57.691, 52.603, 13.873},
+     "Fatal Error[1]: Required Cwp 0.80 too high for LCF 57.7 %: the aft waterline would be wider than Bwl; lower "
      "Cwp or move LCF aft"},
 };
 
@@ -125,6 +139,25 @@ TEST_F(RobustGeneration, BodiesWhoseEndsCannotFollowTheCurveStillMeetTheFiveFigu
         auto hull = HullOf(*design);
         EXPECT_TRUE(Run(*hull, GeneratorMethod::Robust)) << design->name;
         ExpectFiveFiguresMet(*hull, design->name);
+    }
+}
+
+long double WidestWaterlineX(const HullRecord& hull)
+{
+    return hull.WaterlinePoints[5].x;
+}
+
+TEST_F(RobustGeneration, TheWidestPartOfTheWaterlineMovesOnlyWhenTheRequestNeedsIt)
+{
+    auto plain = HullOf(kFullAftBody);
+    ASSERT_TRUE(Run(*plain, GeneratorMethod::Robust));
+    EXPECT_NEAR(WidestWaterlineX(*plain), plain->Fovh + plain->LCF * 0.01L * plain->Lwl, 1e-9L);
+    for (const auto* design : {&kTooFullForLcbAtLcf, &kWaterplaneFullAft}) {
+        ResetGeneratorState();
+        auto hull = HullOf(*design);
+        EXPECT_TRUE(Run(*hull, GeneratorMethod::Robust)) << design->name;
+        ExpectFiveFiguresMet(*hull, design->name);
+        EXPECT_GT(WidestWaterlineX(*hull), hull->Fovh + hull->LCF * 0.01L * hull->Lwl) << design->name;
     }
 }
 

@@ -1,7 +1,12 @@
 #include "generator/robust/RobustWaterline.h"
 
+#include <algorithm>
+#include <array>
 #include <cmath>
+#include <limits>
+#include <optional>
 
+#include "generator/Sections.h"
 #include "generator/Waterline.h"
 #include "generator/robust/RobustFailure.h"
 #include "numeric/NumberText.h"
@@ -17,6 +22,14 @@ constexpr int kMidship = 10;
 // A shoulder may stand a little wider than half of Bwl before the waterline
 // bulges past it between the stations.
 constexpr long double kWidestShoulder = 1.15L;  // times Bwl / 2
+// The widest part of the waterline may move this far from LCF (fractions of
+// Lwl, in these steps) when the sections could not carry the volume at LCB
+// with the widest part at LCF.
+constexpr long double kWidestShift = 0.2L;
+constexpr int kShiftSteps = 8;
+// How far inside the reachable LCB range the request must lie (per cent of
+// Lwl): the built sections miss the predicted areas by a little.
+constexpr long double kLcbMargin = 0.3L;
 
 struct StationSums {
     long double area = 0;    // sum of Simpson-weighted beams
@@ -55,9 +68,28 @@ void ExplainShoulder(const HullRecord& hull, bool forward, bool tooWide)
                 " waterline would cross the centre line; raise Cwp or move LCF " + (forward ? "aft" : "forward"));
 }
 
-void SolveShoulders(HullRecord& hull)
+// Moves the widest part of the waterline (the points from the forward to the
+// aft end of the parallel part) aft by the given fraction of Lwl. False when
+// it would pass a shoulder, which would fold the curve.
+bool ShiftWidest(HullRecord& hull, long double shift)
 {
     SetWaterlinePoints(hull);
+    TPointBlock2& w = hull.WaterlinePoints;
+    for (int i = 3; i <= 7; ++i) w[i].x += shift * hull.Lwl;
+    return w[3].x > w[2].x && w[7].x < w[8].x;
+}
+
+struct Shoulders {
+    long double forward = 0, aft = 0;  // times Bwl / 2
+    bool Fit() const
+    {
+        return forward >= 0 && forward <= kWidestShoulder && aft >= 0 && aft <= kWidestShoulder;
+    }
+};
+
+// The shoulders whose station beams integrate to Cwp with the centre at LCF.
+std::optional<Shoulders> ShouldersFor(HullRecord& hull)
+{
     const long double unit = hull.Bwl * 0.5L;
     const StationSums base = SumsFor(hull, 0, 0);
     const StationSums forward = SumsFor(hull, unit, 0);
@@ -71,19 +103,75 @@ void SolveShoulders(HullRecord& hull)
     const long double det = a11 * a22 - a12 * a21;
     const long double f = (r1 * a22 - a12 * r2) / det;
     const long double a = (a11 * r2 - a21 * r1) / det;
-    if (!std::isfinite(f) || !std::isfinite(a)) {
+    if (!std::isfinite(f) || !std::isfinite(a)) return std::nullopt;
+    const Shoulders shoulders{f, a};
+    if (shoulders.Fit()) SumsFor(hull, f * unit, a * unit);
+    return shoulders;
+}
+
+// How far inside the range of centres (per cent of Lwl) that sections between
+// the family's coefficient limits (Cm at midship) on these station beams can
+// give the requested volume the requested LCB lies; negative outside. The
+// foremost and aftmost centres come from filling the stations to the upper
+// limit from one end while the others stay at the lower limit.
+long double LcbSlack(const HullRecord& hull)
+{
+    std::array<long double, kStationCount> lowest{}, highest{};
+    long double volume = 0, lowMoment = 0;
+    const long double requested = hull.Cp * hull.Cm * hull.Lwl * hull.Bwl * hull.Tc;
+    const long double third = hull.Lwl * 0.05L / 3;
+    for (int s = 1; s < kLastStation; ++s) {
+        const long double beam = s == kMidship ? static_cast<long double>(hull.Bwl)
+                                               : static_cast<long double>(hull.Stations[s].DesignWaterlineBeam);
+        const long double area = (s % 2 == 1 ? 4 : 2) * third * beam * (hull.Tc - hull.Stations[s].KeelHeight);
+        lowest[s] = area * (s == kMidship ? hull.Cm : kLowestSectionCoefficient);
+        highest[s] = area * (s == kMidship ? hull.Cm : kHighestSectionCoefficient);
+        volume += lowest[s];
+        lowMoment += lowest[s] * s;
+    }
+    auto extremeLcb = [&](int first, int step) {
+        long double left = requested - volume, moment = lowMoment;
+        for (int s = first; s > 0 && s < kLastStation && left > 0; s += step) {
+            const long double added = std::min(left, highest[s] - lowest[s]);
+            left -= added;
+            moment += added * s;
+        }
+        return moment / requested * 5;  // per cent of Lwl
+    };
+    // A volume out of reach is named by the hull stage.
+    if (requested < volume) return std::numeric_limits<long double>::infinity();
+    return std::min(hull.LCB - extremeLcb(1, 1), extremeLcb(kLastStation - 1, -1) - hull.LCB);
+}
+
+// The widest part stays at LCF unless the shoulders or the LCB need it
+// moved; then the nearest position that serves both is taken, or failing
+// that the one that leaves the LCB the most room.
+void SolveShoulders(HullRecord& hull)
+{
+    std::optional<long double> roomiest;
+    long double mostRoom = -std::numeric_limits<long double>::infinity();
+    for (int step = 0; step <= 2 * kShiftSteps; ++step) {
+        const long double shift = kWidestShift * ((step + 1) / 2) * (step % 2 == 1 ? 1 : -1) / kShiftSteps;
+        if (!ShiftWidest(hull, shift)) continue;
+        const std::optional<Shoulders> shoulders = ShouldersFor(hull);
+        if (!shoulders || !shoulders->Fit()) continue;
+        const long double room = LcbSlack(hull);
+        if (room >= kLcbMargin) return;
+        if (room > mostRoom) {
+            mostRoom = room;
+            roomiest = shift;
+        }
+    }
+    ShiftWidest(hull, roomiest.value_or(0));
+    const std::optional<Shoulders> shoulders = ShouldersFor(hull);
+    if (!shoulders) {
         FailRun("Waterline could not be built from these parameters; check Lwl, Bwl and LCF");
         return;
     }
-    if (f < 0 || f > kWidestShoulder) {
-        ExplainShoulder(hull, true, f > 0);
-        return;
-    }
-    if (a < 0 || a > kWidestShoulder) {
-        ExplainShoulder(hull, false, a > 0);
-        return;
-    }
-    SumsFor(hull, f * unit, a * unit);
+    if (shoulders->forward < 0 || shoulders->forward > kWidestShoulder)
+        ExplainShoulder(hull, true, shoulders->forward > 0);
+    else if (shoulders->aft < 0 || shoulders->aft > kWidestShoulder)
+        ExplainShoulder(hull, false, shoulders->aft > 0);
 }
 
 }  // namespace

@@ -7,8 +7,12 @@ namespace sloopform {
 // with the two shoulder half-breadths solved together so that the station
 // beams the sections will be built to (Bwl at midship) integrate to Cwp with
 // the centre of flotation at LCF. Area and moment are linear in the two
-// shoulders, so the solve is direct. A request that needs a shoulder below
-// the centre line or wider than Bwl ends the run with a plain-words fatal line.
+// shoulders, so the solve is direct. The widest part stands at LCF unless a
+// shoulder would not fit there or sections between the family's coefficient
+// limits could not carry the volume at LCB on its beams; then it moves to the
+// nearest place where both fit. A request that needs a shoulder below the
+// centre line or wider than Bwl wherever the widest part stands ends the run
+// with a plain-words fatal line.
 void CreateRobustWaterline(HullRecord& hull);
 
 }  // namespace sloopform
