@@ -16,8 +16,6 @@
 #include "BundledDesigns.h"
 #include "ExternalTool.h"
 #include "generator/GeneratorState.h"
-#include "generator/Output.h"
-#include "generator/RunGeneration.h"
 #include "model/HullRecord.h"
 #include "settings/Settings.h"
 
@@ -28,12 +26,7 @@ class GeneratedCruiser {
 public:
     GeneratedCruiser()
     {
-        sloopform::ResetGeneratorState();
-        hull_ = sloopform::test::BundledDesign("cruiser-10m");
-        sloopform::TOutput console;
-        sloopform::StringListMemo memo;
-        console.SetOutputMemo(&memo);
-        sloopform::RunGeneration(*hull_, console);
+        hull_ = sloopform::test::GeneratedBundledDesign("cruiser-10m");
         makeCurrent();
     }
     ~GeneratedCruiser()
