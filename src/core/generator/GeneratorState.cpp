@@ -3,7 +3,8 @@
 namespace sloopform {
 
 namespace {
-GeneratorState state;
+// One per thread, so that designs generated side by side never share working values.
+thread_local GeneratorState state;
 }  // namespace
 
 GeneratorState& Generator() { return state; }

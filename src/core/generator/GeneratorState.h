@@ -12,8 +12,9 @@
 namespace sloopform {
 
 // Working values of the stages that live between evaluations of an iterated
-// function, and some from one run to the next. One object with program
-// lifetime; ResetGeneratorState() returns it to program start.
+// function within a run. One object per thread; every run starts by
+// ResetGeneratorState(), which returns it to program start, so a run never
+// depends on the runs before it.
 
 struct ProfileStageState {
     Real48 TrialRise;  // height of the transom's lowest point above the waterline
@@ -85,7 +86,7 @@ struct HullStageState {
     HullRecord* Hull = nullptr;
     Real48 SectionFullness;  // K: mean quarter-section coefficient over Cm
     Real48 SectionSkew;      // D: half the aft-minus-forward difference
-    // Results of the last evaluation, kept from one run to the next.
+    // Results of the last evaluation.
     Real48 HullVolume;
     Real48 LCBPosition;  // aft of station 0
     Real48 HullLCBFraction;

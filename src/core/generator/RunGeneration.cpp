@@ -1,6 +1,7 @@
 #include "generator/RunGeneration.h"
 
 #include "generator/DiagonalFitting.h"
+#include "generator/GeneratorState.h"
 #include "generator/Diagonals.h"
 #include "generator/HullGeneration.h"
 #include "generator/Output.h"
@@ -10,6 +11,7 @@
 #include "generator/Waterline.h"
 #include "generator/robust/RobustHullGeneration.h"
 #include "generator/robust/RobustWaterline.h"
+#include "model/ProjectFile.h"
 #include "platform/RunControl.h"
 
 namespace sloopform {
@@ -61,6 +63,20 @@ const Stage kRobustStages[] = {
     {"Creating Transom...", CreateTransom},
 };
 
+// A run starts from the program-start state: the stages' working values and
+// everything a previous run left in the record go; the design parameters and
+// the water constants stay. So the same parameters always give the same hull.
+void StartFromParameters(HullRecord& hull)
+{
+    HullRecord fresh;
+    for (const auto& [key, field] : ProjectKeys()) fresh.*field = hull.*field;
+    fresh.Gravity = hull.Gravity;
+    fresh.Viscosity = hull.Viscosity;
+    fresh.WaterDensity = hull.WaterDensity;
+    hull = fresh;
+    ResetGeneratorState();
+}
+
 // Each stage but the last is followed by the cancel test.
 template <std::size_t N>
 void RunStages(HullRecord& hull, TOutput& console, const Stage (&stages)[N])
@@ -92,6 +108,7 @@ void EndRun(HullRecord& hull, TOutput& console, bool completed)
 void RunGeneration(HullRecord& hull, TOutput& console, const GoalAccuracies& goals, GeneratorMethod method)
 {
     const bool robust = method == GeneratorMethod::Robust;
+    StartFromParameters(hull);
     hull.DimensionGoal = goals.Dimension;
     hull.PercentageGoal = goals.Percentage;
     hull.CoefficientGoal = goals.Coefficient;

@@ -3,8 +3,9 @@
 namespace sloopform {
 
 namespace {
-bool cancelFlag = false;
-RunConsoleTarget* runConsole = nullptr;
+// Per thread: a run is cancelled, and writes its console, in the thread that runs it.
+thread_local bool cancelFlag = false;
+thread_local RunConsoleTarget* runConsole = nullptr;
 }  // namespace
 
 RunConsoleTarget::~RunConsoleTarget()

@@ -18,7 +18,7 @@ protected:
     ~RunConsoleTarget();
 };
 
-// The process-wide cancel flag: true means stop the run as soon as possible.
+// The cancel flag of this thread's run: true means stop the run as soon as possible.
 bool CancelFlag();
 // Sets the flag and writes "TARNOVIC: Cancelling..." to the run console, if any.
 void CancelGeneration();

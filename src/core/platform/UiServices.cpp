@@ -25,7 +25,8 @@ void UiServices::Notify(Notification) {}
 
 namespace {
 UiServices defaultServices;
-UiServices* current = &defaultServices;
+// Per thread: a thread that runs designs of its own answers them through its own services.
+thread_local UiServices* current = &defaultServices;
 }  // namespace
 
 UiServices& Ui() { return *current; }

@@ -45,7 +45,7 @@ public:
     virtual void Notify(Notification notification);
 };
 
-// The services in use; never null. Passing nullptr restores the default.
+// The services in use by this thread; never null. Passing nullptr restores the default.
 UiServices& Ui();
 void SetUi(UiServices* services);
 
