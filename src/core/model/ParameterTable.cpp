@@ -1,5 +1,6 @@
 #include "model/ParameterTable.h"
 
+#include <algorithm>
 #include <array>
 #include <stdexcept>
 #include <string>
@@ -79,6 +80,17 @@ const ParameterRow& ParameterRowAt(int row)
     if (!IsParameterRow(row))
         throw std::out_of_range("parameter row " + std::to_string(row) + " outside 1..19");
     return kRows[static_cast<std::size_t>(row - kFirstParameterRow)];
+}
+
+std::vector<std::string> StoredParameterFaults(const HullRecord& hull)
+{
+    std::vector<std::string> faults;
+    for (const ParameterRow& row : kRows) {
+        if (row.accepts(hull.*row.field, hull)) continue;
+        if (std::find(faults.begin(), faults.end(), row.rejection) == faults.end())
+            faults.emplace_back(row.rejection);
+    }
+    return faults;
 }
 
 }  // namespace sloopform

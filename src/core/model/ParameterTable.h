@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "model/HullRecord.h"
 
 namespace sloopform {
@@ -23,5 +26,10 @@ struct ParameterRow {
 bool IsParameterRow(int row);
 // The table entry of a row in 1..19; throws std::out_of_range otherwise.
 const ParameterRow& ParameterRowAt(int row);
+
+// The rejection texts of every stored value its row's rule refuses, in row
+// order, each text once; empty when all nineteen pass. A run must not start
+// on such values, whatever way they were stored (a file, an older check).
+std::vector<std::string> StoredParameterFaults(const HullRecord& hull);
 
 }  // namespace sloopform
