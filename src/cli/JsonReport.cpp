@@ -75,11 +75,11 @@ nlohmann::json Stations(const HullRecord& hull)
 }  // namespace
 
 nlohmann::json RunJson(const TDataEdit& editor, const GoalAccuracies& goals,
-                       const std::vector<std::string>& console, bool finished, double seconds)
+                       const std::vector<std::string>& console, const RunOutcome& outcome)
 {
     const HullRecord& hull = editor.Hull();
     nlohmann::json json = {
-        {"finished", finished},
+        {"finished", outcome.finished},
         {"console", console},
         {"parameters", Parameters(hull)},
         {"goals",
@@ -88,10 +88,11 @@ nlohmann::json RunJson(const TDataEdit& editor, const GoalAccuracies& goals,
           {"coefficient", goals.Coefficient.Value()}}},
         {"transom_rise", hull.TransomRise.Value()},
         {"stations", Stations(hull)},
-        {"seconds", seconds}};
-    if (finished) {
+        {"seconds", outcome.seconds}};
+    if (outcome.finished) {
         json["hydrostatics"] = HydrostaticsJson(ComputeHydrostatics(hull));
         json["hydrostatics_exact"] = ExactHydrostaticsJson(ComputeExactHydrostatics(hull));
+        json["hull_check"] = outcome.hullCheck;
     }
     return json;
 }

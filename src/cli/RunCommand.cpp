@@ -11,6 +11,7 @@
 #include "ProjectInput.h"
 #include "StreamMemo.h"
 #include "analysis/ExactHydrostaticsReport.h"
+#include "analysis/HullCheck.h"
 #include "analysis/HydrostaticsReport.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
@@ -116,11 +117,13 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
         std::cerr << "sloopform-batch: the generation did not finish within "
                   << options.timeoutSeconds << " s\n";
 
+    RunOutcome outcome{finished, seconds.count(), {}};
+    if (finished) outcome.hullCheck = HullCheckLines(hull);
+    for (const std::string& fault : outcome.hullCheck) std::cerr << "Hull check: " << fault << '\n';
+
     bool written = true;
     if (finished) written = WriteOutputs(options, *editor, ui);
-    if (options.json)
-        written &= WriteText(*options.json,
-                             RunJson(*editor, goals, memo.Lines(), finished, seconds.count()).dump(2));
+    if (options.json) written &= WriteText(*options.json, RunJson(*editor, goals, memo.Lines(), outcome).dump(2));
     if (!written) return kExitBadInput;
     return finished ? kExitDone : kExitNotFinished;
 }

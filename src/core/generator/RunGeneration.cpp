@@ -60,7 +60,7 @@ const Stage kRobustStages[] = {
     {"Creating WaterLine...", CreateRobustWaterline},
     {"Initialising Diagonals...", InitialiseRobustDiagonals},
     {"Generating Hull...", GenerateCompleteRobustHull},
-    {"Creating Transom...", CreateTransom},
+    {"Creating Transom...", CreateRobustTransom},
 };
 
 // A run starts from the program-start state: the stages' working values and

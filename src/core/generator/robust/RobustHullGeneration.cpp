@@ -3,13 +3,16 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
-#include <optional>
 #include <string>
 
-#include "analysis/Hydrostatics.h"
+#include "analysis/DesignFigures.h"
+#include "analysis/ExactHydrostatics.h"
+#include "analysis/HullCheck.h"
 #include "generator/DiagonalFitting.h"
 #include "generator/Sections.h"
+#include "generator/Transom.h"
 #include "generator/robust/RobustFailure.h"
+#include "generator/robust/RobustWaterline.h"
 #include "generator/robust/SectionToTargets.h"
 #include "numeric/NumberText.h"
 #include "platform/RunControl.h"
@@ -27,15 +30,14 @@ constexpr int kAreaCurveSteps = 12;
 constexpr int kCurveSolveSteps = 40;
 constexpr int kCurveHalvings = 12;
 constexpr long double kCurveDifference = 1e-4L;
-constexpr long double kVolumeShare = 0.005L;  // of the requested volume
+// Times the waterline is aimed again when the built hull misses Cwl or LCF.
+constexpr int kWaterlineCorrections = 3;
 // Newton steps aim inside the tolerances so that the small steps of the
 // measured section areas cannot push a met figure back out.
 constexpr long double kAim = 0.4L;
 // A built hull this close to its volume and LCB (as shares of the
 // tolerances) is kept: the report measures it the same way.
 constexpr long double kAccept = 0.8L;
-// A section further than this from its coefficient is taken as out of reach.
-constexpr long double kStuckMiss = 0.02L;
 
 long double StationBeam(const HullRecord& hull, int s)
 {
@@ -190,33 +192,24 @@ void MarkConstructed(HullRecord& hull, int s)
 
 bool IsFitData(int s) { return s == kForwardQuarter || s == kMidship || s == kAftQuarter; }
 
-// Each station's bilge angle from its last construction: the next one
-// starts there.
-using BilgeAngles = std::array<std::optional<Real48>, kStationCount>;
-
 // The quarter sections become data of the diagonal fit, as in the classic
-// method (a fit through more points is ill-conditioned); the fit then gives
-// every other station its starting offsets, and each is built to its own
-// beam and coefficient in turn.
-void BuildStations(HullRecord& hull, AreaCurve& curve, bool warmStart, BilgeAngles& bilgeAngles)
+// method (a fit through more points is ill-conditioned); every other station
+// is then built to its own beam and coefficient, and the curve learns the
+// range of coefficients each station's section can have.
+void BuildStations(HullRecord& hull, AreaCurve& curve)
 {
-    auto build = [&](int s, bool warm) {
-        const long double wanted = curve.Coefficient(hull, s);
-        const SectionReached reached =
-            ConstructSection(hull, s, StationBeam(hull, s), wanted, {warm, bilgeAngles[s]});
-        bilgeAngles[s] = reached.BilgeAngle;
-        if (reached.Coefficient < wanted - kStuckMiss)
-            curve.Highest[s] = std::max(static_cast<long double>(reached.Coefficient), curve.Lowest[s]);
-        else if (reached.Coefficient > wanted + kStuckMiss)
-            curve.Lowest[s] = std::min(static_cast<long double>(reached.Coefficient), curve.Highest[s]);
+    auto build = [&](int s) {
+        const SectionReached reached = ConstructSection(hull, s, StationBeam(hull, s), curve.Coefficient(hull, s));
+        curve.Lowest[s] = reached.Lowest;
+        curve.Highest[s] = reached.Highest;
     };
     for (int s : {kForwardQuarter, kAftQuarter}) {
-        build(s, warmStart);
+        build(s);
         MarkConstructed(hull, s);
     }
     FitDiagonalsToSections(hull, kDiagonalOrder);
     for (int s = 1; s < kLastStation; ++s)
-        if (!IsFitData(s)) build(s, true);
+        if (!IsFitData(s)) build(s);
     SectionsFromDiagonals(hull);
 }
 
@@ -238,7 +231,7 @@ bool ClampedAt(const HullRecord& hull, const AreaCurve& curve, int from, int to,
 // Names the figure that was missed and the parameter to change. An LCB the
 // body cannot reach is named first: the volume is then usually missed only
 // because the steps traded it against the LCB.
-void ExplainMiss(const HullRecord& hull, const AreaCurve& curve, const Request& request, const Hydrostatics& built)
+void ExplainMiss(const HullRecord& hull, const AreaCurve& curve, const Request& request, const ExactHydrostatics& built)
 {
     const bool high = true, low = false;
     const std::string cp = Coefficient(hull.Cp), cm = Coefficient(hull.Cm);
@@ -274,24 +267,21 @@ void ExplainMiss(const HullRecord& hull, const AreaCurve& curve, const Request& 
             "); move LCB towards " + Percent(built.LCB));
 }
 
-void ExplainWaterline(const HullRecord& hull, const Hydrostatics& built)
+void ExplainWaterline(const HullRecord& hull, const ExactHydrostatics& built)
 {
     FailRun("Required Cwp " + Coefficient(hull.Cwp) + " and LCF " + Percent(hull.LCF) +
             " could not be met: the sections could not reach the waterline beams (built Cwl " +
             FormatFixed(built.Cwl, 3) + ", LCF " + Percent(built.LCF) + "); change Cwp or LCF");
 }
 
-void GenerateToRequest(HullRecord& hull)
+// The sectional-area curve solved and the stations built until the volume
+// and LCB meet the request; returns the built hull's exact figures.
+ExactHydrostatics MeetVolumeAndLcb(HullRecord& hull, AreaCurve& curve, const Request& request)
 {
-    const long double requested = hull.Cp * hull.Lwl * hull.Bwl * hull.Tc * hull.Cm;
-    const Request request{requested, std::max(kVolumeShare * requested, static_cast<long double>(hull.DimensionGoal)),
-                          hull.LCB, hull.PercentageGoal};
-    AreaCurve curve;
     // The built hull's sums differ from the predicted ones by what the
     // sections miss; the target of the next solve is moved by that much.
     Sums target{request.volume, request.volume * request.lcb};
-    Hydrostatics built{};
-    BilgeAngles bilgeAngles;
+    ExactHydrostatics built{};
     for (int step = 0; step < kAreaCurveSteps; ++step) {
         const AreaCurve before = curve;
         SolveCurve(hull, curve, target, request);
@@ -300,10 +290,10 @@ void GenerateToRequest(HullRecord& hull)
         std::string terms;
         for (long double term : curve.Terms) terms += (terms.empty() ? "" : ", ") + FormatFixed(term, 3);
         ConsoleLine(" ConstructSections(" + terms + ")");
-        BuildStations(hull, curve, step > 0, bilgeAngles);
-        built = ComputeHydrostatics(hull);
+        BuildStations(hull, curve);
+        built = ComputeExactHydrostatics(hull);
         Ui().ProcessMessages();
-        if (CancelFlag()) return;
+        if (CancelFlag()) break;
         if (Within(built.Volume, request.volume, kAccept * request.volumeTolerance) &&
             Within(built.LCB, request.lcb, kAccept * request.lcbTolerance))
             break;
@@ -311,14 +301,32 @@ void GenerateToRequest(HullRecord& hull)
         target.volume = request.volume + predicted.volume - built.Volume;
         target.moment = request.volume * request.lcb + predicted.moment - built.Volume * built.LCB;
     }
+    return built;
+}
 
-    if (!Within(built.Volume, request.volume, request.volumeTolerance) ||
-        !Within(built.LCB, request.lcb, request.lcbTolerance)) {
-        ExplainMiss(hull, curve, request, built);
-        return;
+void GenerateToRequest(HullRecord& hull)
+{
+    const DesignFigureValues tolerance = FigureTolerances(hull);
+    const Request request{RequestedFigures(hull)[kVolumeFigure], tolerance[kVolumeFigure], hull.LCB,
+                          tolerance[kLcbFigure]};
+    AreaCurve curve;
+    WaterlineAim aim{hull.Cwp, hull.LCF};
+    for (int correction = 0;; ++correction) {
+        const ExactHydrostatics built = MeetVolumeAndLcb(hull, curve, request);
+        if (CancelFlag()) return;
+        if (!Within(built.Volume, request.volume, request.volumeTolerance) ||
+            !Within(built.LCB, request.lcb, request.lcbTolerance))
+            return ExplainMiss(hull, curve, request, built);
+        if (Within(built.Cwl, hull.Cwp, tolerance[kCwlFigure]) && Within(built.LCF, hull.LCF, tolerance[kLcfFigure]))
+            return;
+        if (correction == kWaterlineCorrections) return ExplainWaterline(hull, built);
+        // The waterline aimed again by what the lofted sections missed.
+        aim.Cwp += hull.Cwp - built.Cwl;
+        aim.LCF += hull.LCF - built.LCF;
+        ConsoleLine(" AimWaterline(" + FormatFixed(aim.Cwp, 4) + ", " + FormatFixed(aim.LCF, 3) + ")");
+        AimRobustWaterline(hull, aim);
+        if (CancelFlag()) return;
     }
-    if (!Within(built.Cwl, hull.Cwp, hull.CoefficientGoal) || !Within(built.LCF, hull.LCF, hull.PercentageGoal))
-        ExplainWaterline(hull, built);
 }
 
 void BuildMidship(HullRecord& hull)
@@ -326,7 +334,7 @@ void BuildMidship(HullRecord& hull)
     InitialiseDiagonalEnds(hull);
     ConsoleLine(" ConstructSection(" + std::to_string(kMidship) + ", " + FormatFixed(hull.Cm, 3) + ", " +
                 FormatFixed(hull.Bwl, 3) + ")");
-    const SectionReached reached = ConstructSection(hull, kMidship, hull.Bwl, hull.Cm, {});
+    const SectionReached reached = ConstructSection(hull, kMidship, hull.Bwl, hull.Cm);
     MarkConstructed(hull, kMidship);
     // The midship section is data of the diagonal fit and keeps the
     // coefficient it reached, so the goal itself is the test.
@@ -341,7 +349,40 @@ void BuildMidship(HullRecord& hull)
     FitDiagonalsToSections(hull, kDiagonalOrder);
 }
 
+// What to change for the first fault: a section that cannot keep its shape
+// holds more area than its beam and depth allow at that end of the hull; an
+// unfair waterline or area curve follows from where the volume is asked to lie.
+std::string Remedy(const HullFault& fault)
+{
+    if (fault.Station >= 0 && fault.Station < kMidship)
+        return "the forward sections cannot carry their share of the volume on their beams; lower Cp, move LCB aft "
+               "or raise Cwp";
+    if (fault.Station > kMidship)
+        return "the aft sections cannot carry their share of the volume on their beams; lower Cp, move LCB forward "
+               "or raise Cwp";
+    if (fault.Station == kMidship) return "the midship section cannot keep Cm on Bwl and Tc; change Cm";
+    if (fault.Kind == HullFaultKind::UnfairWaterline) return "change Cwp or move LCF towards 55 %";
+    return "move LCB towards midship or lower Cp";
+}
+
+void RefuseUnfairHull(const HullRecord& hull)
+{
+    const std::vector<HullFault> faults = CheckHull(hull);
+    if (faults.empty()) return;
+    std::string more;
+    if (faults.size() > 1) more = " (and " + std::to_string(faults.size() - 1) + " more)";
+    FailRun("The hull for Cp " + Coefficient(hull.Cp) + ", LCB " + Percent(hull.LCB) + " and Cwp " +
+            Coefficient(hull.Cwp) + " is not fair: " + faults.front().Text + more + "; " + Remedy(faults.front()));
+}
+
 }  // namespace
+
+void CreateRobustTransom(HullRecord& hull)
+{
+    CreateTransom(hull);
+    if (CancelFlag()) return;
+    RunGuarded("Hull check", [&hull] { RefuseUnfairHull(hull); });
+}
 
 void InitialiseRobustDiagonals(HullRecord& hull)
 {

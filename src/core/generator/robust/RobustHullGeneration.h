@@ -12,9 +12,15 @@ void InitialiseRobustDiagonals(HullRecord& hull);
 // 19 is constructed to its design waterline beam and to a section coefficient
 // read from a sectional-area curve, Cm (1 + K x^2 + D x) with x running from
 // -1 at the bow to 1 aft. Fullness K and skew D are found by Newton steps
-// until the volume and the LCB of the built hull, measured as the
-// hydrostatics report measures them, meet the request. A request this family
+// until the volume and the LCB of the built hull, measured by the exact
+// hydrostatics on its own section curves, meet the request. A request this family
 // of hulls cannot meet ends the run with a plain-words fatal line.
 void GenerateRobustHull(HullRecord& hull);
+
+// The "Creating Transom..." stage of the robust method: the transom as the
+// classic stage builds it, then the hull check. A hull the check faults is
+// never shown as finished: the run ends with a fatal line naming the first
+// fault and the parameters to change.
+void CreateRobustTransom(HullRecord& hull);
 
 }  // namespace sloopform

@@ -6,6 +6,7 @@
 #include <limits>
 #include <optional>
 
+#include "analysis/StationLoft.h"
 #include "generator/Sections.h"
 #include "generator/Waterline.h"
 #include "generator/robust/RobustFailure.h"
@@ -32,23 +33,24 @@ constexpr int kShiftSteps = 8;
 constexpr long double kLcbMargin = 0.3L;
 
 struct StationSums {
-    long double area = 0;    // sum of Simpson-weighted beams
-    long double moment = 0;  // the same weighted by the station number
+    long double area = 0;    // the beams integrated along the loft, in station units
+    long double moment = 0;  // the same times the position
 };
 
-// The beams the sections will be built to, as the hydrostatics integrate them.
+// The beams the sections will be built to, integrated as the exact
+// hydrostatics integrate the sections lofted between the stations.
 StationSums SumsFor(HullRecord& hull, long double forward, long double aft)
 {
     hull.WaterlinePoints[kForwardShoulder].y = forward;
     hull.WaterlinePoints[kAftShoulder].y = aft;
     WaterlineStations(hull);
+    const LoftIntegrals& loft = StationLoftIntegrals();
     StationSums sums;
     for (int s = 1; s < kLastStation; ++s) {
         const long double beam = s == kMidship ? static_cast<long double>(hull.Bwl)
                                                : static_cast<long double>(hull.Stations[s].DesignWaterlineBeam);
-        const int multiplier = s % 2 == 1 ? 4 : 2;
-        sums.area += multiplier * beam;
-        sums.moment += multiplier * beam * s;
+        sums.area += loft.Area[s] * beam;
+        sums.moment += loft.Moment[s] * beam;
     }
     return sums;
 }
@@ -88,15 +90,15 @@ struct Shoulders {
 };
 
 // The shoulders whose station beams integrate to Cwp with the centre at LCF.
-std::optional<Shoulders> ShouldersFor(HullRecord& hull)
+std::optional<Shoulders> ShouldersFor(HullRecord& hull, const WaterlineAim& aim)
 {
     const long double unit = hull.Bwl * 0.5L;
     const StationSums base = SumsFor(hull, 0, 0);
     const StationSums forward = SumsFor(hull, unit, 0);
     const StationSums aft = SumsFor(hull, 0, unit);
-    // Targets of the sums: Cwl = (h / 3) sum / Bwl Lwl with h = Lwl / 20.
-    const long double areaTarget = hull.Cwp * 60 * hull.Bwl;
-    const long double momentTarget = areaTarget * hull.LCF * 0.2L;
+    // Targets of the sums: Cwl = h sum / Bwl Lwl with h = Lwl / 20.
+    const long double areaTarget = aim.Cwp * 20 * hull.Bwl;
+    const long double momentTarget = areaTarget * aim.LCF * 0.2L;
     const long double a11 = forward.area - base.area, a12 = aft.area - base.area;
     const long double a21 = forward.moment - base.moment, a22 = aft.moment - base.moment;
     const long double r1 = areaTarget - base.area, r2 = momentTarget - base.moment;
@@ -146,14 +148,14 @@ long double LcbSlack(const HullRecord& hull)
 // The widest part stays at LCF unless the shoulders or the LCB need it
 // moved; then the nearest position that serves both is taken, or failing
 // that the one that leaves the LCB the most room.
-void SolveShoulders(HullRecord& hull)
+void SolveShoulders(HullRecord& hull, const WaterlineAim& aim)
 {
     std::optional<long double> roomiest;
     long double mostRoom = -std::numeric_limits<long double>::infinity();
     for (int step = 0; step <= 2 * kShiftSteps; ++step) {
         const long double shift = kWidestShift * ((step + 1) / 2) * (step % 2 == 1 ? 1 : -1) / kShiftSteps;
         if (!ShiftWidest(hull, shift)) continue;
-        const std::optional<Shoulders> shoulders = ShouldersFor(hull);
+        const std::optional<Shoulders> shoulders = ShouldersFor(hull, aim);
         if (!shoulders || !shoulders->Fit()) continue;
         const long double room = LcbSlack(hull);
         if (room >= kLcbMargin) return;
@@ -163,7 +165,7 @@ void SolveShoulders(HullRecord& hull)
         }
     }
     ShiftWidest(hull, roomiest.value_or(0));
-    const std::optional<Shoulders> shoulders = ShouldersFor(hull);
+    const std::optional<Shoulders> shoulders = ShouldersFor(hull, aim);
     if (!shoulders) {
         FailRun("Waterline could not be built from these parameters; check Lwl, Bwl and LCF");
         return;
@@ -176,9 +178,11 @@ void SolveShoulders(HullRecord& hull)
 
 }  // namespace
 
-void CreateRobustWaterline(HullRecord& hull)
+void CreateRobustWaterline(HullRecord& hull) { AimRobustWaterline(hull, {hull.Cwp, hull.LCF}); }
+
+void AimRobustWaterline(HullRecord& hull, const WaterlineAim& aim)
 {
-    RunGuarded("Waterline", [&hull] { SolveShoulders(hull); });
+    RunGuarded("Waterline", [&hull, &aim] { SolveShoulders(hull, aim); });
     hull.WaterlineDone = true;
     hull.Stations[0].DesignWaterlineBeam = 0;
     hull.Stations[kLastStation].DesignWaterlineBeam = 0;

@@ -15,4 +15,13 @@ namespace sloopform {
 // with a plain-words fatal line.
 void CreateRobustWaterline(HullRecord& hull);
 
+// The same waterline aimed at other figures than the requested ones: the
+// hull stage moves the aim by what the sections lofted between the stations
+// miss of Cwp and LCF.
+struct WaterlineAim {
+    long double Cwp;
+    long double LCF;  // per cent of Lwl
+};
+void AimRobustWaterline(HullRecord& hull, const WaterlineAim& aim);
+
 }  // namespace sloopform

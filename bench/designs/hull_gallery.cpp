@@ -1,0 +1,195 @@
+// Draws seeded random designs of the benchmark set as contact sheets of lines
+// plans (profile, plan view and body plan), 24 to a sheet, each tile titled with
+// the design's number and what the hull check found, so that the hulls a
+// method builds can be looked at as a designer would:
+//   hull-gallery OUTDIR [--method classic|robust] [--count N] [--seed S]
+// writes OUTDIR/sheet-01.svg, ... and prints each design's outcome.
+#include <cstdint>
+#include <exception>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+#include <optional>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "RandomDesigns.h"
+#include "analysis/HullCheck.h"
+#include "generator/Output.h"
+#include "generator/RunGeneration.h"
+#include "views/SvgViews.h"
+
+using namespace sloopform;
+
+namespace {
+
+constexpr int kColumns = 4;
+constexpr int kRows = 6;
+constexpr int kTileWidth = 480;
+constexpr int kTileHeight = 300;
+constexpr int kTitleHeight = 34;
+
+struct Options {
+    std::filesystem::path folder;
+    GeneratorMethod method = GeneratorMethod::Classic;
+    int count = 48;
+    std::uint32_t seed = bench::kRandomDesignSeed;
+};
+
+std::optional<Options> ParseOptions(int argc, char** argv)
+{
+    if (argc < 2 || (argc % 2) != 0) return std::nullopt;
+    Options options;
+    options.folder = argv[1];
+    for (int i = 2; i + 1 < argc; i += 2) {
+        const std::string option = argv[i], value = argv[i + 1];
+        try {
+            if (option == "--method" && (value == "classic" || value == "robust"))
+                options.method = value == "robust" ? GeneratorMethod::Robust : GeneratorMethod::Classic;
+            else if (option == "--count" && std::stoi(value) > 0)
+                options.count = std::stoi(value);
+            else if (option == "--seed")
+                options.seed = static_cast<std::uint32_t>(std::stoul(value));
+            else
+                return std::nullopt;
+        } catch (const std::exception&) {
+            return std::nullopt;
+        }
+    }
+    return options;
+}
+
+// Keeps only the fatal line of a run that fails.
+class FatalLineMemo : public TextMemo {
+public:
+    void AppendLine(const std::string& line) override
+    {
+        if (line.rfind("Fatal Error", 0) == 0) fatal_ = line;
+    }
+    void ClearText() override {}
+    std::vector<std::string> Lines() const override { return {}; }
+    void SetLines(const std::vector<std::string>&) override {}
+    const std::string& FatalLine() const { return fatal_; }
+
+private:
+    std::string fatal_;
+};
+
+std::string Escaped(const std::string& text)
+{
+    std::string out;
+    for (char c : text) {
+        if (c == '&') out += "&amp;";
+        else if (c == '<') out += "&lt;";
+        else if (c == '>') out += "&gt;";
+        else out += c;
+    }
+    return out;
+}
+
+// The lines plan without its XML declaration, so it nests as a tile.
+std::string NestedDrawing(const std::string& svg)
+{
+    const std::size_t start = svg.find("<svg");
+    return start == std::string::npos ? svg : svg.substr(start);
+}
+
+struct Tile {
+    std::string title;
+    std::string detail;
+    bool fair = false;
+    std::string drawing;  // empty when the run did not finish
+};
+
+Tile DrawDesign(int number, const bench::DesignParameters& design, GeneratorMethod method)
+{
+    auto hull = bench::NewHull(design);
+    FatalLineMemo memo;
+    TOutput console;
+    console.SetOutputMemo(&memo);
+    Tile tile;
+    tile.title = "#" + std::to_string(number) + " " + design.Name;
+    try {
+        RunGeneration(*hull, console, GoalAccuracies{}, method);
+    } catch (const std::exception& fault) {
+        tile.detail = std::string("error: ") + fault.what();
+        return tile;
+    }
+    if (!hull->HullComplete || !hull->TransomDone) {
+        tile.detail = memo.FatalLine().empty() ? "not finished" : memo.FatalLine();
+        return tile;
+    }
+    const std::vector<std::string> faults = HullCheckLines(*hull);
+    tile.fair = faults.empty();
+    tile.detail = faults.empty() ? "fair" : faults.front();
+    if (faults.size() > 1) tile.detail += " (+" + std::to_string(faults.size() - 1) + " more)";
+    DrawingSettings settings;
+    tile.drawing = NestedDrawing(LinesPlanSvg(*hull, kTileWidth, kTileHeight - kTitleHeight, settings));
+    return tile;
+}
+
+void WriteSheet(const std::filesystem::path& path, const std::vector<Tile>& tiles)
+{
+    std::ostringstream svg;
+    const int width = kColumns * kTileWidth, height = kRows * kTileHeight;
+    svg << "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" << width << "\" height=\"" << height
+        << "\" viewBox=\"0 0 " << width << ' ' << height << "\">\n"
+        << "<rect width=\"100%\" height=\"100%\" fill=\"#202020\"/>\n";
+    for (std::size_t i = 0; i < tiles.size(); ++i) {
+        const Tile& tile = tiles[i];
+        const int x = static_cast<int>(i % kColumns) * kTileWidth;
+        const int y = static_cast<int>(i / kColumns) * kTileHeight;
+        const char* colour = tile.fair ? "#9fe09f" : "#ff8080";
+        svg << "<g transform=\"translate(" << x << ',' << y << ")\">\n"
+            << "<rect x=\"1\" y=\"1\" width=\"" << kTileWidth - 2 << "\" height=\"" << kTileHeight - 2
+            << "\" fill=\"none\" stroke=\"#606060\"/>\n"
+            << "<text x=\"6\" y=\"14\" font-family=\"DejaVu Sans\" font-size=\"12\" fill=\"#ffffff\">"
+            << Escaped(tile.title) << "</text>\n"
+            << "<text x=\"6\" y=\"28\" font-family=\"DejaVu Sans\" font-size=\"11\" fill=\"" << colour << "\">"
+            << Escaped(tile.detail) << "</text>\n";
+        if (!tile.drawing.empty())
+            svg << "<svg x=\"0\" y=\"" << kTitleHeight << "\" width=\"" << kTileWidth << "\" height=\""
+                << kTileHeight - kTitleHeight << "\">" << tile.drawing << "</svg>\n";
+        svg << "</g>\n";
+    }
+    svg << "</svg>\n";
+    std::ofstream file(path, std::ios::binary);
+    file << svg.str();
+    if (!file) throw std::runtime_error("cannot write " + path.string());
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    const std::optional<Options> options = ParseOptions(argc, argv);
+    if (!options) {
+        std::cerr << "usage: hull-gallery OUTDIR [--method classic|robust] [--count N] [--seed S]\n";
+        return 2;
+    }
+    try {
+        std::filesystem::create_directories(options->folder);
+        const std::vector<bench::DesignParameters> designs = bench::RandomDesigns(options->count, options->seed);
+        const int perSheet = kColumns * kRows;
+        int fair = 0, finished = 0;
+        std::vector<Tile> sheet;
+        for (std::size_t i = 0; i < designs.size(); ++i) {
+            sheet.push_back(DrawDesign(static_cast<int>(i) + 1, designs[i], options->method));
+            fair += sheet.back().fair;
+            finished += !sheet.back().drawing.empty();
+            std::cout << sheet.back().title << ": " << sheet.back().detail << '\n';
+            if (static_cast<int>(sheet.size()) == perSheet || i + 1 == designs.size()) {
+                char name[32];
+                std::snprintf(name, sizeof name, "sheet-%02d.svg", static_cast<int>(i) / perSheet + 1);
+                WriteSheet(options->folder / name, sheet);
+                sheet.clear();
+            }
+        }
+        std::cout << designs.size() << " designs, " << finished << " finished, " << fair << " fair\n";
+    } catch (const std::exception& fault) {
+        std::cerr << "hull-gallery: " << fault.what() << '\n';
+        return 1;
+    }
+    return 0;
+}

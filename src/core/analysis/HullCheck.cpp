@@ -1,0 +1,238 @@
+#include "analysis/HullCheck.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <optional>
+
+#include "analysis/ExactHydrostatics.h"
+#include "analysis/ExtendedBSpline.h"
+#include "model/StationOutline.h"
+#include "numeric/NumberText.h"
+
+namespace sloopform {
+
+namespace {
+
+constexpr int kCubicOrder = 4;
+constexpr int kSamplesPerSpan = 48;
+
+struct SectionPoint {
+    long double y;
+    long double z;
+};
+using SectionPolyline = std::vector<SectionPoint>;
+
+SectionPolyline SampleSection(const HullRecord& hull, int s)
+{
+    const ExtendedBSpline curve(kStationOutlinePoints, kCubicOrder, StationOutline(hull, s));
+    const int count = curve.LastKnot() * kSamplesPerSpan;
+    SectionPolyline points;
+    points.reserve(static_cast<std::size_t>(count) + 1);
+    for (int i = 0; i <= count; ++i) {
+        const CurvePoint p = curve.At(static_cast<long double>(curve.LastKnot()) * i / count);
+        points.push_back({p.a, p.b});
+    }
+    return points;
+}
+
+std::string Metres(long double value) { return FormatFixed(value, 3) + " m"; }
+std::string StationName(int s) { return "Station " + std::to_string(s); }
+
+// The largest drop below the highest point already passed, keel to sheer.
+long double WorstFold(const SectionPolyline& points)
+{
+    long double highest = points.front().z, worst = 0;
+    for (const SectionPoint& p : points) {
+        highest = std::max(highest, p.z);
+        worst = std::max(worst, highest - p.z);
+    }
+    return worst;
+}
+
+long double Cross(const SectionPoint& o, const SectionPoint& a, const SectionPoint& b)
+{
+    return (a.y - o.y) * (b.z - o.z) - (a.z - o.z) * (b.y - o.y);
+}
+
+// Proper crossings of two pieces that share no end point.
+bool PiecesCross(const SectionPoint& a, const SectionPoint& b, const SectionPoint& c, const SectionPoint& d)
+{
+    const long double d1 = Cross(c, d, a), d2 = Cross(c, d, b);
+    const long double d3 = Cross(a, b, c), d4 = Cross(a, b, d);
+    return ((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0));
+}
+
+bool CrossesItself(const SectionPolyline& points)
+{
+    const std::size_t n = points.size();
+    for (std::size_t i = 0; i + 1 < n; ++i)
+        for (std::size_t j = i + 2; j + 1 < n; ++j)
+            if (PiecesCross(points[i], points[i + 1], points[j], points[j + 1])) return true;
+    return false;
+}
+
+// The outermost half-breadth where the section meets the level; nothing when
+// it lies wholly above or below it.
+std::optional<long double> HalfBreadthAt(const SectionPolyline& points, long double level)
+{
+    std::optional<long double> outermost;
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        const SectionPoint& a = points[i];
+        const SectionPoint& b = points[i + 1];
+        if ((a.z - level) * (b.z - level) > 0 || a.z == b.z) continue;
+        const long double y = a.y + (b.y - a.y) * (level - a.z) / (b.z - a.z);
+        outermost = std::max(outermost.value_or(y), y);
+    }
+    return outermost;
+}
+
+void CheckSection(const HullRecord& hull, int s, const SectionPolyline& points, std::vector<HullFault>& faults)
+{
+    const TStation& station = hull.Stations[static_cast<std::size_t>(s)];
+    const long double height = station.SheerHeight - station.KeelHeight;
+    const long double fold = WorstFold(points);
+    if (fold > kFoldShare * std::fabs(height)) faults.push_back({HullFaultKind::Folds, s, StationName(s) + " folds back by " + Metres(fold)});
+
+    const long double halfBeam = hull.BMax * 0.5L;
+    long double widest = 0, farthestPort = 0;
+    for (const SectionPoint& p : points) {
+        widest = std::max(widest, p.y);
+        farthestPort = std::min(farthestPort, p.y);
+    }
+    if (widest > (1 + kBeamShare) * halfBeam)
+        faults.push_back({HullFaultKind::PastBeam, s,
+                          StationName(s) + " reaches " + Metres(widest) + " from the centre plane, past BMax/2 (" +
+                              Metres(halfBeam) + ")"});
+    if (-farthestPort > kBeamShare * halfBeam)
+        faults.push_back(
+            {HullFaultKind::AcrossCentrePlane, s, StationName(s) + " crosses the centre plane by " + Metres(-farthestPort)});
+
+
+    if (CrossesItself(points)) faults.push_back({HullFaultKind::CrossesItself, s, StationName(s) + " crosses itself"});
+}
+
+// The design waterline the station beams are taken from, sampled as densely
+// as the sections.
+void CheckDesignWaterline(const HullRecord& hull, std::vector<HullFault>& faults)
+{
+    const ExtendedBSpline curve(kWaterlinePointCount, kCubicOrder, hull.WaterlinePoints);
+    const int count = curve.LastKnot() * kSamplesPerSpan;
+    long double widest = 0;
+    for (int i = 0; i <= count; ++i)
+        widest = std::max(widest, curve.At(static_cast<long double>(curve.LastKnot()) * i / count).b);
+    const long double halfWaterlineBeam = hull.Bwl * 0.5L;
+    if (widest > (1 + kBeamShare) * halfWaterlineBeam)
+        faults.push_back({HullFaultKind::PastWaterlineBeam, -1,
+                          "The design waterline reaches " + Metres(widest) + " from the centre plane, past Bwl/2 (" +
+                              Metres(halfWaterlineBeam) + ")"});
+}
+
+// Sign changes of the second differences, those smaller than the noise left out.
+int CurvatureSignChanges(const std::vector<long double>& halfBreadths, long double noise)
+{
+    int changes = 0, lastSign = 0;
+    for (std::size_t i = 1; i + 1 < halfBreadths.size(); ++i) {
+        const long double second = halfBreadths[i - 1] - 2 * halfBreadths[i] + halfBreadths[i + 1];
+        if (std::fabs(second) < noise) continue;
+        const int sign = second > 0 ? 1 : -1;
+        if (lastSign != 0 && sign != lastSign) ++changes;
+        lastSign = sign;
+    }
+    return changes;
+}
+
+void CheckWaterlines(const HullRecord& hull, const std::array<SectionPolyline, kStationCount>& sections,
+                     std::vector<HullFault>& faults)
+{
+    static const std::array<const char*, 4> kShares = {"1/4", "1/2", "3/4", "1"};
+    for (int quarter = 1; quarter <= 4; ++quarter) {
+        const long double level = hull.Tc * quarter / 4;
+        // The stations the level meets, bow to stern.
+        std::vector<long double> halfBreadths;
+        for (const SectionPolyline& points : sections)
+            if (const auto y = HalfBreadthAt(points, level)) halfBreadths.push_back(*y);
+        const int changes = CurvatureSignChanges(halfBreadths, kFairnessShare * hull.Bwl);
+        if (changes > kFairWaterlineSignChanges)
+            faults.push_back({HullFaultKind::UnfairWaterline, -1,
+                              "The waterline at " + Metres(level) + " (" + kShares[quarter - 1] +
+                                  " Tc) is not fair: its curvature changes sign " + std::to_string(changes) +
+                                  " times along the stations"});
+    }
+}
+
+// Maxima of the curve, rises and falls smaller than the noise left out.
+std::vector<int> Maxima(const std::array<long double, kStationCount>& areas, long double noise)
+{
+    std::vector<int> maxima;
+    bool rising = true;
+    int peak = 0;
+    long double extreme = areas[0];
+    for (int s = 1; s < kStationCount; ++s) {
+        const long double a = areas[static_cast<std::size_t>(s)];
+        if (rising) {
+            if (a > extreme) {
+                extreme = a;
+                peak = s;
+            } else if (a < extreme - noise) {
+                maxima.push_back(peak);
+                rising = false;
+                extreme = a;
+            }
+        } else if (a < extreme) {
+            extreme = a;
+        } else if (a > extreme + noise) {
+            rising = true;
+            extreme = a;
+            peak = s;
+        }
+    }
+    if (rising && peak > 0) maxima.push_back(peak);
+    return maxima;
+}
+
+void CheckAreaCurve(const HullRecord& hull, std::vector<HullFault>& faults)
+{
+    std::array<long double, kStationCount> areas{};
+    for (int s = 0; s <= kLastStation; ++s) {
+        const TPointBlock2 outline = StationOutline(hull, s);
+        std::vector<ExtendedPoint> points;
+        for (int p = 1; p <= kStationOutlinePoints; ++p) points.push_back({outline[p].x, outline[p].y});
+        if (const auto measured = MeasureSectionOutline(points, hull.Tc))
+            areas[static_cast<std::size_t>(s)] = measured->SectionArea;
+    }
+    const long double largest = *std::max_element(areas.begin(), areas.end());
+    const std::vector<int> maxima = Maxima(areas, kAreaCurveShare * largest);
+    if (maxima.size() <= 1) return;
+    std::string stations;
+    for (std::size_t i = 0; i < maxima.size(); ++i)
+        stations += (i == 0 ? "" : i + 1 == maxima.size() ? " and " : ", ") + std::to_string(maxima[i]);
+    faults.push_back({HullFaultKind::AreaCurveMaxima, -1,
+                      "The sectional-area curve has " + std::to_string(maxima.size()) + " maxima (stations " +
+                          stations + ")"});
+}
+
+}  // namespace
+
+std::vector<HullFault> CheckHull(const HullRecord& hull)
+{
+    std::vector<HullFault> faults;
+    std::array<SectionPolyline, kStationCount> sections;
+    for (int s = 0; s <= kLastStation; ++s) {
+        sections[static_cast<std::size_t>(s)] = SampleSection(hull, s);
+        CheckSection(hull, s, sections[static_cast<std::size_t>(s)], faults);
+    }
+    CheckDesignWaterline(hull, faults);
+    CheckWaterlines(hull, sections, faults);
+    CheckAreaCurve(hull, faults);
+    return faults;
+}
+
+std::vector<std::string> HullCheckLines(const HullRecord& hull)
+{
+    std::vector<std::string> lines;
+    for (const HullFault& fault : CheckHull(hull)) lines.push_back(fault.Text);
+    return lines;
+}
+
+}  // namespace sloopform

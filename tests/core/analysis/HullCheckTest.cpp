@@ -1,0 +1,103 @@
+#include "analysis/HullCheck.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string>
+
+#include "BundledDesigns.h"
+#include "RecordingUi.h"
+
+using namespace sloopform;
+
+namespace {
+
+bool Names(const std::vector<std::string>& faults, const std::string& words)
+{
+    return std::any_of(faults.begin(), faults.end(),
+                       [&](const std::string& fault) { return fault.find(words) != std::string::npos; });
+}
+
+std::string Listed(const std::vector<std::string>& faults)
+{
+    std::string all;
+    for (const std::string& fault : faults) all += "\n  " + fault;
+    return all;
+}
+
+class HullCheck : public ::testing::Test {
+protected:
+    void SetUp() override { hull = test::GeneratedBundledDesign("cruiser-10m"); }
+    test::RecordingUi ui;
+    std::unique_ptr<HullRecord> hull;
+};
+
+}  // namespace
+
+TEST(HullCheckOfBundledDesigns, FindsNoFaultOnTheClassicHulls)
+{
+    test::RecordingUi ui;
+    for (const std::string& name : test::BundledDesignNames()) {
+        const std::vector<std::string> faults = HullCheckLines(*test::GeneratedBundledDesign(name));
+        EXPECT_TRUE(faults.empty()) << name << Listed(faults);
+    }
+}
+
+TEST_F(HullCheck, NamesASectionThatFoldsBelowItsKeel)
+{
+    // Diagonal 1's point pushed far down and out: the curve leaves the keel
+    // downwards before it turns up to the waterline.
+    hull->Stations[3].DiagonalOffset[1] = hull->Stations[3].DiagonalOffset[1] * 3;
+    const std::vector<std::string> faults = HullCheckLines(*hull);
+    EXPECT_TRUE(Names(faults, "Station 3 folds back by ")) << Listed(faults);
+    EXPECT_FALSE(Names(faults, "Station 4 ")) << Listed(faults);
+}
+
+TEST_F(HullCheck, NamesASectionPastTheBeamAndAcrossTheCentrePlane)
+{
+    hull->Stations[12].SheerBeam = hull->BMax * 1.1L;
+    hull->Stations[14].SheerBeam = -hull->BMax * 0.2L;
+    const std::vector<std::string> faults = HullCheckLines(*hull);
+    EXPECT_TRUE(Names(faults, "Station 12 reaches ")) << Listed(faults);
+    EXPECT_TRUE(Names(faults, "past BMax/2 (" + std::string("1.700 m)"))) << Listed(faults);
+    EXPECT_TRUE(Names(faults, "Station 14 crosses the centre plane by ")) << Listed(faults);
+}
+
+TEST_F(HullCheck, NamesADesignWaterlineWiderThanTheWaterlineBeam)
+{
+    for (int p = 4; p <= 6; ++p) hull->WaterlinePoints[p].y = hull->Bwl * 0.54L;
+    const std::vector<std::string> faults = HullCheckLines(*hull);
+    EXPECT_TRUE(Names(faults, "The design waterline reaches ")) << Listed(faults);
+    EXPECT_TRUE(Names(faults, "past Bwl/2 (1.450 m)")) << Listed(faults);
+}
+
+TEST_F(HullCheck, NamesASectionThatCrossesItself)
+{
+    // Horizontal diagonals put the three points at chosen heights: out, back
+    // in below the first and out again, so the curve loops.
+    const long double heights[] = {0.6L, 0.15L, 0.45L};
+    for (int d = 1; d <= 3; ++d) {
+        hull->Diagonals[d].Y0 = 0;
+        hull->Diagonals[d].Z0 = heights[d - 1];
+        hull->Diagonals[d].DY = 1;
+        hull->Diagonals[d].DZ = 0;
+    }
+    TStation& station = hull->Stations[9];
+    station.KeelHeight = 0;
+    station.DiagonalOffset[1] = 1.4L;
+    station.DiagonalOffset[2] = 1.4L;
+    station.DiagonalOffset[3] = 0.1L;
+    const std::vector<std::string> faults = HullCheckLines(*hull);
+    EXPECT_TRUE(Names(faults, "Station 9 crosses itself")) << Listed(faults);
+}
+
+TEST_F(HullCheck, NamesWaterlinesAndAnAreaCurveThatWiggle)
+{
+    // Every other station a little fuller: each waterline and the area curve
+    // rise and fall from station to station.
+    for (int s = 3; s <= 17; s += 2)
+        for (int d = 1; d <= 3; ++d) hull->Stations[s].DiagonalOffset[d] = hull->Stations[s].DiagonalOffset[d] * 1.08L;
+    const std::vector<std::string> faults = HullCheckLines(*hull);
+    EXPECT_TRUE(Names(faults, "(1/2 Tc) is not fair: its curvature changes sign ")) << Listed(faults);
+    EXPECT_TRUE(Names(faults, "The sectional-area curve has ")) << Listed(faults);
+}
