@@ -112,34 +112,14 @@ void CheckSection(const HullRecord& hull, int s, const SectionPolyline& points, 
     if (CrossesItself(points)) faults.push_back({HullFaultKind::CrossesItself, s, StationName(s) + " crosses itself"});
 }
 
-// The design waterline the station beams are taken from, sampled as densely
-// as the sections.
 void CheckDesignWaterline(const HullRecord& hull, std::vector<HullFault>& faults)
 {
-    const ExtendedBSpline curve(kWaterlinePointCount, kCubicOrder, hull.WaterlinePoints);
-    const int count = curve.LastKnot() * kSamplesPerSpan;
-    long double widest = 0;
-    for (int i = 0; i <= count; ++i)
-        widest = std::max(widest, curve.At(static_cast<long double>(curve.LastKnot()) * i / count).b);
+    const long double widest = WidestDesignWaterline(hull);
     const long double halfWaterlineBeam = hull.Bwl * 0.5L;
-    if (widest > (1 + kBeamShare) * halfWaterlineBeam)
+    if (DesignWaterlinePastBwl(hull))
         faults.push_back({HullFaultKind::PastWaterlineBeam, -1,
                           "The design waterline reaches " + Metres(widest) + " from the centre plane, past Bwl/2 (" +
                               Metres(halfWaterlineBeam) + ")"});
-}
-
-// Sign changes of the second differences, those smaller than the noise left out.
-int CurvatureSignChanges(const std::vector<long double>& halfBreadths, long double noise)
-{
-    int changes = 0, lastSign = 0;
-    for (std::size_t i = 1; i + 1 < halfBreadths.size(); ++i) {
-        const long double second = halfBreadths[i - 1] - 2 * halfBreadths[i] + halfBreadths[i + 1];
-        if (std::fabs(second) < noise) continue;
-        const int sign = second > 0 ? 1 : -1;
-        if (lastSign != 0 && sign != lastSign) ++changes;
-        lastSign = sign;
-    }
-    return changes;
 }
 
 void CheckWaterlines(const HullRecord& hull, const std::array<SectionPolyline, kStationCount>& sections,
@@ -152,8 +132,8 @@ void CheckWaterlines(const HullRecord& hull, const std::array<SectionPolyline, k
         std::vector<long double> halfBreadths;
         for (const SectionPolyline& points : sections)
             if (const auto y = HalfBreadthAt(points, level)) halfBreadths.push_back(*y);
+        if (FairAlongStations(halfBreadths, hull.Bwl)) continue;
         const int changes = CurvatureSignChanges(halfBreadths, kFairnessShare * hull.Bwl);
-        if (changes > kFairWaterlineSignChanges)
             faults.push_back({HullFaultKind::UnfairWaterline, -1,
                               "The waterline at " + Metres(level) + " (" + kShares[quarter - 1] +
                                   " Tc) is not fair: its curvature changes sign " + std::to_string(changes) +
@@ -213,6 +193,39 @@ void CheckAreaCurve(const HullRecord& hull, std::vector<HullFault>& faults)
 }
 
 }  // namespace
+
+int CurvatureSignChanges(const std::vector<long double>& halfBreadths, long double noise)
+{
+    int changes = 0, lastSign = 0;
+    for (std::size_t i = 1; i + 1 < halfBreadths.size(); ++i) {
+        const long double second = halfBreadths[i - 1] - 2 * halfBreadths[i] + halfBreadths[i + 1];
+        if (std::fabs(second) < noise) continue;
+        const int sign = second > 0 ? 1 : -1;
+        if (lastSign != 0 && sign != lastSign) ++changes;
+        lastSign = sign;
+    }
+    return changes;
+}
+
+bool FairAlongStations(const std::vector<long double>& halfBreadths, long double bwl)
+{
+    return CurvatureSignChanges(halfBreadths, kFairnessShare * bwl) <= kFairWaterlineSignChanges;
+}
+
+long double WidestDesignWaterline(const HullRecord& hull)
+{
+    const ExtendedBSpline curve(kWaterlinePointCount, kCubicOrder, hull.WaterlinePoints);
+    const int count = curve.LastKnot() * kSamplesPerSpan;
+    long double widest = 0;
+    for (int i = 0; i <= count; ++i)
+        widest = std::max(widest, curve.At(static_cast<long double>(curve.LastKnot()) * i / count).b);
+    return widest;
+}
+
+bool DesignWaterlinePastBwl(const HullRecord& hull)
+{
+    return WidestDesignWaterline(hull) > (1 + kBeamShare) * hull.Bwl * 0.5L;
+}
 
 std::vector<HullFault> CheckHull(const HullRecord& hull)
 {

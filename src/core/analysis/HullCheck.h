@@ -38,6 +38,18 @@ struct HullFault {
 // than one maximum. Each fault is one line in plain words; none for a fair
 // hull.
 std::vector<HullFault> CheckHull(const HullRecord& hull);
+// The largest half-breadth of the design waterline curve, sampled as densely
+// as the check samples the sections.
+long double WidestDesignWaterline(const HullRecord& hull);
+// Whether it stands past Bwl/2 by more than the check allows.
+bool DesignWaterlinePastBwl(const HullRecord& hull);
+
+// How often the curvature of half-breadths taken at successive stations
+// changes sign; second differences smaller than the noise are left out.
+int CurvatureSignChanges(const std::vector<long double>& halfBreadths, long double noise);
+// Whether such half-breadths make a fair line for a hull of waterline beam Bwl.
+bool FairAlongStations(const std::vector<long double>& halfBreadths, long double bwl);
+
 // The same faults as their lines.
 std::vector<std::string> HullCheckLines(const HullRecord& hull);
 

@@ -9,7 +9,9 @@
 #include <string>
 
 #include "GeneratorFixture.h"
-#include "analysis/Hydrostatics.h"
+#include "BundledDesigns.h"
+#include "analysis/ExactHydrostatics.h"
+#include "analysis/HullCheck.h"
 #include "generator/Output.h"
 #include "generator/RunGeneration.h"
 
@@ -82,8 +84,8 @@ const Unreachable kUnreachable[] = {
     {"too full for its LCB",
      {"", 15.847, 14.159, 4.095, 3.883, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
       0.682, 55.065, 56.0, 1.979},
-     "Fatal Error[1]: Required LCB 56.0 % too far aft for Cp 0.60: the aft sections would need a coefficient above "
-     "0.95; move LCB forward or lower Cp"},
+     "Fatal Error[1]: Required LCB 56.0 % too far aft for Cp 0.60: the aft sections would need to be fuller than "
+     "their beams and depths allow; move LCB forward or lower Cp"},
     // The second design above with Cwp 0.800: the aft shoulder would stand
     // wider than Bwl wherever the widest part stands.
     {"waterplane too full aft",
@@ -107,10 +109,13 @@ protected:
     }
 };
 
-// The hull meets the five figures as the hydrostatics report measures them.
-void ExpectFiveFiguresMet(const HullRecord& hull, const char* name)
+// The hull is fair and meets the five figures as its own section curves
+// measure them: volume within 0.5 %, LCB and LCF within 0.1 % of Lwl, Cm and
+// Cwl within 0.01.
+void ExpectFairAndFiveFiguresMet(const HullRecord& hull, const std::string& name)
 {
-    const Hydrostatics h = ComputeHydrostatics(hull);
+    for (const std::string& fault : HullCheckLines(hull)) ADD_FAILURE() << name << ": " << fault;
+    const ExactHydrostatics h = ComputeExactHydrostatics(hull);
     const long double volume = hull.Cp * hull.Lwl * hull.Bwl * hull.Tc * hull.Cm;
     EXPECT_LE(std::fabs(h.Volume - volume), 0.005L * volume) << name;
     EXPECT_LE(std::fabs(h.LCB - hull.LCB), 0.1L) << name;
@@ -119,26 +124,34 @@ void ExpectFiveFiguresMet(const HullRecord& hull, const char* name)
     EXPECT_LE(std::fabs(h.LCF - hull.LCF), 0.1L) << name;
 }
 
-TEST_F(RobustGeneration, FinishesADesignTheClassicMethodCannotAndMeetsTheFiveFigures)
+TEST_F(RobustGeneration, EveryHullItFinishesIsFairAndMeetsTheFiveFiguresExactly)
 {
-    auto classic = HullOf(kFullAftBody);
-    EXPECT_FALSE(Run(*classic, GeneratorMethod::Classic));
-    EXPECT_TRUE(HasLine("Fatal Error[1]: Iteration Failed"));
-    ResetGeneratorState();
-
-    auto hull = HullOf(kFullAftBody);
-    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
-    EXPECT_TRUE(HasLine("Sloopform hull generator, Robust method"));
-    ExpectFiveFiguresMet(*hull, kFullAftBody.name);
+    // Hard requests of every kind: each either finishes fair with its five
+    // figures met on its own curves, or ends with a plain-words fatal line.
+    for (const auto* design : {&kFullAftBody, &kFullOnFineWaterplane, &kNarrowFullBow, &kFullAftOfMidship,
+                               &kTooFullForLcbAtLcf, &kWaterplaneFullAft}) {
+        memo.ClearText();
+        auto hull = HullOf(*design);
+        if (Run(*hull, GeneratorMethod::Robust)) {
+            ExpectFairAndFiveFiguresMet(*hull, design->name);
+            continue;
+        }
+        EXPECT_FALSE(HasLine("...Finished")) << design->name;
+        EXPECT_TRUE(HasLine("...Process Terminated")) << design->name;
+        EXPECT_FALSE(HasLine("Fatal Error[1]: Iteration Failed")) << design->name;
+        const auto lines = Lines();
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                                [](const std::string& line) { return line.rfind("Fatal Error[1]: ", 0) == 0; }))
+            << design->name;
+    }
 }
 
-TEST_F(RobustGeneration, BodiesWhoseEndsCannotFollowTheCurveStillMeetTheFiveFigures)
+TEST_F(RobustGeneration, TheCruiserAndTheDaysailerComeOutFairAndMeetTheFiveFiguresExactly)
 {
-    for (const auto* design : {&kFullOnFineWaterplane, &kNarrowFullBow, &kFullAftOfMidship}) {
-        ResetGeneratorState();
-        auto hull = HullOf(*design);
-        EXPECT_TRUE(Run(*hull, GeneratorMethod::Robust)) << design->name;
-        ExpectFiveFiguresMet(*hull, design->name);
+    for (const std::string name : {"cruiser-10m", "daysailer-6m"}) {
+        auto hull = BundledDesign(name);
+        ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust)) << name;
+        ExpectFairAndFiveFiguresMet(*hull, name);
     }
 }
 
@@ -149,16 +162,14 @@ long double WidestWaterlineX(const HullRecord& hull)
 
 TEST_F(RobustGeneration, TheWidestPartOfTheWaterlineMovesOnlyWhenTheRequestNeedsIt)
 {
-    auto plain = HullOf(kFullAftBody);
-    ASSERT_TRUE(Run(*plain, GeneratorMethod::Robust));
+    // The waterline stage's choice stands in the record whether or not the
+    // hull stage goes on to finish.
+    auto plain = HullOf(kFullAftOfMidship);
+    Run(*plain, GeneratorMethod::Robust);
     EXPECT_NEAR(WidestWaterlineX(*plain), plain->Fovh + plain->LCF * 0.01L * plain->Lwl, 1e-9L);
-    for (const auto* design : {&kTooFullForLcbAtLcf, &kWaterplaneFullAft}) {
-        ResetGeneratorState();
-        auto hull = HullOf(*design);
-        EXPECT_TRUE(Run(*hull, GeneratorMethod::Robust)) << design->name;
-        ExpectFiveFiguresMet(*hull, design->name);
-        EXPECT_GT(WidestWaterlineX(*hull), hull->Fovh + hull->LCF * 0.01L * hull->Lwl) << design->name;
-    }
+    auto moved = HullOf(kTooFullForLcbAtLcf);
+    Run(*moved, GeneratorMethod::Robust);
+    EXPECT_GT(WidestWaterlineX(*moved), moved->Fovh + moved->LCF * 0.01L * moved->Lwl);
 }
 
 TEST_F(RobustGeneration, ARequestNoHullOfTheFamilyCanMeetEndsWithAPlainWordsFatalLine)

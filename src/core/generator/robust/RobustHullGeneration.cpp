@@ -241,25 +241,25 @@ void ExplainMiss(const HullRecord& hull, const AreaCurve& curve, const Request& 
     if (!Within(built.LCB, request.lcb, request.lcbTolerance)) {
         if (wantsAft && ClampedAt(hull, curve, aftFrom, aftTo, high))
             return FailRun("Required LCB " + lcb + " too far aft for Cp " + cp +
-                           ": the aft sections would need a coefficient above 0.95; move LCB forward or lower Cp");
+                           ": the aft sections would need to be fuller than their beams and depths allow; move LCB forward or lower Cp");
         if (wantsAft && ClampedAt(hull, curve, foreFrom, foreTo, low))
             return FailRun("Required LCB " + lcb + " too far aft for Cp " + cp +
-                           ": the forward sections would need a coefficient below 0.38; move LCB forward or raise Cp");
+                           ": the forward sections would need to be finer than their beams and depths allow; move LCB forward or raise Cp");
         if (!wantsAft && ClampedAt(hull, curve, foreFrom, foreTo, high))
             return FailRun("Required LCB " + lcb + " too far forward for Cp " + cp +
-                           ": the forward sections would need a coefficient above 0.95; move LCB aft or lower Cp");
+                           ": the forward sections would need to be fuller than their beams and depths allow; move LCB aft or lower Cp");
         if (!wantsAft && ClampedAt(hull, curve, aftFrom, aftTo, low))
             return FailRun("Required LCB " + lcb + " too far forward for Cp " + cp +
-                           ": the aft sections would need a coefficient below 0.38; move LCB aft or raise Cp");
+                           ": the aft sections would need to be finer than their beams and depths allow; move LCB aft or raise Cp");
     }
     const long double volumeMiss = request.volume - built.Volume;
     if (std::fabs(volumeMiss) > request.volumeTolerance) {
         if (volumeMiss > 0 && ClampedAt(hull, curve, 1, kLastStation - 1, high))
             return FailRun("Required Cp " + cp + " too high for Cm " + cm +
-                           ": the sections would need a coefficient above 0.95; lower Cp");
+                           ": the sections would need to be fuller than their beams and depths allow; lower Cp");
         if (volumeMiss < 0 && ClampedAt(hull, curve, 1, kLastStation - 1, low))
             return FailRun("Required Cp " + cp + " too low for Cm " + cm +
-                           ": the sections would need a coefficient below 0.38; raise Cp");
+                           ": the sections would need to be finer than their beams and depths allow; raise Cp");
         return FailRun("Required volume for Cp " + cp + " could not be met (built " + FormatFixed(built.Volume, 3) +
                        " m3 of " + FormatFixed(request.volume, 3) + " m3); change Cp or LCB");
     }
@@ -381,6 +381,8 @@ void CreateRobustTransom(HullRecord& hull)
 {
     CreateTransom(hull);
     if (CancelFlag()) return;
+    // The end stations as the classic stages leave them, kept from folding too.
+    for (int s : {0, kLastStation}) KeepSectionWithinEnvelope(hull, s);
     RunGuarded("Hull check", [&hull] { RefuseUnfairHull(hull); });
 }
 

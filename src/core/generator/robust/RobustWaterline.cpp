@@ -5,7 +5,9 @@
 #include <cmath>
 #include <limits>
 #include <optional>
+#include <vector>
 
+#include "analysis/HullCheck.h"
 #include "analysis/StationLoft.h"
 #include "generator/Sections.h"
 #include "generator/Waterline.h"
@@ -145,6 +147,16 @@ long double LcbSlack(const HullRecord& hull)
     return std::min(hull.LCB - extremeLcb(1, 1), extremeLcb(kLastStation - 1, -1) - hull.LCB);
 }
 
+// The station beams the sections will be built to: within Bwl and fair.
+bool FairWaterline(const HullRecord& hull)
+{
+    if (DesignWaterlinePastBwl(hull)) return false;
+    std::vector<long double> halfBreadths;
+    for (int s = 0; s <= kLastStation; ++s)
+        halfBreadths.push_back((s == kMidship ? hull.Bwl : hull.Stations[s].DesignWaterlineBeam) * 0.5L);
+    return FairAlongStations(halfBreadths, hull.Bwl);
+}
+
 // The widest part stays at LCF unless the shoulders or the LCB need it
 // moved; then the nearest position that serves both is taken, or failing
 // that the one that leaves the LCB the most room.
@@ -156,7 +168,7 @@ void SolveShoulders(HullRecord& hull, const WaterlineAim& aim)
         const long double shift = kWidestShift * ((step + 1) / 2) * (step % 2 == 1 ? 1 : -1) / kShiftSteps;
         if (!ShiftWidest(hull, shift)) continue;
         const std::optional<Shoulders> shoulders = ShouldersFor(hull, aim);
-        if (!shoulders || !shoulders->Fit()) continue;
+        if (!shoulders || !shoulders->Fit() || !FairWaterline(hull)) continue;
         const long double room = LcbSlack(hull);
         if (room >= kLcbMargin) return;
         if (room > mostRoom) {

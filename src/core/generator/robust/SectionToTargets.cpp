@@ -16,7 +16,10 @@ namespace {
 // The family's fullness: the hollow section, the straight V, the box.
 constexpr long double kHollowest = -1;
 constexpr long double kVee = 0;
+// Past the box the points crowd into the bilge: fuller still, while the
+// envelope keeps them above the keel and within the beam.
 constexpr long double kBox = 1;
+constexpr long double kFullest = 1.6L;
 // How far the waterline point of the polygon may spread, over the half-beam.
 constexpr long double kNarrowestSpread = 0.5L;
 constexpr long double kWidestSpread = 2.5L;
@@ -106,31 +109,13 @@ private:
                 fullness < kVee ? vee - fullness * (hollow - vee) : vee + fullness * (box - vee);
             station_.DiagonalOffset[d] = offset;
         }
-        KeepWithinEnvelope();
+        KeepSectionWithinEnvelope(hull_, s_);
         const TPointBlock2 outline = StationOutline(hull_, s_);
         std::vector<ExtendedPoint> points;
         for (int p = 1; p <= kStationOutlinePoints; ++p) points.push_back({outline[p].x, outline[p].y});
         const std::optional<ExactStation> measured = MeasureSectionOutline(points, hull_.Tc);
         if (!measured) return {};
         return {measured->WaterlineBeam * 0.5L, measured->SectionArea / (depth_ * beam_)};
-    }
-
-    // Each diagonal point no lower than the one before, no higher than the
-    // sheer and no further out than BMax/2.
-    void KeepWithinEnvelope()
-    {
-        const long double halfBeam = hull_.BMax * 0.5L;
-        long double below = keel_;
-        for (int d = 1; d <= 3; ++d) {
-            const TDiagonal& diagonal = hull_.Diagonals[d];
-            const long double down = -static_cast<long double>(diagonal.DZ), out = diagonal.DY;
-            const long double highest = std::min((diagonal.Z0 - below) / down, halfBeam / out);
-            const long double lowest = std::max(0.0L, (diagonal.Z0 - station_.SheerHeight) / down);
-            const long double offset = std::clamp(static_cast<long double>(station_.DiagonalOffset[d]), lowest,
-                                                  std::max(lowest, highest));
-            station_.DiagonalOffset[d] = offset;
-            below = diagonal.Z0 - static_cast<long double>(station_.DiagonalOffset[d]) * down;
-        }
     }
 
     HullRecord& hull_;
@@ -143,6 +128,23 @@ private:
 
 }  // namespace
 
+void KeepSectionWithinEnvelope(HullRecord& hull, int s)
+{
+    TStation& station = hull.Stations[static_cast<std::size_t>(s)];
+    const long double halfBeam = hull.BMax * 0.5L;
+    long double below = station.KeelHeight;  // height of the point before
+    for (int d = 1; d <= 3; ++d) {
+        const TDiagonal& diagonal = hull.Diagonals[d];
+        // A point at offset o stands at height Z0 - o down and o out from the centre plane.
+        const long double down = -static_cast<long double>(diagonal.DZ), out = diagonal.DY;
+        const long double highest = std::min((diagonal.Z0 - below) / down, halfBeam / out);
+        const long double lowest = std::max(0.0L, (diagonal.Z0 - station.SheerHeight) / down);
+        station.DiagonalOffset[d] =
+            std::clamp(static_cast<long double>(station.DiagonalOffset[d]), lowest, std::max(lowest, highest));
+        below = diagonal.Z0 - static_cast<long double>(station.DiagonalOffset[d]) * down;
+    }
+}
+
 SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient)
 {
     SectionFamily family(hull, s, beam);
@@ -154,12 +156,12 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
     };
     const long double hollowest = miss(kHollowest);
     reached.Lowest = measured.coefficient;
-    const long double box = miss(kBox);
+    const long double fullest = miss(kFullest);
     reached.Highest = measured.coefficient;
     if (hollowest >= 0)
         miss(kHollowest);
-    else if (box > 0)
-        GrowingRoot(miss, kHollowest, hollowest, kBox, box, kFullnessTolerance);
+    else if (fullest > 0)
+        GrowingRoot(miss, kHollowest, hollowest, kFullest, fullest, kFullnessTolerance);
     reached.HalfBreadth = measured.halfBreadth;
     reached.Coefficient = measured.coefficient;
     reached.Met = std::fabs(measured.halfBreadth - beam * 0.5L) <= 1e-4L * beam &&

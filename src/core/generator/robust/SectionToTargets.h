@@ -27,6 +27,12 @@ struct SectionReached {
 // the nearest end of the range. The station keeps the offsets.
 SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient);
 
+// Moves station s's diagonal offsets as little as keeps each diagonal point
+// no lower than the one before, no higher than the sheer and no further out
+// than BMax/2: then the section can neither fold back nor loop nor pass the
+// beam (a B-spline lies in the hull of its polygon and varies no more than it).
+void KeepSectionWithinEnvelope(HullRecord& hull, int s);
+
 // Coefficient tolerance of a constructed section.
 constexpr long double kSectionCoefficientTolerance = 0.002L;
 
