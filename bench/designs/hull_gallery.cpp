@@ -28,7 +28,7 @@ constexpr int kColumns = 4;
 constexpr int kRows = 6;
 constexpr int kTileWidth = 480;
 constexpr int kTileHeight = 300;
-constexpr int kTitleHeight = 34;
+constexpr int kTitleHeight = 54;
 
 struct Options {
     std::filesystem::path folder;
@@ -60,13 +60,16 @@ std::optional<Options> ParseOptions(int argc, char** argv)
     return options;
 }
 
-// Keeps only the fatal line of a run that fails.
+// Keeps the fatal line of a run that fails, and whether it got as far as the
+// transom (so a whole hull was built, even if the method then refused it).
 class FatalLineMemo : public TextMemo {
 public:
     void AppendLine(const std::string& line) override
     {
         if (line.rfind("Fatal Error", 0) == 0) fatal_ = line;
+        if (line == "Creating Transom...") built_ = true;
     }
+    bool Built() const { return built_; }
     void ClearText() override {}
     std::vector<std::string> Lines() const override { return {}; }
     void SetLines(const std::vector<std::string>&) override {}
@@ -74,6 +77,7 @@ public:
 
 private:
     std::string fatal_;
+    bool built_ = false;
 };
 
 std::string Escaped(const std::string& text)
@@ -88,6 +92,21 @@ std::string Escaped(const std::string& text)
     return out;
 }
 
+// The detail in lines that fit a tile, at most three.
+std::vector<std::string> Wrapped(const std::string& text)
+{
+    constexpr std::size_t kWidth = 88;
+    std::vector<std::string> lines;
+    std::string rest = text;
+    while (!rest.empty() && lines.size() < 3) {
+        std::size_t cut = rest.size() <= kWidth ? rest.size() : rest.rfind(' ', kWidth);
+        if (cut == std::string::npos || cut == 0) cut = std::min(kWidth, rest.size());
+        lines.push_back(rest.substr(0, cut));
+        rest = cut < rest.size() ? rest.substr(cut + 1) : "";
+    }
+    return lines;
+}
+
 // The lines plan without its XML declaration, so it nests as a tile.
 std::string NestedDrawing(const std::string& svg)
 {
@@ -99,7 +118,8 @@ struct Tile {
     std::string title;
     std::string detail;
     bool fair = false;
-    std::string drawing;  // empty when the run did not finish
+    bool finished = false;
+    std::string drawing;  // empty when no hull was built
 };
 
 Tile DrawDesign(int number, const bench::DesignParameters& design, GeneratorMethod method)
@@ -116,14 +136,18 @@ Tile DrawDesign(int number, const bench::DesignParameters& design, GeneratorMeth
         tile.detail = std::string("error: ") + fault.what();
         return tile;
     }
-    if (!hull->HullComplete || !hull->TransomDone) {
+    tile.finished = hull->HullComplete && hull->TransomDone;
+    if (!tile.finished) {
         tile.detail = memo.FatalLine().empty() ? "not finished" : memo.FatalLine();
-        return tile;
+        if (!memo.Built()) return tile;
+        // Drawn as built, so the refusal can be seen.
+        hull->HullComplete = hull->TransomDone = hull->SheerDone = hull->ProfileDone = hull->WaterlineDone = true;
+    } else {
+        const std::vector<std::string> faults = HullCheckLines(*hull);
+        tile.fair = faults.empty();
+        tile.detail = faults.empty() ? "fair" : faults.front();
+        if (faults.size() > 1) tile.detail += " (+" + std::to_string(faults.size() - 1) + " more)";
     }
-    const std::vector<std::string> faults = HullCheckLines(*hull);
-    tile.fair = faults.empty();
-    tile.detail = faults.empty() ? "fair" : faults.front();
-    if (faults.size() > 1) tile.detail += " (+" + std::to_string(faults.size() - 1) + " more)";
     DrawingSettings settings;
     tile.drawing = NestedDrawing(LinesPlanSvg(*hull, kTileWidth, kTileHeight - kTitleHeight, settings));
     return tile;
@@ -145,9 +169,11 @@ void WriteSheet(const std::filesystem::path& path, const std::vector<Tile>& tile
             << "<rect x=\"1\" y=\"1\" width=\"" << kTileWidth - 2 << "\" height=\"" << kTileHeight - 2
             << "\" fill=\"none\" stroke=\"#606060\"/>\n"
             << "<text x=\"6\" y=\"14\" font-family=\"DejaVu Sans\" font-size=\"12\" fill=\"#ffffff\">"
-            << Escaped(tile.title) << "</text>\n"
-            << "<text x=\"6\" y=\"28\" font-family=\"DejaVu Sans\" font-size=\"11\" fill=\"" << colour << "\">"
-            << Escaped(tile.detail) << "</text>\n";
+            << Escaped(tile.title) << "</text>\n";
+        const std::vector<std::string> lines = Wrapped(tile.detail);
+        for (std::size_t l = 0; l < lines.size(); ++l)
+            svg << "<text x=\"6\" y=\"" << 27 + 12 * l << "\" font-family=\"DejaVu Sans\" font-size=\"10\" fill=\""
+                << colour << "\">" << Escaped(lines[l]) << "</text>\n";
         if (!tile.drawing.empty())
             svg << "<svg x=\"0\" y=\"" << kTitleHeight << "\" width=\"" << kTileWidth << "\" height=\""
                 << kTileHeight - kTitleHeight << "\">" << tile.drawing << "</svg>\n";
@@ -177,7 +203,7 @@ int main(int argc, char** argv)
         for (std::size_t i = 0; i < designs.size(); ++i) {
             sheet.push_back(DrawDesign(static_cast<int>(i) + 1, designs[i], options->method));
             fair += sheet.back().fair;
-            finished += !sheet.back().drawing.empty();
+            finished += sheet.back().finished;
             std::cout << sheet.back().title << ": " << sheet.back().detail << '\n';
             if (static_cast<int>(sheet.size()) == perSheet || i + 1 == designs.size()) {
                 char name[32];

@@ -14,6 +14,7 @@
 #include <QToolButton>
 #include <QtTest>
 #include <filesystem>
+#include <fstream>
 #include <memory>
 #include <stdexcept>
 
@@ -303,6 +304,23 @@ private slots:
         QVERIFY(repaints.count() >= 1);
         checkCommandsEnabled(true);
         QCOMPARE(frame().button(FrameButton::Generator)->toolTip(), QString("Run Generator"));
+    }
+
+    void theStatusBarSaysWhatTheHullCheckFinds()
+    {
+        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        runGenerator();
+        QCOMPARE(frame().runVerdict(), QString());
+
+        // A wide, shallow 16.7 m design whose transom station folds back a little.
+        const auto path = *folder / "folding-transom.sfp";
+        std::ofstream(path) << "Loa=16.668\nLwl=13.149\nBMax=5.865\nBwl=5.043\nBTransom=4.781\nTc=0.962\n"
+                               "Fovh=1.528\nFreeBow=1.894\nFreeCenter=1.479\nFreeAft=1.236\nBPDA=3.949\n"
+                               "BPLWLT=0.433\nTransomAngle=11.949\nCp=0.515\nCm=0.776\nCwp=0.733\n"
+                               "LCF=54.818\nLCB=52.322\nApAngle=4.538\n";
+        generator->openProject(QString::fromStdString(path.string()));
+        runGenerator();
+        QCOMPARE(frame().runVerdict(), QString("Hull check: Station 20 folds back by 0.045 m"));
     }
 
     void theStopButtonCancelsARunThatDoesNotConverge()

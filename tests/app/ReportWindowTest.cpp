@@ -10,6 +10,7 @@
 #include "RecordingUi.h"
 #include "TestPaths.h"
 #include "analysis/ExactHydrostaticsReport.h"
+#include "analysis/HullCheckReport.h"
 #include "analysis/HydrostaticsReport.h"
 #include "frame/MainWindow.h"
 #include "generator/Output.h"
@@ -57,6 +58,7 @@ private slots:
     void startsAsAnEmptyUntitledReport();
     void hydrostaticsMarkTheReportModifiedAndNewReportAsks();
     void exactHydrostaticsFollowTheHydrostaticsItem();
+    void hullCheckFollowsTheExactHydrostaticsItem();
     void hydrostaticsBeforeARunInsertNothing_data();
     void hydrostaticsBeforeARunInsertNothing();
     void parametersAreTheEditorsListing();
@@ -196,11 +198,25 @@ void ReportWindowTest::exactHydrostaticsFollowTheHydrostaticsItem()
     QCOMPARE(panel(2), QString("Modified"));
 }
 
+void ReportWindowTest::hullCheckFollowsTheExactHydrostaticsItem()
+{
+    const auto editor = GeneratedCruiser();
+    QAction* exact = report->findChild<QAction*>("ExactHydrostatics1");
+    const QList<QAction*> items = qobject_cast<QMenu*>(exact->parent())->actions();
+    QCOMPARE(items.at(items.indexOf(exact) + 1)->objectName(), QString("HullCheck1"));
+
+    clickMenuItem("&Insert", "HullCheck1");
+    QVERIFY(ui->messages.empty());
+    QCOMPARE(memoLines(), LinesWrittenBy([&](TOutput& out) { ReportHullCheck(editor->Hull(), out); }));
+    QCOMPARE(memoLines().at(2), std::string("No faults found"));
+}
+
 void ReportWindowTest::hydrostaticsBeforeARunInsertNothing_data()
 {
     QTest::addColumn<QString>("item");
     QTest::newRow("hydrostatics") << QString("Hydrostatics1");
     QTest::newRow("exact hydrostatics") << QString("ExactHydrostatics1");
+    QTest::newRow("hull check") << QString("HullCheck1");
 }
 
 void ReportWindowTest::hydrostaticsBeforeARunInsertNothing()

@@ -62,6 +62,7 @@ struct MainWindow::Impl {
     QMdiArea* workspace = nullptr;
     QToolBar* toolBar = nullptr;
     std::array<QLabel*, 3> panels{};
+    QLabel* runVerdict = nullptr;
     std::map<FrameButton, QAction*> buttons;
     QList<MenuGroup> frameGroups;
     std::map<ChildRole, QPointer<QMdiSubWindow>> children;
@@ -152,6 +153,10 @@ void MainWindow::createStatusBar()
         bar->addWidget(panel);
         d->panels[i] = panel;
     }
+    // What the last run's hull check found, in the rest of the bar.
+    d->runVerdict = new QLabel(bar);
+    d->runVerdict->setObjectName(QStringLiteral("RunVerdict"));
+    bar->addWidget(d->runVerdict, 1);
 }
 
 void MainWindow::createMenus()
@@ -328,6 +333,10 @@ void MainWindow::setStatusPanel(int panel, const QString& text)
 {
     if (panel >= 1 && panel <= static_cast<int>(d->panels.size())) d->panels[panel - 1]->setText(text);
 }
+
+void MainWindow::setRunVerdict(const QString& text) { d->runVerdict->setText(text); }
+
+QString MainWindow::runVerdict() const { return d->runVerdict->text(); }
 
 QString MainWindow::statusPanel(int panel) const
 {

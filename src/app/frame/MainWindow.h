@@ -54,6 +54,9 @@ public:
     // Panels 1..3 of the status bar.
     void setStatusPanel(int panel, const QString& text);
     QString statusPanel(int panel) const;
+    // The status bar's word on the last run's hull, beside the panels.
+    void setRunVerdict(const QString& text);
+    QString runVerdict() const;
 
     void workingArrangement();
     void tileHorizontally();

@@ -17,6 +17,7 @@
 #include "generator/ConsoleMemo.h"
 #include "generator/ParameterTable.h"
 #include "generator/ResistanceDialog.h"
+#include "analysis/HullCheck.h"
 #include "generator/RunGeneration.h"
 #include "model/DataEdit.h"
 #include "model/ParameterCommit.h"
@@ -240,11 +241,26 @@ void GeneratorWindow::runGenerator()
     }
     consoleMemo_->flush();
     emit frame_.repaintViews();
+    showHullCheck();
 
     frame_.leaveRunMode();
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(true);
     setCommandsEnabled(true);
     if (fault) sloopform::Ui().ShowError(*fault, sloopform::kGlobalHandlerOrigin);
+}
+
+void GeneratorWindow::showHullCheck()
+{
+    const sloopform::HullRecord& hull = editor_->Hull();
+    const std::vector<std::string> faults =
+        hull.HullComplete ? sloopform::HullCheckLines(hull) : std::vector<std::string>{};
+    QString verdict;
+    if (!faults.empty()) {
+        verdict = QStringLiteral("Hull check: %1").arg(QString::fromStdString(faults.front()));
+        if (faults.size() > 1)
+            verdict += QStringLiteral(" (and %1 more: Insert Hull Check in the report)").arg(faults.size() - 1);
+    }
+    frame_.setRunVerdict(verdict);
 }
 
 void GeneratorWindow::resistanceOptimisation()

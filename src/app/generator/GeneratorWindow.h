@@ -68,6 +68,8 @@ private:
     void setCommandsEnabled(bool enabled);
     void setViewButtonsEnabled(bool enabled);
     void generate();
+    // Says in the status bar what the hull check finds on the hull just run.
+    void showHullCheck();
 
     MainWindow& frame_;
     sloopform::TFileManager project_;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/ExactHydrostaticsReport.h"
+#include "analysis/HullCheckReport.h"
 #include "analysis/HydrostaticsReport.h"
 #include "frame/MainWindow.h"
 #include "model/DataEdit.h"
@@ -115,6 +116,7 @@ void ReportWindow::buildMenus()
     AddItem(insertMenu_, "Hydrostatics1", "&Hydrostatics", {}, [this] { insertHydrostatics(); });
     AddItem(insertMenu_, "ExactHydrostatics1", "Exact Hydrostatics", {},
             [this] { insertExactHydrostatics(); });
+    AddItem(insertMenu_, "HullCheck1", "Hull Check", {}, [this] { insertHullCheck(); });
 }
 
 void ReportWindow::connectFileManager()
@@ -257,6 +259,11 @@ void ReportWindow::insertExactHydrostatics()
 {
     if (const sloopform::HullRecord* hull = sloopform::CurrentHull())
         sloopform::ReportExactHydrostatics(*hull, report_);
+}
+
+void ReportWindow::insertHullCheck()
+{
+    if (const sloopform::HullRecord* hull = sloopform::CurrentHull()) sloopform::ReportHullCheck(*hull, report_);
 }
 
 void ReportWindow::memoChanged()

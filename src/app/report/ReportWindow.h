@@ -44,6 +44,7 @@ public:
     void insertParameters() override;
     void insertHydrostatics() override;
     void insertExactHydrostatics();
+    void insertHullCheck();
 
     // SReport: everything the program writes into the report goes through it.
     sloopform::TOutput& reportOutput() { return report_; }

@@ -84,15 +84,18 @@ std::vector<std::string> BlockLines(const HullRecord& hull, const std::string& t
 
 }  // namespace
 
+bool HullDataAvailable(const HullRecord& hull)
+{
+    if (hull.HullComplete) return true;
+    Ui().ShowMessage("No Data Available, Run Generator", MessageIcon::Error, MessageButtons::Ok);
+    return false;
+}
+
 bool WriteHullDataBlock(const HullRecord& hull, const std::string& titleLine,
                         const std::function<HullDataFigures(const HullRecord&)>& measure,
                         TOutput& report)
 {
-    if (!hull.HullComplete) {
-        Ui().ShowMessage("No Data Available, Run Generator", MessageIcon::Error,
-                         MessageButtons::Ok);
-        return false;
-    }
+    if (!HullDataAvailable(hull)) return false;
     // Every figure and line is ready before the first one reaches the report.
     const std::vector<std::string> lines = BlockLines(hull, titleLine, measure(hull));
     for (const std::string& line : lines) report.WriteLn(line);

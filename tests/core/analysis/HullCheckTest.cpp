@@ -7,6 +7,8 @@
 
 #include "BundledDesigns.h"
 #include "RecordingUi.h"
+#include "analysis/HullCheckReport.h"
+#include "generator/Output.h"
 
 using namespace sloopform;
 
@@ -100,4 +102,25 @@ TEST_F(HullCheck, NamesWaterlinesAndAnAreaCurveThatWiggle)
     const std::vector<std::string> faults = HullCheckLines(*hull);
     EXPECT_TRUE(Names(faults, "(1/2 Tc) is not fair: its curvature changes sign ")) << Listed(faults);
     EXPECT_TRUE(Names(faults, "The sectional-area curve has ")) << Listed(faults);
+}
+
+TEST_F(HullCheck, TheReportBlockListsTheFaultsOrSaysThereAreNone)
+{
+    StringListMemo memo;
+    TOutput report;
+    report.SetOutputMemo(&memo);
+    ASSERT_TRUE(ReportHullCheck(*hull, report));
+    EXPECT_EQ(memo.Lines(), (std::vector<std::string>{"----------------- Hull Check -----------------", "",
+                                                      "No faults found", ""}));
+    hull->Stations[12].SheerBeam = hull->BMax * 1.1L;
+    memo.ClearText();
+    ReportHullCheck(*hull, report);
+    EXPECT_EQ(memo.Lines().at(2), HullCheckLines(*hull).front());
+
+    const auto empty = HullRecord::Create();
+    memo.ClearText();
+    EXPECT_FALSE(ReportHullCheck(*empty, report));
+    EXPECT_TRUE(memo.Lines().empty());
+    ASSERT_EQ(ui.messages.size(), 1u);
+    EXPECT_EQ(ui.messages.front().text, "No Data Available, Run Generator");
 }
