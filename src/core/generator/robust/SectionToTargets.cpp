@@ -26,6 +26,9 @@ constexpr long double kWidestSpread = 2.5L;
 constexpr long double kBeamTolerance = 1e-6L;         // fraction of the half-breadth
 constexpr long double kFullnessTolerance = 2e-5L;     // of the coefficient
 constexpr int kRootSteps = 40;
+// A section keeps its beam within this share of the half-beam.
+constexpr long double kBeamKept = 1e-5L;
+constexpr int kKeptEndSteps = 12;
 
 struct Measured {
     long double halfBreadth = 0;
@@ -54,6 +57,19 @@ long double GrowingRoot(const std::function<long double(long double)>& miss, lon
         fb = fc;
     }
     return last;
+}
+
+// The fullness nearest `end`, towards `other`, at which the section still
+// keeps its beam: `end` itself when it does, else found by halving.
+long double KeptEnd(const std::function<bool(long double)>& keepsBeam, long double end, long double other)
+{
+    if (keepsBeam(end)) return end;
+    long double lost = end, kept = other;
+    for (int step = 0; step < kKeptEndSteps; ++step) {
+        const long double middle = 0.5L * (lost + kept);
+        (keepsBeam(middle) ? kept : lost) = middle;
+    }
+    return kept;
 }
 
 class SectionFamily {
@@ -148,20 +164,29 @@ void KeepSectionWithinEnvelope(HullRecord& hull, int s)
 SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient)
 {
     SectionFamily family(hull, s, beam);
+    const long double halfBeam = beam * 0.5L;
+    auto keepsBeam = [&](long double fullness) {
+        return std::fabs(family.ToBeam(fullness).halfBreadth - halfBeam) <= kBeamKept * halfBeam;
+    };
+    // Very hollow or very full sections may not reach the beam within BMax:
+    // the range is narrowed to the fullness that still does.
+    const long double hollowestKept = KeptEnd(keepsBeam, kHollowest, kFullest);
+    const long double fullestKept = KeptEnd(keepsBeam, kFullest, hollowestKept);
+
     SectionReached reached;
     Measured measured;
     auto miss = [&](long double fullness) {
         measured = family.ToBeam(fullness);
         return measured.coefficient - static_cast<long double>(coefficient);
     };
-    const long double hollowest = miss(kHollowest);
+    const long double hollowest = miss(hollowestKept);
     reached.Lowest = measured.coefficient;
-    const long double fullest = miss(kFullest);
+    const long double fullest = miss(fullestKept);
     reached.Highest = measured.coefficient;
     if (hollowest >= 0)
-        miss(kHollowest);
+        miss(hollowestKept);
     else if (fullest > 0)
-        GrowingRoot(miss, kHollowest, hollowest, kFullest, fullest, kFullnessTolerance);
+        GrowingRoot(miss, hollowestKept, hollowest, fullestKept, fullest, kFullnessTolerance);
     reached.HalfBreadth = measured.halfBreadth;
     reached.Coefficient = measured.coefficient;
     reached.Met = std::fabs(measured.halfBreadth - beam * 0.5L) <= 1e-4L * beam &&
