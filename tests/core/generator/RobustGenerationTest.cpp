@@ -78,11 +78,18 @@ struct Unreachable {
     const char* fatalLine;
 };
 const Unreachable kUnreachable[] = {
-    // The first design above with LCB 56.0 %: wherever the widest part of
-    // the waterline stands, every aft section at 0.95 still leaves the
+    // The same design with Bwl within 5 % of BMax: no section between the
+    // sheer and the diagonals reaches so wide a waterline inside BMax.
+    {"waterline beam near the maximum",
+     {"", 15.847, 14.159, 4.095, 3.883, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
+      0.682, 55.065, 53.234, 1.979},
+     "Fatal Error[1]: Required Bwl 3.883 m too near BMax 4.095 m for the midship section: it reaches at most "
+     "3.808 m at the waterline; lower Bwl or raise BMax"},
+    // With room for the midship beam and LCB 56.0 %: wherever the widest part
+    // of the waterline stands, the fullest aft sections still leave the
     // forward body too much of the volume.
     {"too full for its LCB",
-     {"", 15.847, 14.159, 4.095, 3.883, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
+     {"", 15.847, 14.159, 4.6, 3.883, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
       0.682, 55.065, 56.0, 1.979},
      "Fatal Error[1]: Required LCB 56.0 % too far aft for Cp 0.60: the aft sections would need to be fuller than "
      "their beams and depths allow; move LCB forward or lower Cp"},

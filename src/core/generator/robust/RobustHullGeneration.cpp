@@ -336,6 +336,12 @@ void BuildMidship(HullRecord& hull)
                 FormatFixed(hull.Bwl, 3) + ")");
     const SectionReached reached = ConstructSection(hull, kMidship, hull.Bwl, hull.Cm);
     MarkConstructed(hull, kMidship);
+    if (!reached.BeamKept) {
+        FailRun("Required Bwl " + FormatFixed(hull.Bwl, 3) + " m too near BMax " + FormatFixed(hull.BMax, 3) +
+                " m for the midship section: it reaches at most " + FormatFixed(2 * reached.HalfBreadth, 3) +
+                " m at the waterline; lower Bwl or raise BMax");
+        return;
+    }
     // The midship section is data of the diagonal fit and keeps the
     // coefficient it reached, so the goal itself is the test.
     if (!Within(reached.Coefficient, hull.Cm, hull.CoefficientGoal)) {

@@ -174,6 +174,7 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
     const long double fullestKept = KeptEnd(keepsBeam, kFullest, hollowestKept);
 
     SectionReached reached;
+    reached.BeamKept = keepsBeam(fullestKept);
     Measured measured;
     auto miss = [&](long double fullness) {
         measured = family.ToBeam(fullness);

@@ -13,7 +13,8 @@ struct SectionReached {
     Real48 Coefficient;
     long double Lowest = 0;
     long double Highest = 0;
-    bool Met = false;  // beam and coefficient within the construction tolerances
+    bool BeamKept = false;  // some section of the family reaches the beam within BMax
+    bool Met = false;       // beam and coefficient within the construction tolerances
 };
 
 // Constructs station s's section from a family that cannot fold: its control
