@@ -78,13 +78,13 @@ struct Unreachable {
     const char* fatalLine;
 };
 const Unreachable kUnreachable[] = {
-    // The same design with Bwl within 5 % of BMax: no section between the
-    // sheer and the diagonals reaches so wide a waterline inside BMax.
-    {"waterline beam near the maximum",
-     {"", 15.847, 14.159, 4.095, 3.883, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
+    // The same design with Bwl as wide as BMax: a midship section that
+    // reaches so wide a waterline inside BMax is fuller than Cm.
+    {"waterline as wide as the maximum beam",
+     {"", 15.847, 14.159, 4.095, 4.095, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
       0.682, 55.065, 53.234, 1.979},
-     "Fatal Error[1]: Required Bwl 3.883 m too near BMax 4.095 m for the midship section: it reaches at most "
-     "3.808 m at the waterline; lower Bwl or raise BMax"},
+     "Fatal Error[1]: Required Cm 0.80 too low for the midship section of Bwl 4.095 m and Tc 0.689 m: the nearest "
+     "section has Cm 0.845; raise Cm"},
     // With room for the midship beam and LCB 56.0 %: wherever the widest part
     // of the waterline stands, the fullest aft sections still leave the
     // forward body too much of the volume.

@@ -26,6 +26,10 @@ constexpr long double kWidestSpread = 2.5L;
 constexpr long double kBeamTolerance = 1e-6L;         // fraction of the half-breadth
 constexpr long double kFullnessTolerance = 2e-5L;     // of the coefficient
 constexpr int kRootSteps = 40;
+// How far out a diagonal point may stand, over BMax/2. The curve passes well
+// inside its two upper points, which it needs to reach a waterline beam near
+// BMax; the hull check holds the curve itself to BMax/2.
+constexpr long double kControlPointBeam = 1.12L;
 // A section keeps its beam within this share of the half-beam.
 constexpr long double kBeamKept = 1e-5L;
 constexpr int kKeptEndSteps = 12;
@@ -147,7 +151,7 @@ private:
 void KeepSectionWithinEnvelope(HullRecord& hull, int s)
 {
     TStation& station = hull.Stations[static_cast<std::size_t>(s)];
-    const long double halfBeam = hull.BMax * 0.5L;
+    const long double halfBeam = hull.BMax * 0.5L * kControlPointBeam;
     long double below = station.KeelHeight;  // height of the point before
     for (int d = 1; d <= 3; ++d) {
         const TDiagonal& diagonal = hull.Diagonals[d];

@@ -18,8 +18,7 @@ struct SectionReached {
 };
 
 // Constructs station s's section from a family that cannot fold: its control
-// polygon rises from the keel to the sheer and stays within BMax/2, so the
-// curve does too. One fullness value moves the three diagonal points from a
+// polygon rises from the keel to the sheer, so the curve does too. One fullness value moves the three diagonal points from a
 // hollow section through the straight V from the keel to the waterline point
 // to the box that turns at the bilge; the area grows with it. For each
 // fullness the waterline point is spread until the curve's half-breadth at
@@ -29,9 +28,9 @@ struct SectionReached {
 SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient);
 
 // Moves station s's diagonal offsets as little as keeps each diagonal point
-// no lower than the one before, no higher than the sheer and no further out
-// than BMax/2: then the section can neither fold back nor loop nor pass the
-// beam (a B-spline lies in the hull of its polygon and varies no more than it).
+// no lower than the one before, no higher than the sheer and not far past
+// BMax/2: then the section can neither fold back nor loop (a B-spline varies
+// no more than its polygon), and it passes well inside the outermost points.
 void KeepSectionWithinEnvelope(HullRecord& hull, int s);
 
 // Coefficient tolerance of a constructed section.
