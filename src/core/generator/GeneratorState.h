@@ -103,6 +103,19 @@ struct TransomStageState {
     TSecantSolver Solver;
 };
 
+// What the robust method learnt of a station's sections during a run: the
+// range of fullness that keeps the beam it was found for, and the spread of
+// the waterline point that last met the beam, where the next search starts.
+struct RobustStationMemo {
+    long double Beam = 0;  // 0 until a range is known
+    long double HollowestKept = 0;
+    long double FullestKept = 0;
+    long double Lowest = 0;   // coefficients at the two ends
+    long double Highest = 0;
+    bool BeamKept = false;
+    long double Spread = 1;
+};
+
 struct GeneratorState {
     ProfileStageState Profile;
     SheerStageState Sheer;
@@ -111,6 +124,7 @@ struct GeneratorState {
     SectionStageState Section;
     HullStageState HullStage;
     TransomStageState Transom;
+    std::array<RobustStationMemo, kStationCount> RobustStations;
 };
 
 GeneratorState& Generator();

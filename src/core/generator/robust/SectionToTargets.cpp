@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/ExactHydrostatics.h"
+#include "generator/GeneratorState.h"
 #include "model/StationOutline.h"
 
 namespace sloopform {
@@ -23,6 +24,7 @@ constexpr long double kFullest = 1.6L;
 // How far the waterline point of the polygon may spread, over the half-beam.
 constexpr long double kNarrowestSpread = 0.5L;
 constexpr long double kWidestSpread = 2.5L;
+constexpr long double kSpreadStep = 0.02L;  // the first step of a search
 constexpr long double kBeamTolerance = 1e-6L;         // fraction of the half-breadth
 constexpr long double kFullnessTolerance = 2e-5L;     // of the coefficient
 constexpr int kRootSteps = 40;
@@ -39,10 +41,9 @@ struct Measured {
     long double coefficient = 0;
 };
 
-// Illinois steps for the root of a function that grows with its argument,
-// between two arguments where it is below and above zero. Returns the
-// argument last evaluated, which is the answer.
-long double GrowingRoot(const std::function<long double(long double)>& miss, long double a, long double fa,
+// Illinois steps for the root of a function between two arguments where it
+// has opposite signs. Returns the argument last evaluated, which is the answer.
+long double BracketedRoot(const std::function<long double(long double)>& miss, long double a, long double fa,
                         long double b, long double fb, long double tolerance)
 {
     long double last = b;
@@ -78,30 +79,44 @@ long double KeptEnd(const std::function<bool(long double)>& keepsBeam, long doub
 
 class SectionFamily {
 public:
-    SectionFamily(HullRecord& hull, int s, long double beam)
-        : hull_(hull), station_(hull.Stations[static_cast<std::size_t>(s)]), s_(s), beam_(beam)
+    SectionFamily(HullRecord& hull, int s, long double beam, long double& spread)
+        : hull_(hull), station_(hull.Stations[static_cast<std::size_t>(s)]), s_(s), beam_(beam), spread_(spread)
     {
         keel_ = station_.KeelHeight;
         depth_ = hull.Tc - keel_;
     }
 
-    // The section of the given fullness spread to the beam; leaves its offsets.
+    // The section of the given fullness spread to the beam, or as near as
+    // the spread's range allows; leaves its offsets. The search starts from
+    // the spread that last met the beam and steps out until it brackets it.
     Measured ToBeam(long double fullness)
     {
         const long double halfBeam = beam_ * 0.5L;
+        const long double tolerance = kBeamTolerance * halfBeam;
         Measured measured;
         auto miss = [&](long double spread) {
             measured = At(fullness, spread);
             return measured.halfBreadth - halfBeam;
         };
-        // Too wide even when narrowest, or short of the beam at the widest:
-        // the nearest end.
-        const long double narrowest = miss(kNarrowestSpread);
-        if (narrowest >= 0) return measured;
-        const long double widest = miss(kWidestSpread);
-        if (widest <= 0) return measured;
-        GrowingRoot(miss, kNarrowestSpread, narrowest, kWidestSpread, widest, kBeamTolerance * halfBeam);
-        return measured;
+        long double a = spread_, fa = miss(a);
+        if (std::fabs(fa) <= tolerance) return measured;
+        long double step = fa < 0 ? kSpreadStep : -kSpreadStep;
+        for (;;) {
+            const long double b = std::clamp(a + step, kNarrowestSpread, kWidestSpread);
+            const long double fb = miss(b);
+            if (std::fabs(fb) <= tolerance) {
+                spread_ = b;
+                return measured;
+            }
+            if ((fb > 0) != (fa > 0)) {
+                spread_ = BracketedRoot(miss, a, fa, b, fb, tolerance);
+                return measured;
+            }
+            if (b == kNarrowestSpread || b == kWidestSpread) return measured;  // the nearest end
+            a = b;
+            fa = fb;
+            step *= 2;
+        }
     }
 
 private:
@@ -142,6 +157,7 @@ private:
     TStation& station_;
     int s_;
     long double beam_;
+    long double& spread_;
     long double keel_ = 0;
     long double depth_ = 0;
 };
@@ -167,31 +183,40 @@ void KeepSectionWithinEnvelope(HullRecord& hull, int s)
 
 SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient)
 {
-    SectionFamily family(hull, s, beam);
-    const long double halfBeam = beam * 0.5L;
-    auto keepsBeam = [&](long double fullness) {
-        return std::fabs(family.ToBeam(fullness).halfBreadth - halfBeam) <= kBeamKept * halfBeam;
-    };
-    // Very hollow or very full sections may not reach the beam within BMax:
-    // the range is narrowed to the fullness that still does.
-    const long double hollowestKept = KeptEnd(keepsBeam, kHollowest, kFullest);
-    const long double fullestKept = KeptEnd(keepsBeam, kFullest, hollowestKept);
-
-    SectionReached reached;
-    reached.BeamKept = keepsBeam(fullestKept);
+    RobustStationMemo& memo = Generator().RobustStations[static_cast<std::size_t>(s)];
+    SectionFamily family(hull, s, beam, memo.Spread);
     Measured measured;
     auto miss = [&](long double fullness) {
         measured = family.ToBeam(fullness);
         return measured.coefficient - static_cast<long double>(coefficient);
     };
-    const long double hollowest = miss(hollowestKept);
-    reached.Lowest = measured.coefficient;
-    const long double fullest = miss(fullestKept);
-    reached.Highest = measured.coefficient;
-    if (hollowest >= 0)
-        miss(hollowestKept);
-    else if (fullest > 0)
-        GrowingRoot(miss, hollowestKept, hollowest, fullestKept, fullest, kFullnessTolerance);
+    if (memo.Beam != static_cast<long double>(beam)) {
+        // Very hollow or very full sections may not reach the beam within
+        // BMax: the range is narrowed to the fullness that still does.
+        const long double halfBeam = beam * 0.5L;
+        auto keepsBeam = [&](long double fullness) {
+            return std::fabs(family.ToBeam(fullness).halfBreadth - halfBeam) <= kBeamKept * halfBeam;
+        };
+        memo.HollowestKept = KeptEnd(keepsBeam, kHollowest, kFullest);
+        memo.FullestKept = KeptEnd(keepsBeam, kFullest, memo.HollowestKept);
+        miss(memo.FullestKept);
+        memo.Highest = measured.coefficient;
+        memo.BeamKept = std::fabs(measured.halfBreadth - halfBeam) <= kBeamKept * halfBeam;
+        miss(memo.HollowestKept);
+        memo.Lowest = measured.coefficient;
+        memo.Beam = beam;
+    }
+    SectionReached reached;
+    reached.Lowest = memo.Lowest;
+    reached.Highest = memo.Highest;
+    reached.BeamKept = memo.BeamKept;
+    if (coefficient <= memo.Lowest)
+        miss(memo.HollowestKept);
+    else if (coefficient >= memo.Highest)
+        miss(memo.FullestKept);
+    else
+        BracketedRoot(miss, memo.HollowestKept, memo.Lowest - coefficient, memo.FullestKept,
+                      memo.Highest - coefficient, kFullnessTolerance);
     reached.HalfBreadth = measured.halfBreadth;
     reached.Coefficient = measured.coefficient;
     reached.Met = std::fabs(measured.halfBreadth - beam * 0.5L) <= 1e-4L * beam &&
