@@ -8,11 +8,27 @@
 
 namespace sloopform {
 
-namespace {
-
-constexpr int kLoftPoints = 4;  // stations per interpolating cubic
-
-}  // namespace
+LoftWindow CubicLoftWindow(long double position, int count)
+{
+    constexpr int n = LoftWindow::kSections;
+    if (!(position >= 0 && position <= count - 1) || count < n)
+        throw std::out_of_range("no section outside the loft");
+    LoftWindow window;
+    window.First = std::clamp(static_cast<int>(std::floor(position)) - 1, 0, count - n);
+    for (int j = 0; j < n; ++j) {
+        long double w = 1;
+        long double slope = 0;  // the product rule over the factors of w
+        for (int m = 0; m < n; ++m) {
+            if (m == j) continue;
+            const long double factor = (position - (window.First + m)) / (j - m);
+            slope = slope * factor + w / (j - m);
+            w *= factor;
+        }
+        window.Weight[static_cast<std::size_t>(j)] = w;
+        window.Slope[static_cast<std::size_t>(j)] = slope;
+    }
+    return window;
+}
 
 StationLoft::StationLoft(const HullRecord& hull)
 {
@@ -23,23 +39,11 @@ StationLoft::StationLoft(const HullRecord& hull)
     }
 }
 
-std::vector<ExtendedPoint> StationLoft::OutlineAt(long double station) const
+std::vector<ExtendedPoint> StationLoft::Combine(
+    int first, const std::array<long double, LoftWindow::kSections>& weight) const
 {
-    if (!(station >= 0 && station <= kLastStation))
-        throw std::out_of_range("no section outside the waterline");
-    // Lagrange weights of the four stations around the position, shifted
-    // inwards at the ends of the waterline.
-    const int first =
-        std::clamp(static_cast<int>(std::floor(station)) - 1, 0, kLastStation - kLoftPoints + 1);
-    std::array<long double, kLoftPoints> weight{};
-    for (int j = 0; j < kLoftPoints; ++j) {
-        long double w = 1;
-        for (int m = 0; m < kLoftPoints; ++m)
-            if (m != j) w *= (station - (first + m)) / (j - m);
-        weight[static_cast<std::size_t>(j)] = w;
-    }
     std::vector<ExtendedPoint> outline(kStationOutlinePoints, ExtendedPoint{0, 0});
-    for (int j = 0; j < kLoftPoints; ++j) {
+    for (int j = 0; j < LoftWindow::kSections; ++j) {
         const auto& near = outlines_[static_cast<std::size_t>(first + j)];
         for (std::size_t p = 0; p < outline.size(); ++p) {
             outline[p].a += weight[static_cast<std::size_t>(j)] * near[p].a;
@@ -47,6 +51,18 @@ std::vector<ExtendedPoint> StationLoft::OutlineAt(long double station) const
         }
     }
     return outline;
+}
+
+std::vector<ExtendedPoint> StationLoft::OutlineAt(long double station) const
+{
+    const LoftWindow window = CubicLoftWindow(station, kStationCount);
+    return Combine(window.First, window.Weight);
+}
+
+std::vector<ExtendedPoint> StationLoft::OutlineSlopeAt(long double station) const
+{
+    const LoftWindow window = CubicLoftWindow(station, kStationCount);
+    return Combine(window.First, window.Slope);
 }
 
 }  // namespace sloopform

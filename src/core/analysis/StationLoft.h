@@ -7,6 +7,20 @@
 
 namespace sloopform {
 
+// The cubic that carries a loft through `count` sections at the positions
+// 0 .. count - 1: the four consecutive sections nearest the position (shifted
+// inwards at the ends), each with its Lagrange weight and the weight's
+// derivative by the position.
+struct LoftWindow {
+    static constexpr int kSections = 4;
+    int First = 0;
+    std::array<long double, kSections> Weight{};
+    std::array<long double, kSections> Slope{};
+};
+
+// Throws std::out_of_range outside 0 .. count - 1 or with fewer than four sections.
+LoftWindow CubicLoftWindow(long double position, int count);
+
 // The section outlines between the stations: every coordinate of the six
 // control points interpolated along the length by the cubic through the four
 // nearest stations, so the loft passes through each station's own outline.
@@ -16,8 +30,15 @@ public:
     explicit StationLoft(const HullRecord& hull);
 
     std::vector<ExtendedPoint> OutlineAt(long double station) const;
+    // How fast each control point moves along the length, per station unit:
+    // the derivative of the same cubic (at a station, of the cubic that
+    // carries the loft from it aftwards).
+    std::vector<ExtendedPoint> OutlineSlopeAt(long double station) const;
 
 private:
+    std::vector<ExtendedPoint> Combine(
+        int first, const std::array<long double, LoftWindow::kSections>& weight) const;
+
     std::array<std::vector<ExtendedPoint>, kStationCount> outlines_;
 };
 
