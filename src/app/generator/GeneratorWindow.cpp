@@ -10,6 +10,7 @@
 #include <exception>
 #include <optional>
 
+#include "CadExport.h"
 #include "analysis/ResistanceOptimiser.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
@@ -142,6 +143,10 @@ void GeneratorWindow::buildMenus()
     runModeItems_.append(exportMenu->menuAction());
     exportMenu->addAction("AutoSHIP (*.gf1)", this, [this] { exportGf1(); });
     exportMenu->addAction("AutoCAD - Hull Outlines (*.dxf)", this, [this] { exportDxf(); });
+    exportMenu->addAction("Export STEP...", this,
+                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), sloopform::cad::CadFormat::Step); });
+    exportMenu->addAction("Export IGES...", this,
+                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), sloopform::cad::CadFormat::Iges); });
     fileMenu_->addSeparator();
     item(fileMenu_, "E&xit", [this] { frame_.close(); });
 
