@@ -4,6 +4,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <memory>
 #include <stdexcept>
 
 #include <BRepBuilderAPI_NurbsConvert.hxx>

@@ -143,10 +143,11 @@ void GeneratorWindow::buildMenus()
     runModeItems_.append(exportMenu->menuAction());
     exportMenu->addAction("AutoSHIP (*.gf1)", this, [this] { exportGf1(); });
     exportMenu->addAction("AutoCAD - Hull Outlines (*.dxf)", this, [this] { exportDxf(); });
+    using sloopform::cad::CadFormat;
     exportMenu->addAction("Export STEP...", this,
-                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), sloopform::cad::CadFormat::Step); });
+                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Step); });
     exportMenu->addAction("Export IGES...", this,
-                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), sloopform::cad::CadFormat::Iges); });
+                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Iges); });
     fileMenu_->addSeparator();
     item(fileMenu_, "E&xit", [this] { frame_.close(); });
 
