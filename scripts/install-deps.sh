@@ -6,6 +6,7 @@ packages=(
   cmake ninja-build g++ clang libclang-rt-14-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   nlohmann-json3-dev
+  libocct-modeling-data-dev libocct-modeling-algorithms-dev libocct-data-exchange-dev libtbb-dev
   python3-ezdxf librsvg2-bin libxml2-utils
   qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth poppler-utils fonts-dejavu-core
   dpkg-dev desktop-file-utils shared-mime-info man-db lintian

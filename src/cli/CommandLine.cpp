@@ -11,6 +11,7 @@ const char* UsageText()
     return "usage:\n"
            "  sloopform-batch run PROJECT.sfp [--goals DIM,PCT,COEF] [--report FILE [--exact]]\n"
            "                                 [--dxf FILE] [--gf1 FILE] [--svg FILE] [--svg-3d FILE]\n"
+           "                                 [--step FILE] [--iges FILE]\n"
            "                                 [--json FILE] [--timeout SECONDS] [--quiet]\n"
            "                                 [--method classic|robust]\n"
            "  sloopform-batch resistance PROJECT.sfp (--fn F | --knots K | --ms V) [--json FILE]\n"
@@ -72,6 +73,7 @@ private:
         switch (options_.command) {
         case Command::Run:
             return option == "--goals" || option == "--report" || option == "--dxf" ||
+                   option == "--step" || option == "--iges" ||
                    option == "--gf1" || option == "--svg" || option == "--svg-3d" ||
                    option == "--json" || option == "--timeout" || option == "--quiet" ||
                    option == "--exact" || option == "--method";
@@ -131,6 +133,7 @@ private:
         }
         static const std::map<std::string, std::optional<std::string> BatchOptions::*> files = {
             {"--report", &BatchOptions::report}, {"--dxf", &BatchOptions::dxf},
+            {"--step", &BatchOptions::step},     {"--iges", &BatchOptions::iges},
             {"--gf1", &BatchOptions::gf1},       {"--svg", &BatchOptions::svg},
             {"--svg-3d", &BatchOptions::svg3d},  {"--json", &BatchOptions::json},
             {"--apply", &BatchOptions::apply}};

@@ -25,7 +25,7 @@ struct BatchOptions {
     Command command = Command::Help;
     std::string project;
     Goals goals;
-    std::optional<std::string> report, dxf, gf1, svg, svg3d, json, apply;
+    std::optional<std::string> report, dxf, step, iges, gf1, svg, svg3d, json, apply;
     double timeoutSeconds = 60;
     bool quiet = false;
     bool exact = false;  // the report gains the exact hydrostatics block

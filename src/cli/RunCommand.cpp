@@ -3,7 +3,9 @@
 #include <chrono>
 #include <exception>
 #include <iostream>
+#include <sstream>
 
+#include "CadExport.h"
 #include "ConsoleUi.h"
 #include "ExitStatus.h"
 #include "JsonReport.h"
@@ -11,6 +13,7 @@
 #include "ProjectInput.h"
 #include "StreamMemo.h"
 #include "analysis/ExactHydrostaticsReport.h"
+#include "HullSurfaceNet.h"
 #include "analysis/HullCheck.h"
 #include "analysis/HydrostaticsReport.h"
 #include "export/Gf1Export.h"
@@ -65,6 +68,15 @@ bool ExportTo(ConsoleUi& ui, const std::string& path, Export exportRoutine, Writ
     return ui.TakeReportCount() == 0;
 }
 
+// The hull solid as STEP or IGES: the file's own lines for "-".
+bool ExportCad(ConsoleUi& ui, const std::string& path, const HullRecord& hull, cad::CadFormat format)
+{
+    return ExportTo(ui, path, [&] { cad::ExportHullCad(hull, format); }, [&](ExportTarget& target) {
+        std::istringstream text(cad::HullCadText(hull, format));
+        for (std::string line; std::getline(text, line);) target.WriteLine(line);
+    });
+}
+
 bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
 {
     const HullRecord& hull = editor.Hull();
@@ -76,6 +88,8 @@ bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
             TDxfFile file(target);
             WriteHullOutlines(hull, file);
         });
+    if (options.step) ok &= ExportCad(ui, *options.step, hull, cad::CadFormat::Step);
+    if (options.iges) ok &= ExportCad(ui, *options.iges, hull, cad::CadFormat::Iges);
     if (options.gf1)
         ok &= ExportTo(ui, *options.gf1, [&] { ExportGF1(hull); },
                        [&](ExportTarget& target) { WriteGF1(hull, target); });
@@ -123,6 +137,8 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
 
     bool written = true;
     if (finished) written = WriteOutputs(options, *editor, ui);
+    else if (options.step || options.iges)
+        Ui().ShowMessage(cad::kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
     if (options.json) written &= WriteText(*options.json, RunJson(*editor, goals, memo.Lines(), outcome).dump(2));
     if (!written) return kExitBadInput;
     return finished ? kExitDone : kExitNotFinished;

@@ -420,8 +420,10 @@ private slots:
     {
         const std::string gf1 = (*folder / "hull.gf1").string();
         const std::string dxf = (*folder / "hull.dxf").string();
-        chooseMenu({"&File", "&Export", "AutoSHIP (*.gf1)"});
-        QCOMPARE(record().MessageTexts(), std::vector<std::string>{"No Data Available, Run Generator"});
+        for (const char* item : {"AutoSHIP (*.gf1)", "Export STEP...", "Export IGES..."})
+            chooseMenu({"&File", "&Export", item});
+        QCOMPARE(record().MessageTexts(),
+                 std::vector<std::string>(3, "No Data Available, Run Generator"));
         QVERIFY(record().saveRequests.empty());
 
         generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
@@ -437,6 +439,13 @@ private slots:
         QVERIFY(outlines.rfind("EOF\r\n") == outlines.size() - 5);
         QVERIFY(record().errors.empty());
         QCOMPARE(frame().statusPanel(3), QString());
+
+        const std::string step = (*folder / "hull.step").string();
+        record().saveAnswers = {step};
+        chooseMenu({"&File", "&Export", "Export STEP..."});
+        QCOMPARE(record().saveRequests.back().title, std::string("Export Hull Solid to STEP"));
+        QVERIFY(test::ReadFileBytes(step).rfind("ISO-10303-21;", 0) == 0);
+        QVERIFY(record().errors.empty());
     }
 
     void optimisationNeedsTheMainParameters()

@@ -115,7 +115,7 @@ private slots:
         QTest::addColumn<QStringList>("titles");
         QTest::newRow("console line") << "TARNOVIC"
             << QStringList{"Running the generator", "Messages"};
-        QTest::newRow("case ignored") << "modelmaker" << QStringList{"Exporting DXF and GF1 files"};
+        QTest::newRow("case ignored") << "modelmaker" << QStringList{"Exporting DXF, GF1, STEP and IGES files"};
         QTest::newRow("all words needed") << "ruler slider"
             << QStringList{"Preferences"};
         QTest::newRow("word beginning") << "horizonal" << QStringList{"The program window"};

@@ -192,6 +192,26 @@ TEST(BatchTool, UnreachableGoalEndsAtTheTimeout)
     EXPECT_NE(result.err.find("did not finish within 1 s"), std::string::npos) << result.err;
 }
 
+TEST(BatchTool, WritesTheHullSolidAsStepAndIgesOnlyForAFinishedRun)
+{
+    TempDir dir;
+    const auto result = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--step",
+                                  (dir / "h.step").string(), "--iges", "-"});
+    ASSERT_EQ(result.status, 0) << result.err;
+    EXPECT_EQ(ReadFileBytes(dir / "h.step").rfind("ISO-10303-21;", 0), 0u);
+    const auto iges = result.OutLines();
+    ASSERT_GT(iges.size(), 100u);
+    EXPECT_EQ(iges.front().substr(72), "S0000001");
+    EXPECT_EQ(iges.back().substr(72, 1), "T");
+
+    // A run cut short: no file, and the reason.
+    const auto cut = RunBatch({"run", Example("cruiser-10m"), "--goals", "0.001,0.001,0.01",
+                               "--timeout", "1", "--quiet", "--step", (dir / "cut.step").string()});
+    EXPECT_EQ(cut.status, 1);
+    EXPECT_NE(cut.err.find("No Data Available, Run Generator"), std::string::npos) << cut.err;
+    EXPECT_FALSE(std::filesystem::exists(dir / "cut.step"));
+}
+
 TEST(BatchTool, MethodOptionChoosesTheGenerator)
 {
     // The daysailer: the robust method's hull meets Cwp on its own waterline, the classic one's

@@ -10,6 +10,7 @@
 #include <exception>
 #include <optional>
 
+#include "CadExport.h"
 #include "analysis/ResistanceOptimiser.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
@@ -143,6 +144,11 @@ void GeneratorWindow::buildMenus()
     runModeItems_.append(exportMenu->menuAction());
     exportMenu->addAction("AutoSHIP (*.gf1)", this, [this] { exportGf1(); });
     exportMenu->addAction("AutoCAD - Hull Outlines (*.dxf)", this, [this] { exportDxf(); });
+    using sloopform::cad::CadFormat;
+    exportMenu->addAction("Export STEP...", this,
+                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Step); });
+    exportMenu->addAction("Export IGES...", this,
+                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Iges); });
     fileMenu_->addSeparator();
     item(fileMenu_, "E&xit", [this] { frame_.close(); });
 

@@ -28,7 +28,7 @@ struct LengthSums {
         BX += weight * st.WaterlineBeam * x;
         BX2 += weight * st.WaterlineBeam * x * x;
         Y3 += weight * halfBeam * halfBeam * halfBeam;
-        G += weight * st.Girth;
+        G += weight * st.SurfaceGirth;
     }
 };
 
@@ -60,9 +60,13 @@ void FillFigures(const HullRecord& hull, const LengthSums& sums, const ExactStat
 }  // namespace
 
 std::optional<ExactStation> MeasureSectionOutline(const std::vector<ExtendedPoint>& outline,
-                                                  long double level, int pieces)
+                                                  long double level, int pieces,
+                                                  const std::vector<ExtendedPoint>& slope)
 {
-    const auto side = MeasureImmersedSection(ExtendedBSpline(kCubic, outline), level, pieces);
+    std::optional<ExtendedBSpline> slopeCurve;
+    if (!slope.empty()) slopeCurve.emplace(kCubic, slope);
+    const auto side = MeasureImmersedSection(ExtendedBSpline(kCubic, outline), level, pieces,
+                                             slopeCurve ? &*slopeCurve : nullptr);
     if (!side) return std::nullopt;
     ExactStation station;
     station.Depth = level - outline.front().b;
@@ -70,6 +74,7 @@ std::optional<ExactStation> MeasureSectionOutline(const std::vector<ExtendedPoin
     station.SectionArea = 2 * side->HalfArea;
     station.SectionVca = side->HalfArea == 0 ? 0 : side->AreaMoment / side->HalfArea;
     station.Girth = 2 * side->HalfGirth;
+    station.SurfaceGirth = 2 * side->HalfSurfaceGirth;
     return station;
 }
 
@@ -77,9 +82,12 @@ ExactHydrostatics ComputeExactHydrostatics(const HullRecord& hull,
                                            const ExactResolution& resolution)
 {
     const StationLoft loft(hull);
+    const long double spacing = 0.05L * hull.Lwl;
     const auto measure = [&](long double station) {
-        const auto section =
-            MeasureSectionOutline(loft.OutlineAt(station), hull.Tc, resolution.SectionPieces);
+        std::vector<ExtendedPoint> slope = loft.OutlineSlopeAt(station);
+        for (ExtendedPoint& p : slope) p = {Divide(p.a, spacing), Divide(p.b, spacing)};
+        const auto section = MeasureSectionOutline(loft.OutlineAt(station), hull.Tc,
+                                                   resolution.SectionPieces, slope);
         if (!section)
             throw std::runtime_error("The section at station " + FormatFixed(station, 2) +
                                      " does not reach the design waterline");
@@ -92,7 +100,6 @@ ExactHydrostatics ComputeExactHydrostatics(const HullRecord& hull,
     // stations. At the two ends the sections lose their depth and the
     // waterline beam falls like a square root of the distance to the end; the
     // substitution s = u² from the end makes that smooth for the rule.
-    const long double spacing = 0.05L * hull.Lwl;
     LengthSums sums;
     for (const QuadratureNode& node : GaussLegendre(resolution.LengthPoints)) {
         const long double u = node.x;

@@ -16,6 +16,7 @@ struct ExactStation {
     long double SectionArea = 0;
     long double SectionVca = 0;     // m above the base line; 0 without area
     long double Girth = 0;          // wetted length of the section, keel to waterline
+    long double SurfaceGirth = 0;   // wetted surface per metre of length there
 };
 
 // How finely the figures are integrated: pieces of each knot span of a section
@@ -32,7 +33,9 @@ struct ExactResolution {
 // station spacing. Simpson's rule over the 21 stations alone misses the
 // waterline's steep closing at the ends by several tenths of a per cent in the
 // waterplane figures. Same units and references as Hydrostatics, plus the
-// wetted surface of the canoe body from the section girths.
+// wetted surface of the canoe body: the area of the lofted surface itself below
+// the waterline, which the section girths alone underestimate where the hull
+// slopes along its length.
 struct ExactHydrostatics {
     long double Volume = 0;          // m³
     long double Displacement = 0;    // kg
@@ -55,9 +58,12 @@ struct ExactHydrostatics {
 
 // A section outline (six control points of the cubic section curve, y and z)
 // measured up to the level; nothing when the curve never reaches the level.
+// `slope`: how the control points move per metre along the length (empty: a
+// prismatic hull there).
 std::optional<ExactStation> MeasureSectionOutline(const std::vector<ExtendedPoint>& outline,
                                                   long double level,
-                                                  int pieces = kImmersedSectionResolution);
+                                                  int pieces = kImmersedSectionResolution,
+                                                  const std::vector<ExtendedPoint>& slope = {});
 
 // Reads the generated stations as they are. A section that does not reach the
 // design waterline throws, naming its station; a zero volume, waterplane or

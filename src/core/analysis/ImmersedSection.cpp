@@ -39,22 +39,34 @@ long double LevelCrossing(const ExtendedBSpline& curve, long double lo, long dou
 
 // Adds the integrals over [t0, t1] by Green's theorem along the curve: the
 // closing lines (the level and the centre plane) add nothing to y dz and y z dz.
-void AddPiece(const ExtendedBSpline& curve, const std::vector<QuadratureNode>& rule,
-              long double t0, long double t1, ImmersedSection& m)
+// The surface element is |S_x × S_t| for S(x, t) = (x, a, b): with the
+// lengthwise slopes (a_x, b_x), sqrt(a_t² + b_t² + (a_x b_t − b_x a_t)²).
+void AddPiece(const ExtendedBSpline& curve, const ExtendedBSpline* slope,
+              const std::vector<QuadratureNode>& rule, long double t0, long double t1,
+              ImmersedSection& m)
 {
     for (const QuadratureNode& node : rule) {
-        const CurvePoint p = curve.At(t0 + (t1 - t0) * node.x);
+        const long double t = t0 + (t1 - t0) * node.x;
+        const CurvePoint p = curve.At(t);
         const long double w = node.w * (t1 - t0);
+        const long double speed2 = p.da * p.da + p.db * p.db;
         m.HalfArea += w * p.a * p.db;
         m.AreaMoment += w * p.a * p.b * p.db;
-        m.HalfGirth += w * std::sqrt(p.da * p.da + p.db * p.db);
+        m.HalfGirth += w * std::sqrt(speed2);
+        long double twist = 0;
+        if (slope) {
+            const CurvePoint s = slope->At(t);
+            twist = s.a * p.db - s.b * p.da;
+        }
+        m.HalfSurfaceGirth += w * std::sqrt(speed2 + twist * twist);
     }
 }
 
 }  // namespace
 
 std::optional<ImmersedSection> MeasureImmersedSection(const ExtendedBSpline& curve,
-                                                      long double level, int resolution)
+                                                      long double level, int resolution,
+                                                      const ExtendedBSpline* slope)
 {
     if (resolution < 1)
         throw std::invalid_argument("the section resolution must be at least 1");
@@ -71,11 +83,11 @@ std::optional<ImmersedSection> MeasureImmersedSection(const ExtendedBSpline& cur
         const long double t1 = static_cast<long double>(k) / resolution;
         if (curve.At(t1).b >= level) {
             const long double crossing = LevelCrossing(curve, t0, t1, level);
-            AddPiece(curve, rule, t0, crossing, m);
+            AddPiece(curve, slope, rule, t0, crossing, m);
             m.HalfBreadth = curve.At(crossing).a;
             return m;
         }
-        AddPiece(curve, rule, t0, t1, m);
+        AddPiece(curve, slope, rule, t0, t1, m);
         t0 = t1;
     }
     return std::nullopt;

@@ -13,6 +13,9 @@ struct ImmersedSection {
     long double HalfArea = 0;     // between the curve and the centre plane
     long double AreaMoment = 0;   // first moment of that area about the base line
     long double HalfGirth = 0;    // length of the curve up to the level
+    // Area of the hull surface per metre of length up to the level: the girth
+    // stretched where the section moves sideways or up along the length.
+    long double HalfSurfaceGirth = 0;
 };
 
 // Sub-intervals per knot span of the quadrature and of the search for the
@@ -22,9 +25,11 @@ constexpr int kImmersedSectionResolution = 2;
 // Area and moment are exact (the integrands are polynomials on each knot span,
 // integrated with a five-point Gauss rule); the girth converges with the
 // resolution. Nothing when the curve never reaches the level. A curve starting
-// at or above the level has no immersed part: all measures 0.
+// at or above the level has no immersed part: all measures 0. `slope` is the
+// curve of how the control points move per metre along the length (same order
+// and count); without it the surface girth is the girth.
 std::optional<ImmersedSection> MeasureImmersedSection(
     const ExtendedBSpline& curve, long double level,
-    int resolution = kImmersedSectionResolution);
+    int resolution = kImmersedSectionResolution, const ExtendedBSpline* slope = nullptr);
 
 }  // namespace sloopform

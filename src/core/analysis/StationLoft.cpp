@@ -9,20 +9,26 @@
 
 namespace sloopform {
 
-LoftWeights LoftWeightsAt(long double station)
+LoftWindow CubicLoftWindow(long double position, int count)
 {
-    if (!(station >= 0 && station <= kLastStation))
-        throw std::out_of_range("no section outside the waterline");
-    // Shifted inwards at the ends of the waterline.
-    LoftWeights weights;
-    weights.First = std::clamp(static_cast<int>(std::floor(station)) - 1, 0, kLastStation - kLoftPoints + 1);
-    for (int j = 0; j < kLoftPoints; ++j) {
+    constexpr int n = LoftWindow::kSections;
+    if (!(position >= 0 && position <= count - 1) || count < n)
+        throw std::out_of_range("no section outside the loft");
+    LoftWindow window;
+    window.First = std::clamp(static_cast<int>(std::floor(position)) - 1, 0, count - n);
+    for (int j = 0; j < n; ++j) {
         long double w = 1;
-        for (int m = 0; m < kLoftPoints; ++m)
-            if (m != j) w *= (station - (weights.First + m)) / (j - m);
-        weights.Weight[static_cast<std::size_t>(j)] = w;
+        long double slope = 0;  // the product rule over the factors of w
+        for (int m = 0; m < n; ++m) {
+            if (m == j) continue;
+            const long double factor = (position - (window.First + m)) / (j - m);
+            slope = slope * factor + w / (j - m);
+            w *= factor;
+        }
+        window.Weight[static_cast<std::size_t>(j)] = w;
+        window.Slope[static_cast<std::size_t>(j)] = slope;
     }
-    return weights;
+    return window;
 }
 
 const LoftIntegrals& StationLoftIntegrals()
@@ -34,11 +40,11 @@ const LoftIntegrals& StationLoftIntegrals()
         for (int spacing = 0; spacing < kLastStation; ++spacing)
             for (const QuadratureNode& node : GaussLegendre(3)) {
                 const long double station = spacing + node.x;
-                const LoftWeights weights = LoftWeightsAt(station);
-                for (int j = 0; j < kLoftPoints; ++j) {
-                    const auto s = static_cast<std::size_t>(weights.First + j);
-                    sums.Area[s] += node.w * weights.Weight[static_cast<std::size_t>(j)];
-                    sums.Moment[s] += node.w * weights.Weight[static_cast<std::size_t>(j)] * station;
+                const LoftWindow window = CubicLoftWindow(station, kStationCount);
+                for (int j = 0; j < LoftWindow::kSections; ++j) {
+                    const auto s = static_cast<std::size_t>(window.First + j);
+                    sums.Area[s] += node.w * window.Weight[static_cast<std::size_t>(j)];
+                    sums.Moment[s] += node.w * window.Weight[static_cast<std::size_t>(j)] * station;
                 }
             }
         return sums;
@@ -55,19 +61,30 @@ StationLoft::StationLoft(const HullRecord& hull)
     }
 }
 
-std::vector<ExtendedPoint> StationLoft::OutlineAt(long double station) const
+std::vector<ExtendedPoint> StationLoft::Combine(
+    int first, const std::array<long double, LoftWindow::kSections>& weight) const
 {
-    const LoftWeights weights = LoftWeightsAt(station);
     std::vector<ExtendedPoint> outline(kStationOutlinePoints, ExtendedPoint{0, 0});
-    for (int j = 0; j < kLoftPoints; ++j) {
-        const long double w = weights.Weight[static_cast<std::size_t>(j)];
-        const auto& near = outlines_[static_cast<std::size_t>(weights.First + j)];
+    for (int j = 0; j < LoftWindow::kSections; ++j) {
+        const auto& near = outlines_[static_cast<std::size_t>(first + j)];
         for (std::size_t p = 0; p < outline.size(); ++p) {
-            outline[p].a += w * near[p].a;
-            outline[p].b += w * near[p].b;
+            outline[p].a += weight[static_cast<std::size_t>(j)] * near[p].a;
+            outline[p].b += weight[static_cast<std::size_t>(j)] * near[p].b;
         }
     }
     return outline;
+}
+
+std::vector<ExtendedPoint> StationLoft::OutlineAt(long double station) const
+{
+    const LoftWindow window = CubicLoftWindow(station, kStationCount);
+    return Combine(window.First, window.Weight);
+}
+
+std::vector<ExtendedPoint> StationLoft::OutlineSlopeAt(long double station) const
+{
+    const LoftWindow window = CubicLoftWindow(station, kStationCount);
+    return Combine(window.First, window.Slope);
 }
 
 }  // namespace sloopform

@@ -17,17 +17,25 @@ TextFileWriter::~TextFileWriter()
     if (!committed_) Discard();
 }
 
-bool TextFileWriter::Open()
+std::optional<std::filesystem::path> OpenTemporarySibling(const std::filesystem::path& target,
+                                                          std::ofstream& stream)
 {
     std::random_device device;
-    const auto folder = target_.has_parent_path() ? target_.parent_path() : std::filesystem::path(".");
+    const auto folder = target.has_parent_path() ? target.parent_path() : std::filesystem::path(".");
     std::error_code error;
-    if (!std::filesystem::is_directory(folder, error)) return false;
-    for (int attempt = 0; attempt < 16 && !stream_.is_open(); ++attempt) {
-        temporary_ = folder / ("." + target_.filename().string() + "." + std::to_string(device()) + ".tmp");
-        if (std::filesystem::exists(temporary_, error)) continue;
-        stream_.open(temporary_, std::ios::binary | std::ios::trunc);
+    if (!std::filesystem::is_directory(folder, error)) return std::nullopt;
+    for (int attempt = 0; attempt < 16; ++attempt) {
+        auto temporary = folder / ("." + target.filename().string() + "." + std::to_string(device()) + ".tmp");
+        if (std::filesystem::exists(temporary, error)) continue;
+        stream.open(temporary, std::ios::binary | std::ios::trunc);
+        if (stream.is_open()) return temporary;
     }
+    return std::nullopt;
+}
+
+bool TextFileWriter::Open()
+{
+    if (auto temporary = OpenTemporarySibling(target_, stream_)) temporary_ = std::move(*temporary);
     failed_ = !stream_.is_open();
     return !failed_;
 }

@@ -7,6 +7,12 @@
 
 namespace sloopform {
 
+// Creates a new file in the target's folder, named after the target and
+// hidden, and opens it for writing: the place a file is written before it
+// replaces the target. Nothing when the folder is missing or no name is free.
+std::optional<std::filesystem::path> OpenTemporarySibling(const std::filesystem::path& target,
+                                                          std::ofstream& stream);
+
 // Writes a text file with CR LF line ends so that a failure never leaves a
 // truncated file or destroys the previous one: lines go to a temporary file in
 // the same folder, which replaces the target only on Commit. Nothing throws;

@@ -71,7 +71,7 @@ std::vector<ShapeCase> ShapeCases()
         cases.push_back({"wedge of rectangles", std::move(hull),
                          {volume, 100 * lcf / L, T / 2, awp, 100 * lcf / L,
                           2.0L / 3 * L * (b0 + b1) * (b0 * b0 + b1 * b1) / 4 / volume,
-                          inertiaX / volume, awp + 2 * T * L, 1}});
+                          inertiaX / volume, awp + 2 * T * std::hypot(L, b1 - b0), 1}});
     }
     {
         // Rectangles of half-breadth b whose keel rises linearly from k0 to k1.
@@ -90,7 +90,8 @@ std::vector<ShapeCase> ShapeCases()
         const long double vcb = b * L * (T * T - (k0 * k0 + k0 * k1 + k1 * k1) / 3) / volume;
         cases.push_back({"rectangles on a rising keel", std::move(hull),
                          {volume, 100 * lcb, vcb, 2 * b * L, 50, 2.0L / 3 * b * b * b * L / volume,
-                          b * L * L * L / 6 / volume, 2 * L * (b + meanDepth), 1}});
+                          b * L * L * L / 6 / volume,
+                          2 * L * meanDepth + 2 * b * std::hypot(L, k1 - k0), 1}});
     }
     {
         // V sections of half-breadth b at the waterline, all along the length.
