@@ -2,41 +2,40 @@
 
 namespace sloopform {
 
-NamedFigures HydrostaticsFigures(const Hydrostatics& h)
+namespace {
+
+double Figure(Real48 value) { return value.Value(); }
+double Figure(long double value) { return static_cast<double>(value); }
+
+// Both hydrostatics carry the same figures under the same member names.
+template <typename H>
+NamedFigures CommonHydrostaticsFigures(const H& h)
 {
-    return {{"volume", h.Volume.Value()},
-            {"displacement", h.Displacement.Value()},
-            {"vcb", h.VCB.Value()},
-            {"lcb", h.LCB.Value()},
-            {"waterplane_area", h.WaterplaneArea.Value()},
-            {"lcf", h.LCF.Value()},
-            {"midship_area", h.MidshipArea.Value()},
-            {"cb", h.Cb.Value()},
-            {"cp", h.Cp.Value()},
-            {"cwl", h.Cwl.Value()},
-            {"cm", h.Cm.Value()},
-            {"bmt", h.BMT.Value()},
-            {"bml", h.BML.Value()},
-            {"mct", h.MCT.Value()}};
+    return {{"volume", Figure(h.Volume)},
+            {"displacement", Figure(h.Displacement)},
+            {"vcb", Figure(h.VCB)},
+            {"lcb", Figure(h.LCB)},
+            {"waterplane_area", Figure(h.WaterplaneArea)},
+            {"lcf", Figure(h.LCF)},
+            {"midship_area", Figure(h.MidshipArea)},
+            {"cb", Figure(h.Cb)},
+            {"cp", Figure(h.Cp)},
+            {"cwl", Figure(h.Cwl)},
+            {"cm", Figure(h.Cm)},
+            {"bmt", Figure(h.BMT)},
+            {"bml", Figure(h.BML)},
+            {"mct", Figure(h.MCT)}};
 }
+
+}  // namespace
+
+NamedFigures HydrostaticsFigures(const Hydrostatics& h) { return CommonHydrostaticsFigures(h); }
 
 NamedFigures ExactHydrostaticsFigures(const ExactHydrostatics& h)
 {
-    return {{"volume", static_cast<double>(h.Volume)},
-            {"displacement", static_cast<double>(h.Displacement)},
-            {"vcb", static_cast<double>(h.VCB)},
-            {"lcb", static_cast<double>(h.LCB)},
-            {"waterplane_area", static_cast<double>(h.WaterplaneArea)},
-            {"lcf", static_cast<double>(h.LCF)},
-            {"midship_area", static_cast<double>(h.MidshipArea)},
-            {"cb", static_cast<double>(h.Cb)},
-            {"cp", static_cast<double>(h.Cp)},
-            {"cwl", static_cast<double>(h.Cwl)},
-            {"cm", static_cast<double>(h.Cm)},
-            {"bmt", static_cast<double>(h.BMT)},
-            {"bml", static_cast<double>(h.BML)},
-            {"mct", static_cast<double>(h.MCT)},
-            {"wetted_surface", static_cast<double>(h.WettedSurface)}};
+    NamedFigures figures = CommonHydrostaticsFigures(h);
+    figures.push_back({"wetted_surface", Figure(h.WettedSurface)});
+    return figures;
 }
 
 NamedFigures StationFigures(const HullRecord& hull, int s)
