@@ -1,11 +1,13 @@
 """The module against the batch tool, its refusals and its runs' independence."""
 import concurrent.futures
+import json
+import subprocess
 
 import numpy
 import pytest
 
 import sloopform
-from conftest import BUNDLED
+from conftest import BUNDLED, tool
 
 CRUISER = next(path for path in BUNDLED if path.stem == "cruiser-10m")
 
@@ -29,10 +31,6 @@ def test_figures_equal_the_batch_tools_json_bit_for_bit(project, method, batch_j
 
 
 def test_resistance_and_optimum_equal_the_batch_tools(tmp_path):
-    import json
-    import subprocess
-    from conftest import tool
-
     batch = tool("SLOOPFORM_BATCH")
     hull = sloopform.generate(sloopform.Design.load(str(CRUISER)))
     for command, call in (("resistance", hull.resistance), ("optimise", hull.optimise)):
@@ -101,13 +99,24 @@ def test_runs_do_not_depend_on_the_runs_before_them_or_beside_them():
     assert threaded == alone * 4
 
 
+def test_exports_equal_the_batch_tools(tmp_path):
+    batch = tool("SLOOPFORM_BATCH")
+    dxf, gf1, svg = (tmp_path / f"hull.{suffix}" for suffix in ("dxf", "gf1", "svg"))
+    subprocess.run([batch, "run", str(CRUISER), "--quiet", "--dxf", str(dxf), "--gf1", str(gf1),
+                    "--svg", str(svg)], check=True, capture_output=True)
+    expected = dxf.read_bytes(), gf1.read_bytes()
+    hull = sloopform.generate(sloopform.Design.load(str(CRUISER)))
+    hull.export_dxf(str(dxf))
+    hull.export_gf1(str(gf1))  # the file records its own path: the same one
+    assert (dxf.read_bytes(), gf1.read_bytes()) == expected
+    # The batch tool writes its text files with CR LF.
+    assert hull.svg().encode() == svg.read_bytes().replace(b"\r\n", b"\n")
+
+
 def test_hull_outputs(tmp_path):
     hull = sloopform.generate(sloopform.Design.load(str(CRUISER)))
     assert isinstance(hull.stations["x"], numpy.ndarray) and hull.stations["x"].shape == (21,)
-    assert hull._repr_svg_().startswith("<?xml") or "<svg" in hull._repr_svg_()
-    hull.export_dxf(str(tmp_path / "hull.dxf"))
-    hull.export_gf1(str(tmp_path / "hull.gf1"))
-    assert (tmp_path / "hull.dxf").stat().st_size > 0 and (tmp_path / "hull.gf1").stat().st_size > 0
+    assert "<svg" in hull._repr_svg_()
     with pytest.raises(OSError):
         hull.export_dxf(str(tmp_path / "no-folder" / "hull.dxf"))
     with pytest.raises(ValueError, match="Froude Number is outside"):

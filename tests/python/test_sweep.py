@@ -88,3 +88,20 @@ def test_bad_input_is_refused_with_a_message(tmp_path):
     _, stderr = process.communicate(timeout=60)
     assert process.returncode == 2
     assert "no column for Lwl, BMax" in stderr
+
+
+def test_a_row_says_why_its_design_has_no_figures():
+    from conftest import BUNDLED
+
+    with open(next(path for path in BUNDLED if path.stem == "cruiser-10m")) as file:
+        cruiser = dict(line.strip().split("=") for line in file)
+    refused = sweep.run_design("a", {**cruiser, "Cp": "0.700"}, "classic", ("knots", "6"), 10)
+    assert not refused["finished"] and "volume" not in refused
+    assert refused["message"] == "Prismatic Coefficient must be greater than 0.42 and less than 0.65"
+    failed = sweep.run_design("b", {**cruiser, "Fovh": "0"}, "classic", ("knots", "6"), 10)
+    assert not failed["finished"] and "volume" not in failed
+    assert failed["message"] == "Fatal Error[1]: Iteration Failed"
+    assert failed["resistance_total"] > 0
+    slow = sweep.run_design("c", cruiser, "classic", ("fn", "2"), 10)
+    assert slow["finished"] and slow["volume"] > 0 and "resistance_total" not in slow
+    assert slow["message"].startswith("Froude Number is outside of the range")

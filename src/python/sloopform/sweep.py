@@ -63,23 +63,29 @@ def one_line(text):
 
 
 def run_design(design_id, texts, method, speed, timeout):
-    """The result row of one design; a design that does not generate gives a
-    row with its message and no figures."""
+    """The result row of one design. A design refused, or a run that does not
+    finish, gives its message and no figures; a speed refused for this design
+    leaves the resistance empty and says why after the run's message."""
     start = time.perf_counter()
     row = {ID_COLUMN: design_id, **texts, "finished": False, "message": ""}
+    messages = []
     try:
         design = sloopform.Design(texts)
         row.update(design.to_dict())
-        if speed:  # from the parameters alone: a design that fails still has it
+        try:
+            hull = sloopform.generate(design, method=method, timeout=timeout)
+            row["finished"] = True
+            row.update(hull.hydrostatics)
+            row.update({"exact_" + key: value for key, value in hull.hydrostatics_exact.items()})
+        except RuntimeError as error:  # the run's failure, or a figure the core could not compute
+            messages.append(one_line(error))
+        if speed:  # from the parameters alone: a design that does not generate still has it
             unit, value = speed
             figures = design.resistance(**{unit: value})
-            row.update({"resistance_" + key: v for key, v in figures.items()})
-        hull = sloopform.generate(design, method=method, timeout=timeout)
-        row.update(hull.hydrostatics)
-        row.update({"exact_" + key: value for key, value in hull.hydrostatics_exact.items()})
-        row["finished"] = True
-    except (ValueError, sloopform.GenerationError, sloopform.Cancelled) as error:
-        row["message"] = one_line(error)
+            row.update({"resistance_" + key: figure for key, figure in figures.items()})
+    except ValueError as error:
+        messages.append(one_line(error))
+    row["message"] = "; ".join(messages)
     row["seconds"] = time.perf_counter() - start
     return row
 
@@ -215,7 +221,7 @@ def main(argv=None):
     for unit in SPEED_UNITS:
         speeds.add_argument("--" + unit, help=f"add the resistance at this speed ({unit})")
     options = parser.parse_args(argv)
-    if options.workers is not None and options.workers < 1 or options.chunk < 1:
+    if (options.workers is not None and options.workers < 1) or options.chunk < 1:
         parser.error("--workers and --chunk must be at least 1")
     speed = next(((unit, getattr(options, unit)) for unit in SPEED_UNITS if getattr(options, unit)), None)
     try:
