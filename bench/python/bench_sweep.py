@@ -2,16 +2,18 @@
 module's own cost per design against the core's generation time.
 
     PYTHONPATH=build/python /usr/bin/python3 bench/python/bench_sweep.py \\
-        build/bench/write-bench-designs [--count 2000] [--timeout 1]
+        build/bench/write-bench-designs [--count 2000] [--timeout 1] [--bundled]
 
-The designs are the benchmark set's seeded random designs. A design that does
-not finish within --timeout seconds is cancelled (a few of the set never do);
-the sweep figures count every design, finished or not.
+The designs are the benchmark set's seeded random designs, or with --bundled
+the three bundled designs over and over (runs that all finish, in 1-3 ms). A
+design that does not finish within --timeout seconds is cancelled (a few of
+the random set never do); the sweep figures count every design, finished or not.
 """
 import argparse
 import csv
 import io
 import os
+import pathlib
 import statistics
 import subprocess
 import sys
@@ -21,10 +23,23 @@ import time
 import sloopform
 from sloopform import sweep
 
+EXAMPLES = pathlib.Path(__file__).resolve().parents[2] / "examples"
+
 
 def seeded_designs(writer, count, folder):
     path = os.path.join(folder, f"designs-{count}.csv")
     subprocess.run([writer, "--csv", path, str(count)], check=True)
+    return path
+
+
+def bundled_designs(count, folder):
+    designs = [sloopform.Design.load(str(path)).to_dict() for path in sorted(EXAMPLES.glob("*.sfp"))]
+    path = os.path.join(folder, f"bundled-{count}.csv")
+    with open(path, "w", newline="") as file:
+        writer = csv.DictWriter(file, fieldnames=["id", *sloopform.PARAMETER_KEYS])
+        writer.writeheader()
+        for i in range(count):
+            writer.writerow({"id": i, **designs[i % len(designs)]})
     return path
 
 
@@ -68,10 +83,14 @@ def main():
     parser.add_argument("--count", type=int, default=2000)
     parser.add_argument("--timeout", type=float, default=1.0)
     parser.add_argument("--chunk", type=int, default=50)
+    parser.add_argument("--bundled", action="store_true", help="the bundled designs instead of random ones")
     options = parser.parse_args()
     print(f"load average before: {os.getloadavg()}")
     with tempfile.TemporaryDirectory() as folder:
-        designs = seeded_designs(options.write_designs, options.count, folder)
+        if options.bundled:
+            designs = bundled_designs(options.count, folder)
+        else:
+            designs = seeded_designs(options.write_designs, options.count, folder)
 
         wall, core = module_overhead(designs, options.timeout)
         overhead = [w - c for w, c in zip(wall, core)]

@@ -66,7 +66,8 @@ def test_a_stopped_sweep_restarted_completes_without_duplicates(seeded_designs, 
     restarted = run_sweep(seeded_designs, out, "--workers", "2", "--knots", "6", "--timeout", str(LIMIT))
     stdout, stderr = restarted.communicate(timeout=120)
     assert restarted.returncode == 0, stderr
-    assert f"sweep: {200 - kept} designs" in stderr
+    if kept < 200:  # else the first sweep ended before the stop
+        assert f"sweep: {200 - kept} designs" in stderr
     assert rows_of(out) == one_worker_rows
 
 

@@ -42,7 +42,7 @@ def result_columns(with_resistance):
 def read_designs(path):
     """(id, {key: text}) per row, the values as text so that they are read as a
     project file reads them."""
-    with open(path, newline="", encoding="utf-8") as file:
+    with open(path, newline="", encoding="utf-8-sig") as file:  # a spreadsheet may start with a BOM
         reader = csv.DictReader(file)
         missing = [key for key in sloopform.PARAMETER_KEYS if key not in (reader.fieldnames or [])]
         if missing:
