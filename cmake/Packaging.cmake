@@ -55,6 +55,12 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION science)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# The Python module (in the same package) is built for one interpreter version;
+# its sweep runs on Dask.
+if(TARGET sloopform_python)
+  set(CPACK_DEBIAN_PACKAGE_DEPENDS ${SLOOPFORM_PYTHON_DEPENDS})
+  set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "python3-distributed")
+endif()
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 # The build keeps its debugging information; the installed programs do not.
 set(CPACK_STRIP_FILES ON)

@@ -3,8 +3,6 @@
 #include <filesystem>
 #include <ostream>
 
-#include "platform/RunControl.h"
-
 namespace sloopform::batch {
 
 ConsoleUi::ConsoleUi(std::ostream& errors) : errors_(errors) {}
@@ -22,13 +20,7 @@ void ConsoleUi::ShowError(const std::string& message, const std::string& origin)
     ++reports_;
 }
 
-void ConsoleUi::ProcessMessages()
-{
-    if (deadline_ && !deadlinePassed_ && std::chrono::steady_clock::now() >= *deadline_) {
-        deadlinePassed_ = true;
-        CancelGeneration();
-    }
-}
+void ConsoleUi::ProcessMessages() { deadline_.Check(); }
 
 std::optional<std::string> ConsoleUi::SaveFileDialog(const FileDialogRequest&)
 {
@@ -40,14 +32,6 @@ std::optional<std::string> ConsoleUi::SaveFileDialog(const FileDialogRequest&)
     const std::filesystem::path full = std::filesystem::absolute(*answer, error);
     return error ? answer : full.string();
 }
-
-void ConsoleUi::SetDeadline(std::chrono::steady_clock::duration fromNow)
-{
-    deadline_ = std::chrono::steady_clock::now() + fromNow;
-    deadlinePassed_ = false;
-}
-
-void ConsoleUi::ClearDeadline() { deadline_.reset(); }
 
 int ConsoleUi::TakeReportCount()
 {

@@ -1,8 +1,8 @@
 #pragma once
-#include <chrono>
 #include <iosfwd>
 #include <optional>
 
+#include "platform/RunDeadline.h"
 #include "platform/UiServices.h"
 
 namespace sloopform::batch {
@@ -25,16 +25,13 @@ public:
     std::optional<std::string> SaveFileDialog(const FileDialogRequest& request) override;
     void AnswerNextSaveDialog(const std::string& path) { saveAnswer_ = path; }
 
-    void SetDeadline(std::chrono::steady_clock::duration fromNow);
-    void ClearDeadline();
-    bool DeadlinePassed() const { return deadlinePassed_; }
+    RunDeadline& Deadline() { return deadline_; }
     // Messages and errors shown since the last call.
     int TakeReportCount();
 
 private:
     std::ostream& errors_;
-    std::optional<std::chrono::steady_clock::time_point> deadline_;
-    bool deadlinePassed_ = false;
+    RunDeadline deadline_;
     int reports_ = 0;
     std::optional<std::string> saveAnswer_;
 };

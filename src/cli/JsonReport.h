@@ -3,10 +3,14 @@
 #include <string>
 #include <vector>
 
+#include "analysis/NamedFigures.h"
 #include "generator/RunGeneration.h"
 #include "model/DataEdit.h"
 
 namespace sloopform::batch {
+
+// One JSON object of named figures.
+nlohmann::json FiguresJson(const NamedFigures& figures);
 
 // The machine-readable account of a run: parameters, goals, console, the
 // stations and (when the run finished) the hydrostatics, the exact

@@ -114,7 +114,7 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
     const GoalAccuracies goals{options.goals.dimension, options.goals.percentage,
                                options.goals.coefficient};
 
-    ui.SetDeadline(std::chrono::duration_cast<std::chrono::steady_clock::duration>(
+    ui.Deadline().Set(std::chrono::duration_cast<std::chrono::steady_clock::duration>(
         std::chrono::duration<double>(options.timeoutSeconds)));
     const auto start = std::chrono::steady_clock::now();
     bool raised = false;
@@ -125,9 +125,9 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
         raised = true;
     }
     const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-    ui.ClearDeadline();
+    ui.Deadline().Clear();
     const bool finished = !raised && !CancelFlag();
-    if (ui.DeadlinePassed())
+    if (ui.Deadline().Passed())
         std::cerr << "sloopform-batch: the generation did not finish within "
                   << options.timeoutSeconds << " s\n";
 

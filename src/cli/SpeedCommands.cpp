@@ -6,8 +6,10 @@
 
 #include "ConsoleUi.h"
 #include "ExitStatus.h"
+#include "JsonReport.h"
 #include "OutputFile.h"
 #include "ProjectInput.h"
+#include "analysis/NamedFigures.h"
 #include "analysis/QuickCalc.h"
 #include "analysis/Resistance.h"
 #include "analysis/ResistanceOptimiser.h"
@@ -23,13 +25,7 @@ namespace {
 ResistanceOptimiser OptimiserAt(const HullRecord& hull, const Speed& speed)
 {
     ResistanceOptimiser optimiser(hull);
-    optimiser.Unit = speed.unit;
-    optimiser.Speed = {};
-    switch (speed.unit) {
-    case SpeedUnit::FroudeNumber: optimiser.Speed.Fn = speed.text; break;
-    case SpeedUnit::Knots: optimiser.Speed.Knots = speed.text; break;
-    case SpeedUnit::MetresPerSecond: optimiser.Speed.Ms = speed.text; break;
-    }
+    optimiser.TypeSpeed(speed.unit, speed.text);
     return optimiser;
 }
 
@@ -80,13 +76,7 @@ int ResistanceCommand(const BatchOptions& options, ConsoleUi& ui)
     optimiser.AddToReport(report);
     PrintLines(memo);
     const ResistanceResult r = EstimateResistance(ResistanceParametersOf(editor->Hull()), optimiser.Fn());
-    const nlohmann::json json = {{"fn", r.Fn.Value()},
-                                 {"velocity", r.Velocity.Value()},
-                                 {"wetted_area", r.WettedArea.Value()},
-                                 {"friction", r.FrictionResistance.Value()},
-                                 {"residuary", r.ResiduaryResistance.Value()},
-                                 {"total", r.TotalResistance.Value()}};
-    return WriteJson(options, json) ? kExitDone : kExitBadInput;
+    return WriteJson(options, FiguresJson(ResistanceFigures(r))) ? kExitDone : kExitBadInput;
 }
 
 int OptimiseCommand(const BatchOptions& options, ConsoleUi& ui)
@@ -109,13 +99,7 @@ int OptimiseCommand(const BatchOptions& options, ConsoleUi& ui)
               << "Output LCB(%): " << out.LCB << " %\n"
               << "Output Cm: " << out.Cm << '\n'
               << "Output Resistance: " << out.Resistance << " N\n";
-    const auto& optimum = optimiser.LastOptimum();
-    const nlohmann::json json = {{"fn", optimiser.Fn().Value()},
-                                 {"cp", optimum.Cp.Value()},
-                                 {"lcb", optimum.LCB.Value()},
-                                 {"cm", optimum.Cm.Value()},
-                                 {"resistance", optimum.Resistance.Value()}};
-    bool written = WriteJson(options, json);
+    bool written = WriteJson(options, FiguresJson(OptimumFigures(optimiser.Fn(), optimiser.LastOptimum())));
     if (options.apply) {
         StringListMemo memo;
         TOutput console;

@@ -3,13 +3,15 @@
 # extracts it, runs the extracted programs on the extracted example and checks
 # the desktop entry, the MIME type, the manual pages and (when installed)
 # lintian's verdict. Installs nothing.
-#   package_test.sh CPACK CPACK_CONFIG VERSION SOURCE_DIR
+#   package_test.sh CPACK CPACK_CONFIG VERSION SOURCE_DIR [python|no-python]
 set -uo pipefail
 
 cpack=$1
 config=$2
 version=$3
 examples=$4/examples
+python=${5:-no-python}
+python_dir=usr/lib/python3/dist-packages/sloopform
 skipped=77
 
 for tool in dpkg-deb dpkg-shlibdeps; do
@@ -53,6 +55,12 @@ for path in \
     usr/share/doc/sloopform/copyright usr/share/doc/sloopform/changelog.gz; do
   grep -q " \./$path\$" "$work/contents" || fail "the package lacks /$path"
 done
+if [ "$python" = python ]; then
+  for path in $python_dir/__init__.py $python_dir/sweep.py; do
+    grep -q " \./$path\$" "$work/contents" || fail "the package lacks /$path"
+  done
+  grep -q " \./$python_dir/_sloopform\..*\.so\$" "$work/contents" || fail "the package lacks the Python extension"
+fi
 awk '$2 != "root/root" {print "FAIL: not owned by root: " $NF; bad = 1} END {exit bad}' \
   "$work/contents" || failures=$((failures + 1))
 
@@ -86,6 +94,14 @@ import json, sys
 account = json.load(open(sys.argv[1]))
 sys.exit(0 if account["hydrostatics"]["displacement"] > 0 else 1)
 EOF
+if [ "$python" = python ]; then
+  PYTHONPATH="$root/usr/lib/python3/dist-packages" /usr/bin/python3 - "$example" <<'EOF' ||
+import sloopform, sys
+sys.exit(0 if sloopform.generate(sloopform.Design.load(sys.argv[1])).hydrostatics["displacement"] > 0 else 1)
+EOF
+    fail "the extracted Python module does not generate the example"
+  field Depends | grep -q "python3-numpy" || fail "Depends lacks python3-numpy"
+fi
 
 echo "--- desktop entry"
 desktop="$root/usr/share/applications/sloopform.desktop"

@@ -24,6 +24,17 @@ ResistanceOptimiser::ResistanceOptimiser(const HullRecord& hull) : hull_(hull)
     ConvertVelocity();
 }
 
+void ResistanceOptimiser::TypeSpeed(SpeedUnit unit, const std::string& text)
+{
+    Unit = unit;
+    Speed = {};
+    switch (unit) {
+    case SpeedUnit::FroudeNumber: Speed.Fn = text; break;
+    case SpeedUnit::Knots: Speed.Knots = text; break;
+    case SpeedUnit::MetresPerSecond: Speed.Ms = text; break;
+    }
+}
+
 ConversionOutcome ResistanceOptimiser::ConvertVelocity()
 {
     return sloopform::ConvertVelocity(Unit, Speed, fn_, hull_);

@@ -44,6 +44,10 @@ public:
     bool SearchCp = true;
     bool SearchLCB = true;
 
+    // A speed typed into the box of `unit`, the other two boxes emptied, not yet
+    // converted (as the dialog holds it before Calculate).
+    void TypeSpeed(SpeedUnit unit, const std::string& text);
+
     // The typed speed in the selected unit into all three and the Froude number.
     ConversionOutcome ConvertVelocity();
 
