@@ -108,6 +108,22 @@ SectionPoles BlendedSection(const SectionPoles& from, const SectionPoles& to, lo
     return poles;
 }
 
+// The sections of an overhang from one end section to the other, the inner
+// ones blended between them and stretched from the profile to the sheer at
+// w = k / kOverhangSpans.
+std::vector<SectionPoles> OverhangSections(const SectionPoles& first, const SectionPoles& last,
+                                           const std::function<NetPoint(long double)>& keelAt,
+                                           const std::function<NetPoint(long double)>& sheerAt)
+{
+    std::vector<SectionPoles> sections{first};
+    for (int k = 1; k < kOverhangSpans; ++k) {
+        const long double w = static_cast<long double>(k) / kOverhangSpans;
+        sections.push_back(BlendedSection(first, last, w, keelAt(w), sheerAt(w)));
+    }
+    sections.push_back(last);
+    return sections;
+}
+
 // Appends the spans of the loft through sections at the positions 0, 1, ...:
 // on each span the cubic of CubicLoftWindow, as its four Bézier points.
 void AppendSpans(const std::vector<SectionPoles>& sections, HullSurfaceNet& net)
@@ -176,38 +192,24 @@ HullSurfaceNet BuildHullSurfaceNet(const HullRecord& hull)
     const long double profileAtStern = ParameterAtX(
         profileX, kStemFoot, kTransomFoot, StationPosition(hull, kLastStation), "profile");
 
-    const SectionPoles stemHead = [&] {
-        SectionPoles poles;
-        poles.fill(profileAt(0));
-        return poles;
-    }();
-    std::vector<SectionPoles> bow{stemHead};
-    for (int k = 1; k < kOverhangSpans; ++k) {
-        const long double w = static_cast<long double>(k) / kOverhangSpans;
-        bow.push_back(BlendedSection(stemHead, StationSection(hull, 0), w,
-                                     profileAt(kStemFoot * w), sheer.At(sheerAtBow * w)));
-    }
-    bow.push_back(StationSection(hull, 0));
-
+    SectionPoles stemHead;
+    stemHead.fill(profileAt(0));
     std::vector<SectionPoles> stations;
     for (int s = 0; s <= kLastStation; ++s) stations.push_back(StationSection(hull, s));
 
-    const SectionPoles transom = TransomSection(hull);
-    std::vector<SectionPoles> stern{stations.back()};
-    for (int k = 1; k < kOverhangSpans; ++k) {
-        const long double w = static_cast<long double>(k) / kOverhangSpans;
-        stern.push_back(BlendedSection(
-            stations.back(), transom, w,
-            profileAt(profileAtStern + w * (kTransomFoot - profileAtStern)),
-            sheer.At(sheerAtStern + w * (1 - sheerAtStern))));
-    }
-    stern.push_back(transom);
-
     HullSurfaceNet net;
-    AppendSpans(bow, net);
+    AppendSpans(OverhangSections(
+                    stemHead, stations.front(), [&](long double w) { return profileAt(kStemFoot * w); },
+                    [&](long double w) { return sheer.At(sheerAtBow * w); }),
+                net);
     AppendSpans(stations, net);
-    AppendSpans(stern, net);
+    AppendSpans(OverhangSections(
+                    stations.back(), TransomSection(hull),
+                    [&](long double w) {
+                        return profileAt(profileAtStern + w * (kTransomFoot - profileAtStern));
+                    },
+                    [&](long double w) { return sheer.At(sheerAtStern + w * (1 - sheerAtStern)); }),
+                net);
     return net;
 }
-
 }  // namespace sloopform::cad
