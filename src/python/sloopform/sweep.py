@@ -235,6 +235,10 @@ def main(argv=None):
     except (OSError, ValueError) as error:
         print(f"sloopform.sweep: {error}", file=sys.stderr)
         return 2
+    except KeyboardInterrupt:
+        print(f"\nsloopform.sweep: stopped; the rows in {options.out} are kept, run again to go on",
+              file=sys.stderr)
+        return 130
     return 0
 
 
