@@ -60,13 +60,14 @@ def module_overhead(designs_path, timeout):
     return wall, core
 
 
-def sweep_rate(designs_path, workers, timeout, chunk, folder):
+def sweep_rate(designs_path, workers, timeout, chunk, exact, folder):
     out = os.path.join(folder, f"results-{workers}.csv")
     if os.path.exists(out):
         os.remove(out)
     report = io.StringIO()
     start = time.perf_counter()
-    count = sweep.sweep(designs_path, out, workers=workers, chunk=chunk, timeout=timeout, report=report)
+    count = sweep.sweep(designs_path, out, workers=workers, chunk=chunk, timeout=timeout, exact=exact,
+                        report=report)
     total = time.perf_counter() - start
     # "sweep: N designs in S s, R designs/s": from the first task sent to the last row written.
     seconds = float(report.getvalue().split(" in ")[1].split(" s")[0])
@@ -84,6 +85,7 @@ def main():
     parser.add_argument("--timeout", type=float, default=1.0)
     parser.add_argument("--chunk", type=int, default=50)
     parser.add_argument("--bundled", action="store_true", help="the bundled designs instead of random ones")
+    parser.add_argument("--no-exact", dest="exact", action="store_false", help="the sweep's --no-exact")
     options = parser.parse_args()
     print(f"load average before: {os.getloadavg()}")
     with tempfile.TemporaryDirectory() as folder:
@@ -102,7 +104,7 @@ def main():
         rates = {}
         for workers in (1, 2):
             count, seconds, total, finished, cancelled = sweep_rate(designs, workers, options.timeout,
-                                                                   options.chunk, folder)
+                                                                   options.chunk, options.exact, folder)
             rates[workers] = count / seconds
             print(f"sweep, {workers} worker(s): {count} designs ({finished} finished, {cancelled} at the "
                   f"{options.timeout:g} s limit) in {seconds:.2f} s = {rates[workers]:.0f} designs/s; "

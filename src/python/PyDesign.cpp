@@ -158,7 +158,10 @@ parameter table refuses raise ValueError with its messages.)");
             py::arg("fn") = py::none(), py::arg("knots") = py::none(), py::arg("ms") = py::none(),
             "Upright resistance at one speed (fn, knots or ms), from the parameters alone.")
         .def("__repr__", &DesignRepr)
-        .def("__eq__", &SameParameters)
+        .def("__eq__",
+             [](const Design& d, const py::object& other) {
+                 return py::isinstance<Design>(other) && SameParameters(d, other.cast<const Design&>());
+             })
         .def(py::pickle([](const Design& d) { return ParametersDict(d); },
                         [](const py::dict& values) { return DesignFrom(values); }));
     for (const ProjectKey& k : ProjectKeys()) {

@@ -70,7 +70,7 @@ def test_a_design_saved_and_loaded_is_the_same(tmp_path):
     changed = cruiser.replace(Cp="0.561")
     changed.save(str(tmp_path / "changed.sfp"))
     assert sloopform.Design.load(str(tmp_path / "changed.sfp")) == changed
-    assert changed != cruiser
+    assert changed != cruiser and changed != changed.to_dict()
 
 
 def test_a_failing_design_raises_its_fatal_line():

@@ -2,13 +2,14 @@
 
     python3 -m sloopform.sweep designs.csv --out results.csv [--method classic|robust]
         [--scheduler ADDRESS] [--workers N] [--chunk N] [--fn X | --knots X | --ms X]
-        [--timeout SECONDS]
+        [--timeout SECONDS] [--no-exact]
 
 designs.csv has a column per project-file key (Loa, Lwl, ...) and optionally an
 `id` column; without it a design is known by its row number (0 for the first).
 Each row of results.csv holds the id, the nineteen parameters, `finished`,
 `message` (the fatal line or the refusal, empty for a finished run), the
-hydrostatics, the exact hydrostatics prefixed `exact_`, the resistance
+hydrostatics, the exact hydrostatics prefixed `exact_` (unless --no-exact:
+they take about twice the generation's time), the resistance
 prefixed `resistance_` when a speed is given, and `seconds`. Rows are written in
 the order they finish, each chunk flushed as it arrives, so a sweep stopped
 half-way keeps what it has; run again, it skips the ids already in the file.
@@ -30,10 +31,11 @@ ID_COLUMN = "id"
 SPEED_UNITS = ("fn", "knots", "ms")
 
 
-def result_columns(with_resistance):
+def result_columns(with_resistance, exact=True):
     columns = [ID_COLUMN, *sloopform.PARAMETER_KEYS, "finished", "message"]
     columns += sloopform.HYDROSTATICS_KEYS
-    columns += ["exact_" + key for key in sloopform.EXACT_HYDROSTATICS_KEYS]
+    if exact:
+        columns += ["exact_" + key for key in sloopform.EXACT_HYDROSTATICS_KEYS]
     if with_resistance:
         columns += ["resistance_" + key for key in sloopform.RESISTANCE_KEYS]
     return columns + ["seconds"]
@@ -62,7 +64,7 @@ def one_line(text):
     return " ".join(str(text).split("\n"))
 
 
-def run_design(design_id, texts, method, speed, timeout):
+def run_design(design_id, texts, method, speed, timeout, exact=True):
     """The result row of one design. A design refused, or a run that does not
     finish, gives its message and no figures; a speed refused for this design
     leaves the resistance empty and says why after the run's message."""
@@ -76,7 +78,8 @@ def run_design(design_id, texts, method, speed, timeout):
             hull = sloopform.generate(design, method=method, timeout=timeout)
             row["finished"] = True
             row.update(hull.hydrostatics)
-            row.update({"exact_" + key: value for key, value in hull.hydrostatics_exact.items()})
+            if exact:
+                row.update({"exact_" + key: value for key, value in hull.hydrostatics_exact.items()})
         except RuntimeError as error:  # the run's failure, or a figure the core could not compute
             messages.append(one_line(error))
         if speed:  # from the parameters alone: a design that does not generate still has it
@@ -90,8 +93,8 @@ def run_design(design_id, texts, method, speed, timeout):
     return row
 
 
-def run_chunk(chunk, method, speed, timeout):
-    return [run_design(design_id, texts, method, speed, timeout) for design_id, texts in chunk]
+def run_chunk(chunk, method, speed, timeout, exact):
+    return [run_design(design_id, texts, method, speed, timeout, exact) for design_id, texts in chunk]
 
 
 class ResultFile:
@@ -121,7 +124,7 @@ class ResultFile:
             reader = csv.DictReader(file)
             if reader.fieldnames != self.columns:
                 raise ValueError(f"{path} holds other columns than this sweep writes; "
-                                 "choose another --out or the same speed option")
+                                 "choose another --out or the same speed and --no-exact options")
             self.done = {row[ID_COLUMN] for row in reader}
 
     def write(self, rows):
@@ -172,12 +175,12 @@ DEFAULT_TIMEOUT = 60  # seconds, as the batch tool's
 
 
 def sweep(designs_path, out_path, method="classic", scheduler=None, workers=None, chunk=50,
-          speed=None, timeout=DEFAULT_TIMEOUT, report=sys.stderr):
+          speed=None, timeout=DEFAULT_TIMEOUT, exact=True, report=sys.stderr):
     """Runs the designs of designs_path not yet in out_path; returns how many ran."""
     from distributed import as_completed
 
     designs = read_designs(designs_path)
-    results = ResultFile(out_path, result_columns(speed is not None))
+    results = ResultFile(out_path, result_columns(speed is not None, exact))
     try:
         todo = [design for design in designs if design[0] not in results.done]
         if not todo:
@@ -186,7 +189,7 @@ def sweep(designs_path, out_path, method="classic", scheduler=None, workers=None
         try:
             start = time.perf_counter()
             futures = client.map(run_chunk, chunks_of(todo, chunk), method=method, speed=speed,
-                                 timeout=timeout, pure=False)
+                                 timeout=timeout, exact=exact, pure=False)
             progress = Progress(len(todo))
             for future in as_completed(futures):
                 rows = future.result()
@@ -217,6 +220,8 @@ def main(argv=None):
     parser.add_argument("--chunk", type=int, default=50, help="designs per task (default 50)")
     parser.add_argument("--timeout", type=float, default=DEFAULT_TIMEOUT,
                         help=f"seconds a design's generation may take (default {DEFAULT_TIMEOUT})")
+    parser.add_argument("--no-exact", dest="exact", action="store_false",
+                        help="leave out the exact hydrostatics (the larger part of a design's time)")
     speeds = parser.add_mutually_exclusive_group()
     for unit in SPEED_UNITS:
         speeds.add_argument("--" + unit, help=f"add the resistance at this speed ({unit})")
@@ -226,10 +231,14 @@ def main(argv=None):
     speed = next(((unit, getattr(options, unit)) for unit in SPEED_UNITS if getattr(options, unit)), None)
     try:
         sweep(options.designs, options.out, options.method, options.scheduler, options.workers,
-              options.chunk, speed, options.timeout)
+              options.chunk, speed, options.timeout, options.exact)
     except (OSError, ValueError) as error:
         print(f"sloopform.sweep: {error}", file=sys.stderr)
         return 2
+    except KeyboardInterrupt:
+        print(f"\nsloopform.sweep: stopped; the rows in {options.out} are kept, run again to go on",
+              file=sys.stderr)
+        return 130
     return 0
 
 
