@@ -55,6 +55,10 @@ public:
     void setStatusPanel(int panel, const QString& text);
     QString statusPanel(int panel) const;
 
+    // Where no window manager carries out the maximised state, the shown frame
+    // covers the screen's available area itself.
+    void fillScreenUnlessMaximised();
+
     void workingArrangement();
     void tileHorizontally();
     void tileVertically();
@@ -90,4 +94,14 @@ private:
     void updateActiveChild();
     void rebuildMenuBar();
     void tile();
+    // The lines plan over the generator window, without activating them.
+    void placeWorkingArrangement();
+    // True while the lines plan and the generator window are where the
+    // working arrangement put them.
+    bool arrangementUntouched() const;
+    // A shown window at least its least size and within the workspace.
+    void keepUsable(QMdiSubWindow* sub);
+    // The shown windows, not minimised and no longer maximised, back to front.
+    QList<QMdiSubWindow*> openChildren() const;
+    static QSize leastChildSize(const QList<QMdiSubWindow*>& windows);
 };
