@@ -351,6 +351,12 @@ private slots:
         QVERIFY(!generator->parameters().Hull().HullComplete);
         QVERIFY(generator->console().toPlainText().startsWith("Sloopform"));  // not cleared for a run
         checkCommandsEnabled(true);
+
+        // The optimisation computes from the same values: it does not open either.
+        clickButton(FrameButton::Resistance);
+        QCOMPARE(record().messages.size(), std::size_t(2));
+        QCOMPARE(record().messages.back().text, record().messages.front().text);
+        QVERIFY(!QApplication::activeModalWidget());
     }
 
     void runClearsTheConsoleRunsInRunModeAndFinishes()
