@@ -1,9 +1,11 @@
 #include "ProjectInput.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <iostream>
 
 #include "ConsoleUi.h"
+#include "model/ParameterTable.h"
 
 namespace sloopform::batch {
 
@@ -20,6 +22,16 @@ std::unique_ptr<TDataEdit> ReadProject(const std::string& path, ConsoleUi& ui)
     editor->LoadData(path);
     if (ui.TakeReportCount() > 0) return nullptr;
     return editor;
+}
+
+bool StoredValuesAccepted(const TDataEdit& editor)
+{
+    const std::vector<std::string> faults = StoredParameterFaults(editor.Hull());
+    for (std::string fault : faults) {
+        std::replace(fault.begin(), fault.end(), '\r', ' ');
+        std::cerr << fault << '\n';
+    }
+    return faults.empty();
 }
 
 }  // namespace sloopform::batch

@@ -13,4 +13,8 @@ class ConsoleUi;
 // error).
 std::unique_ptr<TDataEdit> ReadProject(const std::string& path, ConsoleUi& ui);
 
+// True when every stored value passes its table row's rule; otherwise each
+// of the table's messages is one line on standard error, in row order.
+bool StoredValuesAccepted(const TDataEdit& editor);
+
 }  // namespace sloopform::batch

@@ -105,7 +105,7 @@ bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
 int RunCommand(const BatchOptions& options, ConsoleUi& ui)
 {
     const auto editor = ReadProject(options.project, ui);
-    if (!editor) return kExitBadInput;
+    if (!editor || !StoredValuesAccepted(*editor)) return kExitBadInput;
     HullRecord& hull = editor->Hull();
 
     StreamMemo memo(options.quiet ? nullptr : &std::cout);

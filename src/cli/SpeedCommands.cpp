@@ -66,7 +66,8 @@ int ResistanceCommand(const BatchOptions& options, ConsoleUi& ui)
     const auto editor = ReadProject(options.project, ui);
     if (!editor) return kExitBadInput;
     // As the dialog, which is not opened without them.
-    if (!OptimisationParametersPresent(editor->Hull())) return kExitBadInput;
+    if (!OptimisationParametersPresent(editor->Hull()) || !StoredValuesAccepted(*editor))
+        return kExitBadInput;
     ResistanceOptimiser optimiser = OptimiserAt(editor->Hull(), *options.speed);
     if (optimiser.ConvertVelocity() != ConversionOutcome::Accepted) return kExitBadInput;
 
@@ -83,7 +84,8 @@ int OptimiseCommand(const BatchOptions& options, ConsoleUi& ui)
 {
     const auto editor = ReadProject(options.project, ui);
     if (!editor) return kExitBadInput;
-    if (!OptimisationParametersPresent(editor->Hull())) return kExitBadInput;
+    if (!OptimisationParametersPresent(editor->Hull()) || !StoredValuesAccepted(*editor))
+        return kExitBadInput;
     ResistanceOptimiser optimiser = OptimiserAt(editor->Hull(), *options.speed);
     optimiser.SearchCp = options.optimiseCp;
     optimiser.SearchLCB = options.optimiseLcb;

@@ -235,6 +235,7 @@ private slots:
     void workingArrangementGeometry_data();
     void workingArrangementGeometry();
     void workingArrangementPlacesLinesPlanOverGenerator();
+    void tilesAndCascadesKeepEveryWindowUsable();
     void tilingStacksOrSetsSideBySide_data();
     void tilingStacksOrSetsSideBySide();
     void arrangeIconsLinesUpMinimisedWindowsAtTheBottom();
@@ -546,11 +547,16 @@ void MainWindowTest::workingArrangementGeometry_data()
     QTest::addColumn<int>("client");
     QTest::addColumn<int>("toolPanel");
     QTest::addColumn<int>("statusBar");
+    QTest::addColumn<int>("generatorWanted");
+    QTest::addColumn<int>("linesPlanLeast");
     QTest::addColumn<int>("linesPlanHeight");
     QTest::addColumn<int>("generatorHeight");
-    QTest::newRow("500 pixels") << 500 << 37 << 19 << 266 << 178;
-    QTest::newRow("odd remainder goes below") << 101 << 0 << 0 << 60 << 41;
-    QTest::newRow("no room") << 40 << 37 << 19 << 0 << 0;
+    QTest::newRow("500 pixels") << 500 << 37 << 19 << 0 << 0 << 266 << 178;
+    QTest::newRow("odd remainder goes below") << 101 << 0 << 0 << 0 << 0 << 60 << 41;
+    QTest::newRow("no room") << 40 << 37 << 19 << 0 << 0 << 0 << 0;
+    QTest::newRow("generator wants its table") << 500 << 37 << 19 << 300 << 100 << 144 << 300;
+    QTest::newRow("lines plan keeps its least") << 500 << 37 << 19 << 300 << 230 << 230 << 214;
+    QTest::newRow("generator wants less") << 500 << 37 << 19 << 150 << 230 << 266 << 178;
 }
 
 void MainWindowTest::workingArrangementGeometry()
@@ -558,9 +564,12 @@ void MainWindowTest::workingArrangementGeometry()
     QFETCH(int, client);
     QFETCH(int, toolPanel);
     QFETCH(int, statusBar);
+    QFETCH(int, generatorWanted);
+    QFETCH(int, linesPlanLeast);
     QFETCH(int, linesPlanHeight);
     QFETCH(int, generatorHeight);
-    const WorkingArrangementGeometry places = ComputeWorkingArrangement(640, client, toolPanel, statusBar);
+    const WorkingArrangementGeometry places =
+        ComputeWorkingArrangement(640, client, toolPanel, statusBar, generatorWanted, linesPlanLeast);
     QCOMPARE(places.linesPlan, QRect(0, 0, 640, linesPlanHeight));
     QCOMPARE(places.generator, QRect(0, linesPlanHeight, 640, generatorHeight));
 }
@@ -583,6 +592,28 @@ void MainWindowTest::workingArrangementPlacesLinesPlanOverGenerator()
     QCOMPARE(program.frame.workspace()->activeSubWindow(), generator);
 }
 
+void MainWindowTest::tilesAndCascadesKeepEveryWindowUsable()
+{
+    const QSize least(310, 230);
+    // Four bands of 175 pixels would be too thin: two columns of two bands.
+    QCOMPARE(TileRects(4, QSize(1280, 700), TileDirection::Horizontal, least),
+             (QList<QRect>{{0, 0, 640, 350}, {0, 350, 640, 350}, {640, 0, 640, 350}, {640, 350, 640, 350}}));
+    QCOMPARE(TileRects(3, QSize(700, 700), TileDirection::Vertical, least),
+             (QList<QRect>{{0, 0, 350, 350}, {350, 0, 350, 350}, {0, 350, 700, 350}}));
+    QCOMPARE(TileRects(2, QSize(1280, 700), TileDirection::Horizontal, least),
+             (QList<QRect>{{0, 0, 1280, 350}, {0, 350, 1280, 350}}));
+
+    // Cascaded windows are the area less the steps, not less than their least size.
+    QCOMPARE(CascadeRects(3, QSize(1000, 600), 25, least),
+             (QList<QRect>{{0, 0, 950, 550}, {25, 25, 950, 550}, {50, 50, 950, 550}}));
+    QCOMPARE(CascadeRects(3, QSize(330, 260), 25, least),
+             (QList<QRect>{{0, 0, 310, 230}, {20, 25, 310, 230}, {20, 30, 310, 230}}));
+
+    // A title bar grows to its least size and comes back into the area.
+    QCOMPARE(UsablePlace(QRect(1100, 650, 117, 24), least, QSize(1280, 700)), QRect(970, 470, 310, 230));
+    QCOMPARE(UsablePlace(QRect(-20, 10, 400, 900), least, QSize(1280, 700)), QRect(0, 0, 400, 700));
+}
+
 void MainWindowTest::tilingStacksOrSetsSideBySide_data()
 {
     QTest::addColumn<QString>("item");
@@ -596,6 +627,7 @@ void MainWindowTest::tilingStacksOrSetsSideBySide()
     QFETCH(QString, item);
     QFETCH(bool, bands);
     Program program;
+    program.frame.resize(1000, 900);  // room for three bands either way
     program.frame.childSubWindow(ChildRole::ThreeD)->showMinimized();
     program.frameMenuItem("&Windows", item)->trigger();
     program.click(B::Tile);  // the button tiles the way the menu chose

@@ -166,6 +166,8 @@ void QtUiTest::messageBoxesShowIconCaptionAndButtons()
     QCOMPARE(box->windowTitle(), caption);
     QCOMPARE(int(box->standardButtons()), shownButtons);
     QCOMPARE(box->text(), QString("Text"));
+    QCOMPARE(BuildMessageBox("one\rtwo", MessageIcon(icon), MessageButtons(buttons))->text(),
+             QString("one\ntwo"));
 }
 
 void QtUiTest::answerIsTheButtonPressed()

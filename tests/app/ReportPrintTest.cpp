@@ -1,4 +1,7 @@
+#include <QDir>
+#include <QFileInfo>
 #include <QFontMetricsF>
+#include <QImage>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QProcess>
@@ -12,6 +15,7 @@
 #include "frame/MainWindow.h"
 #include "report/ReportMemo.h"
 #include "report/ReportWindow.h"
+#include "report/TextPrinting.h"
 
 namespace {
 
@@ -28,6 +32,38 @@ int PdfPages(const QString& file)
     const QRegularExpression pages(R"(Pages:\s+(\d+))");
     const auto match = pages.match(RunPoppler("pdfinfo", {file}));
     return match.hasMatch() ? match.captured(1).toInt() : -1;
+}
+
+// The pages as grey images at `dpi`, as poppler renders them.
+QList<QImage> PdfPageImages(const QString& file, int dpi)
+{
+    const QString prefix = file + "-page";
+    RunPoppler("pdftoppm", {"-gray", "-r", QString::number(dpi), file, prefix});
+    const QFileInfo info(prefix);
+    QList<QImage> images;
+    for (const QString& name : info.dir().entryList({info.fileName() + "*.pgm"}, QDir::Files, QDir::Name))
+        images.append(QImage(info.dir().filePath(name)));
+    return images;
+}
+
+// True when no pixel outside the rectangle `margin` pixels in from the edges is inked.
+bool MarginsBlank(const QImage& page, int margin)
+{
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x) {
+            const bool inside = x >= margin && y >= margin && x < page.width() - margin &&
+                                y < page.height() - margin;
+            if (!inside && qGray(page.pixel(x, y)) < 255) return false;
+        }
+    return true;
+}
+
+bool Inked(const QImage& page)
+{
+    for (int y = 0; y < page.height(); ++y)
+        for (int x = 0; x < page.width(); ++x)
+            if (qGray(page.pixel(x, y)) < 255) return true;
+    return false;
 }
 
 QString PdfText(const QString& file, int page = 0)
@@ -49,6 +85,7 @@ private slots:
     void longReportFillsPagesInOrder();
     void longLinesAreCutUnlessWordWrapIsOn_data();
     void longLinesAreCutUnlessWordWrapIsOn();
+    void pagesKeepTheMarginsEndWithTextAndNameTheReport();
     void printDialogPrintsTheReport();
     void unwritableOutputIsReported();
 
@@ -65,7 +102,8 @@ private:
 void ReportPrintTest::initTestCase()
 {
     if (QStandardPaths::findExecutable("pdftotext").isEmpty() ||
-        QStandardPaths::findExecutable("pdfinfo").isEmpty())
+        QStandardPaths::findExecutable("pdfinfo").isEmpty() ||
+        QStandardPaths::findExecutable("pdftoppm").isEmpty())
         QSKIP("poppler-utils are missing: run scripts/install-deps.sh");
 }
 
@@ -94,8 +132,8 @@ std::unique_ptr<QPrinter> ReportPrintTest::pdfPrinter(const QString& name) const
 
 int ReportPrintTest::linesPerPage(QPrinter& printer) const
 {
-    const qreal pageHeight = printer.pageLayout().paintRectPixels(printer.resolution()).height();
-    return int(std::floor(pageHeight / QFontMetricsF(report->memo()->font(), &printer).height()));
+    const qreal bodyHeight = TextPageBody(printer, report->memo()->font()).height();
+    return int(std::floor(bodyHeight / QFontMetricsF(report->memo()->font(), &printer).height()));
 }
 
 void ReportPrintTest::longReportFillsPagesInOrder()
@@ -143,6 +181,34 @@ void ReportPrintTest::longLinesAreCutUnlessWordWrapIsOn()
     QVERIFY(text.contains("word1 "));
     QVERIFY(text.contains("last"));
     QCOMPARE(text.contains("word60"), wordWrap);
+}
+
+void ReportPrintTest::pagesKeepTheMarginsEndWithTextAndNameTheReport()
+{
+    auto printer = pdfPrinter("margins.pdf");
+    const int perPage = linesPerPage(*printer);
+    // Long lines reach the right margin; blank lines at the end would fill a page of their own.
+    QStringList lines;
+    for (int i = 1; i <= perPage + 3; ++i) lines << QStringLiteral("Line %1 ").arg(i) + QString(200, 'x');
+    for (int i = 0; i < perPage; ++i) lines << QString();
+    setReport(lines);
+    report->fileManager().SetFileName("/tmp/hull data.rpt");
+
+    QCOMPARE(report->printOn(*printer), 2);
+    constexpr int kDpi = 72;
+    const QList<QImage> pages = PdfPageImages(printer->outputFileName(), kDpi);
+    QCOMPARE(pages.size(), 2);
+    // Less a pixel that smoothing may shade.
+    const int margin = int(15 / 25.4 * kDpi) - 1;
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    for (int page = 1; page <= pages.size(); ++page) {
+        QVERIFY(Inked(pages[page - 1]));
+        QVERIFY(MarginsBlank(pages[page - 1], margin));
+        const QString footer = PdfText(printer->outputFileName(), page).trimmed().section('\n', -1);
+        QVERIFY2(footer.contains("hull data.rpt") && footer.contains(QStringLiteral("Page %1").arg(page)) &&
+                     footer.contains(date),
+                 qPrintable(footer));
+    }
 }
 
 void ReportPrintTest::printDialogPrintsTheReport()

@@ -179,6 +179,42 @@ TEST(BatchTool, BadProjectFilesAreRefusedWithTheirMessage)
     EXPECT_NE(missing.err.find("absent.sfp: no such file"), std::string::npos) << missing.err;
 }
 
+TEST(BatchTool, ValuesTheTableRefusesStopTheCommandsThatComputeFromThem)
+{
+    TempDir dir;
+    const std::string original = ReadFileBytes(ExampleProject("cruiser-10m"));  // Lwl 9, Fovh 0.9
+    const auto withValue = [](std::string text, const std::string& key, const std::string& value) {
+        const std::size_t line = text.rfind(key + "=", 0) == 0 ? 0 : text.find("\n" + key + "=") + 1;
+        text.replace(line, text.find('\r', line) - line, key + "=" + value);
+        return text;
+    };
+    const std::string shortText = withValue(original, "Loa", "5.000");
+    WriteFileBytes(dir / "short.sfp", shortText);
+    WriteFileBytes(dir / "both.sfp", withValue(shortText, "Cp", "5.000"));
+
+    const auto shortHull = RunBatch({"run", (dir / "short.sfp").string(), "--json", (dir / "r.json").string()});
+    EXPECT_EQ(shortHull.status, 2);
+    // Lwl and Fovh both fail the one rule: its message once.
+    EXPECT_EQ(shortHull.ErrLines(),
+              std::vector<std::string>{"Overhang and Waterline Length must be less than Length Overall"});
+    EXPECT_EQ(shortHull.out, "");
+    EXPECT_FALSE(std::filesystem::exists(dir / "r.json"));
+
+    const std::vector<std::string> bothFaults = {
+        "Overhang and Waterline Length must be less than Length Overall",
+        "Prismatic Coefficient must be greater than 0.42 and less than 0.65"};
+    for (const std::vector<std::string>& command :
+         {std::vector<std::string>{"run"}, {"resistance", "--fn", "0.35"}, {"optimise", "--fn", "0.35"}}) {
+        std::vector<std::string> arguments = {command.front(), (dir / "both.sfp").string()};
+        arguments.insert(arguments.end(), command.begin() + 1, command.end());
+        const auto result = RunBatch(arguments);
+        EXPECT_EQ(result.status, 2) << command.front();
+        EXPECT_EQ(result.ErrLines(), bothFaults) << command.front();
+    }
+    // The readouts only show the values as they are.
+    EXPECT_EQ(RunBatch({"quickcalc", (dir / "both.sfp").string()}).status, 0);
+}
+
 TEST(BatchTool, UnreachableGoalEndsAtTheTimeout)
 {
     // The hull stage cannot place the cruiser's LCB within 0.001 %: it never finishes.

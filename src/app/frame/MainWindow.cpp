@@ -10,7 +10,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPointer>
+#include <QScreen>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTimer>
 #include <QToolBar>
 #include <algorithm>
@@ -38,6 +40,9 @@ const char* const kStopIcon = ":/icons/stop.svg";
 // characters were about 4.5 pixels wide on average; wider fonts widen the panels.
 constexpr std::array<int, 3> kPanelWidths = {100, 75, 100};
 constexpr double kOriginalCharWidth = 4.5;
+
+// Room for a child window's drawing, table or text, whatever the arrangement.
+constexpr QSize kLeastChildSize(300, 200);
 
 constexpr std::array<ChildRole, 4> kChildOrder = {ChildRole::Generator, ChildRole::Report,
                                                   ChildRole::LinesPlan, ChildRole::ThreeD};
@@ -72,6 +77,8 @@ struct MainWindow::Impl {
     DocumentTargetId documentTarget = DocumentTargetId::Project;
     ViewTargetId viewTarget = ViewTargetId::LinesPlan;
     TileDirection tileDirection = TileDirection::Horizontal;
+    // Where the working arrangement last put the lines plan and the generator window.
+    std::map<ChildRole, QRect> arranged;
     bool runMode = false;
     bool closeAfterRun = false;
     CommandLock runLock;
@@ -97,6 +104,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), d(std::make_uniqu
     d->workspace->setObjectName(QStringLiteral("Workspace"));
     d->workspace->setFrameShape(QFrame::NoFrame);
     setCentralWidget(d->workspace);
+    d->workspace->viewport()->installEventFilter(this);
     connect(d->workspace, &QMdiArea::subWindowActivated, this, [this] { updateActiveChild(); });
 
     createToolBar();
@@ -200,10 +208,15 @@ QAction* MainWindow::button(FrameButton id) const { return d->buttons.at(id); }
 
 QMdiSubWindow* MainWindow::addChild(ChildRole role, ChildWindow* child)
 {
+    // A child sized by its constructor keeps that size inside its subwindow.
+    const QSize ownSize = child->testAttribute(Qt::WA_Resized) ? child->size() : QSize();
+    child->setMinimumSize(kLeastChildSize);
     QMdiSubWindow* sub = d->workspace->addSubWindow(child);
     sub->installEventFilter(this);
     d->children[role] = sub;
+    if (ownSize.isValid()) sub->resize(ownSize + sub->minimumSizeHint() - kLeastChildSize);
     sub->show();
+    keepUsable(sub);
     return sub;
 }
 
@@ -344,6 +357,15 @@ QString MainWindow::statusPanel(int panel) const
     return {};
 }
 
+void MainWindow::fillScreenUnlessMaximised()
+{
+    const QRect available = screen()->availableGeometry();
+    const QSize size = frameGeometry().size();
+    if (size.width() >= available.width() && size.height() >= available.height()) return;
+    setGeometry(available);
+    setWindowState(windowState() | Qt::WindowMaximized);  // as far as the program can tell
+}
+
 void MainWindow::workingArrangement()
 {
     // Activation would hand a maximised window's state on to the next one.
@@ -354,24 +376,67 @@ void MainWindow::workingArrangement()
         QMdiSubWindow* sub = childSubWindow(role);
         if (sub && (sub->isMinimized() || sub->isMaximized())) sub->showNormal();
     }
+    placeWorkingArrangement();
+    for (ChildRole role : {ChildRole::LinesPlan, ChildRole::Generator})
+        if (QMdiSubWindow* sub = childSubWindow(role)) workspace->setActiveSubWindow(sub);
+    for (QMdiSubWindow* sub : workspace->subWindowList()) keepUsable(sub);
+    workspace->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !maximiseOnActivation);
+}
+
+void MainWindow::placeWorkingArrangement()
+{
+    QMdiSubWindow* linesPlan = childSubWindow(ChildRole::LinesPlan);
+    QMdiSubWindow* generator = childSubWindow(ChildRole::Generator);
     const int menuHeight = menuBar()->isVisible() ? menuBar()->height() : 0;
     const int toolPanelHeight = d->toolBar->isVisible() ? d->toolBar->height() : 0;
     const int statusBarHeight = statusBar()->isVisible() ? statusBar()->height() : 0;
-    const WorkingArrangementGeometry places =
-        ComputeWorkingArrangement(workspace->viewport()->width(), height() - menuHeight,
-                                  toolPanelHeight, statusBarHeight);
+    const WorkingArrangementGeometry places = ComputeWorkingArrangement(
+        d->workspace->viewport()->width(), height() - menuHeight, toolPanelHeight, statusBarHeight,
+        generator ? generator->sizeHint().height() : 0,
+        linesPlan ? linesPlan->minimumSizeHint().height() : 0);
+    d->arranged.clear();
+    for (const auto& [role, place] : {std::pair(ChildRole::LinesPlan, places.linesPlan),
+                                      std::pair(ChildRole::Generator, places.generator)}) {
+        if (QMdiSubWindow* sub = childSubWindow(role)) {
+            sub->setGeometry(place);
+            d->arranged[role] = sub->geometry();
+        }
+    }
+}
 
-    QMdiSubWindow* linesPlan = childSubWindow(ChildRole::LinesPlan);
-    QMdiSubWindow* generator = childSubWindow(ChildRole::Generator);
-    if (linesPlan) {
-        linesPlan->setGeometry(places.linesPlan);
-        workspace->setActiveSubWindow(linesPlan);
+bool MainWindow::arrangementUntouched() const
+{
+    if (d->arranged.empty()) return false;
+    for (const auto& [role, place] : d->arranged) {
+        const QMdiSubWindow* sub = childSubWindow(role);
+        if (!sub || !sub->isVisible() || sub->isMinimized() || sub->isMaximized() ||
+            sub->geometry() != place)
+            return false;
     }
-    if (generator) {
-        generator->setGeometry(places.generator);
-        workspace->setActiveSubWindow(generator);
-    }
-    workspace->setOption(QMdiArea::DontMaximizeSubWindowOnActivation, !maximiseOnActivation);
+    return true;
+}
+
+void MainWindow::keepUsable(QMdiSubWindow* sub)
+{
+    if (!sub->isVisible() || sub->isMinimized() || sub->isMaximized()) return;
+    sub->setGeometry(UsablePlace(sub->geometry(), sub->minimumSizeHint(), d->workspace->viewport()->size()));
+}
+
+QList<QMdiSubWindow*> MainWindow::openChildren() const
+{
+    QList<QMdiSubWindow*> windows;
+    for (QMdiSubWindow* sub : d->workspace->subWindowList(QMdiArea::StackingOrder))
+        if (sub->isVisible() && !sub->isMinimized()) windows.append(sub);
+    for (QMdiSubWindow* sub : windows)
+        if (sub->isMaximized()) sub->showNormal();
+    return windows;
+}
+
+QSize MainWindow::leastChildSize(const QList<QMdiSubWindow*>& windows)
+{
+    QSize least;
+    for (const QMdiSubWindow* sub : windows) least = least.expandedTo(sub->minimumSizeHint());
+    return least;
 }
 
 void MainWindow::tileHorizontally()
@@ -389,18 +454,27 @@ void MainWindow::tileVertically()
 void MainWindow::tile()
 {
     // The front window takes the first band.
-    QList<QMdiSubWindow*> windows;
-    const QList<QMdiSubWindow*> stacking = d->workspace->subWindowList(QMdiArea::StackingOrder);
-    for (auto it = stacking.rbegin(); it != stacking.rend(); ++it)
-        if ((*it)->isVisible() && !(*it)->isMinimized()) windows.append(*it);
-    for (QMdiSubWindow* sub : windows)
-        if (sub->isMaximized()) sub->showNormal();
-    const QList<QRect> places =
-        TileRects(windows.size(), d->workspace->viewport()->size(), d->tileDirection);
+    QList<QMdiSubWindow*> windows = openChildren();
+    std::reverse(windows.begin(), windows.end());
+    const QList<QRect> places = TileRects(windows.size(), d->workspace->viewport()->size(),
+                                          d->tileDirection, leastChildSize(windows));
     for (int i = 0; i < windows.size(); ++i) windows[i]->setGeometry(places[i]);
 }
 
-void MainWindow::cascade() { d->workspace->cascadeSubWindows(); }
+void MainWindow::cascade()
+{
+    // From the back window at the top left to the front window, each a title bar lower.
+    const QList<QMdiSubWindow*> windows = openChildren();
+    if (windows.isEmpty()) return;
+    const int step = windows.first()->style()->pixelMetric(QStyle::PM_TitleBarHeight, nullptr,
+                                                           windows.first());
+    const QList<QRect> places = CascadeRects(windows.size(), d->workspace->viewport()->size(), step,
+                                             leastChildSize(windows));
+    for (int i = 0; i < windows.size(); ++i) {
+        windows[i]->setGeometry(places[i]);
+        windows[i]->raise();
+    }
+}
 
 void MainWindow::arrangeIcons()
 {
@@ -419,6 +493,7 @@ void MainWindow::showChild(ChildRole role)
     if (!sub) return;
     if (sub->isMinimized()) sub->showNormal();
     sub->show();
+    keepUsable(sub);
     d->workspace->setActiveSubWindow(sub);
 }
 
@@ -464,6 +539,12 @@ void MainWindow::rebuildMenuBar()
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    // A new frame size: the working arrangement again while the user has not
+    // moved its windows, and every window kept within the workspace.
+    if (watched == d->workspace->viewport() && event->type() == QEvent::Resize) {
+        if (arrangementUntouched()) placeWorkingArrangement();
+        for (QMdiSubWindow* sub : d->workspace->subWindowList()) keepUsable(sub);
+    }
     // Child windows live as long as the program: closing one only minimises it.
     if (event->type() == QEvent::Close) {
         if (auto* sub = qobject_cast<QMdiSubWindow*>(watched)) {

@@ -58,6 +58,10 @@ public:
     void setRunVerdict(const QString& text);
     QString runVerdict() const;
 
+    // Where no window manager carries out the maximised state, the shown frame
+    // covers the screen's available area itself.
+    void fillScreenUnlessMaximised();
+
     void workingArrangement();
     void tileHorizontally();
     void tileVertically();
@@ -93,4 +97,14 @@ private:
     void updateActiveChild();
     void rebuildMenuBar();
     void tile();
+    // The lines plan over the generator window, without activating them.
+    void placeWorkingArrangement();
+    // True while the lines plan and the generator window are where the
+    // working arrangement put them.
+    bool arrangementUntouched() const;
+    // A shown window at least its least size and within the workspace.
+    void keepUsable(QMdiSubWindow* sub);
+    // The shown windows, not minimised and no longer maximised, back to front.
+    QList<QMdiSubWindow*> openChildren() const;
+    static QSize leastChildSize(const QList<QMdiSubWindow*>& windows);
 };

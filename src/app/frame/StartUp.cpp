@@ -80,6 +80,7 @@ void StartUp::createFrame()
     frame_->console().SetOutputMemo(&splash_->memo());
     frame_->showMaximized();
     waitUntilFrameShown();
+    frame_->fillScreenUnlessMaximised();
 }
 
 void StartUp::createChildren()

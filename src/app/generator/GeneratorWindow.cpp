@@ -1,7 +1,6 @@
 #include "generator/GeneratorWindow.h"
 
 #include <QAction>
-#include <QFontDatabase>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -23,6 +22,7 @@
 #include "model/DataEdit.h"
 #include "model/ParameterCommit.h"
 #include "model/ProjectFile.h"
+#include "platform/FixedPitchFont.h"
 #include "platform/UiServices.h"
 #include "report/ReportWindow.h"
 #include "settings/Settings.h"
@@ -54,7 +54,7 @@ GeneratorWindow::GeneratorWindow(MainWindow& frame, QWidget* parent)
     console_->setObjectName("Memo1");
     console_->setReadOnly(true);
     console_->setLineWrapMode(QPlainTextEdit::NoWrap);
-    console_->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    console_->setFont(FixedPitchFont());
     console_->setUndoRedoEnabled(false);
     console_->setPlainText("Sloopform\nSailing-yacht hull lines from nineteen parameters");
     consoleMemo_ = std::make_unique<ConsoleMemo>(*console_);
@@ -82,6 +82,11 @@ GeneratorWindow::GeneratorWindow(MainWindow& frame, QWidget* parent)
 
 GeneratorWindow::~GeneratorWindow() = default;
 
+QSize GeneratorWindow::sizeHint() const
+{
+    return {ChildWindow::sizeHint().width(), table_->preferredHeight()};
+}
+
 void GeneratorWindow::resizeEvent(QResizeEvent* event)
 {
     ChildWindow::resizeEvent(event);
@@ -106,11 +111,18 @@ void GeneratorWindow::connectProjectEvents()
         emit frame_.hullDimensionsChanged();
         emit frame_.quickCalcRefresh();
     };
-    project_.OnOpenFile = [this](sloopform::TFileManager&, const std::string& fileName) {
-        editor_->LoadData(fileName);
+    project_.OnOpenFile = [this](sloopform::TFileManager& sender, const std::string& fileName) {
+        // A file read in part is no copy of that file: a later save must not
+        // replace it, so the open ends with the empty untitled project.
+        if (!editor_->LoadData(fileName)) {
+            sender.NewFile();
+            return;
+        }
         editor_->AddParameterValues(*table_);
         emit frame_.hullDimensionsChanged();
         emit frame_.quickCalcRefresh();
+        // The values stay as read so the user can mend those the table refuses.
+        editor_->StoredValuesAccepted();
     };
     project_.OnSaveFile = [this](sloopform::TFileManager&, const std::string& fileName) {
         return editor_->SaveData(fileName);
@@ -229,6 +241,7 @@ void GeneratorWindow::runGenerator()
 {
     if (frame_.inRunMode()) return;
     table_->commitPendingEdit();
+    if (!editor_->StoredValuesAccepted()) return;
     frame_.showChild(ChildRole::Generator);
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(false);
     frame_.enterRunMode();
@@ -272,7 +285,8 @@ void GeneratorWindow::showHullCheck()
 void GeneratorWindow::resistanceOptimisation()
 {
     table_->commitPendingEdit();
-    if (!sloopform::OptimisationParametersPresent(editor_->Hull())) return;
+    if (!sloopform::OptimisationParametersPresent(editor_->Hull()) || !editor_->StoredValuesAccepted())
+        return;
     auto* report = qobject_cast<ReportWindow*>(frame_.child(ChildRole::Report));
     ResistanceDialog dialog(*editor_, frame_.console(), report ? &report->reportOutput() : nullptr,
                             this);

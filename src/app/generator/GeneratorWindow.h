@@ -28,6 +28,8 @@ public:
     explicit GeneratorWindow(MainWindow& frame, QWidget* parent = nullptr);
     ~GeneratorWindow() override;
 
+    // As tall as the whole parameter table.
+    QSize sizeHint() const override;
     QList<MenuGroup> menuGroups() const override;
     void childActivated() override;
     void childDeactivated() override;

@@ -127,6 +127,12 @@ int ParameterTable::preferredWidth() const
     return width;
 }
 
+int ParameterTable::preferredHeight() const
+{
+    return 2 * frameWidth() + horizontalHeader()->sizeHint().height() +
+           rowCount() * verticalHeader()->defaultSectionSize();
+}
+
 void ParameterTable::keyPressEvent(QKeyEvent* event)
 {
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {

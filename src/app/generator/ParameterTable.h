@@ -27,6 +27,8 @@ public:
     void commitPendingEdit();
     // The sum of the column widths: the width the table wants beside the console.
     int preferredWidth() const;
+    // The header and all nineteen rows: the height that needs no scrolling.
+    int preferredHeight() const;
 
 signals:
     // The text in the row's value cell is to be checked and stored.

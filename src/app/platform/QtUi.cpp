@@ -135,7 +135,10 @@ void QtUi::Notify(Notification notification)
 std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, MessageIcon icon,
                                              MessageButtons buttons, QWidget* parent)
 {
-    auto box = std::make_unique<QMessageBox>(BoxIcon(icon), Caption(icon), text,
+    // The core breaks a message's lines with carriage returns.
+    QString lines = text;
+    lines.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    auto box = std::make_unique<QMessageBox>(BoxIcon(icon), Caption(icon), lines,
                                              QMessageBox::NoButton, parent);
     switch (buttons) {
     case MessageButtons::Ok:

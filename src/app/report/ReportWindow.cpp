@@ -14,6 +14,7 @@
 #include "frame/MainWindow.h"
 #include "model/DataEdit.h"
 #include "model/ReportFile.h"
+#include "model/ShortFileName.h"
 #include "report/ReportMemo.h"
 #include "report/TextPrinting.h"
 
@@ -203,6 +204,7 @@ int ReportWindow::printOn(QPrinter& printer)
     format.font = memo_->font();
     format.tabStopDistance = memo_->tabStopDistance();
     format.wordWrap = memo_->lineWrapMode() != QPlainTextEdit::NoWrap;
+    format.documentName = QString::fromStdString(sloopform::ShortFileName(files_.FileName()));
     const int pages = PrintTextPages(printer, memo_->lineTexts(), format);
     if (pages == 0)
         sloopform::Ui().ShowMessage("Unable to print the report", sloopform::MessageIcon::Error,

@@ -1,10 +1,16 @@
 #include "report/TextPrinting.h"
 
+#include <QDate>
+#include <QFontMetricsF>
+#include <QLocale>
 #include <QPainter>
 #include <QPrinter>
 #include <QTextLayout>
+#include <algorithm>
 
 namespace {
+
+constexpr qreal kMmPerInch = 25.4;
 
 // One line of the text laid out in the page's width; a line that is not
 // wrapped keeps its full length and is cut by the clip.
@@ -17,38 +23,79 @@ void LayOut(QTextLayout& layout, const QTextOption& option, qreal width)
     layout.endLayout();
 }
 
+// The printable area in the painter's coordinates (origin at the printer's
+// margins), moved in where a printer margin is narrower than the least one.
+QRectF MarginArea(const QPrinter& printer)
+{
+    const QPageLayout page = printer.pageLayout();
+    const QMarginsF margins = page.margins(QPageLayout::Millimeter);
+    const qreal pixelsPerMm = printer.resolution() / kMmPerInch;
+    const auto inset = [pixelsPerMm](qreal marginMm) {
+        return std::max<qreal>(0, kLeastPageMarginMm - marginMm) * pixelsPerMm;
+    };
+    const QRectF printable(QPointF(0, 0), page.paintRectPixels(printer.resolution()).size());
+    return printable.adjusted(inset(margins.left()), inset(margins.top()), -inset(margins.right()),
+                              -inset(margins.bottom()));
+}
+
+void DrawFooter(QPainter& painter, const QRectF& band, const QString& name, int page,
+                const QString& date)
+{
+    painter.drawText(band, Qt::AlignLeft | Qt::AlignBottom, name);
+    painter.drawText(band, Qt::AlignHCenter | Qt::AlignBottom, QStringLiteral("Page %1").arg(page));
+    painter.drawText(band, Qt::AlignRight | Qt::AlignBottom, date);
+}
+
 }  // namespace
+
+QRectF TextPageBody(const QPrinter& printer, const QFont& font)
+{
+    // The footer takes one line at the foot, with one line's gap above it.
+    const qreal footerHeight = 2 * QFontMetricsF(font, &printer).height();
+    const QRectF area = MarginArea(printer);
+    return {area.topLeft(), QSizeF(area.width(), std::max<qreal>(0, area.height() - footerHeight))};
+}
 
 int PrintTextPages(QPrinter& printer, const QStringList& lines, const TextPageFormat& format)
 {
     QPainter painter;
     if (!painter.begin(&printer)) return 0;
-    // The painter's origin is the top left corner inside the page's margins.
-    const QSizeF page = printer.pageLayout().paintRectPixels(printer.resolution()).size();
-    painter.setClipRect(QRectF(QPointF(0, 0), page));
     painter.setFont(format.font);
+
+    const QRectF body = TextPageBody(printer, format.font);
+    const QRectF footer(body.bottomLeft(), MarginArea(printer).bottomRight());
+    const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
 
     QTextOption option;
     option.setWrapMode(format.wordWrap ? QTextOption::WrapAtWordBoundaryOrAnywhere
                                        : QTextOption::NoWrap);
     option.setTabStopDistance(format.tabStopDistance);
 
+    qsizetype count = lines.size();
+    while (count > 0 && lines[count - 1].trimmed().isEmpty()) --count;
+
     int pages = 1;
     qreal y = 0;
-    for (const QString& text : lines) {
-        QTextLayout layout(text, format.font, &printer);
-        LayOut(layout, option, page.width());
+    painter.setClipRect(body);
+    for (qsizetype n = 0; n < count; ++n) {
+        QTextLayout layout(lines[n], format.font, &printer);
+        LayOut(layout, option, body.width());
         for (int i = 0; i < layout.lineCount(); ++i) {
             const QTextLine line = layout.lineAt(i);
-            if (y > 0 && y + line.height() > page.height()) {
+            if (y > 0 && y + line.height() > body.height()) {
+                painter.setClipping(false);
+                DrawFooter(painter, footer, format.documentName, pages, date);
                 printer.newPage();
+                painter.setClipRect(body);
                 ++pages;
                 y = 0;
             }
-            line.draw(&painter, QPointF(0, y - line.y()));
+            line.draw(&painter, body.topLeft() + QPointF(0, y - line.y()));
             y += line.height();
         }
     }
+    painter.setClipping(false);
+    DrawFooter(painter, footer, format.documentName, pages, date);
     painter.end();
     return pages;
 }

@@ -91,7 +91,17 @@ bool TDataEdit::SaveData(const std::string& fileName) const
     return SaveProject(*hull_, fileName);
 }
 
-void TDataEdit::LoadData(const std::string& fileName) { LoadProject(*hull_, fileName); }
+bool TDataEdit::LoadData(const std::string& fileName) { return LoadProject(*hull_, fileName); }
+
+bool TDataEdit::StoredValuesAccepted() const
+{
+    const std::vector<std::string> faults = StoredParameterFaults(*hull_);
+    if (faults.empty()) return true;
+    std::string text;
+    for (const std::string& fault : faults) text += (text.empty() ? "" : "\r") + fault;
+    Ui().ShowMessage(text, MessageIcon::Information, MessageButtons::Ok);
+    return false;
+}
 
 void TDataEdit::AddParameterstoReport(TOutput& output) const
 {

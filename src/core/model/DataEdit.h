@@ -34,7 +34,11 @@ public:
 
     // False when a fault was shown; the previous file is then untouched.
     bool SaveData(const std::string& fileName) const;
-    void LoadData(const std::string& fileName);
+    // False when the file could not be read completely (the fault was shown).
+    bool LoadData(const std::string& fileName);
+    // True when every stored value passes its row's rule; otherwise the
+    // table's messages are shown together in one box, in row order.
+    bool StoredValuesAccepted() const;
     void AddParameterstoReport(TOutput& output) const;
 
     HullRecord& Hull() { return *hull_; }

@@ -49,12 +49,13 @@ bool SaveProject(const HullRecord& hull, const std::string& fileName)
     return !file.Failed();
 }
 
-void LoadProject(HullRecord& hull, const std::string& fileName)
+bool LoadProject(HullRecord& hull, const std::string& fileName)
 {
     TTextDataFile file(fileName);
     file.OpenForRead();
     for (const auto& [key, field] : kProjectKeys) file.ReadReal(key, hull.*field);
     file.Close();
+    return !file.Failed();
 }
 
 FileDialogRequest ProjectOpenDialog()

@@ -25,7 +25,8 @@ bool SaveProject(const HullRecord& hull, const std::string& fileName);
 
 // Reads the nineteen parameters in the fixed key order. After a fault (shown
 // once) the fields not yet read keep their values; nothing else is touched.
-void LoadProject(HullRecord& hull, const std::string& fileName);
+// Returns false when the file could not be read completely.
+bool LoadProject(HullRecord& hull, const std::string& fileName);
 
 FileDialogRequest ProjectOpenDialog();
 FileDialogRequest ProjectSaveDialog();
