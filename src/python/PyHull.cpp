@@ -14,6 +14,7 @@
 #include "PyFigures.h"
 #include "PySpeed.h"
 #include "analysis/ExactHydrostatics.h"
+#include "analysis/HullCheck.h"
 #include "analysis/Hydrostatics.h"
 #include "export/ExportTextFile.h"
 #include "export/Gf1Export.h"
@@ -204,6 +205,8 @@ void BindHull(py::module_& module)
                                [](GeneratedHull& h) { return FiguresDict(h.HydrostaticsFigures()); })
         .def_property_readonly("hydrostatics_exact",
                                [](GeneratedHull& h) { return FiguresDict(h.ExactHydrostaticsFigures()); })
+        .def_property_readonly("hull_check", [](const GeneratedHull& h) { return HullCheckLines(h.Record()); },
+                               "What the hull check finds on the hull, one line a fault; empty when fair.")
         .def_property_readonly("transom_rise", [](const GeneratedHull& h) { return h.Record().TransomRise.Value(); })
         .def_property_readonly("stations", &Stations, "One NumPy array per station measure, stations 0..20.")
         .def("resistance", [](const GeneratedHull& h, const py::object& fn, const py::object& knots,
