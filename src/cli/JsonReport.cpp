@@ -1,5 +1,6 @@
 #include "JsonReport.h"
 
+#include "analysis/DesignCheck.h"
 #include "analysis/ExactHydrostatics.h"
 #include "analysis/Hydrostatics.h"
 #include "analysis/NamedFigures.h"
@@ -25,6 +26,20 @@ nlohmann::json Stations(const HullRecord& hull)
         stations.push_back(station);
     }
     return stations;
+}
+
+nlohmann::json DesignCheckJson(const HullRecord& hull)
+{
+    nlohmann::json rows = nlohmann::json::array();
+    for (const DesignCheckRow& row : CheckDesign(hull))
+        rows.push_back({{"figure", row.Figure},
+                        {"unit", row.Unit},
+                        {"requested", static_cast<double>(row.Requested)},
+                        {"hydrostatics", static_cast<double>(row.Hydrostatics)},
+                        {"exact", static_cast<double>(row.Exact)},
+                        {"goal", static_cast<double>(row.Goal)},
+                        {"met", row.Met}});
+    return rows;
 }
 
 }  // namespace
@@ -55,6 +70,7 @@ nlohmann::json RunJson(const TDataEdit& editor, const GoalAccuracies& goals,
         json["hydrostatics"] = FiguresJson(HydrostaticsFigures(ComputeHydrostatics(hull)));
         json["hydrostatics_exact"] = FiguresJson(ExactHydrostaticsFigures(ComputeExactHydrostatics(hull)));
         json["hull_check"] = outcome.hullCheck;
+        json["design_check"] = DesignCheckJson(hull);
     }
     return json;
 }

@@ -5,11 +5,13 @@
 #include <QMenuBar>
 #include <QToolBar>
 #include <QtTest>
+#include <algorithm>
 #include <memory>
 
 #include "RecordingUi.h"
 #include "TestPaths.h"
 #include "analysis/ExactHydrostaticsReport.h"
+#include "analysis/DesignCheck.h"
 #include "analysis/HullCheckReport.h"
 #include "analysis/HydrostaticsReport.h"
 #include "frame/MainWindow.h"
@@ -58,7 +60,7 @@ private slots:
     void startsAsAnEmptyUntitledReport();
     void hydrostaticsMarkTheReportModifiedAndNewReportAsks();
     void exactHydrostaticsFollowTheHydrostaticsItem();
-    void hullCheckFollowsTheExactHydrostaticsItem();
+    void hullAndDesignChecksFollowTheExactHydrostaticsItem();
     void hydrostaticsBeforeARunInsertNothing_data();
     void hydrostaticsBeforeARunInsertNothing();
     void parametersAreTheEditorsListing();
@@ -198,7 +200,7 @@ void ReportWindowTest::exactHydrostaticsFollowTheHydrostaticsItem()
     QCOMPARE(panel(2), QString("Modified"));
 }
 
-void ReportWindowTest::hullCheckFollowsTheExactHydrostaticsItem()
+void ReportWindowTest::hullAndDesignChecksFollowTheExactHydrostaticsItem()
 {
     const auto editor = GeneratedCruiser();
     QAction* exact = report->findChild<QAction*>("ExactHydrostatics1");
@@ -209,6 +211,12 @@ void ReportWindowTest::hullCheckFollowsTheExactHydrostaticsItem()
     QVERIFY(ui->messages.empty());
     QCOMPARE(memoLines(), LinesWrittenBy([&](TOutput& out) { ReportHullCheck(editor->Hull(), out); }));
     QCOMPARE(memoLines().at(2), std::string("No faults found"));
+
+    QCOMPARE(items.at(items.indexOf(exact) + 2)->objectName(), QString("DesignCheck1"));
+    clickMenuItem("&Insert", "DesignCheck1");
+    const std::vector<std::string> lines = memoLines();
+    const auto designCheck = LinesWrittenBy([&](TOutput& out) { ReportDesignCheck(editor->Hull(), out); });
+    QVERIFY(std::search(lines.begin(), lines.end(), designCheck.begin(), designCheck.end()) != lines.end());
 }
 
 void ReportWindowTest::hydrostaticsBeforeARunInsertNothing_data()
@@ -217,6 +225,7 @@ void ReportWindowTest::hydrostaticsBeforeARunInsertNothing_data()
     QTest::newRow("hydrostatics") << QString("Hydrostatics1");
     QTest::newRow("exact hydrostatics") << QString("ExactHydrostatics1");
     QTest::newRow("hull check") << QString("HullCheck1");
+    QTest::newRow("design check") << QString("DesignCheck1");
 }
 
 void ReportWindowTest::hydrostaticsBeforeARunInsertNothing()

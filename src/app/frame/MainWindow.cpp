@@ -161,7 +161,7 @@ void MainWindow::createStatusBar()
         bar->addWidget(panel);
         d->panels[i] = panel;
     }
-    // What the last run's hull check found, in the rest of the bar.
+    // What the last run's hull came to, in the rest of the bar.
     d->runVerdict = new QLabel(bar);
     d->runVerdict->setObjectName(QStringLiteral("RunVerdict"));
     bar->addWidget(d->runVerdict, 1);

@@ -54,7 +54,8 @@ public:
     // Panels 1..3 of the status bar.
     void setStatusPanel(int panel, const QString& text);
     QString statusPanel(int panel) const;
-    // The status bar's word on the last run's hull, beside the panels.
+    // The status bar's word on the last run's hull (its figures and the hull
+    // check), beside the panels.
     void setRunVerdict(const QString& text);
     QString runVerdict() const;
 

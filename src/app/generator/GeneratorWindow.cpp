@@ -17,6 +17,7 @@
 #include "generator/ConsoleMemo.h"
 #include "generator/ParameterTable.h"
 #include "generator/ResistanceDialog.h"
+#include "analysis/DesignCheck.h"
 #include "analysis/HullCheck.h"
 #include "generator/RunGeneration.h"
 #include "model/DataEdit.h"
@@ -260,7 +261,7 @@ void GeneratorWindow::runGenerator()
     }
     consoleMemo_->flush();
     emit frame_.repaintViews();
-    showHullCheck();
+    showRunVerdict();
 
     frame_.leaveRunMode();
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(true);
@@ -268,14 +269,17 @@ void GeneratorWindow::runGenerator()
     if (fault) sloopform::Ui().ShowError(*fault, sloopform::kGlobalHandlerOrigin);
 }
 
-void GeneratorWindow::showHullCheck()
+void GeneratorWindow::showRunVerdict()
 {
     const sloopform::HullRecord& hull = editor_->Hull();
-    const std::vector<std::string> faults =
-        hull.HullComplete ? sloopform::HullCheckLines(hull) : std::vector<std::string>{};
-    QString verdict;
+    if (!hull.HullComplete) {
+        frame_.setRunVerdict({});
+        return;
+    }
+    QString verdict = QString::fromStdString(sloopform::DesignCheckVerdict(sloopform::CheckDesign(hull)));
+    const std::vector<std::string> faults = sloopform::HullCheckLines(hull);
     if (!faults.empty()) {
-        verdict = QStringLiteral("Hull check: %1").arg(QString::fromStdString(faults.front()));
+        verdict += QStringLiteral("; hull check: %1").arg(QString::fromStdString(faults.front()));
         if (faults.size() > 1)
             verdict += QStringLiteral(" (and %1 more: Insert Hull Check in the report)").arg(faults.size() - 1);
     }

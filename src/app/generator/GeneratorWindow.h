@@ -70,8 +70,9 @@ private:
     void setCommandsEnabled(bool enabled);
     void setViewButtonsEnabled(bool enabled);
     void generate();
-    // Says in the status bar what the hull check finds on the hull just run.
-    void showHullCheck();
+    // Says in the status bar whether the hull just run meets the requested
+    // figures and what the hull check finds on it.
+    void showRunVerdict();
 
     MainWindow& frame_;
     sloopform::TFileManager project_;

@@ -9,6 +9,7 @@
 #include <QVBoxLayout>
 
 #include "analysis/ExactHydrostaticsReport.h"
+#include "analysis/DesignCheck.h"
 #include "analysis/HullCheckReport.h"
 #include "analysis/HydrostaticsReport.h"
 #include "frame/MainWindow.h"
@@ -118,6 +119,7 @@ void ReportWindow::buildMenus()
     AddItem(insertMenu_, "ExactHydrostatics1", "Exact Hydrostatics", {},
             [this] { insertExactHydrostatics(); });
     AddItem(insertMenu_, "HullCheck1", "Hull Check", {}, [this] { insertHullCheck(); });
+    AddItem(insertMenu_, "DesignCheck1", "Design Check", {}, [this] { insertDesignCheck(); });
 }
 
 void ReportWindow::connectFileManager()
@@ -266,6 +268,11 @@ void ReportWindow::insertExactHydrostatics()
 void ReportWindow::insertHullCheck()
 {
     if (const sloopform::HullRecord* hull = sloopform::CurrentHull()) sloopform::ReportHullCheck(*hull, report_);
+}
+
+void ReportWindow::insertDesignCheck()
+{
+    if (const sloopform::HullRecord* hull = sloopform::CurrentHull()) sloopform::ReportDesignCheck(*hull, report_);
 }
 
 void ReportWindow::memoChanged()

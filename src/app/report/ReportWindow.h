@@ -45,6 +45,7 @@ public:
     void insertHydrostatics() override;
     void insertExactHydrostatics();
     void insertHullCheck();
+    void insertDesignCheck();
 
     // SReport: everything the program writes into the report goes through it.
     sloopform::TOutput& reportOutput() { return report_; }
