@@ -9,6 +9,7 @@
 
 #include "ExternalTool.h"
 #include "JsonReport.h"
+#include "analysis/HullCheck.h"
 #include "StartedProgram.h"
 #include "TestPaths.h"
 #include "generator/GeneratorWindow.h"
@@ -50,8 +51,9 @@ private:
     // The window's last run as the batch tool tells it.
     nlohmann::json windowAccount()
     {
+        const batch::RunOutcome outcome{true, 0, HullCheckLines(generator->parameters().Hull())};
         return Timeless(batch::RunJson(generator->parameters(), ProgramSettings().Goals,
-                                       generator->consoleMemo().Lines(), true, 0));
+                                       generator->consoleMemo().Lines(), outcome));
     }
 
     static nlohmann::json runInBatchTool(const std::string& project)
