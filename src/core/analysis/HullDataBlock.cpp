@@ -4,7 +4,7 @@
 
 #include "generator/Output.h"
 #include "numeric/NumberText.h"
-#include "platform/UiServices.h"
+#include "model/GeneratedHull.h"
 
 namespace sloopform {
 
@@ -88,11 +88,7 @@ bool WriteHullDataBlock(const HullRecord& hull, const std::string& titleLine,
                         const std::function<HullDataFigures(const HullRecord&)>& measure,
                         TOutput& report)
 {
-    if (!hull.HullComplete) {
-        Ui().ShowMessage("No Data Available, Run Generator", MessageIcon::Error,
-                         MessageButtons::Ok);
-        return false;
-    }
+    if (!GeneratedOrSaySo(hull)) return false;
     // Every figure and line is ready before the first one reaches the report.
     const std::vector<std::string> lines = BlockLines(hull, titleLine, measure(hull));
     for (const std::string& line : lines) report.WriteLn(line);
