@@ -13,8 +13,10 @@
 #include "analysis/ResistanceOptimiser.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
+#include "export/OffsetsCsv.h"
 #include "frame/MainWindow.h"
 #include "generator/ConsoleMemo.h"
+#include "generator/OffsetLevelsDialog.h"
 #include "generator/ParameterTable.h"
 #include "generator/ResistanceDialog.h"
 #include "generator/RunGeneration.h"
@@ -142,6 +144,8 @@ void GeneratorWindow::buildMenus()
     runModeItems_.append(exportMenu->menuAction());
     exportMenu->addAction("AutoSHIP (*.gf1)", this, [this] { exportGf1(); });
     exportMenu->addAction("AutoCAD - Hull Outlines (*.dxf)", this, [this] { exportDxf(); });
+    item(fileMenu_, "Export Offsets...", [this] { exportOffsets(); })->setObjectName("ExportOffsets1");
+    item(fileMenu_, "Offset Levels...", [this] { chooseOffsetLevels(); })->setObjectName("OffsetLevels1");
     fileMenu_->addSeparator();
     item(fileMenu_, "E&xit", [this] { frame_.close(); });
 
@@ -267,5 +271,20 @@ void GeneratorWindow::resistanceOptimisation()
 void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull()); }
 
 void GeneratorWindow::exportDxf() { sloopform::ExportHullOutlines(editor_->Hull()); }
+
+void GeneratorWindow::exportOffsets()
+{
+    sloopform::ExportOffsets(editor_->Hull(), sloopform::ProgramSettings().Offsets);
+}
+
+void GeneratorWindow::chooseOffsetLevels()
+{
+    const sloopform::HullRecord& hull = editor_->Hull();
+    std::optional<sloopform::OffsetLevels> defaults;
+    if (hull.HullComplete) defaults = sloopform::DefaultOffsetLevels(hull);
+    OffsetLevelsDialog dialog(sloopform::ProgramSettings().Offsets, defaults, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (const auto levels = dialog.levels()) sloopform::ProgramSettings().Offsets = *levels;
+}
 
 sloopform::TextMemo& GeneratorWindow::consoleMemo() { return *consoleMemo_; }

@@ -10,11 +10,13 @@
 
 #include "analysis/ExactHydrostaticsReport.h"
 #include "analysis/HydrostaticsReport.h"
+#include "analysis/OffsetsReport.h"
 #include "frame/MainWindow.h"
 #include "model/DataEdit.h"
 #include "model/ReportFile.h"
 #include "report/ReportMemo.h"
 #include "report/TextPrinting.h"
+#include "settings/Settings.h"
 
 using sloopform::TFileManager;
 
@@ -115,6 +117,7 @@ void ReportWindow::buildMenus()
     AddItem(insertMenu_, "Hydrostatics1", "&Hydrostatics", {}, [this] { insertHydrostatics(); });
     AddItem(insertMenu_, "ExactHydrostatics1", "Exact Hydrostatics", {},
             [this] { insertExactHydrostatics(); });
+    AddItem(insertMenu_, "OffsetsTable1", "Offsets Table", {}, [this] { insertOffsetsTable(); });
 }
 
 void ReportWindow::connectFileManager()
@@ -257,6 +260,12 @@ void ReportWindow::insertExactHydrostatics()
 {
     if (const sloopform::HullRecord* hull = sloopform::CurrentHull())
         sloopform::ReportExactHydrostatics(*hull, report_);
+}
+
+void ReportWindow::insertOffsetsTable()
+{
+    if (const sloopform::HullRecord* hull = sloopform::CurrentHull())
+        sloopform::ReportOffsets(*hull, sloopform::ProgramSettings().Offsets, report_);
 }
 
 void ReportWindow::memoChanged()

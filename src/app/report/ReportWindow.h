@@ -44,6 +44,8 @@ public:
     void insertParameters() override;
     void insertHydrostatics() override;
     void insertExactHydrostatics();
+    // At the levels of the settings.
+    void insertOffsetsTable();
 
     // SReport: everything the program writes into the report goes through it.
     sloopform::TOutput& reportOutput() { return report_; }
