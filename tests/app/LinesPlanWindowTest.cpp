@@ -1,3 +1,4 @@
+#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPageSize>
@@ -13,6 +14,7 @@
 #include "frame/MainWindow.h"
 #include "views/LinesPlan.h"
 #include "views/LinesPlanWindow.h"
+#include "views/ScaledPrintDialog.h"
 #include "views/ScaledSheet.h"
 #include "views/ViewportEngView.h"
 
@@ -64,6 +66,7 @@ private slots:
     void printToScaleDrawsTrueLengths();
     void anA4PrintToScaleTilesThePages();
     void printTurnsThePageToFitAndAddsTheTitleBlock();
+    void printToScaleDialogCountsThePages();
 
 private:
     LinesPlanWindow& window() const { return *window_; }
@@ -394,6 +397,7 @@ void LinesPlanWindowTest::printToScaleDrawsTrueLengths()
         if (found == 21) measured = (last - first) * kMmPerInch / kDpi;
     }
     QVERIFY2(measured > 0, "21 stations evenly spaced");
+    qInfo("station 0 to station 20 on paper: %.3f mm", measured);
     QVERIFY2(std::abs(measured - 900) < 0.5, qPrintable(QString::number(measured)));
 }
 
@@ -424,6 +428,28 @@ void LinesPlanWindowTest::printTurnsThePageToFitAndAddsTheTitleBlock()
     QVERIFY2(text.output.find("Scale 1:") != std::string::npos, text.output.c_str());
     QVERIFY2(text.output.find("Loa 10.500 m") != std::string::npos, text.output.c_str());
     QVERIFY2(text.output.find("Displacement") != std::string::npos, text.output.c_str());
+}
+
+void LinesPlanWindowTest::printToScaleDialogCountsThePages()
+{
+    const QList<QAction*> items = qobject_cast<QMenu*>(menuItem(1, "Print Settings...")->parent())->actions();
+    const int settings = static_cast<int>(items.indexOf(menuItem(1, "Print Settings...")));
+    QCOMPARE(items.at(settings + 1)->objectName(), QString("PrintToScale1"));
+    QCOMPARE(items.at(settings + 1)->text(), QString("Print to Scale..."));
+
+    const QPageLayout layout = window().printer().pageLayout();
+    ScaledPrintDialog dialog([&](int scale, const PaperChoice& paper) {
+        return PageCount(sloopform::ScaledSheet(*sloopform::CurrentHull(), scale, {}, {}), PaperLayout(layout, paper));
+    });
+    QCOMPARE(dialog.scale(), 10);
+    QVERIFY(dialog.pagesText().endsWith("pages, overlapping"));
+    dialog.scaleBox().setCurrentIndex(dialog.scaleBox().findText("1:50"));
+    dialog.paperBox().setCurrentIndex(dialog.paperBox().findText("A3"));
+    dialog.orientationBox().setCurrentIndex(dialog.orientationBox().findText("Landscape"));
+    QCOMPARE(dialog.scale(), 50);
+    QCOMPARE(dialog.paper().SizeIndex, 1);
+    QVERIFY(dialog.paper().Landscape);
+    QCOMPARE(dialog.pagesText(), QString("1 page"));
 }
 
 QTEST_MAIN(LinesPlanWindowTest)

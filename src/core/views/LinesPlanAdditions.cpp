@@ -28,11 +28,12 @@ void DrawLabels(TViewportEngView& viewport, const HullRecord& hull)
     for (const auto& level : levels) {
         viewport.Line(TViewportEngView::kProfileView, 0, level.z, loa, level.z);
         viewport.Line(TViewportEngView::kBodyPlanView, -halfBeam, level.z, halfBeam, level.z);
-        // The profile has its stern on the left, beyond x = Loa.
+        // Both in the margins left of their views: the profile has its stern
+        // on the left, beyond x = Loa.
         viewport.Text(TViewportEngView::kProfileView, loa + clearance, level.z, level.name,
                       TextAlign::Centre);
-        viewport.Text(TViewportEngView::kBodyPlanView, halfBeam + clearance, level.z, level.name,
-                      TextAlign::Left);
+        viewport.Text(TViewportEngView::kBodyPlanView, -halfBeam - clearance, level.z, level.name,
+                      TextAlign::Centre);
     }
 }
 

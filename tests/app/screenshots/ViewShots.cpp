@@ -102,8 +102,9 @@ void PrintedPage(shots::Tour& tour, LinesPlanWindow& lines)
     sloopform::test::RunTool("pdftoppm -png -singlefile -r " + std::to_string(kPageDpi) + " " +
                              ShellQuoted(pdf.toStdString()) + " " + ShellQuoted(png.toStdString()));
     QLabel page;
-    page.setPixmap(QPixmap(png + ".png"));
-    page.adjustSize();
+    const QPixmap picture(png + ".png");
+    page.setPixmap(picture);
+    page.setFixedSize(picture.size());
     tour.save(page, QStringLiteral("lines-plan-print-to-scale"));
 }
 
