@@ -63,7 +63,7 @@ OffsetLevels DefaultOffsetLevels(const HullRecord& hull)
     const long double tc = hull.Tc;
     const long double lowest = LowestKeel(hull);
     const long double draftStep = tc / kWaterlineSteps;
-    for (int k = 1; lowest + k * draftStep < tc - kLevelSlack; ++k)
+    for (int k = 1; draftStep > 0 && lowest + k * draftStep < tc - kLevelSlack; ++k)
         levels.Waterlines.push_back(WholeMillimetres(lowest + k * draftStep));
     levels.Waterlines.push_back(tc);
     const long double freeboard = hull.Stations[kMidshipStation].SheerHeight - tc;

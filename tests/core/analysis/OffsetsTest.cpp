@@ -135,3 +135,9 @@ TEST(OffsetLevelsText, ReadsWaterlinesAndButtocksEitherSideOfTheColon)
     for (const char* bad : {"0.2,0.4", "0.2,,0.4:", "0.2,x:0.1", "0.2:0", "0.2:-0.1", "0.2:0.1:0.3"})
         EXPECT_FALSE(ParseOffsetLevels(bad).Levels) << bad;
 }
+
+TEST(Offsets, AHullWithoutDraughtHasOnlyItsDesignWaterline)
+{
+    const auto empty = HullRecord::Create();
+    EXPECT_EQ(DefaultOffsetLevels(*empty).Waterlines, std::vector<long double>{0});
+}
