@@ -2,6 +2,7 @@
 
 #include <map>
 
+#include "analysis/OffsetLevelsText.h"
 #include "numeric/NumberText.h"
 
 namespace sloopform::batch {
@@ -14,6 +15,8 @@ const char* UsageText()
            "                                 [--step FILE] [--iges FILE]\n"
            "                                 [--json FILE] [--timeout SECONDS] [--quiet]\n"
            "                                 [--method classic|robust]\n"
+           "                                 [--offsets FILE] [--offsets-levels WL1,WL2,...:BT1,BT2,...]\n"
+           "                                 [--scale 1:N (with --svg)]\n"
            "  sloopform-batch resistance PROJECT.sfp (--fn F | --knots K | --ms V) [--json FILE]\n"
            "  sloopform-batch optimise PROJECT.sfp (--fn F | --knots K | --ms V) [--no-cp] [--no-lcb]\n"
            "                                 [--apply OUT.sfp] [--json FILE]\n"
@@ -50,6 +53,11 @@ public:
         if (NeedsSpeed() && !options_.speed) return Fail("give the speed with --fn, --knots or --ms");
         if (options_.exact && !options_.report)
             return Fail("--exact adds a block to the report: give --report FILE too");
+        if (options_.scale && !options_.svg)
+            return Fail("--scale draws the --svg lines plan to scale: give --svg FILE too");
+        if (levelsGiven_ && !options_.offsets && !options_.json)
+            return Fail("--offsets-levels sets the levels of the offsets: give --offsets FILE or "
+                        "--json FILE too");
         return {options_, {}};
     }
 
@@ -76,7 +84,8 @@ private:
                    option == "--step" || option == "--iges" ||
                    option == "--gf1" || option == "--svg" || option == "--svg-3d" ||
                    option == "--json" || option == "--timeout" || option == "--quiet" ||
-                   option == "--exact" || option == "--method";
+                   option == "--exact" || option == "--method" || option == "--offsets" ||
+                   option == "--offsets-levels" || option == "--scale";
         case Command::Resistance:
             return option == "--fn" || option == "--knots" || option == "--ms" || option == "--json";
         case Command::Optimise:
@@ -117,6 +126,8 @@ private:
         if (!value) return false;
         if (option == "--goals") return Goals(*value);
         if (option == "--method") return Method(*value);
+        if (option == "--offsets-levels") return OffsetsLevels(*value);
+        if (option == "--scale") return Scale(*value);
         if (option == "--timeout") {
             const auto seconds = ParseReal(*value);
             if (!seconds || *seconds <= 0) return Error("--timeout needs a positive number of seconds");
@@ -136,7 +147,7 @@ private:
             {"--step", &BatchOptions::step},     {"--iges", &BatchOptions::iges},
             {"--gf1", &BatchOptions::gf1},       {"--svg", &BatchOptions::svg},
             {"--svg-3d", &BatchOptions::svg3d},  {"--json", &BatchOptions::json},
-            {"--apply", &BatchOptions::apply}};
+            {"--apply", &BatchOptions::apply},   {"--offsets", &BatchOptions::offsets}};
         options_.*(files.at(option)) = *value;
         return true;
     }
@@ -146,6 +157,25 @@ private:
         if (name == "classic") options_.method = GeneratorMethod::Classic;
         else if (name == "robust") options_.method = GeneratorMethod::Robust;
         else return Error("--method is classic or robust, not '" + name + "'");
+        return true;
+    }
+
+    bool OffsetsLevels(const std::string& text)
+    {
+        const ParsedOffsetLevels parsed = ParseOffsetLevels(text);
+        if (!parsed.Levels) return Error(parsed.Error);
+        options_.offsetLevels = *parsed.Levels;
+        levelsGiven_ = true;
+        return true;
+    }
+
+    bool Scale(const std::string& text)
+    {
+        constexpr long kSmallestScale = 1000;  // 1:1000
+        const auto denominator = text.rfind("1:", 0) == 0 ? ParseInteger(text.substr(2)) : std::nullopt;
+        if (!denominator || *denominator < 1 || *denominator > kSmallestScale)
+            return Error("--scale is 1:N with N from 1 to 1000, not '" + text + "'");
+        options_.scale = static_cast<int>(*denominator);
         return true;
     }
 
@@ -169,6 +199,7 @@ private:
     const std::vector<std::string>& args_;
     std::size_t index_ = 0;
     BatchOptions options_;
+    bool levelsGiven_ = false;
     std::string error_;
 };
 

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/Offsets.h"
 #include "analysis/VelocityConversion.h"
 #include "generator/RunGeneration.h"
 
@@ -33,6 +34,9 @@ struct BatchOptions {
     std::optional<Speed> speed;
     bool optimiseCp = true;
     bool optimiseLcb = true;
+    std::optional<std::string> offsets;
+    OffsetLevels offsetLevels;  // empty lists: the hull's default levels
+    std::optional<int> scale;   // N of --scale 1:N: the SVG drawn to that scale on paper
 };
 
 struct ParsedCommandLine {

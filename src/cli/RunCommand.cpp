@@ -9,8 +9,10 @@
 #include "ConsoleUi.h"
 #include "ExitStatus.h"
 #include "JsonReport.h"
+#include "OffsetsJson.h"
 #include "OutputFile.h"
 #include "ProjectInput.h"
+#include "ScaledSvg.h"
 #include "StreamMemo.h"
 #include "analysis/ExactHydrostaticsReport.h"
 #include "HullSurfaceNet.h"
@@ -18,6 +20,7 @@
 #include "analysis/HydrostaticsReport.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
+#include "export/OffsetsCsv.h"
 #include "generator/RunGeneration.h"
 #include "platform/RunControl.h"
 #include "platform/UiServices.h"
@@ -93,7 +96,14 @@ bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
     if (options.gf1)
         ok &= ExportTo(ui, *options.gf1, [&] { ExportGF1(hull); },
                        [&](ExportTarget& target) { WriteGF1(hull, target); });
-    if (options.svg) ok &= WriteText(*options.svg, LinesPlanSvg(hull, kSvgWidth, kSvgHeight, drawing));
+    if (options.offsets)
+        ok &= ExportTo(ui, *options.offsets, [&] { ExportOffsets(hull, options.offsetLevels); },
+                       [&](ExportTarget& target) {
+                           WriteOffsetsCsv(ComputeOffsets(hull, options.offsetLevels), target);
+                       });
+    if (options.svg)
+        ok &= WriteText(*options.svg, options.scale ? ScaledLinesPlanSvg(hull, *options.scale, options.project)
+                                                    : LinesPlanSvg(hull, kSvgWidth, kSvgHeight, drawing));
     if (options.svg3d)
         ok &= WriteText(*options.svg3d, ThreeDViewSvg(hull, kSvgWidth, kSvgHeight, kIsometricElevation,
                                                       kIsometricAzimuth, drawing));
@@ -139,7 +149,11 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
     if (finished) written = WriteOutputs(options, *editor, ui);
     else if (options.step || options.iges)
         Ui().ShowMessage(cad::kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
-    if (options.json) written &= WriteText(*options.json, RunJson(*editor, goals, memo.Lines(), outcome).dump(2));
+    if (options.json) {
+        nlohmann::json json = RunJson(*editor, goals, memo.Lines(), outcome);
+        if (finished) json["offsets"] = OffsetsJson(hull, options.offsetLevels);
+        written &= WriteText(*options.json, json.dump(2));
+    }
     if (!written) return kExitBadInput;
     return finished ? kExitDone : kExitNotFinished;
 }

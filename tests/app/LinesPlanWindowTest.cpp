@@ -1,19 +1,48 @@
+#include <QComboBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QPageSize>
 #include <QPrinter>
 #include <QWheelEvent>
 #include <QtTest>
+#include <cmath>
+#include <vector>
 
 #include "ScriptedQtUi.h"
 #include "TestPaths.h"
 #include "ViewTestKit.h"
 #include "frame/MainWindow.h"
+#include "views/LinesPlan.h"
 #include "views/LinesPlanWindow.h"
+#include "views/ScaledPrintDialog.h"
+#include "views/ScaledSheet.h"
 #include "views/ViewportEngView.h"
 
 using namespace viewtest;
 using sloopform::TScreen;
 using sloopform::TViewport;
+
+namespace {
+
+constexpr qreal kMmPerInch = 25.4;
+
+// Centres (in pixels) of the dark runs of one row of a grey image.
+std::vector<double> DarkRunCentres(const QImage& image, int row, int limit)
+{
+    std::vector<double> centres;
+    int start = -1;
+    for (int x = 0; x <= limit; ++x) {
+        const bool dark = x < limit && qGray(image.pixel(x, row)) < 80;
+        if (dark && start < 0) start = x;
+        if (!dark && start >= 0) {
+            centres.push_back((start + x - 1) / 2.0);
+            start = -1;
+        }
+    }
+    return centres;
+}
+
+}  // namespace
 
 class LinesPlanWindowTest : public QObject {
     Q_OBJECT
@@ -33,6 +62,11 @@ private slots:
     void wheelZoomsAboutThePointer();
     void printsOnePageShowingTheHull();
     void printingLeavesTheScreenFitted();
+    void additionsStartOffAndFollowBothMenus();
+    void printToScaleDrawsTrueLengths();
+    void anA4PrintToScaleTilesThePages();
+    void printTurnsThePageToFitAndAddsTheTitleBlock();
+    void printToScaleDialogCountsThePages();
 
 private:
     LinesPlanWindow& window() const { return *window_; }
@@ -43,6 +77,8 @@ private:
     int inkPixels() const { return 400 * 400 - pixels(kBackground); }
     QAction* menuItem(int group, const QString& text) const;
     std::string printToPdf(const std::string& name);
+    // The window's printer, writing a PDF file `name` in the test's folder (pdf_).
+    QPrinter& pdfPrinter(const std::string& name);
 
     std::unique_ptr<GeneratedCruiser> cruiser_;
     std::unique_ptr<DistinctColours> colours_;
@@ -50,6 +86,7 @@ private:
     LinesPlanWindow* window_ = nullptr;
     std::unique_ptr<ScriptedQtUi> ui_;
     std::unique_ptr<sloopform::test::TempDir> dir_;
+    std::string pdf_;
 };
 
 void LinesPlanWindowTest::initTestCase()
@@ -285,6 +322,134 @@ void LinesPlanWindowTest::printingLeavesTheScreenFitted()
     QCOMPARE(after.Left, profile.Left);
     QCOMPARE(after.Bottom, profile.Bottom);
     QVERIFY(image() == before);
+}
+
+QPrinter& LinesPlanWindowTest::pdfPrinter(const std::string& name)
+{
+    pdf_ = (dir_->Path() / name).string();
+    QPrinter& printer = window().printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(pdf_));
+    return printer;
+}
+
+void LinesPlanWindowTest::additionsStartOffAndFollowBothMenus()
+{
+    const QImage described = image();
+    for (const char* name : {"SplitBodyPlan", "Waterlines", "Buttocks", "Labels"}) {
+        QVERIFY2(!window().findChild<QAction*>(QString(name) + "1")->isChecked(), name);
+        QVERIFY2(!window().findChild<QAction*>(QString(name) + "2")->isChecked(), name);
+    }
+    const int outline = CountPixels(described, Pixel(kOutline));
+    QVERIFY(ChoosePopupItem(surface(), {"Wa&terlines"}));
+    QVERIFY(window().findChild<QAction*>("Waterlines1")->isChecked());
+    QVERIFY(CountPixels(image(), Pixel(kOutline)) > outline);
+    QVERIFY(ChoosePopupItem(surface(), {"Wa&terlines"}));
+    QVERIFY(image() == described);
+    QVERIFY(ChoosePopupItem(surface(), {"Split Body Plan"}));
+    QVERIFY(window().findChild<QAction*>("SplitBodyPlan1")->isChecked());
+    QVERIFY(CountPixels(image(), Pixel(kOutline)) < outline);
+}
+
+// At 1:10 the stations stand Lwl / 20 apart on paper: 45 mm for the cruiser's
+// 9 m, 900 mm from station 0 to station 20, measured on the PDF as a reader
+// renders it.
+void LinesPlanWindowTest::printToScaleDrawsTrueLengths()
+{
+    QPrinter& printer = pdfPrinter("scale.pdf");
+    printer.setPageSize(QPageSize(QSizeF(1600, 1000), QPageSize::Millimeter, "Long"));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QCOMPARE(window().printScaled(printer, 10), 1);
+    QCOMPARE(PdfInfo(pdf_, "Pages"), std::string("1"));
+
+    constexpr int kDpi = 300;
+    const sloopform::HullRecord& hull = *sloopform::CurrentHull();
+    const sloopform::LinesPlanLayout layout = sloopform::MeasureLinesPlan(hull);
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    const sloopform::ScaledSheet sheet(hull, 10, {}, {});
+    const double planLeftMm = area.left() + (sheet.WidthMm() - (layout.DrawWidth + 2 * layout.Margin) * 100) / 2;
+    // A row 0.2 m above the design waterline crosses every station of the profile.
+    const double rowMm = area.top() + (layout.TotalHeight + layout.Margin - hull.Tc - 0.2L) * 100;
+    const int row = static_cast<int>(std::lround(rowMm * kDpi / kMmPerInch));
+    const int profileEnd =
+        static_cast<int>((planLeftMm + (2 * layout.Margin + hull.Loa) * 100) * kDpi / kMmPerInch);
+    // Only that row of the page: the whole of it would not fit in an image.
+    const std::string png = pdf_ + ".row";
+    const auto rendered = sloopform::test::RunTool(
+        "pdftoppm -gray -singlefile -png -r " + std::to_string(kDpi) + " -x 0 -y " + std::to_string(row) +
+        " -W " + std::to_string(profileEnd) + " -H 1 " + sloopform::test::ShellQuoted(pdf_) + " " +
+        sloopform::test::ShellQuoted(png));
+    QCOMPARE(rendered.exitCode, 0);
+    const QImage page(QString::fromStdString(png + ".png"));
+    QCOMPARE(page.width(), profileEnd);
+    const std::vector<double> centres = DarkRunCentres(page, 0, profileEnd);
+    const double spacing = hull.Lwl * 100 / 20 * kDpi / kMmPerInch;
+    double measured = -1;
+    for (double first : centres) {
+        int found = 0;
+        double last = first;
+        for (int k = 0; k <= 20; ++k)
+            for (double c : centres)
+                if (std::abs(c - (first + k * spacing)) < 0.5 * kDpi / kMmPerInch) {
+                    ++found;
+                    last = c;
+                }
+        if (found == 21) measured = (last - first) * kMmPerInch / kDpi;
+    }
+    QVERIFY2(measured > 0, "21 stations evenly spaced");
+    qInfo("station 0 to station 20 on paper: %.3f mm", measured);
+    QVERIFY2(std::abs(measured - 900) < 0.5, qPrintable(QString::number(measured)));
+}
+
+void LinesPlanWindowTest::anA4PrintToScaleTilesThePages()
+{
+    QPrinter& printer = pdfPrinter("tiles.pdf");
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    const QRectF area = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    const sloopform::ScaledSheet sheet(*sloopform::CurrentHull(), 10, {}, {});
+    const auto tiles = sloopform::TileSheet(sheet.WidthMm(), sheet.HeightMm(), area.width(), area.height());
+    QVERIFY(tiles.size() > 4);
+    // The last page reaches the sheet's far corner.
+    QVERIFY(tiles.back().LeftMm + area.width() >= sheet.WidthMm());
+    QVERIFY(tiles.back().TopMm + area.height() >= sheet.HeightMm());
+    QCOMPARE(window().printScaled(printer, 10), static_cast<int>(tiles.size()));
+    QCOMPARE(PdfInfo(pdf_, "Pages"), std::to_string(tiles.size()));
+}
+
+void LinesPlanWindowTest::printTurnsThePageToFitAndAddsTheTitleBlock()
+{
+    QPrinter& printer = pdfPrinter("fitted.pdf");
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(QPageLayout::Portrait);
+    QCOMPARE(window().printFitted(printer), 1);
+    QCOMPARE(printer.pageLayout().orientation(), QPageLayout::Landscape);
+    const auto text = sloopform::test::RunTool("pdftotext " + sloopform::test::ShellQuoted(pdf_) + " -");
+    QVERIFY2(text.output.find("Scale 1:") != std::string::npos, text.output.c_str());
+    QVERIFY2(text.output.find("Loa 10.500 m") != std::string::npos, text.output.c_str());
+    QVERIFY2(text.output.find("Displacement") != std::string::npos, text.output.c_str());
+}
+
+void LinesPlanWindowTest::printToScaleDialogCountsThePages()
+{
+    const QList<QAction*> items = qobject_cast<QMenu*>(menuItem(1, "Print Settings...")->parent())->actions();
+    const int settings = static_cast<int>(items.indexOf(menuItem(1, "Print Settings...")));
+    QCOMPARE(items.at(settings + 1)->objectName(), QString("PrintToScale1"));
+    QCOMPARE(items.at(settings + 1)->text(), QString("Print to Scale..."));
+
+    const QPageLayout layout = window().printer().pageLayout();
+    ScaledPrintDialog dialog([&](int scale, const PaperChoice& paper) {
+        return PageCount(sloopform::ScaledSheet(*sloopform::CurrentHull(), scale, {}, {}), PaperLayout(layout, paper));
+    });
+    QCOMPARE(dialog.scale(), 10);
+    QVERIFY(dialog.pagesText().endsWith("pages, overlapping"));
+    dialog.scaleBox().setCurrentIndex(dialog.scaleBox().findText("1:50"));
+    dialog.paperBox().setCurrentIndex(dialog.paperBox().findText("A3"));
+    dialog.orientationBox().setCurrentIndex(dialog.orientationBox().findText("Landscape"));
+    QCOMPARE(dialog.scale(), 50);
+    QCOMPARE(dialog.paper().SizeIndex, 1);
+    QVERIFY(dialog.paper().Landscape);
+    QCOMPARE(dialog.pagesText(), QString("1 page"));
 }
 
 QTEST_MAIN(LinesPlanWindowTest)

@@ -37,6 +37,7 @@ private slots:
     void presetDirectionRefits_data();
     void presetDirectionRefits();
     void bothSwitchesOffOnlyClear();
+    void waterlinesAndButtocksAloneDrawTheirLines();
     void rotateDragTurnsTheAzimuthAndRedrawsOnRelease();
     void zoomAllRecentresARotatedPicture();
     void activationRoutesTheFrameButtons();
@@ -147,6 +148,21 @@ void ThreeDViewerWindowTest::presetDirectionRefits()
     const double fill = std::max(double(picture.width()) / kWidth, double(picture.height()) / kHeight);
     QVERIFY2(std::abs(fill - 1 / 1.08) < 0.015, qPrintable(QString::number(fill)));
     QVERIFY(pixels(kOutline) > 0);
+}
+
+// Off at first; with the described lines off they draw on their own.
+void ThreeDViewerWindowTest::waterlinesAndButtocksAloneDrawTheirLines()
+{
+    QVERIFY(ChoosePopupItem(surface(), {"&Construction Lines"}));
+    QVERIFY(ChoosePopupItem(surface(), {"&Hull Outlines"}));
+    QCOMPARE(pixels(kBackground), kWidth * kHeight);
+    for (const char* item : {"Wa&terlines", "B&uttocks"}) {
+        const int before = pixels(kOutline);
+        QVERIFY(ChoosePopupItem(surface(), {item}));
+        QVERIFY2(pixels(kOutline) > before, item);
+    }
+    QVERIFY(viewer_->findChild<QAction*>("Waterlines1")->isChecked());
+    QVERIFY(viewer_->findChild<QAction*>("Buttocks1")->isChecked());
 }
 
 void ThreeDViewerWindowTest::bothSwitchesOffOnlyClear()

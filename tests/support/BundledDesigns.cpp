@@ -10,6 +10,7 @@
 #include "generator/GeneratorState.h"
 #include "generator/Output.h"
 #include "generator/RunGeneration.h"
+#include "RecordingUi.h"
 #include "model/ProjectFile.h"
 #include "numeric/NumberText.h"
 
@@ -31,6 +32,18 @@ std::unique_ptr<HullRecord> GeneratedBundledDesign(const std::string& name)
     TOutput console;
     RunGeneration(*hull, console);
     return hull;
+}
+
+const HullRecord& SharedGeneratedDesign(const std::string& name)
+{
+    static std::map<std::string, std::unique_ptr<HullRecord>> generated;
+    std::unique_ptr<HullRecord>& hull = generated[name];
+    if (!hull) {
+        RecordingUi ui;
+        hull = GeneratedBundledDesign(name);
+        ResetGeneratorState();
+    }
+    return *hull;
 }
 
 std::unique_ptr<HullRecord> DesignFromText(const std::string& keyValues)

@@ -18,6 +18,10 @@ std::unique_ptr<HullRecord> BundledDesign(const std::string& name);
 // console discarded; whatever the run shows goes to the caller's UiServices.
 std::unique_ptr<HullRecord> GeneratedBundledDesign(const std::string& name);
 
+// The bundled design generated once for the whole test program and kept,
+// for tests that only read it; the generator state is reset afterwards.
+const HullRecord& SharedGeneratedDesign(const std::string& name);
+
 // A fresh hull record with the parameters given as key=value words separated
 // by blanks or line ends, in any order.
 std::unique_ptr<HullRecord> DesignFromText(const std::string& keyValues);

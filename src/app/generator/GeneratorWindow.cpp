@@ -13,8 +13,10 @@
 #include "analysis/ResistanceOptimiser.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
+#include "export/OffsetsCsv.h"
 #include "frame/MainWindow.h"
 #include "generator/ConsoleMemo.h"
+#include "generator/OffsetLevelsDialog.h"
 #include "generator/ParameterTable.h"
 #include "generator/ResistanceDialog.h"
 #include "analysis/DesignCheck.h"
@@ -162,6 +164,8 @@ void GeneratorWindow::buildMenus()
                           [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Step); });
     exportMenu->addAction("Export IGES...", this,
                           [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Iges); });
+    item(fileMenu_, "Export Offsets...", [this] { exportOffsets(); })->setObjectName("ExportOffsets1");
+    item(fileMenu_, "Offset Levels...", [this] { chooseOffsetLevels(); })->setObjectName("OffsetLevels1");
     fileMenu_->addSeparator();
     item(fileMenu_, "E&xit", [this] { frame_.close(); });
 
@@ -307,5 +311,20 @@ void GeneratorWindow::resistanceOptimisation()
 void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull()); }
 
 void GeneratorWindow::exportDxf() { sloopform::ExportHullOutlines(editor_->Hull()); }
+
+void GeneratorWindow::exportOffsets()
+{
+    sloopform::ExportOffsets(editor_->Hull(), sloopform::ProgramSettings().Offsets);
+}
+
+void GeneratorWindow::chooseOffsetLevels()
+{
+    const sloopform::HullRecord& hull = editor_->Hull();
+    std::optional<sloopform::OffsetLevels> defaults;
+    if (hull.HullComplete) defaults = sloopform::DefaultOffsetLevels(hull);
+    OffsetLevelsDialog dialog(sloopform::ProgramSettings().Offsets, defaults, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (const auto levels = dialog.levels()) sloopform::ProgramSettings().Offsets = *levels;
+}
 
 sloopform::TextMemo& GeneratorWindow::consoleMemo() { return *consoleMemo_; }

@@ -46,6 +46,10 @@ public:
     void resistanceOptimisation() override;
     void exportGf1() override;
     void exportDxf() override;
+    // The offsets table at the levels of the settings, to a CSV file.
+    void exportOffsets();
+    // The dialog that sets those levels.
+    void chooseOffsetLevels();
     void saveProjectAs() override;
 
     // Opens the project at `path` without asking for a name (a project named

@@ -1,5 +1,7 @@
 #include "platform/QtCanvas.h"
 
+#include <algorithm>
+
 #include <QPaintDevice>
 
 using sloopform::PenMode;
@@ -108,6 +110,20 @@ void QtCanvas::LineTo(int x, int y)
             painter->drawLine(position_, to);
     }
     position_ = to;
+}
+
+void QtCanvas::Text(int x, int y, const std::string& text, int height, sloopform::TextAlign align)
+{
+    QPainter* painter = linePainter();
+    if (painter == nullptr) return;
+    QFont font = painter->font();
+    font.setPixelSize(std::max(height, 1));
+    painter->setFont(font);
+    const QString line = QString::fromStdString(text);
+    const int width = painter->fontMetrics().horizontalAdvance(line);
+    const int left = align == sloopform::TextAlign::Centre ? x - width / 2 : x;
+    painter->drawText(QRect(left, y - height, width + 1, 2 * height), Qt::AlignLeft | Qt::AlignVCenter,
+                      line);
 }
 
 int QtCanvas::Width() const { return device_->width(); }

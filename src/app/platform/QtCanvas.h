@@ -44,6 +44,7 @@ public:
     void FillRect(int left, int top, int right, int bottom) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
+    void Text(int x, int y, const std::string& text, int height, sloopform::TextAlign align) override;
     int Width() const override;
     int Height() const override;
 

@@ -12,12 +12,14 @@
 #include "analysis/DesignCheck.h"
 #include "analysis/HullCheckReport.h"
 #include "analysis/HydrostaticsReport.h"
+#include "analysis/OffsetsReport.h"
 #include "frame/MainWindow.h"
 #include "model/DataEdit.h"
 #include "model/ReportFile.h"
 #include "model/ShortFileName.h"
 #include "report/ReportMemo.h"
 #include "report/TextPrinting.h"
+#include "settings/Settings.h"
 
 using sloopform::TFileManager;
 
@@ -120,6 +122,7 @@ void ReportWindow::buildMenus()
             [this] { insertExactHydrostatics(); });
     AddItem(insertMenu_, "HullCheck1", "Hull Check", {}, [this] { insertHullCheck(); });
     AddItem(insertMenu_, "DesignCheck1", "Design Check", {}, [this] { insertDesignCheck(); });
+    AddItem(insertMenu_, "OffsetsTable1", "Offsets Table", {}, [this] { insertOffsetsTable(); });
 }
 
 void ReportWindow::connectFileManager()
@@ -273,6 +276,10 @@ void ReportWindow::insertHullCheck()
 void ReportWindow::insertDesignCheck()
 {
     if (const sloopform::HullRecord* hull = sloopform::CurrentHull()) sloopform::ReportDesignCheck(*hull, report_);
+void ReportWindow::insertOffsetsTable()
+{
+    if (const sloopform::HullRecord* hull = sloopform::CurrentHull())
+        sloopform::ReportOffsets(*hull, sloopform::ProgramSettings().Offsets, report_);
 }
 
 void ReportWindow::memoChanged()

@@ -46,6 +46,8 @@ public:
     void insertExactHydrostatics();
     void insertHullCheck();
     void insertDesignCheck();
+    // At the levels of the settings.
+    void insertOffsetsTable();
 
     // SReport: everything the program writes into the report goes through it.
     sloopform::TOutput& reportOutput() { return report_; }

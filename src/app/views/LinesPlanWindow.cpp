@@ -1,10 +1,18 @@
 #include "views/LinesPlanWindow.h"
 
 #include <QMenu>
+#include <QPrintDialog>
+#include <QPrinter>
 
+#include "generator/GeneratorWindow.h"
+#include "model/GeneratedHull.h"
+#include "model/ShortFileName.h"
+#include "platform/Today.h"
+#include "platform/UiServices.h"
 #include "settings/Settings.h"
 #include "views/DrawnHull.h"
 #include "views/LinesPlan.h"
+#include "views/ScaledPrintDialog.h"
 
 using sloopform::ProgramSettings;
 using sloopform::TViewport;
@@ -18,11 +26,12 @@ const QList<FrameButton> kFrameButtons = {
 };
 
 constexpr int kZoomFactor = 20;
+constexpr char kPrintTitle[] = "Sloopform - Lines";
 
 }  // namespace
 
 LinesPlanWindow::LinesPlanWindow(MainWindow& frame, QWidget* parent)
-    : ViewWindow(frame, "Sloopform - Lines",
+    : ViewWindow(frame, kPrintTitle,
                  [](sloopform::Canvas& canvas) { return std::make_unique<TViewportEngView>(canvas); },
                  parent)
 {
@@ -42,6 +51,7 @@ LinesPlanWindow::LinesPlanWindow(MainWindow& frame, QWidget* parent)
     viewport.OnPreviewRedraw = [](TViewport& sender) { DrawConstructionLines(sender, DrawnHull()); };
 
     fileMenu_ = createFileMenu({tr("Pre&ferences..."), false});
+    addPrintToScale();
     createViewMenu();
     createPopupMenu();
     pairSwitches(viewConstructionLines_, constructionLines1_, [this] { redraw(); });
@@ -57,7 +67,88 @@ TViewportEngView& LinesPlanWindow::linesPlan() const
 
 sloopform::DisplaySwitches LinesPlanWindow::switches() const
 {
-    return {constructionLines1_->isChecked(), hullOutlines1_->isChecked()};
+    sloopform::DisplaySwitches chosen{constructionLines1_->isChecked(), hullOutlines1_->isChecked()};
+    chosen.SplitBodyPlan = splitBodyPlan_->isChecked();
+    chosen.Waterlines = waterlines_->isChecked();
+    chosen.Buttocks = buttocks_->isChecked();
+    chosen.Labels = labels_->isChecked();
+    chosen.Levels = ProgramSettings().Offsets;
+    return chosen;
+}
+
+void LinesPlanWindow::addAdditions()
+{
+    viewMenu_->addSeparator();
+    popupMenu_->addSeparator();
+    splitBodyPlan_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("Split Body Plan"), QStringLiteral("SplitBodyPlan"));
+    waterlines_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("Wa&terlines"), QStringLiteral("Waterlines"));
+    buttocks_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("B&uttocks"), QStringLiteral("Buttocks"));
+    labels_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("&Labels"), QStringLiteral("Labels"));
+}
+
+void LinesPlanWindow::addPrintToScale()
+{
+    auto* item = new QAction(tr("Print to Scale..."), fileMenu_);
+    item->setObjectName(QStringLiteral("PrintToScale1"));
+    connect(item, &QAction::triggered, this, [this] { printToScale(); });
+    // After "Print Settings...", with the other printing commands.
+    const QList<QAction*> items = fileMenu_->actions();
+    for (int i = 0; i + 1 < items.size(); ++i)
+        if (items[i]->text() == tr("Print Settings...")) fileMenu_->insertAction(items[i + 1], item);
+}
+
+sloopform::ScaledSheet LinesPlanWindow::scaledSheet(int scale) const
+{
+    std::string designFile = "Untitled";
+    if (auto* generator = dynamic_cast<GeneratorWindow*>(frame().targets().generator))
+        designFile = sloopform::ShortFileName(generator->project().FileName());
+    return sloopform::ScaledSheet(DrawnHull(), scale, {designFile, sloopform::TodayText()}, switches());
+}
+
+void LinesPlanWindow::printToScale()
+{
+    if (!sloopform::GeneratedOrSaySo(DrawnHull())) return;
+    const QPageLayout current = printer().pageLayout();
+    ScaledPrintDialog dialog(
+        [this, current](int scale, const PaperChoice& paper) {
+            return PageCount(scaledSheet(scale), PaperLayout(current, paper));
+        },
+        this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    printer().setPageLayout(PaperLayout(current, dialog.paper()));
+    QPrintDialog printDialog(&printer(), this);
+    if (printDialog.exec() != QDialog::Accepted) return;
+    printScaled(printer(), dialog.scale());
+}
+
+void LinesPlanWindow::printView()
+{
+    // The described print of the lines, for a hull whose figures are not there yet.
+    if (!DrawnHull().HullComplete) {
+        ViewWindow::printView();
+        return;
+    }
+    QPrintDialog dialog(&printer(), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    printFitted(printer());
+}
+
+int LinesPlanWindow::printFitted(QPrinter& target)
+{
+    const int scale = FitToPage(target, DrawnHull());
+    if (scale == 0) {
+        sloopform::Ui().ShowError("The page is too small for the lines plan", "Print");
+        return 0;
+    }
+    return printScaled(target, scale);
+}
+
+int LinesPlanWindow::printScaled(QPrinter& target, int scale)
+{
+    target.setDocName(kPrintTitle);
+    const int pages = PrintScaledSheet(target, scaledSheet(scale));
+    if (pages == 0) sloopform::Ui().ShowError("The printer could not start the document", "Print to Scale");
+    return pages;
 }
 
 void LinesPlanWindow::createViewMenu()
@@ -80,6 +171,7 @@ void LinesPlanWindow::createPopupMenu()
     popupMenu_->addSeparator();
     constructionLines1_ = addSwitch(popupMenu_, tr("Construction Lines"), QStringLiteral("ConstructionLines1"));
     hullOutlines1_ = addSwitch(popupMenu_, tr("Hull Outlines"), QStringLiteral("HullOutlines1"));
+    addAdditions();
     popupMenu_->addSeparator();
     addCommand(popupMenu_, tr("Pre&ferences..."), [this] { openPreferences(); });
 }

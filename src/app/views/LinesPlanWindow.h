@@ -1,5 +1,6 @@
 #pragma once
 #include "views/DrawingSettings.h"
+#include "views/ScaledSheet.h"
 #include "views/ViewWindow.h"
 #include "views/ViewportEngView.h"
 
@@ -15,6 +16,14 @@ public:
     void childActivated() override;
     void childDeactivated() override;
 
+    // The lines plan at 1:scale on the target's pages as they are set; the
+    // pages printed, 0 (after an error message) when the target could not start.
+    int printScaled(QPrinter& target, int scale);
+    // "&Print": on one page turned the way the drawing comes out largest, at
+    // the largest whole scale 1:N that fits, with the same pens and title block.
+    void printView() override;
+    int printFitted(QPrinter& target);
+
 protected:
     void redraw() override;
 
@@ -23,7 +32,13 @@ private:
     // The pop-up menu's check marks.
     sloopform::DisplaySwitches switches() const;
     void createViewMenu();
+    // "Print to Scale..." in the File menu: the scale and paper, then the printer.
+    void addPrintToScale();
+    void printToScale();
+    sloopform::ScaledSheet scaledSheet(int scale) const;
     void createPopupMenu();
+    // The split body plan, waterlines, buttocks and labels, off at first.
+    void addAdditions();
 
     QMenu* fileMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
@@ -31,4 +46,8 @@ private:
     QAction* constructionLines1_ = nullptr;
     QAction* hullOutlines1_ = nullptr;
     QAction* viewConstructionLines_ = nullptr;
+    QAction* splitBodyPlan_ = nullptr;
+    QAction* waterlines_ = nullptr;
+    QAction* buttocks_ = nullptr;
+    QAction* labels_ = nullptr;
 };

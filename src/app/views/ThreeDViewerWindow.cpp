@@ -51,6 +51,10 @@ ThreeDViewerWindow::ThreeDViewerWindow(MainWindow& frame, QWidget* parent)
     viewMenu_ = createMenu(kMainMenu, tr("&View"), tr("&Rotate"), tr("Perspective"));
     popupMenu_ = createMenu(kPopupMenu, QString(), tr("&Rotate View"), tr("&Perspective"));
     popupMenu_->setObjectName(QStringLiteral("PopupMenu1"));
+    viewMenu_->addSeparator();
+    popupMenu_->addSeparator();
+    waterlines_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("Wa&terlines"), QStringLiteral("Waterlines"));
+    buttocks_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("B&uttocks"), QStringLiteral("Buttocks"));
     popupMenu_->addSeparator();
     addCommand(popupMenu_, tr("Pre&ferences..."), [this] { openPreferences(); });
 
@@ -67,7 +71,12 @@ TViewport3d& ThreeDViewerWindow::viewport3d() const
 
 sloopform::DisplaySwitches ThreeDViewerWindow::switches() const
 {
-    return {constructionLines_[kPopupMenu]->isChecked(), hullOutlines_[kPopupMenu]->isChecked()};
+    sloopform::DisplaySwitches chosen{constructionLines_[kPopupMenu]->isChecked(),
+                                      hullOutlines_[kPopupMenu]->isChecked()};
+    chosen.Waterlines = waterlines_->isChecked();
+    chosen.Buttocks = buttocks_->isChecked();
+    chosen.Levels = ProgramSettings().Offsets;
+    return chosen;
 }
 
 QMenu* ThreeDViewerWindow::createMenu(int which, const QString& title, const QString& rotateText,

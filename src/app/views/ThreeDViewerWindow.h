@@ -42,4 +42,6 @@ private:
     SwitchPair perspective_{};
     SwitchPair constructionLines_{};
     SwitchPair hullOutlines_{};
+    QAction* waterlines_ = nullptr;  // the pop-up menu's items
+    QAction* buttocks_ = nullptr;
 };

@@ -134,6 +134,17 @@ QAction* ViewWindow::addSwitch(QMenu* menu, const QString& text, const QString& 
     return action;
 }
 
+QAction* ViewWindow::addAdditionSwitch(QMenu* viewMenu, QMenu* popupMenu, const QString& text,
+                                      const QString& name)
+{
+    QAction* inViewMenu = addSwitch(viewMenu, text, name + "1");
+    QAction* inPopupMenu = addSwitch(popupMenu, text, name + "2");
+    inViewMenu->setChecked(false);
+    inPopupMenu->setChecked(false);
+    pairSwitches(inViewMenu, inPopupMenu, [this] { redraw(); });
+    return inPopupMenu;
+}
+
 void ViewWindow::pairSwitches(QAction* first, QAction* second, const std::function<void()>& changed)
 {
     for (auto [chosen, other] : {std::pair{first, second}, std::pair{second, first}}) {

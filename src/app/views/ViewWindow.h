@@ -52,6 +52,10 @@ protected:
     QAction* addSwitch(QMenu* menu, const QString& text, const QString& name);
     // Two check items that stand for one switch: choosing either sets both, then `changed` runs.
     void pairSwitches(QAction* first, QAction* second, const std::function<void()>& changed);
+    // A switch that is off at first, as a check item in both menus named
+    // `name` + "1" and `name` + "2"; choosing either redraws. Returns the
+    // pop-up menu's item.
+    QAction* addAdditionSwitch(QMenu* viewMenu, QMenu* popupMenu, const QString& text, const QString& name);
     // Zoom All (F5), Zoom Window and Pan as menu commands.
     void addModeCommands(QMenu* menu, const QString& zoomAllText,
                          const QString& zoomWindowText, const QString& panText);

@@ -4,7 +4,7 @@
 
 #include "analysis/DesignFigures.h"
 #include "analysis/ExactHydrostatics.h"
-#include "analysis/HullDataBlock.h"
+#include "model/GeneratedHull.h"
 #include "analysis/Hydrostatics.h"
 #include "generator/Output.h"
 #include "numeric/NumberText.h"
@@ -81,7 +81,7 @@ std::string DesignCheckVerdict(const std::vector<DesignCheckRow>& rows)
 
 bool ReportDesignCheck(const HullRecord& hull, TOutput& report)
 {
-    if (!HullDataAvailable(hull)) return false;
+    if (!GeneratedOrSaySo(hull)) return false;
     const std::vector<DesignCheckRow> rows = CheckDesign(hull);
     report.WriteLn("----------------- Design Check -----------------");
     report.WriteLn();

@@ -12,8 +12,6 @@ namespace sloopform {
 
 namespace {
 
-constexpr int kMidshipStation = 10;
-
 // Integrals along the length as weighted sums; x in metres aft of station 0.
 struct LengthSums {
     long double A = 0, AX = 0, AV = 0, B = 0, BX = 0, BX2 = 0, Y3 = 0, G = 0;

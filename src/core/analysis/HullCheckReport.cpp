@@ -1,14 +1,14 @@
 #include "analysis/HullCheckReport.h"
 
 #include "analysis/HullCheck.h"
-#include "analysis/HullDataBlock.h"
+#include "model/GeneratedHull.h"
 #include "generator/Output.h"
 
 namespace sloopform {
 
 bool ReportHullCheck(const HullRecord& hull, TOutput& report)
 {
-    if (!HullDataAvailable(hull)) return false;
+    if (!GeneratedOrSaySo(hull)) return false;
     const std::vector<std::string> faults = HullCheckLines(hull);
     report.WriteLn("----------------- Hull Check -----------------");
     report.WriteLn();

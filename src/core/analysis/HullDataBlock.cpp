@@ -4,7 +4,7 @@
 
 #include "generator/Output.h"
 #include "numeric/NumberText.h"
-#include "platform/UiServices.h"
+#include "model/GeneratedHull.h"
 
 namespace sloopform {
 
@@ -84,18 +84,11 @@ std::vector<std::string> BlockLines(const HullRecord& hull, const std::string& t
 
 }  // namespace
 
-bool HullDataAvailable(const HullRecord& hull)
-{
-    if (hull.HullComplete) return true;
-    Ui().ShowMessage("No Data Available, Run Generator", MessageIcon::Error, MessageButtons::Ok);
-    return false;
-}
-
 bool WriteHullDataBlock(const HullRecord& hull, const std::string& titleLine,
                         const std::function<HullDataFigures(const HullRecord&)>& measure,
                         TOutput& report)
 {
-    if (!HullDataAvailable(hull)) return false;
+    if (!GeneratedOrSaySo(hull)) return false;
     // Every figure and line is ready before the first one reaches the report.
     const std::vector<std::string> lines = BlockLines(hull, titleLine, measure(hull));
     for (const std::string& line : lines) report.WriteLn(line);

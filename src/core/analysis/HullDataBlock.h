@@ -64,10 +64,6 @@ HullDataFigures CommonHullDataFigures(const AnyHydrostatics& h)
     return figures;
 }
 
-// Whether the hull has been generated; when not, says "No Data Available, Run
-// Generator".
-bool HullDataAvailable(const HullRecord& hull);
-
 // Writes the block under its title line (dashes included): the hull's
 // dimensions, the figures `measure` takes of the hull and the station table.
 // A hull that has not been generated gets "No Data Available, Run Generator"

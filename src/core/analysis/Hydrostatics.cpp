@@ -7,8 +7,6 @@ namespace sloopform {
 
 namespace {
 
-constexpr int kMidshipStation = 10;
-
 int SimpsonMultiplier(int i)
 {
     if (i == 0 || i == kLastStation) return 1;

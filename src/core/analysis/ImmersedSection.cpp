@@ -1,9 +1,9 @@
 #include "analysis/ImmersedSection.h"
 
 #include <cmath>
-#include <limits>
 #include <stdexcept>
 
+#include "analysis/CurveCrossing.h"
 #include "analysis/GaussLegendre.h"
 
 namespace sloopform {
@@ -13,29 +13,6 @@ namespace {
 // Five points are exact for polynomials up to degree 9, which covers y z' (5)
 // and y z z' (8) of a cubic curve.
 constexpr int kGaussPoints = 5;
-// Halving alone reaches the last bit of a long double within this many steps.
-constexpr int kMaxCrossingIterations = 128;
-
-// Where the curve reaches the level inside [lo, hi], z(lo) < level <= z(hi):
-// Newton's method, falling back to halving when a step leaves the bracket.
-long double LevelCrossing(const ExtendedBSpline& curve, long double lo, long double hi,
-                          long double level)
-{
-    const long double tolerance = 8 * std::numeric_limits<long double>::epsilon() * (1 + hi);
-    long double t = hi;
-    for (int iteration = 0; iteration < kMaxCrossingIterations; ++iteration) {
-        const CurvePoint p = curve.At(t);
-        if (p.b >= level)
-            hi = t;
-        else
-            lo = t;
-        long double next = p.db != 0 ? t - (p.b - level) / p.db : lo;
-        if (!(next > lo && next < hi)) next = lo + (hi - lo) / 2;
-        if (std::fabs(next - t) <= tolerance || hi - lo <= tolerance) return next;
-        t = next;
-    }
-    return t;
-}
 
 // Adds the integrals over [t0, t1] by Green's theorem along the curve: the
 // closing lines (the level and the centre plane) add nothing to y dz and y z dz.
@@ -77,20 +54,17 @@ std::optional<ImmersedSection> MeasureImmersedSection(const ExtendedBSpline& cur
         m.HalfBreadth = start.a;
         return m;
     }
-    const int pieces = curve.LastKnot() * resolution;
+    const auto crossing = FirstCrossing(curve, CurveAxis::B, level, resolution);
+    if (!crossing) return std::nullopt;
     long double t0 = 0;
-    for (int k = 1; k <= pieces; ++k) {
+    for (int k = 1; k < crossing->Piece; ++k) {
         const long double t1 = static_cast<long double>(k) / resolution;
-        if (curve.At(t1).b >= level) {
-            const long double crossing = LevelCrossing(curve, t0, t1, level);
-            AddPiece(curve, slope, rule, t0, crossing, m);
-            m.HalfBreadth = curve.At(crossing).a;
-            return m;
-        }
         AddPiece(curve, slope, rule, t0, t1, m);
         t0 = t1;
     }
-    return std::nullopt;
+    AddPiece(curve, slope, rule, t0, crossing->T, m);
+    m.HalfBreadth = curve.At(crossing->T).a;
+    return m;
 }
 
 }  // namespace sloopform

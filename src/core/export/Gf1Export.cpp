@@ -1,14 +1,12 @@
 #include "export/Gf1Export.h"
 
-#include <exception>
-#include <optional>
-
+#include "export/ChosenFileExport.h"
 #include "export/ExportTextFile.h"
+#include "model/GeneratedHull.h"
 #include "model/HullOutlines.h"
 #include "model/StationOutline.h"
 #include "numeric/BSpline.h"
 #include "numeric/NumberText.h"
-#include "platform/UiServices.h"
 
 namespace sloopform {
 
@@ -71,22 +69,12 @@ void WriteGF1(const HullRecord& hull, ExportTarget& file)
 
 void ExportGF1(const HullRecord& hull)
 {
-    if (!hull.HullComplete) {
-        Ui().ShowMessage("No Data Available, Run Generator", MessageIcon::Error,
-                         MessageButtons::Ok);
-        return;
-    }
+    if (!GeneratedOrSaySo(hull)) return;
     FileDialogRequest request;
     request.title = "Export to AutoSHIP - ModelMaker/AutoHydro";
     request.filter = "AutoSHIP (*.gf1)|*.gf1|All files (*.*)|*.*";
     request.defaultExtension = "GF1";
-    const auto fileName = Ui().SaveFileDialog(request);
-    if (!fileName) return;
-    try {
-        WriteGF1(hull, *fileName);
-    } catch (const std::exception& error) {
-        Ui().ShowError(error.what(), kGlobalHandlerOrigin);
-    }
+    ExportToChosenFile(request, [&](const std::string& fileName) { WriteGF1(hull, fileName); });
 }
 
 }  // namespace sloopform

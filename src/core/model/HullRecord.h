@@ -12,6 +12,7 @@ namespace sloopform {
 
 constexpr int kStationCount = 21;  // stations 0..20
 constexpr int kLastStation = 20;
+constexpr int kMidshipStation = 10;
 
 // Control points of the curves the geometry blocks hold: the profile and the
 // waterline, transom cubic, the sheer quadratic.

@@ -1,11 +1,12 @@
 #pragma once
+#include "analysis/Offsets.h"
 #include "generator/RunGeneration.h"
 #include "views/DrawingSettings.h"
 
 namespace sloopform {
 
-// The preferences: drawing colours, the screen aspect ratio and the goal
-// accuracies, with their defaults.
+// The preferences: drawing colours, the screen aspect ratio, the goal
+// accuracies and the levels of the offsets table, with their defaults.
 struct Settings {
     DrawingSettings Drawing;
     int BackGroundIndex = 0;
@@ -14,6 +15,7 @@ struct Settings {
     bool UserRatio = false;
     GoalAccuracies Goals;
     GeneratorMethod Method = GeneratorMethod::Classic;
+    OffsetLevels Offsets;  // empty lists: each hull's default levels
 };
 
 // The program's settings, read at start-up and written when the frame closes.

@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cmath>
 
+#include "analysis/OffsetLevelsText.h"
 #include "numeric/NumberText.h"
 #include "settings/GoalEntry.h"
 #include "settings/StandardColors.h"
@@ -98,6 +99,19 @@ std::optional<long> StoredInteger(const SettingKey& key, const std::string& text
     return ParseInteger(text);
 }
 
+constexpr char kOffsetsSection[] = "Offsets";
+constexpr char kLevelSeparator = ' ';
+
+// The offsets' levels are lists of reals, outside the integer keys.
+struct LevelKey {
+    const char* Name;
+    bool Buttocks;
+    std::vector<long double> OffsetLevels::*Levels;
+};
+
+const LevelKey kLevelKeys[] = {{"Waterlines", false, &OffsetLevels::Waterlines},
+                               {"Buttocks", true, &OffsetLevels::Buttocks}};
+
 }  // namespace
 
 std::vector<std::string> SettingsFileLines(const Settings& settings)
@@ -112,6 +126,11 @@ std::vector<std::string> SettingsFileLines(const Settings& settings)
         }
         lines.push_back(std::string(key.Name) + "=" + std::to_string(key.Store(settings)));
     }
+    lines.emplace_back();
+    lines.push_back(std::string("[") + kOffsetsSection + "]");
+    for (const LevelKey& key : kLevelKeys)
+        lines.push_back(std::string(key.Name) + "=" +
+                        LevelListText(settings.Offsets.*key.Levels, kLevelSeparator));
     return lines;
 }
 
@@ -122,6 +141,11 @@ Settings SettingsFromFile(const StoredSettingLookup& lookup)
         const std::optional<std::string> text = lookup(key.Section, key.Name);
         const std::optional<long> stored = text ? StoredInteger(key, *text) : std::nullopt;
         if (stored && *stored >= key.Lowest && *stored <= key.Highest) key.Load(settings, *stored);
+    }
+    for (const LevelKey& key : kLevelKeys) {
+        const std::optional<std::string> text = lookup(kOffsetsSection, key.Name);
+        const auto levels = text ? ParseLevelList(*text, kLevelSeparator, key.Buttocks) : std::nullopt;
+        if (levels) settings.Offsets.*key.Levels = *levels;
     }
     return settings;
 }

@@ -14,7 +14,9 @@ long ScaledSetting(long double value);
 long double UnscaledSetting(long stored);
 
 // The settings file's lines: sections "Colors", "DrawingSetup", "Accuracies"
-// and their keys in that fixed order, a blank line between sections.
+// and "Offsets" and their keys in that fixed order, a blank line between
+// sections. The offsets' levels are metres separated by blanks, a key left
+// empty for the default levels.
 std::vector<std::string> SettingsFileLines(const Settings& settings);
 
 // The text stored under a section and key, or nothing when the key is absent.

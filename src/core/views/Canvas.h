@@ -1,5 +1,6 @@
 #pragma once
 #include <cstdint>
+#include <string>
 
 namespace sloopform {
 
@@ -15,6 +16,9 @@ constexpr int ColorGreen(TColor c) { return static_cast<int>((c >> 8) & 0xFF); }
 constexpr int ColorBlue(TColor c) { return static_cast<int>((c >> 16) & 0xFF); }
 
 enum class PenStyle { Solid, Dotted };
+
+// Where a text stands against its x: starting there or centred on it.
+enum class TextAlign { Left, Centre };
 
 // NotXor inverts what lies under the pen, so drawing a line twice restores it.
 enum class PenMode { Copy, NotXor };
@@ -37,6 +41,8 @@ public:
     virtual void MoveTo(int x, int y) = 0;
     // A line from the pen position to (x, y) with the current pen, which then stays there.
     virtual void LineTo(int x, int y) = 0;
+    // UTF-8 text in the pen colour, `height` pixels high, its middle at y.
+    virtual void Text(int x, int y, const std::string& text, int height, TextAlign align) = 0;
 
     virtual int Width() const = 0;
     virtual int Height() const = 0;

@@ -1,4 +1,5 @@
 #pragma once
+#include "analysis/Offsets.h"
 #include "views/Canvas.h"
 
 namespace sloopform {
@@ -15,8 +16,21 @@ struct DrawingSettings {
 
 // Which parts of the picture a full redraw draws.
 struct DisplaySwitches {
-    bool ConstructionLines = true;
-    bool HullOutlines = true;
+    // The two described switches; the additions start off.
+    DisplaySwitches(bool constructionLines = true, bool hullOutlines = true)
+        : ConstructionLines(constructionLines), HullOutlines(hullOutlines)
+    {
+    }
+
+    bool ConstructionLines;
+    bool HullOutlines;
+    // The additions a builder asks for, off unless chosen so the picture
+    // stays as first drawn. The split and the labels apply to the lines plan.
+    bool SplitBodyPlan = false;  // forward stations right of the centre line, aft ones left
+    bool Waterlines = false;
+    bool Buttocks = false;
+    bool Labels = false;         // station numbers, base line and design waterline
+    OffsetLevels Levels;         // of the waterlines and buttocks (see ChosenOffsetLevels)
 };
 
 }  // namespace sloopform

@@ -6,6 +6,7 @@
 #include "numeric/BSpline.h"
 #include "numeric/Geometry.h"
 #include "platform/UiServices.h"
+#include "views/LinesPlanAdditions.h"
 
 namespace sloopform {
 
@@ -16,20 +17,72 @@ bool HasExtent(const HullRecord& hull)
     return hull.Loa != 0 && hull.BMax != 0 && hull.Tc != 0;
 }
 
-void DrawStations(TViewport& viewport, const HullRecord& hull)
+// One side of a station in a split lines plan: in the profile and the plan
+// as always, in the body plan only when the station belongs to that half.
+class StationSide : public LineSink {
+public:
+    StationSide(TViewportEngView& viewport, bool inBodyPlan) : viewport_(viewport), inBodyPlan_(inBodyPlan) {}
+
+    void Line3D(Real48 x1, Real48 y1, Real48 z1, Real48 x2, Real48 y2, Real48 z2) override
+    {
+        viewport_.Line(TViewportEngView::kProfileView, x1, z1, x2, z2);
+        viewport_.Line(TViewportEngView::kPlanView, x1, y1, x2, y2);
+        if (inBodyPlan_) viewport_.Line(TViewportEngView::kBodyPlanView, y1, z1, y2, z2);
+    }
+
+private:
+    TViewportEngView& viewport_;
+    bool inBodyPlan_;
+};
+
+void DrawStations(TViewport& viewport, const HullRecord& hull, bool splitBodyPlan)
 {
+    auto* linesPlan = splitBodyPlan ? dynamic_cast<TViewportEngView*>(&viewport) : nullptr;
     TPointBlock3 section;
     for (int k = 0; k <= kLastStation; ++k) {
         const Real48 x = hull.StationX(k);
         const TPointBlock2 outline = StationOutline(hull, k);
         for (int j = 1; j <= kStationOutlinePoints; ++j)
             section[j] = {x, outline[j].x, outline[j].y};
-        DrawBSpline3d(kStationOutlinePoints, kCubic, section, viewport);
-        DrawBSpline3d(kStationOutlinePoints, kCubic, MirroredY(section, kStationOutlinePoints), viewport);
+        const TPointBlock3 mirrored = MirroredY(section, kStationOutlinePoints);
+        if (linesPlan) {
+            StationSide starboard(*linesPlan, k <= kMidshipStation);
+            StationSide port(*linesPlan, k >= kMidshipStation);
+            DrawBSpline3d(kStationOutlinePoints, kCubic, section, starboard);
+            DrawBSpline3d(kStationOutlinePoints, kCubic, mirrored, port);
+        } else {
+            DrawBSpline3d(kStationOutlinePoints, kCubic, section, viewport);
+            DrawBSpline3d(kStationOutlinePoints, kCubic, mirrored, viewport);
+        }
     }
 }
 
 }  // namespace
+
+LinesPlanLayout MeasureLinesPlan(const HullRecord& hull)
+{
+    LinesPlanLayout layout;
+    layout.TotalHeight = Max3(hull.FreeBow, hull.FreeCenter, hull.FreeAft) + hull.Tc;
+    layout.Margin = 0.04L * hull.Loa;
+    layout.DrawHeight = layout.TotalHeight + layout.Margin + hull.BMax;
+    layout.DrawWidth = hull.Loa + layout.Margin + hull.BMax;
+    return layout;
+}
+
+void PlaceLinesPlan(TViewportEngView& viewport, const HullRecord& hull, const LinesPlanLayout& layout,
+                    Real48 xoff, Real48 yoff)
+{
+    const Real48 totalHeight = layout.TotalHeight;
+    const Real48 margin = layout.Margin;
+    const long double loa = hull.Loa;
+    const long double beam = hull.BMax;
+    viewport.SetWindow(TViewportEngView::kBodyPlanView, -(xoff + loa + margin + beam / 2),
+                       totalHeight + yoff, xoff + beam / 2, -(yoff + margin + beam));
+    viewport.SetWindow(TViewportEngView::kPlanView, loa + xoff, yoff + totalHeight + margin + beam / 2,
+                       -(xoff + margin + beam), -(yoff + beam / 2));
+    viewport.SetWindow(TViewportEngView::kProfileView, loa + xoff, totalHeight + yoff,
+                       -(xoff + margin + beam), -(yoff + margin + beam));
+}
 
 void FitLinesPlan(TViewportEngView& viewport, const HullRecord& hull)
 {
@@ -39,10 +92,10 @@ void FitLinesPlan(TViewportEngView& viewport, const HullRecord& hull)
     if (width <= 0 || height <= 0) return;
     const long double aspect = viewport.AspectRatio();
 
-    const Real48 totalHeight = Max3(hull.FreeBow, hull.FreeCenter, hull.FreeAft) + hull.Tc;
-    const Real48 margin = 0.04L * hull.Loa;
-    const Real48 drawHeight = totalHeight + margin + hull.BMax;
-    const Real48 drawWidth = hull.Loa + margin + hull.BMax;
+    const LinesPlanLayout layout = MeasureLinesPlan(hull);
+    const Real48 margin = layout.Margin;
+    const Real48 drawHeight = layout.DrawHeight;
+    const Real48 drawWidth = layout.DrawWidth;
 
     Real48 windowWidth = drawWidth + 2 * margin;
     Real48 scaleX = Divide(width, windowWidth);
@@ -61,15 +114,7 @@ void FitLinesPlan(TViewportEngView& viewport, const HullRecord& hull)
         xoff = margin;
         yoff = (windowHeight - drawHeight) * 0.5L;
     }
-
-    const long double loa = hull.Loa;
-    const long double beam = hull.BMax;
-    viewport.SetWindow(TViewportEngView::kBodyPlanView, -(xoff + loa + margin + beam / 2),
-                       totalHeight + yoff, xoff + beam / 2, -(yoff + margin + beam));
-    viewport.SetWindow(TViewportEngView::kPlanView, loa + xoff, yoff + totalHeight + margin + beam / 2,
-                       -(xoff + margin + beam), -(yoff + beam / 2));
-    viewport.SetWindow(TViewportEngView::kProfileView, loa + xoff, totalHeight + yoff,
-                       -(xoff + margin + beam), -(yoff + margin + beam));
+    PlaceLinesPlan(viewport, hull, layout, xoff, yoff);
 }
 
 void DrawConstructionLines(TViewport& viewport, const HullRecord& hull)
@@ -118,7 +163,8 @@ void DrawConstructionLines(TViewport& viewport, const HullRecord& hull)
     line(xf, 0, 0, xf, 0, h);
 }
 
-void DrawHullOutlines(TViewport& viewport, const HullRecord& hull, TColor outlineColor)
+void DrawHullOutlines(TViewport& viewport, const HullRecord& hull, TColor outlineColor,
+                      bool splitBodyPlan)
 {
     // Pending messages may run a command that rebuilds or replaces the hull
     // record, so the outlines are drawn from a copy taken before the first one.
@@ -136,7 +182,7 @@ void DrawHullOutlines(TViewport& viewport, const HullRecord& hull, TColor outlin
     if (drawn.HullComplete) {
         EmitWaterlineSegments(drawn, viewport);
         Ui().ProcessMessages();
-        DrawStations(viewport, drawn);
+        DrawStations(viewport, drawn, splitBodyPlan);
         Ui().ProcessMessages();
     }
     if (drawn.TransomDone) {
@@ -152,7 +198,9 @@ void RedrawLinesPlan(TViewport& viewport, const HullRecord& hull, const DrawingS
     viewport.SetLineColor(settings.ConstructionColor);
     viewport.Clear();
     if (switches.ConstructionLines) DrawConstructionLines(viewport, hull);
-    if (switches.HullOutlines) DrawHullOutlines(viewport, hull, settings.OutlineColor);
+    if (switches.HullOutlines)
+        DrawHullOutlines(viewport, hull, settings.OutlineColor, switches.SplitBodyPlan);
+    DrawLinesPlanAdditions(viewport, hull, settings.OutlineColor, switches);
 }
 
 }  // namespace sloopform

@@ -4,6 +4,8 @@
 #include <array>
 #include <cstdio>
 
+#include "numeric/NumberText.h"
+
 namespace sloopform {
 
 namespace {
@@ -14,6 +16,19 @@ std::string Attribute(const char* name, const std::string& value)
 }
 
 std::string Attribute(const char* name, int value) { return Attribute(name, std::to_string(value)); }
+
+// Text as SVG character data.
+std::string Escaped(const std::string& text)
+{
+    std::string escaped;
+    for (char c : text) {
+        if (c == '&') escaped += "&amp;";
+        else if (c == '<') escaped += "&lt;";
+        else if (c == '>') escaped += "&gt;";
+        else escaped += c;
+    }
+    return escaped;
+}
 
 std::string Point(int x, int y) { return std::to_string(x) + " " + std::to_string(y); }
 
@@ -27,7 +42,16 @@ std::string SvgColor(TColor color)
     return text.data();
 }
 
-SvgCanvas::SvgCanvas(int width, int height) : width_(width), height_(height) {}
+SvgCanvas::SvgCanvas(int width, int height)
+    : width_(width), height_(height), widthText_(std::to_string(width)), heightText_(std::to_string(height))
+{
+}
+
+void SvgCanvas::SetSizeMm(long double width, long double height)
+{
+    widthText_ = FormatFixed(width, 2) + "mm";
+    heightText_ = FormatFixed(height, 2) + "mm";
+}
 
 void SvgCanvas::SetPenColor(TColor color)
 {
@@ -77,6 +101,15 @@ void SvgCanvas::LineTo(int x, int y)
     penY_ = y;
 }
 
+void SvgCanvas::Text(int x, int y, const std::string& text, int height, TextAlign align)
+{
+    ClosePath();
+    body_ += "<text" + Attribute("x", x) + Attribute("y", y) + Attribute("font-family", "sans-serif") +
+             Attribute("font-size", height) + Attribute("fill", SvgColor(penColor_)) +
+             Attribute("text-anchor", align == TextAlign::Centre ? "middle" : "start") +
+             Attribute("dominant-baseline", "central") + Attribute("xml:space", "preserve") + ">" + Escaped(text) + "</text>\n";
+}
+
 void SvgCanvas::ClosePath()
 {
     if (pathData_.empty()) return;
@@ -96,7 +129,7 @@ std::string SvgCanvas::Document() const
            "<!DOCTYPE svg PUBLIC \"-//W3C//DTD SVG 1.1//EN\" "
            "\"http://www.w3.org/Graphics/SVG/1.1/DTD/svg11.dtd\">\n"
            "<svg xmlns=\"http://www.w3.org/2000/svg\" version=\"1.1\"" +
-           Attribute("width", width_) + Attribute("height", height_) +
+           Attribute("width", widthText_) + Attribute("height", heightText_) +
            Attribute("viewBox", "0 0 " + Point(width_, height_)) + ">\n" + finished.body_ + "</svg>\n";
 }
 

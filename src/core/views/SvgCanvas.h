@@ -20,8 +20,12 @@ public:
     void FillRect(int left, int top, int right, int bottom) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
+    void Text(int x, int y, const std::string& text, int height, TextAlign align) override;
     int Width() const override { return width_; }
     int Height() const override { return height_; }
+
+    // The document's size on paper, its pixels spread over it evenly.
+    void SetSizeMm(long double width, long double height);
 
     // The complete document, lines ending in LF.
     std::string Document() const;
@@ -31,6 +35,8 @@ private:
 
     int width_;
     int height_;
+    std::string widthText_;  // the width and height attributes
+    std::string heightText_;
     TColor penColor_ = clBlack;
     PenStyle penStyle_ = PenStyle::Solid;
     PenMode penMode_ = PenMode::Copy;

@@ -1,10 +1,12 @@
 #include "views/SvgViews.h"
 
+#include <cmath>
 #include <sstream>
 #include <stdexcept>
 
 #include "platform/TextFileWriter.h"
 #include "views/LinesPlan.h"
+#include "views/ScaledSheet.h"
 #include "views/SvgCanvas.h"
 #include "views/ThreeDView.h"
 #include "views/ViewportEngView.h"
@@ -56,6 +58,18 @@ std::string ThreeDViewSvg(const HullRecord& hull, int width, int height, int ele
     };
     viewport.OnPreviewRedraw = [&hull](TViewport& sender) { DrawConstructionLines(sender, hull); };
     viewport.SetAutoRedraw(true);
+    return canvas.Document();
+}
+
+std::string ScaledSheetSvg(const ScaledSheet& sheet)
+{
+    constexpr long double kPixelsPerMm = 10;
+    const auto pixels = [](long double mm) { return static_cast<int>(std::lround(mm * kPixelsPerMm)); };
+    SvgCanvas canvas(pixels(sheet.WidthMm()), pixels(sheet.HeightMm()));
+    canvas.SetSizeMm(sheet.WidthMm(), sheet.HeightMm());
+    canvas.SetBrushColor(clWhite);
+    canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
+    sheet.Draw(canvas, kPixelsPerMm, 0, 0);
     return canvas.Document();
 }
 

@@ -19,6 +19,11 @@ std::string LinesPlanSvg(const HullRecord& hull, int width, int height, const Dr
 std::string ThreeDViewSvg(const HullRecord& hull, int width, int height, int elevation, int azimuth,
                           const DrawingSettings& settings);
 
+class ScaledSheet;
+
+// A standalone SVG document of the sheet, in millimetres on paper.
+std::string ScaledSheetSvg(const ScaledSheet& sheet);
+
 // Writes a document to `path` (safely: the old file survives a failure).
 bool WriteSvgFile(const std::filesystem::path& path, const std::string& svg);
 

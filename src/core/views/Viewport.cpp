@@ -1,5 +1,6 @@
 #include "views/Viewport.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 #include <utility>
@@ -97,6 +98,20 @@ void TViewport::Line(int index, Real48 x1, Real48 y1, Real48 x2, Real48 y2)
     const int px2 = PixelX(index, x2);
     const int py2 = PixelY(index, y2);
     canvas.LineTo(px2, py2);
+}
+
+void TViewport::Text(int index, Real48 x, Real48 y, const std::string& text, TextAlign align)
+{
+    if (!View(index).Active || outputDevice_ == odFile) return;
+    OutputCanvas().Text(PixelX(index, x), PixelY(index, y), text, LabelHeight(), align);
+}
+
+int TViewport::LabelHeight() const
+{
+    if (labelHeight_ > 0) return labelHeight_;
+    constexpr int kSmallestLabel = 8;
+    constexpr int kLabelsPerHeight = 50;
+    return std::max(kSmallestLabel, DrawHeight() / kLabelsPerHeight);
 }
 
 void TViewport::Clear()

@@ -98,6 +98,13 @@ public:
     virtual void ZoomAll();
 
     void Line(int index, Real48 x1, Real48 y1, Real48 x2, Real48 y2);
+    // A label at a world point of view `index`, in the line colour, at the
+    // height of LabelHeight().
+    void Text(int index, Real48 x, Real48 y, const std::string& text, TextAlign align);
+    // A fiftieth of the drawing's height, and not under 8 pixels: legible on
+    // a window and a page alike; or the height set for a drawing to scale.
+    int LabelHeight() const;
+    void SetLabelHeight(int pixels) { labelHeight_ = pixels; }
     void Clear();
     void Paint();
     void ZoomIn();
@@ -167,6 +174,7 @@ private:
     TPixelPoint dragEnd_;
     std::uint8_t mouseMode_ = mmNone;
     int cursor_ = crDefault;
+    int labelHeight_ = 0;  // 0: from the drawing's height
 };
 
 }  // namespace sloopform

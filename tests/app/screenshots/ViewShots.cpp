@@ -1,11 +1,20 @@
 // The lines-plan window and the 3D viewer with the cruiser generated: the
 // lines plan, a zoom-window rubber band being dragged, the 3D viewer in each
-// preset direction with and without perspective, and both pop-up menus.
+// preset direction with and without perspective, and both pop-up menus; the
+// lines plan as a builder works from it (waterlines, buttocks, labels and the
+// split body plan switched on) and a page of its print to scale (1:20 on A1
+// landscape) as a PDF reader shows it.
 #include <QAction>
+#include <QLabel>
 #include <QMdiSubWindow>
 #include <QMenu>
+#include <QPageSize>
+#include <QPixmap>
+#include <QPrinter>
+#include <QTemporaryDir>
 #include <QTest>
 
+#include "ExternalTool.h"
 #include "Shots.h"
 #include "TestPaths.h"
 #include "frame/MainWindow.h"
@@ -15,6 +24,9 @@
 #include "views/ThreeDViewerWindow.h"
 
 namespace {
+
+constexpr int kPrintScale = 20;
+constexpr int kPageDpi = 36;
 
 QAction* MenuItem(const QMenu& menu, const QString& text)
 {
@@ -68,6 +80,34 @@ void RubberBand(shots::Tour& tour, LinesPlanWindow& lines)
     ChoosePopupItem(lines, QStringLiteral("Zoom &All"));
 }
 
+void SwitchAdditions(LinesPlanWindow& lines)
+{
+    for (const char* name : {"Waterlines1", "Buttocks1", "Labels1", "SplitBodyPlan1"})
+        lines.findChild<QAction*>(name)->trigger();
+}
+
+void PrintedPage(shots::Tour& tour, LinesPlanWindow& lines)
+{
+    QTemporaryDir folder;
+    const QString pdf = folder.filePath("scale.pdf");
+    QPrinter& printer = lines.printer();
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(pdf);
+    printer.setPageSize(QPageSize(QPageSize::A1));
+    printer.setPageOrientation(QPageLayout::Landscape);
+    lines.printScaled(printer, kPrintScale);
+    printer.setOutputFileName({});
+    const QString png = folder.filePath("page");
+    using sloopform::test::ShellQuoted;
+    sloopform::test::RunTool("pdftoppm -png -singlefile -r " + std::to_string(kPageDpi) + " " +
+                             ShellQuoted(pdf.toStdString()) + " " + ShellQuoted(png.toStdString()));
+    QLabel page;
+    const QPixmap picture(png + ".png");
+    page.setPixmap(picture);
+    page.setFixedSize(picture.size());
+    tour.save(page, QStringLiteral("lines-plan-print-to-scale"));
+}
+
 }  // namespace
 
 SLOOPFORM_SHOTS(View)
@@ -99,5 +139,20 @@ SLOOPFORM_SHOTS(View)
         if (perspective) tour.save(*viewer, QStringLiteral("3d-viewer-perspective-switched-off"));
     }
     SavePopupMenu(tour, *viewer, QStringLiteral("3d-viewer-popup-menu"));
+    frame.workingArrangement();
+}
+
+SLOOPFORM_SHOTS(Lines)
+{
+    MainWindow& frame = tour.frame();
+    GenerateCruiser(frame);
+    frame.workingArrangement();
+    auto* lines = qobject_cast<LinesPlanWindow*>(frame.child(ChildRole::LinesPlan));
+    frame.showChild(ChildRole::LinesPlan);
+    lines->parentWidget()->resize(1000, 640);
+    SwitchAdditions(*lines);
+    tour.save(*lines, QStringLiteral("lines-plan-waterlines-buttocks"));
+    PrintedPage(tour, *lines);
+    SwitchAdditions(*lines);
     frame.workingArrangement();
 }

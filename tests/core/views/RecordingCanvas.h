@@ -46,6 +46,11 @@ public:
         penX = x;
         penY = y;
     }
+    void Text(int x, int y, const std::string& text, int height, TextAlign align) override
+    {
+        calls.push_back("Text " + std::to_string(x) + " " + std::to_string(y) + " " + text + " " +
+                        std::to_string(height) + (align == TextAlign::Centre ? " centre" : " left"));
+    }
     int Width() const override { return width_; }
     int Height() const override { return height_; }
 

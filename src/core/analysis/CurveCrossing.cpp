@@ -1,0 +1,62 @@
+#include "analysis/CurveCrossing.h"
+
+#include <cmath>
+#include <limits>
+
+namespace sloopform {
+
+namespace {
+
+// Halving alone reaches the last bit of a long double within this many steps.
+constexpr int kMaxCrossingIterations = 128;
+
+long double Slope(const CurvePoint& point, CurveAxis axis)
+{
+    return axis == CurveAxis::A ? point.da : point.db;
+}
+
+// Where the curve reaches the level inside [lo, hi], c(lo) < level <= c(hi):
+// Newton's method, falling back to halving when a step leaves the bracket.
+long double LevelCrossing(const ExtendedBSpline& curve, CurveAxis axis, long double lo,
+                          long double hi, long double level)
+{
+    const long double tolerance = 8 * std::numeric_limits<long double>::epsilon() * (1 + hi);
+    long double t = hi;
+    for (int iteration = 0; iteration < kMaxCrossingIterations; ++iteration) {
+        const CurvePoint p = curve.At(t);
+        const long double c = Coordinate(p, axis);
+        const long double slope = Slope(p, axis);
+        if (c >= level)
+            hi = t;
+        else
+            lo = t;
+        long double next = slope != 0 ? t - (c - level) / slope : lo;
+        if (!(next > lo && next < hi)) next = lo + (hi - lo) / 2;
+        if (std::fabs(next - t) <= tolerance || hi - lo <= tolerance) return next;
+        t = next;
+    }
+    return t;
+}
+
+}  // namespace
+
+long double Coordinate(const CurvePoint& point, CurveAxis axis)
+{
+    return axis == CurveAxis::A ? point.a : point.b;
+}
+
+std::optional<CurveCrossing> FirstCrossing(const ExtendedBSpline& curve, CurveAxis axis,
+                                           long double level, int resolution)
+{
+    const int pieces = curve.LastKnot() * resolution;
+    long double t0 = 0;
+    for (int k = 1; k <= pieces; ++k) {
+        const long double t1 = static_cast<long double>(k) / resolution;
+        if (Coordinate(curve.At(t1), axis) >= level)
+            return CurveCrossing{k, LevelCrossing(curve, axis, t0, t1, level)};
+        t0 = t1;
+    }
+    return std::nullopt;
+}
+
+}  // namespace sloopform
