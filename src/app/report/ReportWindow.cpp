@@ -276,6 +276,8 @@ void ReportWindow::insertHullCheck()
 void ReportWindow::insertDesignCheck()
 {
     if (const sloopform::HullRecord* hull = sloopform::CurrentHull()) sloopform::ReportDesignCheck(*hull, report_);
+}
+
 void ReportWindow::insertOffsetsTable()
 {
     if (const sloopform::HullRecord* hull = sloopform::CurrentHull())
