@@ -150,6 +150,11 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, MessageIcon ic
         box->setDefaultButton(QMessageBox::Yes);
         box->setEscapeButton(QMessageBox::Cancel);
         break;
+    case MessageButtons::YesNo:
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
+        break;
     }
     return box;
 }
