@@ -222,6 +222,7 @@ void GeneratorWindow::runGenerator()
 {
     if (frame_.inRunMode()) return;
     table_->commitPendingEdit();
+    emit runStarting();
     frame_.showChild(ChildRole::Generator);
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(false);
     frame_.enterRunMode();
