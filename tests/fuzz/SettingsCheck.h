@@ -106,8 +106,9 @@ inline std::string CheckSettingsText(const std::string& text)
     if (lines.size() != defaults.size()) return "the file has " + std::to_string(lines.size()) + " lines";
 
     const StoredTexts written = ReadIniLines(lines);
+    const StoredTexts defaultTexts = ReadIniLines(defaults);
     for (const Range& range : ranges) {
-        std::string wanted = ReadIniLines(defaults).at({range.Section, range.Key});
+        std::string wanted = defaultTexts.at({range.Section, range.Key});
         const auto stored = texts.find({range.Section, range.Key});
         if (stored != texts.end()) {
             const std::string word = detail::LowerCase(stored->second);
