@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "frame/Application.h"
+#include "frame/DocumentRecovery.h"
 #include "frame/MainWindow.h"
 #include "frame/StartUp.h"
 #include "platform/QtUi.h"
@@ -101,6 +102,7 @@ int main(int argc, char** argv)
     try {
         StartUpOptions options;
         options.projectPath = *project;
+        options.recoveryFolder = RecoveryFolder();
         StartUp startUp(ui, options);
         const std::unique_ptr<MainWindow> frame = startUp.run();
         status = QApplication::exec();

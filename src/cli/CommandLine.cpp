@@ -4,6 +4,7 @@
 
 #include "analysis/OffsetLevelsText.h"
 #include "numeric/NumberText.h"
+#include "numeric/Real48.h"
 
 namespace sloopform::batch {
 
@@ -27,6 +28,9 @@ const char* UsageText()
 
 namespace {
 
+// About 32 years: any longer and the deadline would not fit the steady clock.
+constexpr long double kLongestTimeoutSeconds = 1e9L;
+
 class Parser {
 public:
     explicit Parser(const std::vector<std::string>& arguments) : args_(arguments) {}
@@ -45,7 +49,7 @@ public:
         const auto command = commands.find(first);
         if (command == commands.end()) return Fail("unknown command '" + first + "'");
         options_.command = command->second;
-        if (args_.size() < 2 || args_[1].rfind("--", 0) == 0)
+        if (args_.size() < 2 || args_[1].empty() || args_[1].rfind("--", 0) == 0)
             return Fail("the " + first + " command needs a project file");
         options_.project = args_[1];
         for (index_ = 2; index_ < args_.size(); ++index_)
@@ -130,7 +134,8 @@ private:
         if (option == "--scale") return Scale(*value);
         if (option == "--timeout") {
             const auto seconds = ParseReal(*value);
-            if (!seconds || *seconds <= 0) return Error("--timeout needs a positive number of seconds");
+            if (!seconds || *seconds <= 0 || *seconds > kLongestTimeoutSeconds)
+                return Error("--timeout needs a positive number of seconds, at most 1000000000");
             options_.timeoutSeconds = static_cast<double>(*seconds);
             return true;
         }
@@ -188,7 +193,9 @@ private:
             if ((i < 2) == (comma == std::string::npos))
                 return Error("--goals needs three numbers: DIM,PCT,COEF");
             const auto value = ParseReal(text.substr(start, comma - start));
-            if (!value || *value <= 0) return Error("--goals needs three positive numbers: DIM,PCT,COEF");
+            // A goal is held as a 6-byte real: one too small for it would be 0.
+            if (!value || Round48(*value) <= 0)
+                return Error("--goals needs three positive numbers: DIM,PCT,COEF");
             values[i] = *value;
             start = comma + 1;
         }

@@ -11,7 +11,7 @@ MessageResult ConsoleUi::ShowMessage(const std::string& text, MessageIcon, Messa
 {
     errors_ << text << '\n';
     ++reports_;
-    return buttons == MessageButtons::YesNoCancel ? MessageResult::Cancel : MessageResult::Ok;
+    return UnansweredResult(buttons);
 }
 
 void ConsoleUi::ShowError(const std::string& message, const std::string& origin)

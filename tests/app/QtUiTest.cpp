@@ -150,6 +150,9 @@ void QtUiTest::messageBoxesShowIconCaptionAndButtons_data()
                                  << int(QMessageBox::Information) << "Information" << int(QMessageBox::Ok);
     QTest::newRow("question") << int(MessageIcon::Question) << int(MessageButtons::YesNoCancel)
                               << int(QMessageBox::Question) << "Confirm" << yesNoCancel;
+    QTest::newRow("yes or no") << int(MessageIcon::Question) << int(MessageButtons::YesNo)
+                               << int(QMessageBox::Question) << "Confirm"
+                               << int(QMessageBox::Yes | QMessageBox::No);
     QTest::newRow("plain") << int(MessageIcon::None) << int(MessageButtons::Ok)
                            << int(QMessageBox::NoIcon) << "Sloopform Project" << int(QMessageBox::Ok);
 }

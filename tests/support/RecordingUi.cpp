@@ -21,9 +21,7 @@ MessageResult RecordingUi::ShowMessage(const std::string& text, MessageIcon icon
                                        MessageButtons buttons, int helpContext)
 {
     messages.push_back({text, icon, buttons, helpContext});
-    const MessageResult fallback =
-        buttons == MessageButtons::YesNoCancel ? MessageResult::Cancel : MessageResult::Ok;
-    return Next(answers, fallback);
+    return Next(answers, UnansweredResult(buttons));
 }
 
 void RecordingUi::ShowError(const std::string& message, const std::string& origin)

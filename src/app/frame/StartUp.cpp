@@ -5,6 +5,7 @@
 #include <QThread>
 #include <QWindow>
 
+#include "frame/DocumentRecovery.h"
 #include "frame/MainWindow.h"
 #include "frame/SplashWindow.h"
 #include "generator/GeneratorWindow.h"
@@ -52,6 +53,7 @@ std::unique_ptr<MainWindow> StartUp::run()
     CreateQuickCalc(*frame_);
     if (GeneratorWindow* generator = Generator(*frame_); generator && !options_.projectPath.isEmpty())
         generator->openProject(options_.projectPath);
+    if (!options_.recoveryFolder.isEmpty()) KeepUnsavedDocuments(*frame_, options_.recoveryFolder);
     return takeFrame();
 }
 

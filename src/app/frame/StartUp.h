@@ -11,6 +11,8 @@ struct StartUpOptions {
     bool waits = true;
     // A project named on the command line, opened once the windows exist.
     QString projectPath;
+    // Where unsaved documents are kept against a crash; none when empty.
+    QString recoveryFolder;
 };
 
 // The program's start: splash, settings, the frame and its child windows in

@@ -247,6 +247,7 @@ void GeneratorWindow::runGenerator()
     if (frame_.inRunMode()) return;
     table_->commitPendingEdit();
     if (!editor_->StoredValuesAccepted()) return;
+    emit runStarting();
     frame_.showChild(ChildRole::Generator);
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(false);
     frame_.enterRunMode();

@@ -65,6 +65,10 @@ public:
     QPlainTextEdit& console() { return *console_; }
     QSplitter& splitter() { return *splitter_; }
 
+signals:
+    // A run is about to start on the current design.
+    void runStarting();
+
 protected:
     void resizeEvent(QResizeEvent* event) override;
 

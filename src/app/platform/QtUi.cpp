@@ -153,6 +153,11 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, MessageIcon ic
         box->setDefaultButton(QMessageBox::Yes);
         box->setEscapeButton(QMessageBox::Cancel);
         break;
+    case MessageButtons::YesNo:
+        box->setStandardButtons(QMessageBox::Yes | QMessageBox::No);
+        box->setDefaultButton(QMessageBox::Yes);
+        box->setEscapeButton(QMessageBox::No);
+        break;
     }
     return box;
 }

@@ -49,6 +49,14 @@ bool SaveProject(const HullRecord& hull, const std::string& fileName)
     return !file.Failed();
 }
 
+std::vector<std::string> ProjectFileLines(const HullRecord& hull)
+{
+    std::vector<std::string> lines;
+    for (const auto& [key, field] : kProjectKeys)
+        lines.push_back(TTextDataFile::EntryLine(key, TTextDataFile::RealText(hull.*field)));
+    return lines;
+}
+
 bool LoadProject(HullRecord& hull, const std::string& fileName)
 {
     TTextDataFile file(fileName);

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <string>
+#include <vector>
 
 #include "model/HullRecord.h"
 #include "platform/UiServices.h"
@@ -22,6 +23,10 @@ inline constexpr const char* kProjectUnSavedName = "Untitled.sfp";
 // Writes the nineteen parameters as key=value lines in the fixed key order.
 // Returns false when a fault was shown; the previous file is then untouched.
 bool SaveProject(const HullRecord& hull, const std::string& fileName);
+
+// The file's lines as SaveProject writes them, for writers that report their
+// own faults.
+std::vector<std::string> ProjectFileLines(const HullRecord& hull);
 
 // Reads the nineteen parameters in the fixed key order. After a fault (shown
 // once) the fields not yet read keep their values; nothing else is touched.

@@ -69,14 +69,6 @@ std::optional<std::vector<std::string>> Cp1252Lines(const std::vector<std::strin
     return encoded;
 }
 
-std::vector<std::string> FileLines(const std::vector<std::string>& lines)
-{
-    if (auto cp1252 = Cp1252Lines(lines)) return *cp1252;
-    std::vector<std::string> utf8 = lines;
-    utf8.front().insert(0, kByteOrderMark);
-    return utf8;
-}
-
 std::vector<std::string> SplitLines(std::string_view text)
 {
     std::vector<std::string> lines;
@@ -105,6 +97,14 @@ std::string Utf8Text(std::string_view bytes)
 
 }  // namespace
 
+std::vector<std::string> ReportFileLines(const std::vector<std::string>& lines)
+{
+    if (auto cp1252 = Cp1252Lines(lines)) return *cp1252;
+    std::vector<std::string> utf8 = lines;
+    utf8.front().insert(0, kByteOrderMark);
+    return utf8;
+}
+
 std::vector<std::string> DecodeReportText(std::string_view bytes)
 {
     return SplitLines(Utf8Text(bytes));
@@ -115,7 +115,7 @@ bool SaveReport(const std::vector<std::string>& lines, const std::string& fileNa
     TextFileWriter writer(fileName);
     bool written = writer.Open();
     if (written)
-        for (const std::string& line : FileLines(lines))
+        for (const std::string& line : ReportFileLines(lines))
             if (!(written = writer.WriteLine(line))) break;
     if (written && writer.Commit()) return true;
     Ui().ShowMessage("Error writing " + fileName, MessageIcon::Error, MessageButtons::Ok);

@@ -18,6 +18,9 @@ inline constexpr const char* kReportUnSavedName = "Untitled.rpt";
 // is then untouched.
 bool SaveReport(const std::vector<std::string>& lines, const std::string& fileName);
 
+// The bytes of each file line SaveReport writes for the report's `lines`.
+std::vector<std::string> ReportFileLines(const std::vector<std::string>& lines);
+
 // The lines of a report file as UTF-8: UTF-8 with or without a byte-order
 // mark, otherwise Windows-1252. A fault is shown and gives nothing.
 std::optional<std::vector<std::string>> LoadReport(const std::string& fileName);

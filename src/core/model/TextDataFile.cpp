@@ -67,8 +67,15 @@ void TTextDataFile::Close()
 void TTextDataFile::WriteEntry(const std::string& key, const std::string& value)
 {
     if (mode_ != Mode::Writing) return;
-    if (!writer_->WriteLine(Utf8ToCp1252(key + "=" + value)))
+    if (!writer_->WriteLine(EntryLine(key, value)))
         Fail("Error writing " + ShortFileName(fileName_));
+}
+
+std::string TTextDataFile::RealText(Real48 value) { return FormatFixed(value, 3); }
+
+std::string TTextDataFile::EntryLine(const std::string& key, const std::string& value)
+{
+    return Utf8ToCp1252(key + "=" + value);
 }
 
 void TTextDataFile::WriteString(const std::string& key, const std::string& text)
@@ -78,7 +85,7 @@ void TTextDataFile::WriteString(const std::string& key, const std::string& text)
 
 void TTextDataFile::WriteReal(const std::string& key, Real48 value)
 {
-    WriteEntry(key, FormatFixed(value, 3));
+    WriteEntry(key, RealText(value));
 }
 
 void TTextDataFile::WriteInt(const std::string& key, int value)

@@ -36,6 +36,11 @@ public:
     void ReadReal(const std::string& key, Real48& value);
     void ReadInt(const std::string& key, int& value);
 
+    // A real as the file stores it: 3 decimals.
+    static std::string RealText(Real48 value);
+    // The bytes of one key=value line, as the file holds it (Windows-1252).
+    static std::string EntryLine(const std::string& key, const std::string& value);
+
     // Closes the file; after writing, the target is replaced only when every
     // line went out, otherwise "Error writing" is shown and the old file stays.
     void Close();

@@ -47,6 +47,14 @@ std::string RoundTieAwayFromZero(std::string text)
     return text;
 }
 
+// A leading "+" may stand where a "-" may, never before one: false for "+-".
+bool DropPlusSign(std::string_view& text)
+{
+    if (text.empty() || text.front() != '+') return true;
+    text.remove_prefix(1);
+    return text.empty() || text.front() != '-';
+}
+
 }  // namespace
 
 std::string FormatFixed(long double value, int decimals, int width)
@@ -64,8 +72,7 @@ std::optional<long double> ParseReal(std::string_view text)
     std::size_t start = 0;
     while (start < text.size() && text[start] == ' ') ++start;
     text.remove_prefix(start);
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
-    if (text.empty()) return std::nullopt;
+    if (!DropPlusSign(text) || text.empty()) return std::nullopt;
     const char first = text.front() == '-' && text.size() > 1 ? text[1] : text.front();
     if (!(std::isdigit(static_cast<unsigned char>(first)) || first == '.')) return std::nullopt;
     // Straight into extended precision: through a double, a typed value can
@@ -80,7 +87,7 @@ std::optional<long double> ParseReal(std::string_view text)
 
 std::optional<long> ParseInteger(std::string_view text)
 {
-    if (!text.empty() && text.front() == '+') text.remove_prefix(1);
+    if (!DropPlusSign(text)) return std::nullopt;
     long value = 0;
     const auto result = std::from_chars(text.data(), text.data() + text.size(), value);
     if (text.empty() || result.ec != std::errc() || result.ptr != text.data() + text.size())

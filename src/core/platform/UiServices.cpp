@@ -4,7 +4,7 @@ namespace sloopform {
 
 MessageResult UiServices::ShowMessage(const std::string&, MessageIcon, MessageButtons buttons, int)
 {
-    return buttons == MessageButtons::YesNoCancel ? MessageResult::Cancel : MessageResult::Ok;
+    return UnansweredResult(buttons);
 }
 
 void UiServices::ShowError(const std::string&, const std::string&) {}

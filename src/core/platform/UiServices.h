@@ -5,8 +5,18 @@
 namespace sloopform {
 
 enum class MessageIcon { None, Information, Warning, Error, Question };
-enum class MessageButtons { Ok, OkHelp, YesNoCancel };
+enum class MessageButtons { Ok, OkHelp, YesNoCancel, YesNo };
 enum class MessageResult { Ok, Yes, No, Cancel };
+
+// The answer when nobody is there to give one: the choice that changes nothing.
+inline MessageResult UnansweredResult(MessageButtons buttons)
+{
+    switch (buttons) {
+    case MessageButtons::YesNoCancel: return MessageResult::Cancel;
+    case MessageButtons::YesNo: return MessageResult::No;
+    default: return MessageResult::Ok;
+    }
+}
 
 // Things the core tells whatever shows the hull.
 enum class Notification {
@@ -29,7 +39,7 @@ struct FileDialogRequest {
 inline constexpr const char* kGlobalHandlerOrigin = "From Global Error Handler, i.e not local";
 
 // The few things the core asks of a user interface. The default does nothing
-// visible and answers every question with its first, harmless choice.
+// visible and answers every question with the choice that changes nothing.
 class UiServices {
 public:
     virtual ~UiServices() = default;

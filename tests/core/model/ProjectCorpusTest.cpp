@@ -18,7 +18,7 @@ TEST(ProjectCorpus, EveryStoredInputIsReadSafely)
     test::TempDir scratch;
     int replayed = 0;
     for (const auto& entry :
-         std::filesystem::directory_iterator(test::SourceDir() / "tests/fuzz/corpus")) {
+         std::filesystem::directory_iterator(test::SourceDir() / "tests/fuzz/project-reader-corpus")) {
         const std::string name = entry.path().filename().string();
         fuzz::ReaderVerdict verdict;
         EXPECT_NO_THROW(

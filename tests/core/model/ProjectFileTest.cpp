@@ -39,6 +39,9 @@ TEST(ProjectFile, SavesNineteenKeyedLinesByteForByte)
     EXPECT_TRUE(SaveProject(*hull, path.string()));
     EXPECT_EQ(ReadFileBytes(path), kCruiserBytes);
     EXPECT_EQ(ReadFileBytes(path), ReadFileBytes(test::ExampleProject("cruiser-10m")));
+    std::string lines;
+    for (const std::string& line : ProjectFileLines(*hull)) lines += line + "\r\n";
+    EXPECT_EQ(lines, kCruiserBytes);
 
     const auto empty = HullRecord::Create();
     EXPECT_TRUE(SaveProject(*empty, path.string()));  // replaces the previous file
@@ -54,7 +57,7 @@ TEST(ProjectFile, BundledDesignsLoadCompletely)
     for (const std::string& name : test::BundledDesignNames()) {
         const auto expected = test::BundledDesign(name);
         auto hull = HullRecord::Create();
-        LoadProject(*hull, test::ExampleProject(name).string());
+        EXPECT_TRUE(LoadProject(*hull, test::ExampleProject(name).string()));
         for (const auto field : kParameters) EXPECT_EQ((*hull).*field, (*expected).*field) << name;
     }
     EXPECT_TRUE(ui.messages.empty());
@@ -101,7 +104,7 @@ TEST(ProjectFile, DamagedFileKeepsTheEntriesReadBeforeTheFault)
     WriteFileBytes(path, bytes);
     auto hull = HullRecord::Create();
     hull->BMax = 7;
-    LoadProject(*hull, path.string());
+    EXPECT_FALSE(LoadProject(*hull, path.string()));
     EXPECT_EQ(hull->Loa, 10.5L);
     EXPECT_EQ(hull->Lwl, 0.0L);
     EXPECT_EQ(hull->BMax, 7.0L);

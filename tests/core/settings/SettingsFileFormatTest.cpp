@@ -1,42 +1,14 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <map>
 
+#include "../../fuzz/SettingsCheck.h"
 #include "settings/SettingsFileFormat.h"
 
 using namespace sloopform;
 
-namespace {
-
-using StoredTexts = std::map<std::pair<std::string, std::string>, std::string>;
-
-// The keys of the file's lines, as an INI reader would find them.
-StoredTexts ReadLines(const std::vector<std::string>& lines)
-{
-    StoredTexts texts;
-    std::string section;
-    for (const std::string& line : lines) {
-        if (line.empty()) continue;
-        if (line.front() == '[') {
-            section = line.substr(1, line.size() - 2);
-            continue;
-        }
-        const auto equals = line.find('=');
-        texts[{section, line.substr(0, equals)}] = line.substr(equals + 1);
-    }
-    return texts;
-}
-
-Settings FromTexts(const StoredTexts& texts)
-{
-    return SettingsFromFile([&](const std::string& section, const std::string& key) {
-        const auto found = texts.find({section, key});
-        return found == texts.end() ? std::nullopt : std::optional<std::string>(found->second);
-    });
-}
-
-}  // namespace
+using fuzz::ReadIniLines;
+using fuzz::SettingsFromTexts;
 
 TEST(SettingsFileFormat, WritesTheDefaultsInTheFileOrder)
 {
@@ -88,7 +60,7 @@ TEST(SettingsFileFormat, ReadsBackWhatItWrote)
     written.UserRatio = true;
     written.Goals = {0.005L, 0.5L, 0.0002L};
     written.Offsets = {{0.25L, 0.5L, 1.125L}, {0.4L}};
-    const Settings read = FromTexts(ReadLines(SettingsFileLines(written)));
+    const Settings read = SettingsFromTexts(ReadIniLines(SettingsFileLines(written)));
     EXPECT_EQ(SettingsFileLines(read), SettingsFileLines(written));
     EXPECT_EQ(read.Drawing.OutlineColor, 0xC0C0C0u);
     EXPECT_EQ(read.ConstructionIndex, 9);
@@ -103,14 +75,14 @@ TEST(SettingsFileFormat, DimensionGoalSurvivesTenRounds)
     Settings settings;
     settings.Goals.Dimension = 0.001L;
     for (int round = 0; round < 10; ++round)
-        settings = FromTexts(ReadLines(SettingsFileLines(settings)));
+        settings = SettingsFromTexts(ReadIniLines(SettingsFileLines(settings)));
     EXPECT_EQ(settings.Goals.Dimension, Real48(0.001L));
-    EXPECT_EQ(FromTexts({}).Goals.Dimension, Real48(0.001L));
+    EXPECT_EQ(SettingsFromTexts({}).Goals.Dimension, Real48(0.001L));
 }
 
 TEST(SettingsFileFormat, MissingKeysGiveTheDefaults)
 {
-    const Settings read = FromTexts({});
+    const Settings read = SettingsFromTexts({});
     EXPECT_EQ(SettingsFileLines(read), SettingsFileLines(Settings{}));
     EXPECT_EQ(read.Goals.Percentage, Real48(0.1L));
     EXPECT_EQ(read.Goals.Coefficient, Real48(0.01L));
@@ -163,7 +135,7 @@ TEST(SettingsFileFormat, KeepsOnlyValuesTheDialogAccepts)
         {"Offsets", "Buttocks", "0 0.6", "Buttocks="},
     };
     for (const auto& c : cases) {
-        const auto lines = SettingsFileLines(FromTexts({{{c.section, c.key}, c.text}}));
+        const auto lines = SettingsFileLines(SettingsFromTexts({{{c.section, c.key}, c.text}}));
         EXPECT_NE(std::find(lines.begin(), lines.end(), c.line), lines.end())
             << c.key << "=" << c.text;
     }
