@@ -250,11 +250,13 @@ TEST(BatchTool, WritesTheHullSolidAsStepAndIgesOnlyForAFinishedRun)
 
 TEST(BatchTool, MethodOptionChoosesTheGenerator)
 {
-    // The daysailer: the robust method's hull meets Cwp on its own waterline, the classic one's
-    // lands above it; without the option the classic method runs, byte for byte.
+    // The daysailer: the robust method's hull meets Cwp on its own section curves (the exact
+    // block), the classic one's lands above it; without the option the classic method runs,
+    // byte for byte.
     TempDir dir;
     const auto report = [&](const std::vector<std::string>& method, const std::string& file) {
-        std::vector<std::string> arguments = {"run", Example("daysailer-6m"), "--report", (dir / file).string()};
+        std::vector<std::string> arguments = {"run", Example("daysailer-6m"), "--report", (dir / file).string(),
+                                              "--exact"};
         arguments.insert(arguments.end(), method.begin(), method.end());
         const auto result = RunBatch(arguments);
         EXPECT_EQ(result.status, 0) << file << result.err;
@@ -268,8 +270,13 @@ TEST(BatchTool, MethodOptionChoosesTheGenerator)
     EXPECT_EQ(robust.OutLines()[1], "Sloopform hull generator, Robust method");
     EXPECT_EQ(ReadFileBytes(dir / "classic.rpt"), ReadFileBytes(dir / "default.rpt"));
     EXPECT_EQ(classic.out, byDefault.out);
-    EXPECT_EQ(ReportValue(FileLines(dir / "robust.rpt"), "Waterplane     Cwl"), "0.700");
-    EXPECT_NE(ReportValue(FileLines(dir / "classic.rpt"), "Waterplane     Cwl"), "0.700");
+    const auto exactCwl = [&](const std::string& file) {
+        const auto lines = FileLines(dir / file);
+        const auto title = std::find(lines.begin(), lines.end(), kExactTitle);
+        return ReportValue(lines, "Waterplane     Cwl", static_cast<std::size_t>(title - lines.begin()));
+    };
+    EXPECT_EQ(exactCwl("robust.rpt"), "0.700");
+    EXPECT_NE(exactCwl("classic.rpt"), "0.700");
 
     for (const char* bad : {"fast", "Robust", ""}) {
         const auto refused = RunBatch({"run", Example("daysailer-6m"), "--method", bad});

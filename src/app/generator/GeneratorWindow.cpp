@@ -246,8 +246,10 @@ void GeneratorWindow::runGenerator()
 {
     if (frame_.inRunMode()) return;
     table_->commitPendingEdit();
-    if (!editor_->StoredValuesAccepted()) return;
+    // The design is kept before the values are checked: a refused run is
+    // unsaved work all the same.
     emit runStarting();
+    if (!editor_->StoredValuesAccepted()) return;
     frame_.showChild(ChildRole::Generator);
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(false);
     frame_.enterRunMode();
