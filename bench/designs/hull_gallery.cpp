@@ -18,6 +18,7 @@
 #include "analysis/HullCheck.h"
 #include "generator/Output.h"
 #include "generator/RunGeneration.h"
+#include "views/SvgCanvas.h"
 #include "views/SvgViews.h"
 
 using namespace sloopform;
@@ -79,18 +80,6 @@ private:
     std::string fatal_;
     bool built_ = false;
 };
-
-std::string Escaped(const std::string& text)
-{
-    std::string out;
-    for (char c : text) {
-        if (c == '&') out += "&amp;";
-        else if (c == '<') out += "&lt;";
-        else if (c == '>') out += "&gt;";
-        else out += c;
-    }
-    return out;
-}
 
 // The detail in lines that fit a tile, at most three.
 std::vector<std::string> Wrapped(const std::string& text)
@@ -169,11 +158,11 @@ void WriteSheet(const std::filesystem::path& path, const std::vector<Tile>& tile
             << "<rect x=\"1\" y=\"1\" width=\"" << kTileWidth - 2 << "\" height=\"" << kTileHeight - 2
             << "\" fill=\"none\" stroke=\"#606060\"/>\n"
             << "<text x=\"6\" y=\"14\" font-family=\"DejaVu Sans\" font-size=\"12\" fill=\"#ffffff\">"
-            << Escaped(tile.title) << "</text>\n";
+            << SvgText(tile.title) << "</text>\n";
         const std::vector<std::string> lines = Wrapped(tile.detail);
         for (std::size_t l = 0; l < lines.size(); ++l)
             svg << "<text x=\"6\" y=\"" << 27 + 12 * l << "\" font-family=\"DejaVu Sans\" font-size=\"10\" fill=\""
-                << colour << "\">" << Escaped(lines[l]) << "</text>\n";
+                << colour << "\">" << SvgText(lines[l]) << "</text>\n";
         if (!tile.drawing.empty())
             svg << "<svg x=\"0\" y=\"" << kTitleHeight << "\" width=\"" << kTileWidth << "\" height=\""
                 << kTileHeight - kTitleHeight << "\">" << tile.drawing << "</svg>\n";

@@ -17,8 +17,11 @@ std::string Attribute(const char* name, const std::string& value)
 
 std::string Attribute(const char* name, int value) { return Attribute(name, std::to_string(value)); }
 
-// Text as SVG character data.
-std::string Escaped(const std::string& text)
+std::string Point(int x, int y) { return std::to_string(x) + " " + std::to_string(y); }
+
+}  // namespace
+
+std::string SvgText(const std::string& text)
 {
     std::string escaped;
     for (char c : text) {
@@ -29,10 +32,6 @@ std::string Escaped(const std::string& text)
     }
     return escaped;
 }
-
-std::string Point(int x, int y) { return std::to_string(x) + " " + std::to_string(y); }
-
-}  // namespace
 
 std::string SvgColor(TColor color)
 {
@@ -107,7 +106,7 @@ void SvgCanvas::Text(int x, int y, const std::string& text, int height, TextAlig
     body_ += "<text" + Attribute("x", x) + Attribute("y", y) + Attribute("font-family", "sans-serif") +
              Attribute("font-size", height) + Attribute("fill", SvgColor(penColor_)) +
              Attribute("text-anchor", align == TextAlign::Centre ? "middle" : "start") +
-             Attribute("dominant-baseline", "central") + Attribute("xml:space", "preserve") + ">" + Escaped(text) + "</text>\n";
+             Attribute("dominant-baseline", "central") + Attribute("xml:space", "preserve") + ">" + SvgText(text) + "</text>\n";
 }
 
 void SvgCanvas::ClosePath()

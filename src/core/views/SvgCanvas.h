@@ -5,6 +5,9 @@
 
 namespace sloopform {
 
+// Text as SVG character data.
+std::string SvgText(const std::string& text);
+
 // A canvas that builds a standalone SVG 1.1 document. Consecutive lines drawn
 // with the same pen share one path. SVG has no raster operations, so lines in
 // the inverting pen mode (rubber bands for the screen) are left out.
