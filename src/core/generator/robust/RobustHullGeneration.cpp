@@ -190,6 +190,14 @@ void MarkConstructed(HullRecord& hull, int s)
     hull.DefinedSectionCount += 1;
 }
 
+// The diagonal fit as the classic method makes it; the end stations it
+// leaves are kept from folding too, before any figure of the hull is measured.
+void FitDiagonalsKeepingTheEnds(HullRecord& hull)
+{
+    FitDiagonalsToSections(hull, kDiagonalOrder);
+    for (int s : {0, kLastStation}) KeepSectionWithinEnvelope(hull, s);
+}
+
 bool IsFitData(int s) { return s == kForwardQuarter || s == kMidship || s == kAftQuarter; }
 
 // The quarter sections become data of the diagonal fit, as in the classic
@@ -207,7 +215,7 @@ void BuildStations(HullRecord& hull, AreaCurve& curve)
         build(s);
         MarkConstructed(hull, s);
     }
-    FitDiagonalsToSections(hull, kDiagonalOrder);
+    FitDiagonalsKeepingTheEnds(hull);
     for (int s = 1; s < kLastStation; ++s)
         if (!IsFitData(s)) build(s);
     SectionsFromDiagonals(hull);
@@ -352,7 +360,7 @@ void BuildMidship(HullRecord& hull)
                 (tooHigh ? "; lower Cm" : "; raise Cm"));
         return;
     }
-    FitDiagonalsToSections(hull, kDiagonalOrder);
+    FitDiagonalsKeepingTheEnds(hull);
 }
 
 // What to change for the first fault: a section that cannot keep its shape
@@ -387,8 +395,6 @@ void CreateRobustTransom(HullRecord& hull)
 {
     CreateTransom(hull);
     if (CancelFlag()) return;
-    // The end stations as the classic stages leave them, kept from folding too.
-    for (int s : {0, kLastStation}) KeepSectionWithinEnvelope(hull, s);
     RunGuarded("Hull check", [&hull] { RefuseUnfairHull(hull); });
 }
 
