@@ -30,6 +30,8 @@ constexpr long double kWidestShoulder = 1.15L;  // times Bwl / 2
 // with the widest part at LCF.
 constexpr long double kWidestShift = 0.2L;
 constexpr int kShiftSteps = 8;
+// How far below Bwl the waterline may pass the midship section.
+constexpr long double kMidshipOnWidest = 1e-4L;
 // How far inside the reachable LCB range the request must lie (per cent of
 // Lwl): the built sections miss the predicted areas by a little.
 constexpr long double kLcbMargin = 0.3L;
@@ -147,10 +149,12 @@ long double LcbSlack(const HullRecord& hull)
     return std::min(hull.LCB - extremeLcb(1, 1), extremeLcb(kLastStation - 1, -1) - hull.LCB);
 }
 
-// The station beams the sections will be built to: within Bwl and fair.
+// The station beams the sections will be built to: within Bwl, with the
+// midship section, which is built to Bwl, on the widest part, and fair.
 bool FairWaterline(const HullRecord& hull)
 {
     if (DesignWaterlinePastBwl(hull)) return false;
+    if (hull.Stations[kMidship].DesignWaterlineBeam < (1 - kMidshipOnWidest) * hull.Bwl) return false;
     std::vector<long double> halfBreadths;
     for (int s = 0; s <= kLastStation; ++s)
         halfBreadths.push_back((s == kMidship ? hull.Bwl : hull.Stations[s].DesignWaterlineBeam) * 0.5L);
