@@ -1,6 +1,8 @@
 #include "views/Viewport3d.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "numeric/ArithmeticFault.h"
 #include "numeric/Geometry.h"
@@ -13,6 +15,17 @@ namespace {
 constexpr long double kExtentReset = 1e31L;
 constexpr int kSingleView = 1;
 constexpr int kDegreesPerFullDrag = 180;  // a drag across the whole control
+constexpr long double kHoldBorder = 1.04L;  // 4 % free beyond the picture
+
+// The factor that widens the span [low, high] about 0 until it holds
+// [lowest, highest] with the border; 1 when it already does, 0 when 0 lies
+// outside the span.
+long double WideningToHold(long double low, long double high, long double lowest, long double highest)
+{
+    if (low > high) std::swap(low, high);
+    if (!(low < 0 && high > 0)) return 0;
+    return std::max({1.0L, kHoldBorder * highest / high, kHoldBorder * lowest / low});
+}
 
 }  // namespace
 
@@ -64,6 +77,12 @@ void TViewport3d::SetPerspective(bool value)
     ViewChanged();
 }
 
+void TViewport3d::SetPivot(const TPoint3r& pivot)
+{
+    pivot_ = pivot;
+    ResetExtents();
+}
+
 void TViewport3d::ViewChanged()
 {
     if (autoRedraw_)
@@ -89,10 +108,13 @@ void TViewport3d::UpdateMatrix()
 TProjection TViewport3d::EyePoint(Real48 x, Real48 y, Real48 z) const
 {
     const std::array<Real48, 12>& m = viewMatrix_;
+    const long double px = x - pivot_.x;
+    const long double py = y - pivot_.y;
+    const long double pz = z - pivot_.z;
     TProjection eye;
-    eye.Xs = m[0] * x + m[1] * y;
-    eye.Ys = (m[4] * x + m[5] * y) + m[6] * z;
-    eye.Ze = ((m[8] * x + m[9] * y) + m[10] * z) + m[11];
+    eye.Xs = m[0] * px + m[1] * py;
+    eye.Ys = (m[4] * px + m[5] * py) + m[6] * pz;
+    eye.Ze = ((m[8] * px + m[9] * py) + m[10] * pz) + m[11];
     return eye;
 }
 
@@ -133,7 +155,7 @@ void TViewport3d::Widen(const TProjection& point)
     if (point.Ys < minY_) minY_ = point.Ys;
 }
 
-void TViewport3d::Measure()
+bool TViewport3d::Measure()
 {
     ResetExtents();
     SetWindow(kSingleView, 0, Height(), Width(), 0);
@@ -151,7 +173,21 @@ void TViewport3d::Measure()
         maxY_ = Height();
         minX_ = 0;
         minY_ = 0;
+        return false;
     }
+    return true;
+}
+
+void TViewport3d::HoldPicture()
+{
+    const TScreen window = View(kSingleView);
+    if (!window.Active || Width() <= 0 || Height() <= 0) return;
+    const bool measured = Measure();
+    const long double across = WideningToHold(window.Left, window.Right, minX_, maxX_);
+    const long double upwards = WideningToHold(window.Bottom, window.Top, minY_, maxY_);
+    const long double scale = measured && across > 0 && upwards > 0 ? std::max(across, upwards) : 1;
+    SetWindow(kSingleView, window.Left * scale, window.Top * scale, window.Right * scale,
+              window.Bottom * scale);
 }
 
 void TViewport3d::RotateStart()
@@ -168,6 +204,7 @@ void TViewport3d::RotateMove()
         const TPixelPoint end = DragEnd();
         SetAzimuth(Trunc(Divide((start.X - end.X) * kDegreesPerFullDrag, Width())) + startAzimuth_);
         SetElevation(Trunc(Divide((start.Y - end.Y) * kDegreesPerFullDrag, Height())) + startElevation_);
+        HoldPicture();
     });
 }
 

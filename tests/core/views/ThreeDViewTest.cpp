@@ -179,3 +179,35 @@ TEST(ThreeDView, WithBothSwitchesOffTheSurfaceIsOnlyCleared)
     viewer.viewport.Paint();
     EXPECT_EQ(viewer.canvas.calls, (std::vector<std::string>{"FillRect 0 0 600 400 0"}));
 }
+
+TEST(ThreeDView, ARotateDragTurnsAboutTheHullCentreAndKeepsTheHullInView)
+{
+    Viewer viewer(600, 400);
+    InitialiseThreeDView(viewer.viewport);
+    const TPoint3r centre = HullCentre(*viewer.hull);
+    viewer.viewport.SetPivot(centre);
+    viewer.viewport.ZoomAll();
+    const auto centrePixel = [&viewer, centre] {
+        const TProjection p = viewer.viewport.Transform(centre.x, centre.y, centre.z);
+        return std::pair{viewer.viewport.PixelX(1, p.Xs), viewer.viewport.PixelY(1, p.Ys)};
+    };
+    const auto before = centrePixel();
+
+    viewer.viewport.SetMouseMode(mmRotate);
+    viewer.viewport.MouseDown(MouseButton::Left, 300, 200);
+    viewer.viewport.MouseMove(200, 100);
+    viewer.viewport.MouseMove(100, 20);
+    viewer.canvas.Forget();
+    viewer.viewport.MouseUp(MouseButton::Left, 100, 20);
+
+    EXPECT_EQ(viewer.viewport.Azimuth(), 60);
+    EXPECT_EQ(viewer.viewport.Elevation(), 81);
+    const auto after = centrePixel();
+    EXPECT_NEAR(after.first, before.first, 1);
+    EXPECT_NEAR(after.second, before.second, 1);
+    const PixelBox box = DrawnBox(viewer.canvas);
+    EXPECT_GE(box.left, 0);
+    EXPECT_GE(box.top, 0);
+    EXPECT_LT(box.right, 600);
+    EXPECT_LT(box.bottom, 400);
+}
