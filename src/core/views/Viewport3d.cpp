@@ -18,13 +18,14 @@ constexpr int kDegreesPerFullDrag = 180;  // a drag across the whole control
 constexpr long double kHoldBorder = 1.04L;  // 4 % free beyond the picture
 
 // The factor that widens the span [low, high] about 0 until it holds
-// [lowest, highest] with the border; 1 when it already does, 0 when 0 lies
+// [lowest, highest] times `border`; 1 when it already does, 0 when 0 lies
 // outside the span.
-long double WideningToHold(long double low, long double high, long double lowest, long double highest)
+long double WideningToHold(long double low, long double high, long double lowest, long double highest,
+                           long double border)
 {
     if (low > high) std::swap(low, high);
     if (!(low < 0 && high > 0)) return 0;
-    return std::max({1.0L, kHoldBorder * highest / high, kHoldBorder * lowest / low});
+    return std::max({1.0L, border * highest / high, border * lowest / low});
 }
 
 }  // namespace
@@ -178,22 +179,32 @@ bool TViewport3d::Measure()
     return true;
 }
 
-void TViewport3d::HoldPicture()
+long double TViewport3d::WideningAboutPivot(long double border)
 {
     const TScreen window = View(kSingleView);
-    if (!window.Active || Width() <= 0 || Height() <= 0) return;
+    if (!window.Active || Width() <= 0 || Height() <= 0) return 0;
     const bool measured = Measure();
-    const long double across = WideningToHold(window.Left, window.Right, minX_, maxX_);
-    const long double upwards = WideningToHold(window.Bottom, window.Top, minY_, maxY_);
-    const long double scale = measured && across > 0 && upwards > 0 ? std::max(across, upwards) : 1;
-    SetWindow(kSingleView, window.Left * scale, window.Top * scale, window.Right * scale,
-              window.Bottom * scale);
+    SetWindow(kSingleView, window.Left, window.Top, window.Right, window.Bottom);
+    const long double across = WideningToHold(window.Left, window.Right, minX_, maxX_, border);
+    const long double upwards = WideningToHold(window.Bottom, window.Top, minY_, maxY_, border);
+    return measured && across > 0 && upwards > 0 ? std::max(across, upwards) : 0;
+}
+
+void TViewport3d::HoldPicture()
+{
+    const long double factor = WideningAboutPivot(kHoldBorder);
+    if (factor <= 1) return;
+    const TScreen window = View(kSingleView);
+    SetWindow(kSingleView, window.Left * factor, window.Top * factor, window.Right * factor,
+              window.Bottom * factor);
 }
 
 void TViewport3d::RotateStart()
 {
     startElevation_ = elevation_;
     startAzimuth_ = azimuth_;
+    // A picture the user has zoomed into stays zoomed; a whole one stays whole.
+    holdPicture_ = WideningAboutPivot(1) == 1;
     SetAutoRedraw(false);
 }
 
@@ -204,7 +215,7 @@ void TViewport3d::RotateMove()
         const TPixelPoint end = DragEnd();
         SetAzimuth(Trunc(Divide((start.X - end.X) * kDegreesPerFullDrag, Width())) + startAzimuth_);
         SetElevation(Trunc(Divide((start.Y - end.Y) * kDegreesPerFullDrag, Height())) + startElevation_);
-        HoldPicture();
+        if (holdPicture_) HoldPicture();
     });
 }
 

@@ -18,7 +18,8 @@ struct TProjection {
 // degrees) with optional perspective, on its single view. It remembers the
 // extents of what it projects so its owner can fit the picture, and turns the
 // viewing direction with the rotate drag about a pivot that keeps its place on
-// the screen, widening the window when the turned picture would leave it.
+// the screen, widening the window when the turned picture would leave it
+// (unless it was not wholly in the window when the drag began).
 class TViewport3d : public TViewport {
 public:
     explicit TViewport3d(Canvas& canvas);
@@ -70,6 +71,9 @@ private:
     // Coordinates in the eye's frame: Xe, Ye across the screen and the depth Ze.
     TProjection EyePoint(Real48 x, Real48 y, Real48 z) const;
     TProjection Project(const TProjection& eye) const;
+    // The factor that widens the window about the pivot until the preview
+    // drawing fits `border` times over; 0 when it cannot.
+    long double WideningAboutPivot(long double border);
     void ResetExtents();
     void Widen(const TProjection& point);
     void ViewChanged();
@@ -86,6 +90,7 @@ private:
     bool autoRedraw_ = false;
     bool perspective_ = false;
     bool measuring_ = false;
+    bool holdPicture_ = false;  // during a rotate drag
     Real48 maxX_;
     Real48 maxY_;
     Real48 minX_;

@@ -180,34 +180,59 @@ TEST(ThreeDView, WithBothSwitchesOffTheSurfaceIsOnlyCleared)
     EXPECT_EQ(viewer.canvas.calls, (std::vector<std::string>{"FillRect 0 0 600 400 0"}));
 }
 
-TEST(ThreeDView, ARotateDragTurnsAboutTheHullCentreAndKeepsTheHullInView)
-{
-    Viewer viewer(600, 400);
-    InitialiseThreeDView(viewer.viewport);
-    const TPoint3r centre = HullCentre(*viewer.hull);
-    viewer.viewport.SetPivot(centre);
-    viewer.viewport.ZoomAll();
-    const auto centrePixel = [&viewer, centre] {
+namespace {
+
+// A 3D view turning about the hull's centre, seen from above with the length
+// across the wide window, then turned a quarter so the length runs up it.
+struct QuarterTurn {
+    explicit QuarterTurn(bool zoomedIn)
+    {
+        InitialiseThreeDView(viewer.viewport);
+        viewer.viewport.SetPivot(centre);
+        ShowPresetView(viewer.viewport, PresetView::Waterlines);
+        if (zoomedIn) viewer.viewport.ZoomIn();
+        before = CentrePixel();
+        viewer.viewport.SetMouseMode(mmRotate);
+        viewer.viewport.MouseDown(MouseButton::Left, 450, 200);
+        viewer.viewport.MouseMove(300, 200);
+        viewer.viewport.MouseMove(150, 200);
+        viewer.canvas.Forget();
+        viewer.viewport.MouseUp(MouseButton::Left, 150, 200);
+    }
+
+    std::pair<int, int> CentrePixel() const
+    {
         const TProjection p = viewer.viewport.Transform(centre.x, centre.y, centre.z);
-        return std::pair{viewer.viewport.PixelX(1, p.Xs), viewer.viewport.PixelY(1, p.Ys)};
-    };
-    const auto before = centrePixel();
+        return {viewer.viewport.PixelX(1, p.Xs), viewer.viewport.PixelY(1, p.Ys)};
+    }
 
-    viewer.viewport.SetMouseMode(mmRotate);
-    viewer.viewport.MouseDown(MouseButton::Left, 300, 200);
-    viewer.viewport.MouseMove(200, 100);
-    viewer.viewport.MouseMove(100, 20);
-    viewer.canvas.Forget();
-    viewer.viewport.MouseUp(MouseButton::Left, 100, 20);
+    Viewer viewer{600, 400};
+    TPoint3r centre = HullCentre(*viewer.hull);
+    std::pair<int, int> before;
+};
 
-    EXPECT_EQ(viewer.viewport.Azimuth(), 60);
-    EXPECT_EQ(viewer.viewport.Elevation(), 81);
-    const auto after = centrePixel();
-    EXPECT_NEAR(after.first, before.first, 1);
-    EXPECT_NEAR(after.second, before.second, 1);
-    const PixelBox box = DrawnBox(viewer.canvas);
-    EXPECT_GE(box.left, 0);
+}  // namespace
+
+TEST(ThreeDView, ARotateDragTurnsAboutTheHullCentreAndKeepsAWholeHullInView)
+{
+    const QuarterTurn turn(false);
+    EXPECT_EQ(turn.viewer.viewport.Azimuth(), 90 + 90);
+    const auto after = turn.CentrePixel();
+    EXPECT_NEAR(after.first, turn.before.first, 1);
+    EXPECT_NEAR(after.second, turn.before.second, 1);
+    const PixelBox box = DrawnBox(turn.viewer.canvas);
     EXPECT_GE(box.top, 0);
-    EXPECT_LT(box.right, 600);
     EXPECT_LT(box.bottom, 400);
+    EXPECT_GT(box.bottom - box.top, 300);  // widened only as far as needed
+}
+
+TEST(ThreeDView, ARotateDragLeavesAZoomedInPictureAtItsZoom)
+{
+    const QuarterTurn turn(true);
+    const auto after = turn.CentrePixel();
+    EXPECT_NEAR(after.first, turn.before.first, 1);
+    EXPECT_NEAR(after.second, turn.before.second, 1);
+    const PixelBox box = DrawnBox(turn.viewer.canvas);
+    EXPECT_LT(box.top, 0);
+    EXPECT_GE(box.bottom, 400);
 }
