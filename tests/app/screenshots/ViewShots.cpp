@@ -156,3 +156,34 @@ SLOOPFORM_SHOTS(Lines)
     SwitchAdditions(*lines);
     frame.workingArrangement();
 }
+
+// The lines plan with smooth lines, whole and with the bow zoomed into, then
+// the frame with the pointer on the profile and its place in the status bar.
+SLOOPFORM_SHOTS(SmoothLines)
+{
+    MainWindow& frame = tour.frame();
+    GenerateCruiser(frame);
+    frame.workingArrangement();
+    auto* lines = qobject_cast<LinesPlanWindow*>(frame.child(ChildRole::LinesPlan));
+    frame.showChild(ChildRole::LinesPlan);
+    lines->parentWidget()->resize(1000, 640);
+    tour.save(*lines, QStringLiteral("lines-plan-smooth-lines"));
+
+    QWidget* surface = &lines->viewportWidget();
+    const sloopform::HullRecord& hull = *sloopform::CurrentHull();
+    const sloopform::TViewport& viewport = lines->viewportWidget().viewport();
+    const auto bow = [&viewport, &hull] { return QPoint(viewport.PixelX(1, hull.Fovh), viewport.PixelY(1, hull.Tc)); };
+    const QPoint fittedBow = bow();
+    // Zoomed in with the + key, the forward end of the waterline dragged to the middle.
+    for (int step = 0; step < 5; ++step) QTest::keyClick(surface, Qt::Key_Plus);
+    const QPoint middle = surface->rect().center();
+    QTest::mousePress(surface, Qt::MiddleButton, Qt::NoModifier, bow());
+    QTest::mouseMove(surface, middle);
+    QTest::mouseRelease(surface, Qt::MiddleButton, Qt::NoModifier, middle);
+    tour.save(*lines, QStringLiteral("lines-plan-smooth-lines-bow"));
+    ChoosePopupItem(*lines, QStringLiteral("Zoom &All"));
+
+    QTest::mouseMove(surface, fittedBow);
+    tour.save(frame, QStringLiteral("lines-plan-pointer-position"));
+    frame.workingArrangement();
+}
