@@ -142,14 +142,25 @@ SLOOPFORM_SHOTS(View)
     frame.workingArrangement();
 }
 
-SLOOPFORM_SHOTS(Lines)
+namespace {
+
+// The generated cruiser's lines plan, shown large.
+LinesPlanWindow& LargeLinesPlan(MainWindow& frame)
 {
-    MainWindow& frame = tour.frame();
     GenerateCruiser(frame);
     frame.workingArrangement();
     auto* lines = qobject_cast<LinesPlanWindow*>(frame.child(ChildRole::LinesPlan));
     frame.showChild(ChildRole::LinesPlan);
     lines->parentWidget()->resize(1000, 640);
+    return *lines;
+}
+
+}  // namespace
+
+SLOOPFORM_SHOTS(Lines)
+{
+    MainWindow& frame = tour.frame();
+    LinesPlanWindow* lines = &LargeLinesPlan(frame);
     SwitchAdditions(*lines);
     tour.save(*lines, QStringLiteral("lines-plan-waterlines-buttocks"));
     PrintedPage(tour, *lines);
@@ -162,11 +173,7 @@ SLOOPFORM_SHOTS(Lines)
 SLOOPFORM_SHOTS(SmoothLines)
 {
     MainWindow& frame = tour.frame();
-    GenerateCruiser(frame);
-    frame.workingArrangement();
-    auto* lines = qobject_cast<LinesPlanWindow*>(frame.child(ChildRole::LinesPlan));
-    frame.showChild(ChildRole::LinesPlan);
-    lines->parentWidget()->resize(1000, 640);
+    LinesPlanWindow* lines = &LargeLinesPlan(frame);
     tour.save(*lines, QStringLiteral("lines-plan-smooth-lines"));
 
     QWidget* surface = &lines->viewportWidget();

@@ -205,6 +205,13 @@ struct QuarterTurn {
         const TProjection p = viewer.viewport.Transform(centre.x, centre.y, centre.z);
         return {viewer.viewport.PixelX(1, p.Xs), viewer.viewport.PixelY(1, p.Ys)};
     }
+    // The hull's centre is where it was before the turn, to the pixel.
+    void ExpectCentreInPlace() const
+    {
+        const auto after = CentrePixel();
+        EXPECT_NEAR(after.first, before.first, 1);
+        EXPECT_NEAR(after.second, before.second, 1);
+    }
 
     Viewer viewer{600, 400};
     TPoint3r centre = HullCentre(*viewer.hull);
@@ -217,9 +224,7 @@ TEST(ThreeDView, ARotateDragTurnsAboutTheHullCentreAndKeepsAWholeHullInView)
 {
     const QuarterTurn turn(false);
     EXPECT_EQ(turn.viewer.viewport.Azimuth(), 90 + 90);
-    const auto after = turn.CentrePixel();
-    EXPECT_NEAR(after.first, turn.before.first, 1);
-    EXPECT_NEAR(after.second, turn.before.second, 1);
+    turn.ExpectCentreInPlace();
     const PixelBox box = DrawnBox(turn.viewer.canvas);
     EXPECT_GE(box.top, 0);
     EXPECT_LT(box.bottom, 400);
@@ -229,9 +234,7 @@ TEST(ThreeDView, ARotateDragTurnsAboutTheHullCentreAndKeepsAWholeHullInView)
 TEST(ThreeDView, ARotateDragLeavesAZoomedInPictureAtItsZoom)
 {
     const QuarterTurn turn(true);
-    const auto after = turn.CentrePixel();
-    EXPECT_NEAR(after.first, turn.before.first, 1);
-    EXPECT_NEAR(after.second, turn.before.second, 1);
+    turn.ExpectCentreInPlace();
     const PixelBox box = DrawnBox(turn.viewer.canvas);
     EXPECT_LT(box.top, 0);
     EXPECT_GE(box.bottom, 400);

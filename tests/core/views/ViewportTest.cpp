@@ -322,7 +322,7 @@ TEST(Viewport, PanDragMovesThePictureWithTheMouse)
     EXPECT_EQ(viewport.PixelX(1, 16), 160);  // the window stays where the drag left it
 }
 
-TEST(Viewport, OnlyTheLeftButtonDrags)
+TEST(Viewport, TheRightButtonAndAStrayReleaseNeverDrag)
 {
     RecordingCanvas canvas(400, 400);
     TViewport viewport(canvas);
