@@ -1,6 +1,7 @@
 #include "views/LinesPlanWindow.h"
 
 #include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -62,10 +63,9 @@ LinesPlanWindow::LinesPlanWindow(MainWindow& frame, QWidget* parent)
     connect(&viewportWidget(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) { showPopupMenu(popupMenu_, position); });
 
-    pointerPosition_ = new QLabel;
+    pointerPosition_ = new QLabel(this);
     pointerPosition_->setObjectName(QStringLiteral("PointerPosition"));
     pointerPosition_->setVisible(false);
-    frame.statusBar()->addPermanentWidget(pointerPosition_);
     connect(&viewportWidget(), &ViewportWidget::pointerMoved, this, &LinesPlanWindow::showPointer);
     connect(&viewportWidget(), &ViewportWidget::pointerLeft, pointerPosition_.data(), &QLabel::clear);
 }
@@ -201,6 +201,10 @@ void LinesPlanWindow::childActivated()
     enableFrameButtons(kFrameButtons, true);
     frame().setDocumentTarget(DocumentTargetId::Project);
     frame().setViewTarget(ViewTargetId::LinesPlan);
+    // The status bar of the main window this window is shown in, whatever its class.
+    auto* main = qobject_cast<QMainWindow*>(window());
+    if (main != nullptr && pointerPosition_->parent() != main->statusBar())
+        main->statusBar()->addPermanentWidget(pointerPosition_);
     pointerPosition_->setVisible(true);
 }
 

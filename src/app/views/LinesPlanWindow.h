@@ -57,6 +57,6 @@ private:
     QAction* waterlines_ = nullptr;
     QAction* buttocks_ = nullptr;
     QAction* labels_ = nullptr;
-    // In the frame's status bar, which owns it.
+    // In the frame's status bar once shown, which then owns it.
     QPointer<QLabel> pointerPosition_;
 };
