@@ -10,7 +10,6 @@
 #include <QRegularExpression>
 #include <QStyle>
 #include <QStyleOptionButton>
-#include <QStatusBar>
 #include <QtTest>
 #include <cmath>
 
