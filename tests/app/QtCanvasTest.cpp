@@ -74,6 +74,25 @@ private slots:
         QCOMPARE(target.pixelsOf(red).size(), 8 + 5);
     }
 
+    void smoothLinesBlendSlopesAndKeepLevelAndUprightOnesSharp()
+    {
+        const QRgb red = qRgb(255, 0, 0);
+        for (const bool smooth : {true, false}) {
+            TestCanvas target(16, 16);
+            target.canvas.SetSmooth(smooth);
+            target.canvas.SetPenColor(0x0000FF);
+            target.polyline({{1, 1}, {8, 1}, {8, 6}});
+            for (int x = 1; x <= 8; ++x) QCOMPARE(target.pixel(x, 1), red);
+            for (int y = 1; y <= 6; ++y) QCOMPARE(target.pixel(8, y), red);
+            QCOMPARE(target.pixel(4, 0), kWhite);
+            QCOMPARE(target.pixel(4, 2), kWhite);
+
+            target.polyline({{0, 9}, {15, 14}});
+            const int blended = 16 * 16 - target.pixelsOf(red).size() - target.pixelsOf(kWhite).size();
+            QCOMPARE(blended > 0, smooth);
+        }
+    }
+
     void penWidthIsInDevicePixels()
     {
         TestCanvas target(12, 12);
@@ -102,12 +121,15 @@ private slots:
         QTest::addColumn<QPoint>("start");
         QTest::addColumn<QPoint>("end");
         QTest::addColumn<bool>("dotted");
+        QTest::addColumn<bool>("smooth");  // asked for: the inverting pen stays hard
         const QPoint a(5, 4), b(30, 25);
-        QTest::newRow("down right") << a << b << false;
-        QTest::newRow("up left") << b << a << false;
-        QTest::newRow("down left") << QPoint(b.x(), a.y()) << QPoint(a.x(), b.y()) << false;
-        QTest::newRow("up right") << QPoint(a.x(), b.y()) << QPoint(b.x(), a.y()) << false;
-        QTest::newRow("dotted") << b << a << true;
+        QTest::newRow("down right") << a << b << false << false;
+        QTest::newRow("up left") << b << a << false << false;
+        QTest::newRow("down left") << QPoint(b.x(), a.y()) << QPoint(a.x(), b.y()) << false << false;
+        QTest::newRow("up right") << QPoint(a.x(), b.y()) << QPoint(b.x(), a.y()) << false << false;
+        QTest::newRow("dotted") << b << a << true << false;
+        QTest::newRow("smooth") << a << b << false << true;
+        QTest::newRow("smooth dotted") << b << a << true << true;
     }
 
     void rubberBandInvertsEachPixelOnceAndTwiceRestores()
@@ -115,8 +137,10 @@ private slots:
         QFETCH(QPoint, start);
         QFETCH(QPoint, end);
         QFETCH(bool, dotted);
+        QFETCH(bool, smooth);
         TestCanvas target(40, 32);
         PaintPicture(target);
+        target.canvas.SetSmooth(smooth);
         const QImage before = target.canvas.image().copy();
         target.canvas.SetPenColor(sloopform::clBlack);
         target.canvas.SetPenStyle(dotted ? PenStyle::Dotted : PenStyle::Solid);

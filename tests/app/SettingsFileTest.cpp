@@ -25,6 +25,7 @@ const QByteArray kDefaultFile =
     "[DrawingSetup]\r\n"
     "UserRatio=0\r\n"
     "AspectRatio=100000\r\n"
+    "SmoothLines=1\r\n"
     "\r\n"
     "[Accuracies]\r\n"
     "Dimensions=100\r\n"

@@ -67,6 +67,8 @@ public:
         drawing.BackgroundColor = kBackground;
         drawing.ConstructionColor = kConstruction;
         drawing.OutlineColor = kOutline;
+        // Smoothed lines blend into the background: colours are counted on hard ones.
+        drawing.SmoothLines = false;
     }
     ~DistinctColours() { sloopform::ProgramSettings().Drawing = saved_; }
     DistinctColours(const DistinctColours&) = delete;

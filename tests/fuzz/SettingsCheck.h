@@ -98,6 +98,7 @@ inline std::string CheckSettingsText(const std::string& text)
         {"DrawingSetup", "UserRatio", 0, 1},        {"DrawingSetup", "AspectRatio", 80000, 120000},
         {"Accuracies", "Dimensions", 1, 11000},     {"Accuracies", "Percentages", 100, 110000},
         {"Accuracies", "Coefficients", 10, 11000},  {"Accuracies", "Method", 0, 1},
+        {"DrawingSetup", "SmoothLines", 0, 1},
     };
     const StoredTexts texts = ReadIniLines(SplitIniText(text));
     const Settings settings = SettingsFromTexts(texts);
@@ -112,7 +113,8 @@ inline std::string CheckSettingsText(const std::string& text)
         const auto stored = texts.find({range.Section, range.Key});
         if (stored != texts.end()) {
             const std::string word = detail::LowerCase(stored->second);
-            const bool trueOrFalse = range.Key == std::string("UserRatio") && (word == "true" || word == "false");
+            const bool boolean = range.Key == std::string("UserRatio") || range.Key == std::string("SmoothLines");
+            const bool trueOrFalse = boolean && (word == "true" || word == "false");
             const std::optional<long long> number =
                 trueOrFalse ? std::optional<long long>(word == "true") : detail::StrictInteger(stored->second);
             if (number && *number >= range.Lowest && *number <= range.Highest) wanted = std::to_string(*number);

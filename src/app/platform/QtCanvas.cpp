@@ -88,6 +88,8 @@ void QtCanvas::SetPenWidth(int width) { pen_.setWidth(width); }
 
 void QtCanvas::SetBrushColor(TColor color) { brushColor_ = ToQColor(color); }
 
+void QtCanvas::SetSmooth(bool smooth) { smooth_ = smooth; }
+
 void QtCanvas::FillRect(int left, int top, int right, int bottom)
 {
     QPainter* painter = right > left && bottom > top ? fillPainter() : nullptr;
@@ -106,6 +108,9 @@ void QtCanvas::LineTo(int x, int y)
         // keep both ends so a polyline has no gaps.
         if (penMode_ == PenMode::NotXor)
             painter->drawLine(HalfOpenLine(position_, to));
+        else if (smooth_)
+            // Through the pixels' centres, so a level or upright line stays one pixel wide.
+            painter->drawLine(QLineF(position_, to).translated(0.5, 0.5));
         else
             painter->drawLine(position_, to);
     }
@@ -137,6 +142,7 @@ QPainter* QtCanvas::linePainter()
     painter_.setCompositionMode(penMode_ == PenMode::NotXor
                                     ? QPainter::RasterOp_NotSourceXorDestination
                                     : QPainter::CompositionMode_SourceOver);
+    painter_.setRenderHint(QPainter::Antialiasing, smooth_ && penMode_ == PenMode::Copy);
     QPen pen = pen_;
     if (penMode_ == PenMode::NotXor) pen.setCapStyle(Qt::FlatCap);
     painter_.setPen(pen);

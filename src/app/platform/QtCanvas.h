@@ -12,7 +12,7 @@ class QPaintDevice;
 // and pen widths are the device's own pixels whatever its device pixel ratio,
 // so one pixel wide lines stay sharp on a high-density screen. The inverting
 // pen touches each pixel of a closed outline once, and drawing anything twice
-// with it restores the surface exactly.
+// with it restores the surface exactly, which is why it is never smoothed.
 class QtCanvas : public sloopform::Canvas {
 public:
     // On a backing image of its own, empty until resized.
@@ -41,6 +41,7 @@ public:
     void SetPenMode(sloopform::PenMode mode) override;
     void SetPenWidth(int width) override;
     void SetBrushColor(sloopform::TColor color) override;
+    void SetSmooth(bool smooth) override;
     void FillRect(int left, int top, int right, int bottom) override;
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
@@ -60,6 +61,7 @@ private:
     QPen pen_;
     QColor brushColor_ = Qt::white;
     sloopform::PenMode penMode_ = sloopform::PenMode::Copy;
+    bool smooth_ = false;
     QPoint position_;
 };
 

@@ -1,5 +1,6 @@
 #include "preferences/ColoursPage.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QListWidget>
 
@@ -43,12 +44,23 @@ ColoursPage::ColoursPage(sloopform::Settings& working, QWidget* parent)
     groups_->setCurrentRow(0);
     showGroup();
 
-    auto* layout = new QHBoxLayout(this);
-    layout->addWidget(groups_);
-    layout->addWidget(grid_, 0, Qt::AlignTop);
+    auto* smoothLines = new QCheckBox("Smooth lines");
+    smoothLines->setObjectName("smoothLines");
+    smoothLines->setChecked(working.Drawing.SmoothLines);
+
+    auto* colours = new QHBoxLayout;
+    colours->addWidget(groups_);
+    colours->addWidget(grid_, 0, Qt::AlignTop);
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(colours);
+    layout->addWidget(smoothLines);
 
     connect(groups_, &QListWidget::currentRowChanged, this, &ColoursPage::showGroup);
     connect(grid_, &ColorGrid::cellChosen, this, &ColoursPage::chooseCell);
+    connect(smoothLines, &QCheckBox::toggled, this, [this](bool smooth) {
+        working_.Drawing.SmoothLines = smooth;
+        emit changed();
+    });
 }
 
 void ColoursPage::showGroup()

@@ -7,7 +7,7 @@ class ColorGrid;
 class QListWidget;
 
 // "Colours": the colour groups and the grid. Choosing a cell stores it and its
-// colour for the selected group in `working`.
+// colour for the selected group in `working`; below them "Smooth lines".
 class ColoursPage : public QWidget {
     Q_OBJECT
 public:

@@ -1,8 +1,11 @@
 #include "views/LinesPlanWindow.h"
 
+#include <QLabel>
+#include <QMainWindow>
 #include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QStatusBar>
 
 #include "generator/GeneratorWindow.h"
 #include "model/GeneratedHull.h"
@@ -12,6 +15,7 @@
 #include "settings/Settings.h"
 #include "views/DrawnHull.h"
 #include "views/LinesPlan.h"
+#include "views/LinesPlanPointer.h"
 #include "views/ScaledPrintDialog.h"
 
 using sloopform::ProgramSettings;
@@ -58,6 +62,20 @@ LinesPlanWindow::LinesPlanWindow(MainWindow& frame, QWidget* parent)
     connect(hullOutlines1_, &QAction::triggered, this, [this] { redraw(); });
     connect(&viewportWidget(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) { showPopupMenu(popupMenu_, position); });
+
+    pointerPosition_ = new QLabel(this);
+    pointerPosition_->setObjectName(QStringLiteral("PointerPosition"));
+    pointerPosition_->setVisible(false);
+    connect(&viewportWidget(), &ViewportWidget::pointerMoved, this, &LinesPlanWindow::showPointer);
+    connect(&viewportWidget(), &ViewportWidget::pointerLeft, pointerPosition_.data(), &QLabel::clear);
+}
+
+LinesPlanWindow::~LinesPlanWindow() { delete pointerPosition_; }
+
+void LinesPlanWindow::showPointer(QPoint at)
+{
+    const sloopform::LinesPlanPointer pointer = PointerOnLinesPlan(linesPlan(), DrawnHull(), at.x(), at.y());
+    pointerPosition_->setText(QString::fromStdString(LinesPlanPointerText(pointer)));
 }
 
 TViewportEngView& LinesPlanWindow::linesPlan() const
@@ -183,9 +201,19 @@ void LinesPlanWindow::childActivated()
     enableFrameButtons(kFrameButtons, true);
     frame().setDocumentTarget(DocumentTargetId::Project);
     frame().setViewTarget(ViewTargetId::LinesPlan);
+    // The status bar of the main window this window is shown in, whatever its class.
+    auto* main = qobject_cast<QMainWindow*>(window());
+    if (main != nullptr && pointerPosition_->parent() != main->statusBar())
+        main->statusBar()->addPermanentWidget(pointerPosition_);
+    pointerPosition_->setVisible(true);
 }
 
-void LinesPlanWindow::childDeactivated() { enableFrameButtons(kFrameButtons, false); }
+void LinesPlanWindow::childDeactivated()
+{
+    enableFrameButtons(kFrameButtons, false);
+    pointerPosition_->clear();
+    pointerPosition_->setVisible(false);
+}
 
 void LinesPlanWindow::redraw()
 {

@@ -1,16 +1,22 @@
 #pragma once
+#include <QPointer>
+
 #include "views/DrawingSettings.h"
 #include "views/ScaledSheet.h"
 #include "views/ViewWindow.h"
 #include "views/ViewportEngView.h"
 
+class QLabel;
+
 // "Sloopform": the lines plan of the current hull (profile, plan and body plan
 // on one sheet) with zoom, pan, the two display switches, printing and the
-// project and export commands.
+// project and export commands. While it is active the frame's status bar
+// shows where the pointer stands on the plan, in metres.
 class LinesPlanWindow : public ViewWindow {
     Q_OBJECT
 public:
     explicit LinesPlanWindow(MainWindow& frame, QWidget* parent = nullptr);
+    ~LinesPlanWindow() override;
 
     QList<MenuGroup> menuGroups() const override;
     void childActivated() override;
@@ -39,6 +45,7 @@ private:
     void createPopupMenu();
     // The split body plan, waterlines, buttocks and labels, off at first.
     void addAdditions();
+    void showPointer(QPoint at);
 
     QMenu* fileMenu_ = nullptr;
     QMenu* viewMenu_ = nullptr;
@@ -50,4 +57,6 @@ private:
     QAction* waterlines_ = nullptr;
     QAction* buttocks_ = nullptr;
     QAction* labels_ = nullptr;
+    // In the frame's status bar once shown, which then owns it.
+    QPointer<QLabel> pointerPosition_;
 };

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "platform/QtCanvas.h"
+#include "settings/Settings.h"
 
 namespace {
 
@@ -59,6 +60,7 @@ int PrintScaledSheet(QPrinter& printer, const sloopform::ScaledSheet& sheet)
     const auto tiles = Tiles(sheet, area);
     QtCanvas canvas(printer);
     if (!canvas.begin()) return 0;
+    canvas.SetSmooth(sloopform::ProgramSettings().Drawing.SmoothLines);
     const long double pixelsPerMm = printer.resolution() / kMmPerInch;
     const int rows = tiles.back().Row + 1;
     const int columns = tiles.back().Column + 1;

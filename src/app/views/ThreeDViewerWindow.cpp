@@ -40,6 +40,7 @@ ThreeDViewerWindow::ThreeDViewerWindow(MainWindow& frame, QWidget* parent)
     InitialiseThreeDView(viewport);
     viewport.OnResize = [this](TViewport&) {
         viewport3d().SetScreenAspectRatio(ProgramSettings().Drawing.AspectRatio);
+        viewport3d().SetPivot(sloopform::HullCentre(DrawnHull()));
         Fit3D(viewport3d());
     };
     viewport.OnRedraw = [this](TViewport&) {

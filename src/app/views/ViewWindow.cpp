@@ -1,5 +1,6 @@
 #include "views/ViewWindow.h"
 
+#include <QKeyEvent>
 #include <QMenu>
 #include <QPageSetupDialog>
 #include <QPrintDialog>
@@ -9,6 +10,12 @@
 #include "platform/QtPrinter.h"
 
 using sloopform::TViewport;
+
+namespace {
+
+constexpr int kPanStepsAcross = 10;  // arrow key presses that move the view a whole window
+
+}  // namespace
 
 struct ViewWindow::Printing {
     QPrinter printer{QPrinter::HighResolution};
@@ -51,6 +58,34 @@ void ViewWindow::zoomIn()
 void ViewWindow::zoomOut()
 {
     viewport_->run([](TViewport& viewport) { viewport.ZoomOut(); });
+}
+
+void ViewWindow::keyPressEvent(QKeyEvent* event)
+{
+    // Shift gives + on many keyboards; the keypad's keys count too. Nothing
+    // moves under a drag.
+    const Qt::KeyboardModifiers others = event->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier);
+    if (others != Qt::NoModifier || viewport_->viewport().Dragging()) {
+        ChildWindow::keyPressEvent(event);
+        return;
+    }
+    switch (event->key()) {
+    case Qt::Key_Plus: zoomIn(); break;
+    case Qt::Key_Minus: zoomOut(); break;
+    // The view moves the arrow's way, so the picture moves the other.
+    case Qt::Key_Left: panStep(1, 0); break;
+    case Qt::Key_Right: panStep(-1, 0); break;
+    case Qt::Key_Up: panStep(0, 1); break;
+    case Qt::Key_Down: panStep(0, -1); break;
+    default: ChildWindow::keyPressEvent(event); return;
+    }
+}
+
+void ViewWindow::panStep(int across, int down)
+{
+    viewport_->run([across, down](TViewport& viewport) {
+        viewport.PanBy(across * viewport.Width() / kPanStepsAcross, down * viewport.Height() / kPanStepsAcross);
+    });
 }
 
 void ViewWindow::zoomWindowMode()

@@ -17,8 +17,9 @@ class QMenu;
 class QPrinter;
 
 // What the lines-plan window and the 3D viewer share: a viewport filling the
-// window, the File menu, the frame's view commands, printing and repainting
-// when the preferences or the hull change.
+// window, the File menu, the frame's view commands, + and - to zoom and the
+// arrow keys to pan, printing and repainting when the preferences or the hull
+// change.
 class ViewWindow : public ChildWindow, public ViewTarget {
     Q_OBJECT
 public:
@@ -68,6 +69,7 @@ protected:
 
     // Redraw with the display switches as they now are.
     virtual void redraw() = 0;
+    void keyPressEvent(QKeyEvent* event) override;
     void openPreferences();
 
 private:
@@ -79,6 +81,8 @@ private:
     void saveProject();
     void saveProjectAs();
     void exitProgram();
+    // Moves the view a tenth of the window: `across` and `down` are -1, 0 or 1.
+    void panStep(int across, int down);
 
     MainWindow& frame_;
     std::string printTitle_;

@@ -33,8 +33,11 @@ ViewportWidget::ViewportWidget(const ViewportFactory& makeViewport, QWidget* par
     : QWidget(parent), canvas_(std::make_unique<QtCanvas>()), viewport_(makeViewport(*canvas_))
 {
     setAttribute(Qt::WA_OpaquePaintEvent);
-    setFocusPolicy(Qt::ClickFocus);
+    // Focused by its window's activation too, for the zoom and pan keys.
+    setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(1, 1);
+    // Moves without a button held tell where the pointer is.
+    setMouseTracking(true);
 }
 
 ViewportWidget::~ViewportWidget() = default;
@@ -113,13 +116,19 @@ void ViewportWidget::mousePressEvent(QMouseEvent* event)
     if (!CoreButton(event->button(), button)) return;
     const QPoint at = devicePoint(event->position());
     run([button, at](TViewport& viewport) { viewport.MouseDown(button, at.x(), at.y()); });
+    emit pointerMoved(at);
 }
 
 void ViewportWidget::mouseMoveEvent(QMouseEvent* event)
 {
     const QPoint at = devicePoint(event->position());
-    run([at](TViewport& viewport) { viewport.MouseMove(at.x(), at.y()); });
+    // A move with no drag going on leaves the picture as it is.
+    if (event->buttons() != Qt::NoButton || viewport_->Dragging())
+        run([at](TViewport& viewport) { viewport.MouseMove(at.x(), at.y()); });
+    emit pointerMoved(at);
 }
+
+void ViewportWidget::leaveEvent(QEvent*) { emit pointerLeft(); }
 
 void ViewportWidget::mouseReleaseEvent(QMouseEvent* event)
 {

@@ -32,6 +32,11 @@ public:
     sloopform::TViewport& viewport() const { return *viewport_; }
     const QImage& image() const;
 
+signals:
+    // The pointer pressed or moved at `at`, in the viewport's pixels; it left the surface.
+    void pointerMoved(QPoint at);
+    void pointerLeft();
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
@@ -40,6 +45,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void wheelEvent(QWheelEvent* event) override;
+    void leaveEvent(QEvent* event) override;
 
 private:
     QPoint devicePoint(const QPointF& position) const;

@@ -35,6 +35,10 @@ public:
     virtual void SetPenMode(PenMode mode) = 0;
     virtual void SetPenWidth(int width) = 0;
     virtual void SetBrushColor(TColor color) = 0;
+    // Smooth (antialiased) copied lines; inverting ones stay hard so drawing
+    // them twice still restores the surface. A surface without pixels of its
+    // own ignores it.
+    virtual void SetSmooth(bool smooth) { (void)smooth; }
 
     // Fills left <= x < right, top <= y < bottom with the brush colour.
     virtual void FillRect(int left, int top, int right, int bottom) = 0;

@@ -12,6 +12,8 @@ struct DrawingSettings {
     // Vertical scale correction of the screen: pixels per metre upwards over
     // pixels per metre across.
     long double AspectRatio = 1.0L;
+    // Antialiased lines on the screen and the printed page.
+    bool SmoothLines = true;
 };
 
 // Which parts of the picture a full redraw draws.

@@ -196,6 +196,7 @@ void RedrawLinesPlan(TViewport& viewport, const HullRecord& hull, const DrawingS
 {
     viewport.SetColor(settings.BackgroundColor);
     viewport.SetLineColor(settings.ConstructionColor);
+    viewport.SetSmooth(settings.SmoothLines);
     viewport.Clear();
     if (switches.ConstructionLines) DrawConstructionLines(viewport, hull);
     if (switches.HullOutlines)

@@ -66,6 +66,11 @@ ViewDirection PresetDirection(PresetView preset)
     return {45, 45};
 }
 
+TPoint3r HullCentre(const HullRecord& hull)
+{
+    return {hull.Loa / 2, 0, MeasureLinesPlan(hull).TotalHeight / 2};
+}
+
 void ShowPresetView(TViewport3d& viewport, PresetView preset)
 {
     const ViewDirection direction = PresetDirection(preset);

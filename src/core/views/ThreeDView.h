@@ -27,6 +27,11 @@ struct ViewDirection {
 
 ViewDirection PresetDirection(PresetView preset);
 
+// The middle of the hull's box: half the overall length aft of the stem head,
+// on the centre plane, half the highest sheer's height above the base line.
+// The 3D view turns about it.
+TPoint3r HullCentre(const HullRecord& hull);
+
 // Turns to the preset direction, refits and repaints once.
 void ShowPresetView(TViewport3d& viewport, PresetView preset);
 

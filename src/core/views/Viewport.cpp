@@ -30,6 +30,8 @@ void TViewport::SetLineColor(TColor color)
     canvas_.SetPenColor(color);
 }
 
+void TViewport::SetSmooth(bool smooth) { OutputCanvas().SetSmooth(smooth); }
+
 void TViewport::SetOutputDevice(TOutputDevice device)
 {
     outputDevice_ = device;
@@ -136,6 +138,18 @@ void TViewport::Paint()
 void TViewport::ZoomIn() { Scale(1.0L - 0.01L * zoomFactor_); }
 
 void TViewport::ZoomOut() { Scale(1.0L + 0.01L * zoomFactor_); }
+
+void TViewport::PanBy(int dx, int dy)
+{
+    if (Width() <= 0 || Height() <= 0) return;
+    for (int i = 1; i <= viewCount_; ++i) {
+        const TScreen& view = View(i);
+        if (!view.Active) continue;
+        SetPannedWindow(i, {view.Left, view.Top, view.Right - view.Left, view.Bottom - view.Top}, -dx,
+                        -dy);
+    }
+    Paint();
+}
 
 void TViewport::Scale(long double factor)
 {
@@ -271,22 +285,28 @@ Real48 TViewport::YpointBack(int view, int py) const
 
 void TViewport::MouseDown(MouseButton button, int x, int y)
 {
-    if (button != MouseButton::Left) return;
-    switch (mouseMode_) {
+    // One drag at a time: a button pressed during another's drag is ignored.
+    if (dragging_) return;
+    if (button == MouseButton::Middle) StartDrag(button, mmPan, x, y);
+    if (button == MouseButton::Left) StartDrag(button, mouseMode_, x, y);
+}
+
+void TViewport::StartDrag(MouseButton button, std::uint8_t mode, int x, int y)
+{
+    switch (mode) {
     case mmPan:
         dragStart_ = dragEnd_ = {x, y};
         for (int i = 1; i <= viewCount_; ++i) {
             const TScreen& view = View(i);
             panStart_[i] = {view.Left, view.Top, view.Right - view.Left, view.Bottom - view.Top};
         }
+        cursor_ = crPan;
         Clear();
         RaisePreviewRedraw();
-        dragging_ = true;
         break;
     case mmZoomWindow:
         dragStart_ = dragEnd_ = {x, y};
         canvas_.MoveTo(x, y);
-        dragging_ = true;
         canvas_.SetPenWidth(1);
         canvas_.SetPenStyle(PenStyle::Dotted);
         canvas_.SetPenColor(clBlack);
@@ -297,16 +317,18 @@ void TViewport::MouseDown(MouseButton button, int x, int y)
         RotateStart();
         Clear();
         RaisePreviewRedraw();
-        dragging_ = true;
         break;
-    default: break;
+    default: return;
     }
+    dragging_ = true;
+    dragButton_ = button;
+    dragMode_ = mode;
 }
 
 void TViewport::MouseMove(int x, int y)
 {
     if (!dragging_) return;
-    switch (mouseMode_) {
+    switch (dragMode_) {
     case mmPan:
         dragEnd_ = {x, y};
         PanStep();
@@ -330,15 +352,16 @@ void TViewport::MouseUp(MouseButton button, int, int)
 {
     // Only a release that ends a drag acts: a stray release (the press went to
     // another window) must not zoom to an old rectangle.
-    if (button != MouseButton::Left || !dragging_) return;
+    if (!dragging_ || button != dragButton_) return;
     dragging_ = false;
     const auto endDrag = [this] {
         canvas_.SetPenStyle(PenStyle::Solid);
         canvas_.SetPenMode(PenMode::Copy);
     };
-    switch (mouseMode_) {
+    switch (dragMode_) {
     case mmPan:
         endDrag();
+        SetMouseMode(mouseMode_);  // the mode's own cursor after a middle-button pan
         Paint();
         break;
     case mmZoomWindow:
@@ -360,14 +383,16 @@ void TViewport::PanStep()
     MovePreview([this] {
         const long double dx = dragStart_.X - dragEnd_.X;
         const long double dy = dragStart_.Y - dragEnd_.Y;
-        for (int i = 1; i <= viewCount_; ++i) {
-            const TPanStart& start = panStart_[i];
-            SetWindow(i, start.Left + Divide(start.Width * dx, Width()),
-                      start.Top + Divide(start.Height * dy, Height()),
-                      start.Left + start.Width * (Divide(dx, Width()) + 1),
-                      start.Top + start.Height * (Divide(dy, Height()) + 1));
-        }
+        for (int i = 1; i <= viewCount_; ++i) SetPannedWindow(i, panStart_[i], dx, dy);
     });
+}
+
+void TViewport::SetPannedWindow(int index, const TPanStart& start, long double dx, long double dy)
+{
+    SetWindow(index, start.Left + Divide(start.Width * dx, Width()),
+              start.Top + Divide(start.Height * dy, Height()),
+              start.Left + start.Width * (Divide(dx, Width()) + 1),
+              start.Top + start.Height * (Divide(dy, Height()) + 1));
 }
 
 void TViewport::DrawDragRectangle()
@@ -422,6 +447,12 @@ void TViewport::RaiseResize() { Raise(OnResize); }
 
 void TViewport::RaiseRedraw() { Raise(OnRedraw); }
 
-void TViewport::RaisePreviewRedraw() { Raise(OnPreviewRedraw); }
+void TViewport::RaisePreviewRedraw()
+{
+    // A preview is wiped out by drawing it again in the background colour,
+    // which only a hard line covers exactly.
+    canvas_.SetSmooth(false);
+    Raise(OnPreviewRedraw);
+}
 
 }  // namespace sloopform

@@ -44,7 +44,8 @@ struct TPixelPoint {
 // The drawing surface of every view: several world windows (views) on one
 // rectangle of pixels, straight lines in world coordinates, zoom, pan and a
 // rotate drag left to descendants. It draws nothing of its own: the owner
-// redraws the model from the events.
+// redraws the model from the events. A middle-button drag pans whatever the
+// mouse mode; the previews of a drag are drawn hard, never smoothed.
 class TViewport : public LineSink {
 public:
     using TNotifyEvent = std::function<void(TViewport& sender)>;
@@ -66,6 +67,8 @@ public:
     void SetColor(TColor color) { color_ = color; }
     TColor LineColor() const { return lineColor_; }
     void SetLineColor(TColor color);
+    // Smooth lines on the surface being drawn (screen or page) until the next preview.
+    void SetSmooth(bool smooth);
     TOutputDevice OutputDevice() const { return outputDevice_; }
     // Also forgets the last size, so the next paint raises OnResize.
     void SetOutputDevice(TOutputDevice device);
@@ -109,6 +112,8 @@ public:
     void Paint();
     void ZoomIn();
     void ZoomOut();
+    // Moves the picture `dx` pixels right and `dy` down in every view, then repaints.
+    void PanBy(int dx, int dy);
     void Print(const std::string& title);
 
     int DrawWidth() const;
@@ -151,7 +156,10 @@ private:
     Canvas& OutputCanvas();
     void Raise(const TNotifyEvent& event);
     void Scale(long double factor);
+    void StartDrag(MouseButton button, std::uint8_t mode, int x, int y);
     void PanStep();
+    // View `index`'s window as it was at the pan's start, moved `dx`, `dy` pixels.
+    void SetPannedWindow(int index, const TPanStart& start, long double dx, long double dy);
     void DrawDragRectangle();
     void ZoomToRectangle();
     void PrintPage(const std::string& title, bool& documentBegun);
@@ -170,6 +178,8 @@ private:
     OneBased<TScreen, kMaxViews> views_;
     OneBased<TPanStart, kMaxViews> panStart_;
     bool dragging_ = false;
+    MouseButton dragButton_ = MouseButton::Left;
+    std::uint8_t dragMode_ = mmNone;  // the mouse mode or, for the middle button, mmPan
     TPixelPoint dragStart_;
     TPixelPoint dragEnd_;
     std::uint8_t mouseMode_ = mmNone;

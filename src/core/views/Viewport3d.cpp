@@ -1,6 +1,8 @@
 #include "views/Viewport3d.h"
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 #include "numeric/ArithmeticFault.h"
 #include "numeric/Geometry.h"
@@ -13,6 +15,18 @@ namespace {
 constexpr long double kExtentReset = 1e31L;
 constexpr int kSingleView = 1;
 constexpr int kDegreesPerFullDrag = 180;  // a drag across the whole control
+constexpr long double kHoldBorder = 1.04L;  // 4 % free beyond the picture
+
+// The factor that widens the span [low, high] about 0 until it holds
+// [lowest, highest] times `border`; 1 when it already does, 0 when 0 lies
+// outside the span.
+long double WideningToHold(long double low, long double high, long double lowest, long double highest,
+                           long double border)
+{
+    if (low > high) std::swap(low, high);
+    if (!(low < 0 && high > 0)) return 0;
+    return std::max({1.0L, border * highest / high, border * lowest / low});
+}
 
 }  // namespace
 
@@ -64,6 +78,12 @@ void TViewport3d::SetPerspective(bool value)
     ViewChanged();
 }
 
+void TViewport3d::SetPivot(const TPoint3r& pivot)
+{
+    pivot_ = pivot;
+    ResetExtents();
+}
+
 void TViewport3d::ViewChanged()
 {
     if (autoRedraw_)
@@ -89,10 +109,13 @@ void TViewport3d::UpdateMatrix()
 TProjection TViewport3d::EyePoint(Real48 x, Real48 y, Real48 z) const
 {
     const std::array<Real48, 12>& m = viewMatrix_;
+    const long double px = x - pivot_.x;
+    const long double py = y - pivot_.y;
+    const long double pz = z - pivot_.z;
     TProjection eye;
-    eye.Xs = m[0] * x + m[1] * y;
-    eye.Ys = (m[4] * x + m[5] * y) + m[6] * z;
-    eye.Ze = ((m[8] * x + m[9] * y) + m[10] * z) + m[11];
+    eye.Xs = m[0] * px + m[1] * py;
+    eye.Ys = (m[4] * px + m[5] * py) + m[6] * pz;
+    eye.Ze = ((m[8] * px + m[9] * py) + m[10] * pz) + m[11];
     return eye;
 }
 
@@ -133,7 +156,7 @@ void TViewport3d::Widen(const TProjection& point)
     if (point.Ys < minY_) minY_ = point.Ys;
 }
 
-void TViewport3d::Measure()
+bool TViewport3d::Measure()
 {
     ResetExtents();
     SetWindow(kSingleView, 0, Height(), Width(), 0);
@@ -151,13 +174,37 @@ void TViewport3d::Measure()
         maxY_ = Height();
         minX_ = 0;
         minY_ = 0;
+        return false;
     }
+    return true;
+}
+
+long double TViewport3d::WideningAboutPivot(long double border)
+{
+    const TScreen window = View(kSingleView);
+    if (!window.Active || Width() <= 0 || Height() <= 0) return 0;
+    const bool measured = Measure();
+    SetWindow(kSingleView, window.Left, window.Top, window.Right, window.Bottom);
+    const long double across = WideningToHold(window.Left, window.Right, minX_, maxX_, border);
+    const long double upwards = WideningToHold(window.Bottom, window.Top, minY_, maxY_, border);
+    return measured && across > 0 && upwards > 0 ? std::max(across, upwards) : 0;
+}
+
+void TViewport3d::HoldPicture()
+{
+    const long double factor = WideningAboutPivot(kHoldBorder);
+    if (factor <= 1) return;
+    const TScreen window = View(kSingleView);
+    SetWindow(kSingleView, window.Left * factor, window.Top * factor, window.Right * factor,
+              window.Bottom * factor);
 }
 
 void TViewport3d::RotateStart()
 {
     startElevation_ = elevation_;
     startAzimuth_ = azimuth_;
+    // A picture the user has zoomed into stays zoomed; a whole one stays whole.
+    holdPicture_ = WideningAboutPivot(1) == 1;
     SetAutoRedraw(false);
 }
 
@@ -168,6 +215,7 @@ void TViewport3d::RotateMove()
         const TPixelPoint end = DragEnd();
         SetAzimuth(Trunc(Divide((start.X - end.X) * kDegreesPerFullDrag, Width())) + startAzimuth_);
         SetElevation(Trunc(Divide((start.Y - end.Y) * kDegreesPerFullDrag, Height())) + startElevation_);
+        if (holdPicture_) HoldPicture();
     });
 }
 

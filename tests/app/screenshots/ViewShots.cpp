@@ -142,17 +142,55 @@ SLOOPFORM_SHOTS(View)
     frame.workingArrangement();
 }
 
-SLOOPFORM_SHOTS(Lines)
+namespace {
+
+// The generated cruiser's lines plan, shown large.
+LinesPlanWindow& LargeLinesPlan(MainWindow& frame)
 {
-    MainWindow& frame = tour.frame();
     GenerateCruiser(frame);
     frame.workingArrangement();
     auto* lines = qobject_cast<LinesPlanWindow*>(frame.child(ChildRole::LinesPlan));
     frame.showChild(ChildRole::LinesPlan);
     lines->parentWidget()->resize(1000, 640);
+    return *lines;
+}
+
+}  // namespace
+
+SLOOPFORM_SHOTS(Lines)
+{
+    MainWindow& frame = tour.frame();
+    LinesPlanWindow* lines = &LargeLinesPlan(frame);
     SwitchAdditions(*lines);
     tour.save(*lines, QStringLiteral("lines-plan-waterlines-buttocks"));
     PrintedPage(tour, *lines);
     SwitchAdditions(*lines);
+    frame.workingArrangement();
+}
+
+// The lines plan with smooth lines, whole and with the bow zoomed into, then
+// the frame with the pointer on the profile and its place in the status bar.
+SLOOPFORM_SHOTS(SmoothLines)
+{
+    MainWindow& frame = tour.frame();
+    LinesPlanWindow* lines = &LargeLinesPlan(frame);
+    tour.save(*lines, QStringLiteral("lines-plan-smooth-lines"));
+
+    QWidget* surface = &lines->viewportWidget();
+    const sloopform::HullRecord& hull = *sloopform::CurrentHull();
+    const sloopform::TViewport& viewport = lines->viewportWidget().viewport();
+    const auto bow = [&viewport, &hull] { return QPoint(viewport.PixelX(1, hull.Fovh), viewport.PixelY(1, hull.Tc)); };
+    const QPoint fittedBow = bow();
+    // Zoomed in with the + key, the forward end of the waterline dragged to the middle.
+    for (int step = 0; step < 5; ++step) QTest::keyClick(surface, Qt::Key_Plus);
+    const QPoint middle = surface->rect().center();
+    QTest::mousePress(surface, Qt::MiddleButton, Qt::NoModifier, bow());
+    QTest::mouseMove(surface, middle);
+    QTest::mouseRelease(surface, Qt::MiddleButton, Qt::NoModifier, middle);
+    tour.save(*lines, QStringLiteral("lines-plan-smooth-lines-bow"));
+    ChoosePopupItem(*lines, QStringLiteral("Zoom &All"));
+
+    QTest::mouseMove(surface, fittedBow);
+    tour.save(frame, QStringLiteral("lines-plan-pointer-position"));
     frame.workingArrangement();
 }

@@ -24,6 +24,7 @@ TEST(SettingsFileFormat, WritesTheDefaultsInTheFileOrder)
         "[DrawingSetup]",
         "UserRatio=0",
         "AspectRatio=100000",
+        "SmoothLines=1",
         "",
         "[Accuracies]",
         "Dimensions=100",
@@ -53,7 +54,7 @@ TEST(SettingsFileFormat, ScalesRealsToTheNearestInteger)
 TEST(SettingsFileFormat, ReadsBackWhatItWrote)
 {
     Settings written;
-    written.Drawing = {0x808000, 0x0000FF, 0xC0C0C0, 0.95L};
+    written.Drawing = {0x808000, 0x0000FF, 0xC0C0C0, 0.95L, false};
     written.BackGroundIndex = 6;
     written.ConstructionIndex = 9;
     written.OutlineIndex = 8;
@@ -113,6 +114,9 @@ TEST(SettingsFileFormat, KeepsOnlyValuesTheDialogAccepts)
         {"DrawingSetup", "AspectRatio", "120000", "AspectRatio=120000"},
         {"DrawingSetup", "AspectRatio", "79999", "AspectRatio=100000"},
         {"DrawingSetup", "AspectRatio", "120001", "AspectRatio=100000"},
+        {"DrawingSetup", "SmoothLines", "0", "SmoothLines=0"},
+        {"DrawingSetup", "SmoothLines", "false", "SmoothLines=0"},
+        {"DrawingSetup", "SmoothLines", "2", "SmoothLines=1"},
         {"Accuracies", "Dimensions", "1", "Dimensions=1"},
         {"Accuracies", "Dimensions", "11000", "Dimensions=11000"},
         {"Accuracies", "Dimensions", "0", "Dimensions=100"},

@@ -14,6 +14,7 @@ public:
         TColor color;
         PenStyle style;
         PenMode mode;
+        bool smooth;
     };
 
     RecordingCanvas(int width, int height) : width_(width), height_(height) {}
@@ -28,6 +29,7 @@ public:
     void SetPenMode(PenMode mode) override { penMode = mode; }
     void SetPenWidth(int width) override { penWidth = width; }
     void SetBrushColor(TColor color) override { brushColor = color; }
+    void SetSmooth(bool value) override { smooth = value; }
     void FillRect(int left, int top, int right, int bottom) override
     {
         calls.push_back("FillRect " + std::to_string(left) + " " + std::to_string(top) + " " +
@@ -41,7 +43,7 @@ public:
     }
     void LineTo(int x, int y) override
     {
-        segments.push_back({penX, penY, x, y, penColor, penStyle, penMode});
+        segments.push_back({penX, penY, x, y, penColor, penStyle, penMode, smooth});
         calls.push_back("Line");
         penX = x;
         penY = y;
@@ -64,6 +66,7 @@ public:
     TColor brushColor = clWhite;
     PenStyle penStyle = PenStyle::Solid;
     PenMode penMode = PenMode::Copy;
+    bool smooth = false;
     int penWidth = 1;
     int penX = 0;
     int penY = 0;

@@ -179,3 +179,63 @@ TEST(ThreeDView, WithBothSwitchesOffTheSurfaceIsOnlyCleared)
     viewer.viewport.Paint();
     EXPECT_EQ(viewer.canvas.calls, (std::vector<std::string>{"FillRect 0 0 600 400 0"}));
 }
+
+namespace {
+
+// A 3D view turning about the hull's centre, seen from above with the length
+// across the wide window, then turned a quarter so the length runs up it.
+struct QuarterTurn {
+    explicit QuarterTurn(bool zoomedIn)
+    {
+        InitialiseThreeDView(viewer.viewport);
+        viewer.viewport.SetPivot(centre);
+        ShowPresetView(viewer.viewport, PresetView::Waterlines);
+        if (zoomedIn) viewer.viewport.ZoomIn();
+        before = CentrePixel();
+        viewer.viewport.SetMouseMode(mmRotate);
+        viewer.viewport.MouseDown(MouseButton::Left, 450, 200);
+        viewer.viewport.MouseMove(300, 200);
+        viewer.viewport.MouseMove(150, 200);
+        viewer.canvas.Forget();
+        viewer.viewport.MouseUp(MouseButton::Left, 150, 200);
+    }
+
+    std::pair<int, int> CentrePixel() const
+    {
+        const TProjection p = viewer.viewport.Transform(centre.x, centre.y, centre.z);
+        return {viewer.viewport.PixelX(1, p.Xs), viewer.viewport.PixelY(1, p.Ys)};
+    }
+    // The hull's centre is where it was before the turn, to the pixel.
+    void ExpectCentreInPlace() const
+    {
+        const auto after = CentrePixel();
+        EXPECT_NEAR(after.first, before.first, 1);
+        EXPECT_NEAR(after.second, before.second, 1);
+    }
+
+    Viewer viewer{600, 400};
+    TPoint3r centre = HullCentre(*viewer.hull);
+    std::pair<int, int> before;
+};
+
+}  // namespace
+
+TEST(ThreeDView, ARotateDragTurnsAboutTheHullCentreAndKeepsAWholeHullInView)
+{
+    const QuarterTurn turn(false);
+    EXPECT_EQ(turn.viewer.viewport.Azimuth(), 90 + 90);
+    turn.ExpectCentreInPlace();
+    const PixelBox box = DrawnBox(turn.viewer.canvas);
+    EXPECT_GE(box.top, 0);
+    EXPECT_LT(box.bottom, 400);
+    EXPECT_GT(box.bottom - box.top, 300);  // widened only as far as needed
+}
+
+TEST(ThreeDView, ARotateDragLeavesAZoomedInPictureAtItsZoom)
+{
+    const QuarterTurn turn(true);
+    turn.ExpectCentreInPlace();
+    const PixelBox box = DrawnBox(turn.viewer.canvas);
+    EXPECT_LT(box.top, 0);
+    EXPECT_GE(box.bottom, 400);
+}

@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <utility>
 #include <vector>
 
 #include "RecordingCanvas.h"
@@ -186,4 +187,49 @@ TEST(Viewport3d, ARotateDragTurnsTheViewAndRepaintsOnRelease)
     EXPECT_EQ(redraws, 1);
     EXPECT_TRUE(viewport.AutoRedraw());
     EXPECT_EQ(canvas.penMode, PenMode::Copy);
+}
+
+TEST(Viewport3d, ThePivotProjectsToTheOriginFromEveryDirection)
+{
+    RecordingCanvas canvas(400, 300);
+    TViewport3d viewport(canvas);
+    viewport.SetDistance(400);
+    viewport.SetScreenDistance(500);
+    viewport.SetPivot({2, 3, 5});
+    for (const bool perspective : {false, true}) {
+        viewport.SetPerspective(perspective);
+        for (const auto& [elevation, azimuth] : {std::pair{0, 0}, {90, 90}, {45, 45}, {-30, 200}}) {
+            Look(viewport, elevation, azimuth);
+            ExpectProjection(viewport, 0, 0);
+        }
+    }
+    // Seen straight down, a point beside the pivot lies beside the origin.
+    viewport.SetPerspective(false);
+    Look(viewport, 0, 0);
+    const TProjection beside = viewport.Transform(2, 4, 5);
+    EXPECT_NEAR(beside.Xs, 1, kTolerance);
+    EXPECT_NEAR(beside.Ys, 0, kTolerance);
+}
+
+TEST(Viewport3d, HoldPictureWidensTheWindowAboutThePivotOnly)
+{
+    RecordingCanvas canvas(400, 300);
+    TViewport3d viewport(canvas);
+    Look(viewport, 0, 90);  // straight down, x across the screen
+    viewport.OnPreviewRedraw = [](TViewport& sender) { sender.Line3D(-10, 0, 0, 30, 0, 0); };
+    viewport.SetWindow(1, -20, 15, 20, -15);
+
+    viewport.HoldPicture();  // 30 left of the pivot needs 1.04 * 30 / 20 of the width
+    const TScreen widened = viewport.View(1);
+    EXPECT_NEAR(widened.Right, 31.2L, kTolerance);
+    EXPECT_NEAR(widened.Left, -31.2L, kTolerance);
+    EXPECT_NEAR(widened.Top, 23.4L, kTolerance);
+
+    viewport.HoldPicture();  // it fits now: nothing changes
+    EXPECT_NEAR(viewport.View(1).Right, 31.2L, kTolerance);
+
+    viewport.SetWindow(1, 5, 15, 45, -15);  // the pivot panned out of sight: left alone
+    viewport.HoldPicture();
+    EXPECT_NEAR(viewport.View(1).Left, 5, kTolerance);
+    EXPECT_NEAR(viewport.View(1).Right, 45, kTolerance);
 }

@@ -322,7 +322,7 @@ TEST(Viewport, PanDragMovesThePictureWithTheMouse)
     EXPECT_EQ(viewport.PixelX(1, 16), 160);  // the window stays where the drag left it
 }
 
-TEST(Viewport, OnlyTheLeftButtonDrags)
+TEST(Viewport, TheRightButtonAndAStrayReleaseNeverDrag)
 {
     RecordingCanvas canvas(400, 400);
     TViewport viewport(canvas);
@@ -450,4 +450,73 @@ TEST(Viewport, APrintingFaultIsReportedAndTheScreenIsRestored)
     EXPECT_EQ(printer.log.back(), "EndDoc");
     EXPECT_FALSE(viewport.Printing());
     EXPECT_EQ(viewport.OutputDevice(), odMonitor);
+}
+
+TEST(Viewport, MiddleButtonPansInEveryModeAndGivesTheModeBack)
+{
+    RecordingCanvas canvas(512, 256);
+    TViewport viewport(canvas);
+    EventCounter events(viewport);
+    for (std::uint8_t mode : {mmNone, mmZoomWindow, mmRotate, mmPan}) {
+        viewport.SetWindow(1, 0, 32, 64, 0);
+        viewport.SetMouseMode(mode);
+        const int modeCursor = viewport.Cursor();
+        events.redraws = 0;
+
+        viewport.MouseDown(MouseButton::Middle, 100, 100);
+        EXPECT_TRUE(viewport.Dragging());
+        EXPECT_EQ(viewport.Cursor(), crPan);
+        viewport.MouseDown(MouseButton::Left, 10, 10);    // a second button changes nothing
+        viewport.MouseUp(MouseButton::Left, 10, 10);      // nor does its release end the pan
+        EXPECT_TRUE(viewport.Dragging());
+        viewport.MouseMove(132, 116);
+        viewport.MouseUp(MouseButton::Middle, 132, 116);
+
+        EXPECT_FALSE(viewport.Dragging());
+        EXPECT_EQ(viewport.PixelX(1, 16), 160) << int(mode);
+        EXPECT_EQ(viewport.PixelY(1, 16), 144) << int(mode);
+        EXPECT_EQ(events.redraws, 1);
+        EXPECT_EQ(viewport.MouseMode(), mode);
+        EXPECT_EQ(viewport.Cursor(), modeCursor);
+    }
+    // No rubber band was drawn: every line went down with the copying pen.
+    for (const auto& segment : canvas.segments) EXPECT_EQ(segment.mode, PenMode::Copy);
+}
+
+TEST(Viewport, PanByMovesEveryShownViewAndRepaints)
+{
+    RecordingCanvas canvas(400, 200);
+    TViewportEngView viewport(canvas);
+    EventCounter events(viewport);
+    viewport.SetWindow(1, 0, 20, 40, 0);
+    viewport.SetWindow(3, 40, 0, 0, 20);  // flipped axes move with the picture too
+
+    viewport.PanBy(-40, 20);
+    ExpectWindow(viewport.View(1), {4, 22, 44, 2});
+    ExpectWindow(viewport.View(3), {36, -2, -4, 18});
+    EXPECT_FALSE(viewport.View(2).Active);
+    EXPECT_EQ(events.redraws, 1);
+}
+
+TEST(Viewport, PreviewsAreDrawnHardWhateverTheRedrawChose)
+{
+    RecordingCanvas canvas(400, 400);
+    TViewport viewport(canvas);
+    viewport.OnRedraw = [](TViewport& sender) {
+        sender.SetSmooth(true);
+        sender.Line(1, 0, 0, 40, 40);
+    };
+    viewport.OnPreviewRedraw = [](TViewport& sender) { sender.Line(1, 0, 40, 40, 0); };
+    viewport.SetWindow(1, 0, 0, 40, 40);
+    viewport.SetMouseMode(mmPan);
+
+    viewport.Paint();
+    viewport.MouseDown(MouseButton::Left, 100, 100);
+    viewport.MouseMove(120, 100);
+    viewport.MouseUp(MouseButton::Left, 120, 100);
+
+    std::vector<bool> smooth;
+    for (const auto& segment : canvas.segments) smooth.push_back(segment.smooth);
+    // The full picture, the preview, its wiping out and the moved one, then the full picture.
+    EXPECT_EQ(smooth, (std::vector<bool>{true, false, false, false, true}));
 }
