@@ -364,7 +364,7 @@ private slots:
     void runClearsTheConsoleRunsInRunModeAndFinishes()
     {
         generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
-        QSignalSpy repaints(&frame(), &MainWindow::repaintViews);
+        QSignalSpy repaints(&frame().notices(), &FrameNotices::repaintViews);
         bool sampled = false;
         record().onProcessMessages = [&] {
             if (sampled) return;

@@ -83,6 +83,7 @@ struct MainWindow::Impl {
     bool closeAfterRun = false;
     CommandLock runLock;
     sloopform::TOutput console;
+    FrameNotices notices;
 
     DocumentTarget* documentWindow() const
     {
@@ -203,6 +204,8 @@ void MainWindow::createMenus()
 
     d->frameGroups = {{1, file}, {8, windows}, {10, help}};
 }
+
+FrameNotices& MainWindow::notices() { return d->notices; }
 
 QAction* MainWindow::button(FrameButton id) const { return d->buttons.at(id); }
 
@@ -508,7 +511,7 @@ void MainWindow::openPreferences()
 {
     PreferencesDialog dialog(sloopform::ProgramSettings(), this);
     dialog.exec();
-    emit preferencesChanged();
+    emit d->notices.preferencesChanged();
 }
 
 void MainWindow::showAboutBox()

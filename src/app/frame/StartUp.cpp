@@ -33,7 +33,7 @@ void CreateQuickCalc(MainWindow& frame)
 {
     auto* quickCalc = new QuickCalcWindow(&frame);
     frame.setQuickCalcWindow(quickCalc);
-    QObject::connect(&frame, &MainWindow::quickCalcRefresh, quickCalc, &QuickCalcWindow::refresh);
+    QObject::connect(&frame.notices(), &FrameNotices::quickCalcRefresh, quickCalc, &QuickCalcWindow::refresh);
     quickCalc->show();
 }
 }  // namespace

@@ -14,7 +14,7 @@
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
 #include "export/OffsetsCsv.h"
-#include "frame/MainWindow.h"
+#include "frame/FrameServices.h"
 #include "generator/ConsoleMemo.h"
 #include "generator/OffsetLevelsDialog.h"
 #include "generator/ParameterTable.h"
@@ -47,7 +47,7 @@ const FrameButton kRunDisabledButtons[] = {
 
 }  // namespace
 
-GeneratorWindow::GeneratorWindow(MainWindow& frame, QWidget* parent)
+GeneratorWindow::GeneratorWindow(FrameServices& frame, QWidget* parent)
     : ChildWindow(parent),
       frame_(frame),
       table_(new ParameterTable),
@@ -111,8 +111,8 @@ void GeneratorWindow::connectProjectEvents()
         editor_ = std::make_unique<sloopform::TDataEdit>();
         editor_->AddParameterNames(*table_);
         editor_->AddParameterValues(*table_);
-        emit frame_.hullDimensionsChanged();
-        emit frame_.quickCalcRefresh();
+        emit frame_.notices().hullDimensionsChanged();
+        emit frame_.notices().quickCalcRefresh();
     };
     project_.OnOpenFile = [this](sloopform::TFileManager& sender, const std::string& fileName) {
         // A file read in part is no copy of that file: a later save must not
@@ -122,8 +122,8 @@ void GeneratorWindow::connectProjectEvents()
             return;
         }
         editor_->AddParameterValues(*table_);
-        emit frame_.hullDimensionsChanged();
-        emit frame_.quickCalcRefresh();
+        emit frame_.notices().hullDimensionsChanged();
+        emit frame_.notices().quickCalcRefresh();
         // The values stay as read so the user can mend those the table refuses.
         editor_->StoredValuesAccepted();
     };
@@ -167,7 +167,7 @@ void GeneratorWindow::buildMenus()
     item(fileMenu_, "Export Offsets...", [this] { exportOffsets(); })->setObjectName("ExportOffsets1");
     item(fileMenu_, "Offset Levels...", [this] { chooseOffsetLevels(); })->setObjectName("OffsetLevels1");
     fileMenu_->addSeparator();
-    item(fileMenu_, "E&xit", [this] { frame_.close(); });
+    item(fileMenu_, "E&xit", [this] { frame_.frameWindow()->close(); });
 
     runMenu_ = new QMenu("&Run", this);
     item(runMenu_, "&Run Generator", [this] { runGenerator(); }, QKeySequence(Qt::Key_F9));
@@ -267,7 +267,7 @@ void GeneratorWindow::runGenerator()
         fault = error.what();
     }
     consoleMemo_->flush();
-    emit frame_.repaintViews();
+    emit frame_.notices().repaintViews();
     showRunVerdict();
 
     frame_.leaveRunMode();
@@ -308,7 +308,7 @@ void GeneratorWindow::resistanceOptimisation()
     });
     dialog.exec();
     editor_->AddParameterValues(*table_);
-    emit frame_.quickCalcRefresh();
+    emit frame_.notices().quickCalcRefresh();
 }
 
 void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull()); }

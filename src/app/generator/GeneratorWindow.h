@@ -6,7 +6,7 @@
 #include "frame/FrameTargets.h"
 #include "model/FileManager.h"
 
-class MainWindow;
+class FrameServices;
 class ParameterTable;
 class QAction;
 class QMenu;
@@ -25,7 +25,7 @@ class TextMemo;
 class GeneratorWindow : public ChildWindow, public DocumentTarget, public GeneratorCommands {
     Q_OBJECT
 public:
-    explicit GeneratorWindow(MainWindow& frame, QWidget* parent = nullptr);
+    explicit GeneratorWindow(FrameServices& frame, QWidget* parent = nullptr);
     ~GeneratorWindow() override;
 
     // As tall as the whole parameter table.
@@ -82,7 +82,7 @@ private:
     // figures and what the hull check finds on it.
     void showRunVerdict();
 
-    MainWindow& frame_;
+    FrameServices& frame_;
     sloopform::TFileManager project_;
     std::unique_ptr<sloopform::TDataEdit> editor_;
     ParameterTable* table_;

@@ -30,7 +30,7 @@ constexpr char kPrintTitle[] = "Sloopform - Lines";
 
 }  // namespace
 
-LinesPlanWindow::LinesPlanWindow(MainWindow& frame, QWidget* parent)
+LinesPlanWindow::LinesPlanWindow(FrameServices& frame, QWidget* parent)
     : ViewWindow(frame, kPrintTitle,
                  [](sloopform::Canvas& canvas) { return std::make_unique<TViewportEngView>(canvas); },
                  parent)

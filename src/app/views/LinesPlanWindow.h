@@ -10,7 +10,7 @@
 class LinesPlanWindow : public ViewWindow {
     Q_OBJECT
 public:
-    explicit LinesPlanWindow(MainWindow& frame, QWidget* parent = nullptr);
+    explicit LinesPlanWindow(FrameServices& frame, QWidget* parent = nullptr);
 
     QList<MenuGroup> menuGroups() const override;
     void childActivated() override;

@@ -15,7 +15,7 @@ struct ViewWindow::Printing {
     QtPrinter adapter{printer};
 };
 
-ViewWindow::ViewWindow(MainWindow& frame, const std::string& printTitle,
+ViewWindow::ViewWindow(FrameServices& frame, const std::string& printTitle,
                        const ViewportWidget::ViewportFactory& makeViewport, QWidget* parent)
     : ChildWindow(parent),
       frame_(frame),
@@ -28,9 +28,9 @@ ViewWindow::ViewWindow(MainWindow& frame, const std::string& printTitle,
     layout->addWidget(viewport_);
     viewport_->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    connect(&frame, &MainWindow::preferencesChanged, this, [this] { zoomAll(); });
-    connect(&frame, &MainWindow::hullDimensionsChanged, this, [this] { zoomAll(); });
-    connect(&frame, &MainWindow::repaintViews, this,
+    connect(&frame.notices(), &FrameNotices::preferencesChanged, this, [this] { zoomAll(); });
+    connect(&frame.notices(), &FrameNotices::hullDimensionsChanged, this, [this] { zoomAll(); });
+    connect(&frame.notices(), &FrameNotices::repaintViews, this,
             [this] { viewport_->run([](TViewport& viewport) { viewport.Paint(); }); });
 }
 
@@ -210,4 +210,4 @@ void ViewWindow::saveProjectAs()
     if (GeneratorCommands* generator = frame_.targets().generator) generator->saveProjectAs();
 }
 
-void ViewWindow::exitProgram() { frame_.close(); }
+void ViewWindow::exitProgram() { frame_.frameWindow()->close(); }
