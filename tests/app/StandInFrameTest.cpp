@@ -18,6 +18,7 @@ private slots:
     void reportWindowSetsTheFramesButtonsTargetAndPanels();
     void exitInAChildClosesTheFrameWindow();
     void generatorRunTakesTheFramesRunModeAndSaysItsVerdict();
+    void generatorTellsTheFrameItsProjectsNameStateAndFile();
 };
 
 void StandInFrameTest::reportWindowSetsTheFramesButtonsTargetAndPanels()
@@ -78,6 +79,27 @@ void StandInFrameTest::generatorRunTakesTheFramesRunModeAndSaysItsVerdict()
     // The buttons a run takes are given back.
     QVERIFY(frame.button(FrameButton::Resistance)->isEnabled());
     QVERIFY(ui.errors.empty());
+}
+
+void StandInFrameTest::generatorTellsTheFrameItsProjectsNameStateAndFile()
+{
+    sloopform::test::RecordingUi ui;
+    StandInFrame frame;
+    auto* generator = new GeneratorWindow(frame, &frame);
+    QCOMPARE(frame.projectName, QStringLiteral("Untitled.sfp"));
+
+    const QString path = QString::fromStdString(sloopform::test::ExampleProject("cruiser-10m").string());
+    generator->openProjectFile(path);
+    QCOMPARE(frame.projectName, QStringLiteral("cruiser-10m.sfp"));
+    QCOMPARE(frame.projectFilesUsed, QStringList{path});
+    generator->project().MarkModified();
+    QVERIFY(frame.projectModified);
+
+    // A recovered copy opens as it is, off the list.
+    ui.answers = {sloopform::MessageResult::No};
+    generator->openProject(path);
+    QVERIFY(!frame.projectModified);
+    QCOMPARE(frame.projectFilesUsed, QStringList{path});
 }
 
 QTEST_MAIN(StandInFrameTest)

@@ -6,6 +6,7 @@
 
 class ChildWindow;
 class QAction;
+class QMenu;
 class QWidget;
 
 namespace sloopform {
@@ -65,4 +66,13 @@ public:
     virtual void setRunVerdict(const QString& text) = 0;
     // The modal preferences dialog; afterwards preferencesChanged is noticed.
     virtual void openPreferences() = 0;
+
+    // "Recent Projects", one menu for every File menu.
+    virtual QMenu* recentProjectsMenu() = 0;
+    // The project's file name without its folder (or the untitled name), and
+    // whether it has unsaved changes: the frame's title shows both.
+    virtual void projectNamed(const QString& shortName) = 0;
+    virtual void projectModifiedChanged(bool modified) = 0;
+    // The project was opened or saved as the file `path`: first in "Recent Projects".
+    virtual void projectFileUsed(const QString& path) = 0;
 };

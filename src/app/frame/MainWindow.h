@@ -9,6 +9,7 @@
 class QAction;
 class QMdiArea;
 class QMdiSubWindow;
+class QUrl;
 
 // The multiple-document frame: tool bar, status bar, merged menus, the run
 // console SConsole, and the routing of its commands to the child windows.
@@ -66,6 +67,15 @@ public:
     void openPreferences() override;
     void showAboutBox();
 
+    QMenu* recentProjectsMenu() override;
+    void projectNamed(const QString& shortName) override;
+    void projectModifiedChanged(bool modified) override;
+    void projectFileUsed(const QString& path) override;
+    // A project of "Recent Projects"; one whose file is gone is taken off the list.
+    void openRecentProject(const QString& path);
+    // F1: the help's page on the active window.
+    QUrl activeWindowHelpPage() const;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -77,6 +87,8 @@ private:
     void createToolBar();
     void createStatusBar();
     void createMenus();
+    // Ctrl+N, Ctrl+O and Ctrl+S: the project commands from every window.
+    void createProjectShortcuts();
     void onButton(FrameButton id);
     void cancelGeneration();
     void updateActiveChild();

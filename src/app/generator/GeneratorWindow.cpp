@@ -133,6 +133,10 @@ void GeneratorWindow::connectProjectEvents()
     project_.OnUpDateFileName = [this](sloopform::TFileManager&, const std::string&,
                                        const std::string& shortName) {
         setWindowTitle("Generator - " + QString::fromStdString(shortName));
+        frame_.projectNamed(QString::fromStdString(shortName));
+    };
+    project_.OnModifiedChanged = [this](sloopform::TFileManager& sender) {
+        frame_.projectModifiedChanged(sender.Modified());
     };
 }
 
@@ -148,6 +152,7 @@ void GeneratorWindow::buildMenus()
     fileMenu_ = new QMenu("&File", this);
     item(fileMenu_, "&New Project", [this] { newDocument(); });
     item(fileMenu_, "&Open Project...", [this] { openDocument(); }, QKeySequence(Qt::Key_F3));
+    fileMenu_->addMenu(frame_.recentProjectsMenu());
     item(fileMenu_, "&Save Project", [this] { saveDocument(); }, QKeySequence(Qt::Key_F12));
     item(fileMenu_, "Save Project &As...", [this] { saveProjectAs(); });
     fileMenu_->addSeparator();
@@ -219,18 +224,35 @@ void GeneratorWindow::openDocument()
 {
     table_->commitPendingEdit();
     project_.OpenFile();
+    rememberProject();
 }
 
 void GeneratorWindow::saveDocument()
 {
     table_->commitPendingEdit();
     project_.SaveFile();
+    rememberProject();
 }
 
 void GeneratorWindow::saveProjectAs()
 {
     table_->commitPendingEdit();
     project_.SaveFileAs();
+    rememberProject();
+}
+
+void GeneratorWindow::openProjectFile(const QString& path)
+{
+    table_->commitPendingEdit();
+    openProject(path);
+    rememberProject();
+}
+
+void GeneratorWindow::rememberProject()
+{
+    // Not after a cancelled dialog or question, nor a failed open or save.
+    if (project_.FileName() != project_.UnSavedName && !project_.Modified())
+        frame_.projectFileUsed(QString::fromStdString(project_.FileName()));
 }
 
 void GeneratorWindow::openProject(const QString& path)

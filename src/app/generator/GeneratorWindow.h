@@ -51,9 +51,10 @@ public:
     // The dialog that sets those levels.
     void chooseOffsetLevels();
     void saveProjectAs() override;
+    void openProjectFile(const QString& path) override;
 
-    // Opens the project at `path` without asking for a name (a project named
-    // when the program starts).
+    // Opens the project at `path` without asking for a name and without
+    // listing it among the recent projects (a recovered copy).
     void openProject(const QString& path);
 
     // Memo1: the console memo SConsole is bound to after start-up.
@@ -77,6 +78,8 @@ private:
     void connectProjectEvents();
     void setCommandsEnabled(bool enabled);
     void setViewButtonsEnabled(bool enabled);
+    // Lists the project among the recent ones when it is now a copy of its file.
+    void rememberProject();
     void generate();
     // Says in the status bar whether the hull just run meets the requested
     // figures and what the hull check finds on it.

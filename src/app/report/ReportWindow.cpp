@@ -68,6 +68,7 @@ void ReportWindow::buildMenus()
     AddItem(fileMenu_, "OpenProject1", "&Open Project...", Qt::Key_F3, [this] {
         if (frame_.targets().project) frame_.targets().project->openDocument();
     });
+    fileMenu_->addMenu(frame_.recentProjectsMenu());
     AddItem(fileMenu_, "SaveProject1", "&Save Project", Qt::Key_F12, [this] {
         if (frame_.targets().project) frame_.targets().project->saveDocument();
     });

@@ -161,6 +161,7 @@ QMenu* ViewWindow::createFileMenu(const FileMenuTexts& texts)
     addCommand(menu, tr("&New Project"), [this] { newProject(); });
     menu->addSeparator();
     addCommand(menu, tr("&Open Project..."), [this] { openProject(); }, QKeySequence(Qt::Key_F3));
+    menu->addMenu(frame_.recentProjectsMenu());
     addCommand(menu, tr("&Save Project"), [this] { saveProject(); },
                texts.saveHasShortcut ? QKeySequence(Qt::Key_F12) : QKeySequence());
     addCommand(menu, tr("Save Project &As..."), [this] { saveProjectAs(); });

@@ -1,10 +1,11 @@
 #include "StandInFrame.h"
 
 #include <QAction>
+#include <QMenu>
 
 #include "frame/FrameButtons.h"
 
-StandInFrame::StandInFrame()
+StandInFrame::StandInFrame() : recentProjects_(new QMenu(this))
 {
     for (const FrameButtonInfo& info : FrameButtonTable()) {
         auto* action = new QAction(QString::fromLatin1(info.hint), this);

@@ -9,6 +9,7 @@
 #include "generator/Output.h"
 
 class QAction;
+class QMenu;
 
 // A frame of the bare services a child window may ask for, with no
 // workspace, tool bar or menus: what the child asked is kept for a test to read.
@@ -32,6 +33,10 @@ public:
     void setStatusPanel(int panel, const QString& text) override { panels[panel] = text; }
     void setRunVerdict(const QString& text) override { runVerdict = text; }
     void openPreferences() override { ++preferencesOpened; }
+    QMenu* recentProjectsMenu() override { return recentProjects_; }
+    void projectNamed(const QString& shortName) override { projectName = shortName; }
+    void projectModifiedChanged(bool modified) override { projectModified = modified; }
+    void projectFileUsed(const QString& path) override { projectFilesUsed.append(path); }
 
     void setChild(ChildRole role, ChildWindow* window) { children_[role] = window; }
     void setTargets(const FrameTargets& targets) { targets_ = targets; }
@@ -43,9 +48,13 @@ public:
     QList<ChildRole> shownChildren;
     int runModesEntered = 0;
     int preferencesOpened = 0;
+    QString projectName;
+    bool projectModified = false;
+    QStringList projectFilesUsed;
 
 private:
     FrameNotices notices_;
+    QMenu* recentProjects_;
     std::map<FrameButton, QAction*> buttons_;
     std::map<ChildRole, ChildWindow*> children_;
     FrameTargets targets_;
