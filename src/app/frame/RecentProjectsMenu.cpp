@@ -27,8 +27,10 @@ RecentProjectsMenu::RecentProjectsMenu(QWidget* parent) : QMenu(QStringLiteral("
 
 void RecentProjectsMenu::remember(const QString& path)
 {
+    const std::vector<std::string> before = RecentList();
     sloopform::AddRecentProject(RecentList(), ListedPath(path));
-    keepList();
+    // Saving the newest project again changes nothing worth a write.
+    if (RecentList() != before) keepList();
 }
 
 void RecentProjectsMenu::forget(const QString& path)
