@@ -225,7 +225,7 @@ void MainWindow::createMenus()
     auto* help = new QMenu(QStringLiteral("&Help"), this);
     add(help, "&Contents", [] { ShowHelpContents(); });
     add(help, "&Search", [] { ShowHelpSearch(); });
-    add(help, "Help on This &Window", [this] { ShowHelpPage(activeWindowHelpPage()); },
+    add(help, "&Help on This Window", [this] { ShowHelpPage(activeWindowHelpPage()); },
         QKeySequence(Qt::Key_F1));
     help->addAction(QStringLiteral("&Welcome"));
     help->addSeparator();
