@@ -18,6 +18,7 @@
 #include <memory>
 #include <stdexcept>
 
+#include "MenuClicks.h"
 #include "StartedProgram.h"
 #include "TestPaths.h"
 #include "analysis/DesignCheck.h"
@@ -113,31 +114,7 @@ private:
     }
     void clickButton(FrameButton id) { QTest::mouseClick(toolButton(id), Qt::LeftButton); }
 
-    static QAction* actionNamed(const QList<QAction*>& actions, const QString& text)
-    {
-        for (QAction* action : actions)
-            if (action->text() == text) return action;
-        return nullptr;
-    }
-    // Opens the menu bar's menu and clicks through the items of `path`.
-    void chooseMenu(const QStringList& path)
-    {
-        QMenuBar* bar = frame().menuBar();
-        QAction* item = actionNamed(bar->actions(), path.front());
-        QVERIFY2(item, qPrintable(path.front()));
-        QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(item).center());
-        for (int i = 1; i < path.size(); ++i) {
-            QMenu* menu = item->menu();
-            QTRY_VERIFY(menu->isVisible());
-            item = actionNamed(menu->actions(), path[i]);
-            QVERIFY2(item, qPrintable(path[i]));
-            QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(item).center());
-        }
-        // The closed pop-up leaves the keyboard with the frame again.
-        QTRY_VERIFY(!QApplication::activePopupWidget());
-        frame().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&frame()));
-    }
+    void chooseMenu(const QStringList& path) { ChooseMenu(frame(), path); }
     QAction* generatorItem(const QString& text)
     {
         for (const MenuGroup& group : generator->menuGroups())
@@ -364,7 +341,7 @@ private slots:
     void runClearsTheConsoleRunsInRunModeAndFinishes()
     {
         generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
-        QSignalSpy repaints(&frame(), &MainWindow::repaintViews);
+        QSignalSpy repaints(&frame().notices(), &FrameNotices::repaintViews);
         bool sampled = false;
         record().onProcessMessages = [&] {
             if (sampled) return;

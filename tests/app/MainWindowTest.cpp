@@ -51,6 +51,7 @@ struct FakeGenerator : GeneratorCommands {
     void exportGf1() override { log << "generator.gf1"; }
     void exportDxf() override { log << "generator.dxf"; }
     void saveProjectAs() override { log << "generator.saveAs"; }
+    void openProjectFile(const QString& path) override { log << "generator.open " + path; }
     QStringList& log;
 };
 
@@ -510,8 +511,14 @@ void MainWindowTest::runModeDisablesAndRestoresExactlyTheListedItems()
     QCOMPARE(frame.button(B::Generator)->toolTip(), QString("Stop Generator"));
     QTest::keyClick(&frame, Qt::Key_F6);
     QVERIFY(!program.quickCalc.isVisible());
+    // The project short-cuts wait for the run's end as the File menu does.
+    QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(!program.log.contains("project.new"));
+    QVERIFY(!frame.recentProjectsMenu()->menuAction()->isEnabled());
 
     frame.leaveRunMode();
+    QTest::keyClick(&frame, Qt::Key_N, Qt::ControlModifier);
+    QVERIFY(program.log.contains("project.new"));
     for (const FrameButtonInfo& info : FrameButtonTable())
         QVERIFY2(frame.button(info.id)->isEnabled() == before[info.id], info.name);
     for (QAction* menu : frame.menuBar()->actions()) QVERIFY(menu->isEnabled());

@@ -259,9 +259,9 @@ void QtUiTest::statusTextAndNotificationsReachTheFrame()
     ui.SetStatusText(3, "Exporting Profile");
     QCOMPARE(frame.statusPanel(3), QString("Exporting Profile"));
 
-    QSignalSpy dimensions(&frame, &MainWindow::hullDimensionsChanged);
-    QSignalSpy quickCalc(&frame, &MainWindow::quickCalcRefresh);
-    QSignalSpy repaint(&frame, &MainWindow::repaintViews);
+    QSignalSpy dimensions(&frame.notices(), &FrameNotices::hullDimensionsChanged);
+    QSignalSpy quickCalc(&frame.notices(), &FrameNotices::quickCalcRefresh);
+    QSignalSpy repaint(&frame.notices(), &FrameNotices::repaintViews);
     ui.Notify(sloopform::Notification::HullDimensionsChanged);
     ui.Notify(sloopform::Notification::QuickCalcRefresh);
     ui.Notify(sloopform::Notification::QuickCalcRefresh);

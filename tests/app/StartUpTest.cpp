@@ -67,7 +67,7 @@ void StartUpTest::startUpReadsSettingsAndLeavesTheFrameMaximised()
     MainWindow& frame = program.frame();
     QVERIFY(sloopform::ProgramSettings().UserRatio);
     QVERIFY(!sloopform::CancelFlag());
-    QCOMPARE(frame.windowTitle(), QString("Sloopform Project"));
+    QCOMPARE(frame.windowTitle(), QString("Sloopform Project - Untitled.sfp[*]"));
     QVERIFY(frame.isMaximized());
     for (QWidget* window : QApplication::topLevelWidgets())
         QVERIFY(!qobject_cast<SplashWindow*>(window) || !window->isVisible());

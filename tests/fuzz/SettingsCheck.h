@@ -6,6 +6,7 @@
 #include <utility>
 #include <vector>
 
+#include "settings/RecentProjects.h"
 #include "settings/SettingsFileFormat.h"
 
 namespace sloopform::fuzz {
@@ -104,7 +105,11 @@ inline std::string CheckSettingsText(const std::string& text)
     const Settings settings = SettingsFromTexts(texts);
     const std::vector<std::string> lines = SettingsFileLines(settings);
     const std::vector<std::string> defaults = SettingsFileLines(Settings{});
-    if (lines.size() != defaults.size()) return "the file has " + std::to_string(lines.size()) + " lines";
+    // The recent projects' section: a blank line, its header and one line each.
+    const std::size_t recentLines = settings.RecentProjects.empty() ? 0 : settings.RecentProjects.size() + 2;
+    if (settings.RecentProjects.size() > kRecentProjectsKept) return "more than the recent projects kept";
+    if (lines.size() != defaults.size() + recentLines)
+        return "the file has " + std::to_string(lines.size()) + " lines";
 
     const StoredTexts written = ReadIniLines(lines);
     const StoredTexts defaultTexts = ReadIniLines(defaults);

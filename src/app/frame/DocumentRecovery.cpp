@@ -4,7 +4,7 @@
 #include <QDir>
 #include <QStandardPaths>
 
-#include "frame/MainWindow.h"
+#include "frame/FrameServices.h"
 #include "frame/RecoveryKeeper.h"
 #include "generator/GeneratorWindow.h"
 #include "model/DataEdit.h"
@@ -68,7 +68,7 @@ QString RecoveryFolder()
         .filePath(QStringLiteral("sloopform/recovery"));
 }
 
-void KeepUnsavedDocuments(MainWindow& frame, const QString& folder)
+void KeepUnsavedDocuments(FrameServices& frame, const QString& folder)
 {
     QList<RecoveryKeeper*> keepers;
     if (auto* generator = qobject_cast<GeneratorWindow*>(frame.child(ChildRole::Generator)))

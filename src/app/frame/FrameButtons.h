@@ -1,7 +1,7 @@
 #pragma once
 #include <QList>
 
-#include "frame/MainWindow.h"
+#include "frame/FrameServices.h"
 
 // One tool button of the frame: its name, hint, glyph and state at start.
 struct FrameButtonInfo {

@@ -1,5 +1,7 @@
 #pragma once
 
+class QString;
+
 // What the frame's tool buttons and menu items forward to. The frame keeps a
 // document target (project or report) and a view target (lines plan or 3D
 // viewer) and calls the matching window through these interfaces.
@@ -34,6 +36,8 @@ public:
     virtual void exportGf1() = 0;
     virtual void exportDxf() = 0;
     virtual void saveProjectAs() = 0;
+    // Opens the project file at `path` as "&Open Project..." opens the file chosen.
+    virtual void openProjectFile(const QString& path) = 0;
 };
 
 class ReportCommands {

@@ -2,7 +2,9 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QApplication>
 #include <QCloseEvent>
+#include <QFileInfo>
 #include <QIcon>
 #include <QLabel>
 #include <QMdiArea>
@@ -23,9 +25,12 @@
 #include "frame/CommandLock.h"
 #include "frame/FrameButtons.h"
 #include "frame/MenuMerge.h"
+#include "frame/RecentProjectsMenu.h"
 #include "frame/WindowLayouts.h"
 #include "help/Help.h"
+#include "help/HelpPages.h"
 #include "platform/RunControl.h"
+#include "platform/UiServices.h"
 #include "preferences/PreferencesDialog.h"
 #include "preferences/SettingsFile.h"
 #include "settings/Settings.h"
@@ -53,6 +58,22 @@ constexpr std::array<FrameButton, 10> kRunModeButtons = {
     FrameButton::Save,       FrameButton::Cascade, FrameButton::Tile,
     FrameButton::ShowReport, FrameButton::View3d, FrameButton::WorkArrangement,
     FrameButton::QuickCalc};
+
+// The manual's page on each child window, for F1.
+QUrl ChildHelpPage(ChildRole role)
+{
+    switch (role) {
+    case ChildRole::Generator: {
+        QUrl page = HelpPageUrl(QStringLiteral("generator.html"));
+        page.setFragment(QStringLiteral("window"));
+        return page;
+    }
+    case ChildRole::Report: return HelpPageUrl(QStringLiteral("report.html"));
+    case ChildRole::LinesPlan: return HelpPageUrl(QStringLiteral("lines-plan.html"));
+    case ChildRole::ThreeD: return HelpPageUrl(QStringLiteral("viewer-3d.html"));
+    }
+    return HelpPageUrl(QStringLiteral("program-window.html"));
+}
 
 void SetHint(QAction* action, const QString& hint)
 {
@@ -83,6 +104,9 @@ struct MainWindow::Impl {
     bool closeAfterRun = false;
     CommandLock runLock;
     sloopform::TOutput console;
+    FrameNotices notices;
+    RecentProjectsMenu* recentProjects = nullptr;
+    QList<QAction*> projectShortcuts;
 
     DocumentTarget* documentWindow() const
     {
@@ -110,6 +134,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), d(std::make_uniqu
     createToolBar();
     createStatusBar();
     createMenus();
+    createProjectShortcuts();
     rebuildMenuBar();
 }
 
@@ -182,6 +207,9 @@ void MainWindow::createMenus()
     add(file, "&New Project", [this] { if (d->targets.project) d->targets.project->newDocument(); });
     add(file, "&Open Project...", [this] { if (d->targets.project) d->targets.project->openDocument(); },
         QKeySequence(Qt::Key_F3));
+    d->recentProjects = new RecentProjectsMenu(this);
+    connect(d->recentProjects, &RecentProjectsMenu::projectChosen, this, &MainWindow::openRecentProject);
+    file->addMenu(d->recentProjects);
     add(file, "Preferences...", [this] { openPreferences(); });
     file->addSeparator();
     add(file, "E&xit", [this] { close(); });
@@ -197,11 +225,33 @@ void MainWindow::createMenus()
     auto* help = new QMenu(QStringLiteral("&Help"), this);
     add(help, "&Contents", [] { ShowHelpContents(); });
     add(help, "&Search", [] { ShowHelpSearch(); });
+    add(help, "&Help on This Window", [this] { ShowHelpPage(activeWindowHelpPage()); },
+        QKeySequence(Qt::Key_F1));
     help->addAction(QStringLiteral("&Welcome"));
     help->addSeparator();
     add(help, "&About Sloopform...", [this] { showAboutBox(); });
 
     d->frameGroups = {{1, file}, {8, windows}, {10, help}};
+}
+
+FrameNotices& MainWindow::notices() { return d->notices; }
+
+void MainWindow::createProjectShortcuts()
+{
+    // Not menu items: the File menus show their own keys, F3 and F12.
+    const auto shortcut = [this](QKeyCombination key, void (DocumentTarget::*command)()) {
+        auto* action = new QAction(this);
+        action->setShortcut(key);
+        action->setShortcutContext(Qt::ApplicationShortcut);
+        connect(action, &QAction::triggered, this, [this, command] {
+            if (d->targets.project) (d->targets.project->*command)();
+        });
+        addAction(action);
+        d->projectShortcuts.append(action);
+    };
+    shortcut(Qt::CTRL | Qt::Key_N, &DocumentTarget::newDocument);
+    shortcut(Qt::CTRL | Qt::Key_O, &DocumentTarget::openDocument);
+    shortcut(Qt::CTRL | Qt::Key_S, &DocumentTarget::saveDocument);
 }
 
 QAction* MainWindow::button(FrameButton id) const { return d->buttons.at(id); }
@@ -320,6 +370,7 @@ void MainWindow::enterRunMode()
         for (QAction* item : group.menu->actions()) d->runLock.disable(item);
     }
     for (FrameButton id : kRunModeButtons) d->runLock.disable(button(id));
+    for (QAction* action : d->projectShortcuts) d->runLock.disable(action);
     // The run's console and the views stay readable while they take no input.
     for (ChildRole role : kChildOrder) d->runLock.disableKeepingColours(childSubWindow(role));
 }
@@ -508,13 +559,50 @@ void MainWindow::openPreferences()
 {
     PreferencesDialog dialog(sloopform::ProgramSettings(), this);
     dialog.exec();
-    emit preferencesChanged();
+    emit d->notices.preferencesChanged();
 }
 
 void MainWindow::showAboutBox()
 {
     AboutBox about(this);
     about.exec();
+}
+
+QMenu* MainWindow::recentProjectsMenu() { return d->recentProjects; }
+
+void MainWindow::projectNamed(const QString& shortName)
+{
+    QString name = shortName;
+    name.replace(QStringLiteral("[*]"), QStringLiteral("[*][*]"));  // shown as it is
+    setWindowTitle(QStringLiteral("%1 - %2[*]").arg(QString::fromLatin1(kCaption), name));
+}
+
+void MainWindow::projectModifiedChanged(bool modified) { setWindowModified(modified); }
+
+void MainWindow::projectFileUsed(const QString& path) { d->recentProjects->remember(path); }
+
+void MainWindow::openRecentProject(const QString& path)
+{
+    if (d->runMode || !d->targets.generator) return;
+    if (!QFileInfo(path).isFile()) {
+        d->recentProjects->forget(path);
+        sloopform::Ui().ShowMessage("The project " + path.toStdString() +
+                                        " is no longer there; it is taken off the Recent Projects.",
+                                    sloopform::MessageIcon::Warning, sloopform::MessageButtons::Ok);
+        return;
+    }
+    d->targets.generator->openProjectFile(path);
+}
+
+QUrl MainWindow::activeWindowHelpPage() const
+{
+    if (d->quickCalc && QApplication::activeWindow() == d->quickCalc)
+        return HelpPageUrl(QStringLiteral("quickcalc.html"));
+    // The help window itself keeps to the page of the window it was asked from.
+    const QMdiSubWindow* current = d->workspace->currentSubWindow();
+    for (const auto& [role, sub] : d->children)
+        if (current && sub == current) return ChildHelpPage(role);
+    return HelpPageUrl(QStringLiteral("program-window.html"));
 }
 
 void MainWindow::updateActiveChild()

@@ -33,7 +33,7 @@ void CreateQuickCalc(MainWindow& frame)
 {
     auto* quickCalc = new QuickCalcWindow(&frame);
     frame.setQuickCalcWindow(quickCalc);
-    QObject::connect(&frame, &MainWindow::quickCalcRefresh, quickCalc, &QuickCalcWindow::refresh);
+    QObject::connect(&frame.notices(), &FrameNotices::quickCalcRefresh, quickCalc, &QuickCalcWindow::refresh);
     quickCalc->show();
 }
 }  // namespace
@@ -52,7 +52,7 @@ std::unique_ptr<MainWindow> StartUp::run()
     closeSplash();
     CreateQuickCalc(*frame_);
     if (GeneratorWindow* generator = Generator(*frame_); generator && !options_.projectPath.isEmpty())
-        generator->openProject(options_.projectPath);
+        generator->openProjectFile(options_.projectPath);
     if (!options_.recoveryFolder.isEmpty()) KeepUnsavedDocuments(*frame_, options_.recoveryFolder);
     return takeFrame();
 }

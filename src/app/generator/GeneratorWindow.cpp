@@ -14,7 +14,7 @@
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
 #include "export/OffsetsCsv.h"
-#include "frame/MainWindow.h"
+#include "frame/FrameServices.h"
 #include "generator/ConsoleMemo.h"
 #include "generator/OffsetLevelsDialog.h"
 #include "generator/ParameterTable.h"
@@ -47,7 +47,7 @@ const FrameButton kRunDisabledButtons[] = {
 
 }  // namespace
 
-GeneratorWindow::GeneratorWindow(MainWindow& frame, QWidget* parent)
+GeneratorWindow::GeneratorWindow(FrameServices& frame, QWidget* parent)
     : ChildWindow(parent),
       frame_(frame),
       table_(new ParameterTable),
@@ -111,8 +111,8 @@ void GeneratorWindow::connectProjectEvents()
         editor_ = std::make_unique<sloopform::TDataEdit>();
         editor_->AddParameterNames(*table_);
         editor_->AddParameterValues(*table_);
-        emit frame_.hullDimensionsChanged();
-        emit frame_.quickCalcRefresh();
+        emit frame_.notices().hullDimensionsChanged();
+        emit frame_.notices().quickCalcRefresh();
     };
     project_.OnOpenFile = [this](sloopform::TFileManager& sender, const std::string& fileName) {
         // A file read in part is no copy of that file: a later save must not
@@ -122,8 +122,8 @@ void GeneratorWindow::connectProjectEvents()
             return;
         }
         editor_->AddParameterValues(*table_);
-        emit frame_.hullDimensionsChanged();
-        emit frame_.quickCalcRefresh();
+        emit frame_.notices().hullDimensionsChanged();
+        emit frame_.notices().quickCalcRefresh();
         // The values stay as read so the user can mend those the table refuses.
         editor_->StoredValuesAccepted();
     };
@@ -133,6 +133,10 @@ void GeneratorWindow::connectProjectEvents()
     project_.OnUpDateFileName = [this](sloopform::TFileManager&, const std::string&,
                                        const std::string& shortName) {
         setWindowTitle("Generator - " + QString::fromStdString(shortName));
+        frame_.projectNamed(QString::fromStdString(shortName));
+    };
+    project_.OnModifiedChanged = [this](sloopform::TFileManager& sender) {
+        frame_.projectModifiedChanged(sender.Modified());
     };
 }
 
@@ -148,6 +152,7 @@ void GeneratorWindow::buildMenus()
     fileMenu_ = new QMenu("&File", this);
     item(fileMenu_, "&New Project", [this] { newDocument(); });
     item(fileMenu_, "&Open Project...", [this] { openDocument(); }, QKeySequence(Qt::Key_F3));
+    fileMenu_->addMenu(frame_.recentProjectsMenu());
     item(fileMenu_, "&Save Project", [this] { saveDocument(); }, QKeySequence(Qt::Key_F12));
     item(fileMenu_, "Save Project &As...", [this] { saveProjectAs(); });
     fileMenu_->addSeparator();
@@ -167,7 +172,7 @@ void GeneratorWindow::buildMenus()
     item(fileMenu_, "Export Offsets...", [this] { exportOffsets(); })->setObjectName("ExportOffsets1");
     item(fileMenu_, "Offset Levels...", [this] { chooseOffsetLevels(); })->setObjectName("OffsetLevels1");
     fileMenu_->addSeparator();
-    item(fileMenu_, "E&xit", [this] { frame_.close(); });
+    item(fileMenu_, "E&xit", [this] { frame_.frameWindow()->close(); });
 
     runMenu_ = new QMenu("&Run", this);
     item(runMenu_, "&Run Generator", [this] { runGenerator(); }, QKeySequence(Qt::Key_F9));
@@ -219,18 +224,35 @@ void GeneratorWindow::openDocument()
 {
     table_->commitPendingEdit();
     project_.OpenFile();
+    rememberProject();
 }
 
 void GeneratorWindow::saveDocument()
 {
     table_->commitPendingEdit();
     project_.SaveFile();
+    rememberProject();
 }
 
 void GeneratorWindow::saveProjectAs()
 {
     table_->commitPendingEdit();
     project_.SaveFileAs();
+    rememberProject();
+}
+
+void GeneratorWindow::openProjectFile(const QString& path)
+{
+    table_->commitPendingEdit();
+    openProject(path);
+    rememberProject();
+}
+
+void GeneratorWindow::rememberProject()
+{
+    // Not after a cancelled dialog or question, nor a failed open or save.
+    if (project_.FileName() != project_.UnSavedName && !project_.Modified())
+        frame_.projectFileUsed(QString::fromStdString(project_.FileName()));
 }
 
 void GeneratorWindow::openProject(const QString& path)
@@ -267,7 +289,7 @@ void GeneratorWindow::runGenerator()
         fault = error.what();
     }
     consoleMemo_->flush();
-    emit frame_.repaintViews();
+    emit frame_.notices().repaintViews();
     showRunVerdict();
 
     frame_.leaveRunMode();
@@ -308,7 +330,7 @@ void GeneratorWindow::resistanceOptimisation()
     });
     dialog.exec();
     editor_->AddParameterValues(*table_);
-    emit frame_.quickCalcRefresh();
+    emit frame_.notices().quickCalcRefresh();
 }
 
 void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull()); }

@@ -6,7 +6,7 @@
 #include "frame/FrameTargets.h"
 #include "model/FileManager.h"
 
-class MainWindow;
+class FrameServices;
 class ParameterTable;
 class QAction;
 class QMenu;
@@ -25,7 +25,7 @@ class TextMemo;
 class GeneratorWindow : public ChildWindow, public DocumentTarget, public GeneratorCommands {
     Q_OBJECT
 public:
-    explicit GeneratorWindow(MainWindow& frame, QWidget* parent = nullptr);
+    explicit GeneratorWindow(FrameServices& frame, QWidget* parent = nullptr);
     ~GeneratorWindow() override;
 
     // As tall as the whole parameter table.
@@ -51,9 +51,10 @@ public:
     // The dialog that sets those levels.
     void chooseOffsetLevels();
     void saveProjectAs() override;
+    void openProjectFile(const QString& path) override;
 
-    // Opens the project at `path` without asking for a name (a project named
-    // when the program starts).
+    // Opens the project at `path` without asking for a name and without
+    // listing it among the recent projects (a recovered copy).
     void openProject(const QString& path);
 
     // Memo1: the console memo SConsole is bound to after start-up.
@@ -77,12 +78,14 @@ private:
     void connectProjectEvents();
     void setCommandsEnabled(bool enabled);
     void setViewButtonsEnabled(bool enabled);
+    // Lists the project among the recent ones when it is now a copy of its file.
+    void rememberProject();
     void generate();
     // Says in the status bar whether the hull just run meets the requested
     // figures and what the hull check finds on it.
     void showRunVerdict();
 
-    MainWindow& frame_;
+    FrameServices& frame_;
     sloopform::TFileManager project_;
     std::unique_ptr<sloopform::TDataEdit> editor_;
     ParameterTable* table_;

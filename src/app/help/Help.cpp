@@ -38,3 +38,5 @@ void ShowHelpContents() { RaisedHelpWindow().showContents(); }
 void ShowHelpSearch() { RaisedHelpWindow().showSearch(); }
 
 void ShowHelpContext(int helpContext) { RaisedHelpWindow().showContext(helpContext); }
+
+void ShowHelpPage(const QUrl& page) { RaisedHelpWindow().openPage(page); }

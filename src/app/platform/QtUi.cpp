@@ -6,7 +6,7 @@
 #include <QStringList>
 
 #include "frame/ExceptionDialog.h"
-#include "frame/MainWindow.h"
+#include "frame/FrameServices.h"
 #include "help/Help.h"
 
 using sloopform::FileDialogRequest;
@@ -73,12 +73,18 @@ QtUi::QtUi() = default;
 
 QtUi::~QtUi() = default;
 
-void QtUi::setFrame(MainWindow* frame) { frame_ = frame; }
+void QtUi::setFrame(FrameServices* frame)
+{
+    frame_ = frame;
+    frameWindow_ = frame ? frame->frameWindow() : nullptr;
+}
+
+FrameServices* QtUi::frame() const { return frameWindow_ ? frame_ : nullptr; }
 
 QWidget* QtUi::dialogParent() const
 {
     if (QWidget* active = QApplication::activeWindow()) return active;
-    return frame_.data();
+    return frameWindow_.data();
 }
 
 MessageResult QtUi::ShowMessage(const std::string& text, MessageIcon icon, MessageButtons buttons,
@@ -109,7 +115,7 @@ void QtUi::ProcessMessages() { QCoreApplication::processEvents(); }
 
 void QtUi::SetStatusText(int panel, const std::string& text)
 {
-    if (frame_) frame_->setStatusPanel(panel, QString::fromStdString(text));
+    if (FrameServices* shown = frame()) shown->setStatusPanel(panel, QString::fromStdString(text));
 }
 
 std::optional<std::string> QtUi::OpenFileDialog(const FileDialogRequest& request)
@@ -124,11 +130,13 @@ std::optional<std::string> QtUi::SaveFileDialog(const FileDialogRequest& request
 
 void QtUi::Notify(Notification notification)
 {
-    if (!frame_) return;
+    FrameServices* shown = frame();
+    if (!shown) return;
+    FrameNotices& notices = shown->notices();
     switch (notification) {
-    case Notification::HullDimensionsChanged: emit frame_->hullDimensionsChanged(); break;
-    case Notification::QuickCalcRefresh: emit frame_->quickCalcRefresh(); break;
-    case Notification::Repaint: emit frame_->repaintViews(); break;
+    case Notification::HullDimensionsChanged: emit notices.hullDimensionsChanged(); break;
+    case Notification::QuickCalcRefresh: emit notices.quickCalcRefresh(); break;
+    case Notification::Repaint: emit notices.repaintViews(); break;
     }
 }
 

@@ -6,7 +6,7 @@
 #include "platform/UiServices.h"
 
 class ExceptionDialog;
-class MainWindow;
+class FrameServices;
 class QMessageBox;
 class QWidget;
 
@@ -19,8 +19,8 @@ public:
     QtUi(const QtUi&) = delete;
     QtUi& operator=(const QtUi&) = delete;
 
-    // The frame whose status panels and signals the core reaches; may be unset.
-    void setFrame(MainWindow* frame);
+    // The frame whose status panels and notices the core reaches; may be unset.
+    void setFrame(FrameServices* frame);
 
     sloopform::MessageResult ShowMessage(const std::string& text, sloopform::MessageIcon icon,
                                          sloopform::MessageButtons buttons,
@@ -38,7 +38,11 @@ protected:
     QWidget* dialogParent() const;
 
 private:
-    QPointer<MainWindow> frame_;
+    // The frame while its window exists.
+    FrameServices* frame() const;
+
+    FrameServices* frame_ = nullptr;
+    QPointer<QWidget> frameWindow_;
 };
 
 // The box ShowMessage shows: its icon, caption and buttons.

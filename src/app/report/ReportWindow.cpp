@@ -13,7 +13,7 @@
 #include "analysis/HullCheckReport.h"
 #include "analysis/HydrostaticsReport.h"
 #include "analysis/OffsetsReport.h"
-#include "frame/MainWindow.h"
+#include "frame/FrameServices.h"
 #include "model/DataEdit.h"
 #include "model/ReportFile.h"
 #include "model/ShortFileName.h"
@@ -43,7 +43,7 @@ QAction* AddItem(QMenu* menu, const char* objectName, const QString& text, const
 
 }  // namespace
 
-ReportWindow::ReportWindow(MainWindow& frame, QWidget* parent)
+ReportWindow::ReportWindow(FrameServices& frame, QWidget* parent)
     : ChildWindow(parent), frame_(frame), memo_(new ReportMemo(this))
 {
     auto* layout = new QVBoxLayout(this);
@@ -68,6 +68,7 @@ void ReportWindow::buildMenus()
     AddItem(fileMenu_, "OpenProject1", "&Open Project...", Qt::Key_F3, [this] {
         if (frame_.targets().project) frame_.targets().project->openDocument();
     });
+    fileMenu_->addMenu(frame_.recentProjectsMenu());
     AddItem(fileMenu_, "SaveProject1", "&Save Project", Qt::Key_F12, [this] {
         if (frame_.targets().project) frame_.targets().project->saveDocument();
     });
@@ -93,7 +94,7 @@ void ReportWindow::buildMenus()
         if (frame_.targets().generator) frame_.targets().generator->exportDxf();
     });
     fileMenu_->addSeparator();
-    AddItem(fileMenu_, "Exit1", "E&xit", {}, [this] { frame_.close(); });
+    AddItem(fileMenu_, "Exit1", "E&xit", {}, [this] { frame_.frameWindow()->close(); });
 
     editMenu_ = new QMenu("&Edit", this);
     QAction* cutItem = AddItem(editMenu_, "Cut1", "&Cut ", QKeySequence(Qt::CTRL | Qt::Key_Y),

@@ -6,7 +6,7 @@
 #include "generator/Output.h"
 #include "model/FileManager.h"
 
-class MainWindow;
+class FrameServices;
 class QAction;
 class QMenu;
 class ReportMemo;
@@ -17,7 +17,7 @@ class ReportMemo;
 class ReportWindow : public ChildWindow, public DocumentTarget, public ReportCommands {
     Q_OBJECT
 public:
-    explicit ReportWindow(MainWindow& frame, QWidget* parent = nullptr);
+    explicit ReportWindow(FrameServices& frame, QWidget* parent = nullptr);
 
     QList<MenuGroup> menuGroups() const override;
     void childActivated() override;
@@ -69,7 +69,7 @@ private:
     void setFrameButtonsEnabled(bool enabled);
     void releaseWindowMenuShortcuts();
 
-    MainWindow& frame_;
+    FrameServices& frame_;
     ReportMemo* memo_;
     sloopform::TOutput report_;
     sloopform::TFileManager files_;

@@ -34,7 +34,7 @@ constexpr char kPrintTitle[] = "Sloopform - Lines";
 
 }  // namespace
 
-LinesPlanWindow::LinesPlanWindow(MainWindow& frame, QWidget* parent)
+LinesPlanWindow::LinesPlanWindow(FrameServices& frame, QWidget* parent)
     : ViewWindow(frame, kPrintTitle,
                  [](sloopform::Canvas& canvas) { return std::make_unique<TViewportEngView>(canvas); },
                  parent)
@@ -201,8 +201,8 @@ void LinesPlanWindow::childActivated()
     enableFrameButtons(kFrameButtons, true);
     frame().setDocumentTarget(DocumentTargetId::Project);
     frame().setViewTarget(ViewTargetId::LinesPlan);
-    // The status bar of the main window this window is shown in, whatever its class.
-    auto* main = qobject_cast<QMainWindow*>(window());
+    // The pointer's place stands at the right end of the frame's status bar.
+    auto* main = qobject_cast<QMainWindow*>(frame().frameWindow());
     if (main != nullptr && pointerPosition_->parent() != main->statusBar())
         main->statusBar()->addPermanentWidget(pointerPosition_);
     pointerPosition_->setVisible(true);

@@ -15,7 +15,7 @@ class QLabel;
 class LinesPlanWindow : public ViewWindow {
     Q_OBJECT
 public:
-    explicit LinesPlanWindow(MainWindow& frame, QWidget* parent = nullptr);
+    explicit LinesPlanWindow(FrameServices& frame, QWidget* parent = nullptr);
     ~LinesPlanWindow() override;
 
     QList<MenuGroup> menuGroups() const override;

@@ -27,7 +27,7 @@ QString ItemName(const char* name, int which)
 
 }  // namespace
 
-ThreeDViewerWindow::ThreeDViewerWindow(MainWindow& frame, QWidget* parent)
+ThreeDViewerWindow::ThreeDViewerWindow(FrameServices& frame, QWidget* parent)
     : ViewWindow(frame, "Sloopform - 3D View",
                  [](sloopform::Canvas& canvas) { return std::make_unique<TViewport3d>(canvas); },
                  parent)

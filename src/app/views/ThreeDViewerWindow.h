@@ -11,7 +11,7 @@
 class ThreeDViewerWindow : public ViewWindow {
     Q_OBJECT
 public:
-    explicit ThreeDViewerWindow(MainWindow& frame, QWidget* parent = nullptr);
+    explicit ThreeDViewerWindow(FrameServices& frame, QWidget* parent = nullptr);
 
     QList<MenuGroup> menuGroups() const override;
     void childActivated() override;

@@ -22,7 +22,7 @@ struct ViewWindow::Printing {
     QtPrinter adapter{printer};
 };
 
-ViewWindow::ViewWindow(MainWindow& frame, const std::string& printTitle,
+ViewWindow::ViewWindow(FrameServices& frame, const std::string& printTitle,
                        const ViewportWidget::ViewportFactory& makeViewport, QWidget* parent)
     : ChildWindow(parent),
       frame_(frame),
@@ -35,9 +35,9 @@ ViewWindow::ViewWindow(MainWindow& frame, const std::string& printTitle,
     layout->addWidget(viewport_);
     viewport_->setContextMenuPolicy(Qt::CustomContextMenu);
 
-    connect(&frame, &MainWindow::preferencesChanged, this, [this] { zoomAll(); });
-    connect(&frame, &MainWindow::hullDimensionsChanged, this, [this] { zoomAll(); });
-    connect(&frame, &MainWindow::repaintViews, this,
+    connect(&frame.notices(), &FrameNotices::preferencesChanged, this, [this] { zoomAll(); });
+    connect(&frame.notices(), &FrameNotices::hullDimensionsChanged, this, [this] { zoomAll(); });
+    connect(&frame.notices(), &FrameNotices::repaintViews, this,
             [this] { viewport_->run([](TViewport& viewport) { viewport.Paint(); }); });
 }
 
@@ -196,6 +196,7 @@ QMenu* ViewWindow::createFileMenu(const FileMenuTexts& texts)
     addCommand(menu, tr("&New Project"), [this] { newProject(); });
     menu->addSeparator();
     addCommand(menu, tr("&Open Project..."), [this] { openProject(); }, QKeySequence(Qt::Key_F3));
+    menu->addMenu(frame_.recentProjectsMenu());
     addCommand(menu, tr("&Save Project"), [this] { saveProject(); },
                texts.saveHasShortcut ? QKeySequence(Qt::Key_F12) : QKeySequence());
     addCommand(menu, tr("Save Project &As..."), [this] { saveProjectAs(); });
@@ -245,4 +246,4 @@ void ViewWindow::saveProjectAs()
     if (GeneratorCommands* generator = frame_.targets().generator) generator->saveProjectAs();
 }
 
-void ViewWindow::exitProgram() { frame_.close(); }
+void ViewWindow::exitProgram() { frame_.frameWindow()->close(); }

@@ -9,7 +9,7 @@
 
 #include "frame/ChildWindow.h"
 #include "frame/FrameTargets.h"
-#include "frame/MainWindow.h"
+#include "frame/FrameServices.h"
 #include "views/ViewportWidget.h"
 
 class QAction;
@@ -42,10 +42,10 @@ protected:
         bool saveHasShortcut;       // "&Save Project" on F12
     };
 
-    ViewWindow(MainWindow& frame, const std::string& printTitle,
+    ViewWindow(FrameServices& frame, const std::string& printTitle,
                const ViewportWidget::ViewportFactory& makeViewport, QWidget* parent);
 
-    MainWindow& frame() const { return frame_; }
+    FrameServices& frame() const { return frame_; }
     QMenu* createFileMenu(const FileMenuTexts& texts);
     QAction* addCommand(QMenu* menu, const QString& text, const std::function<void()>& command,
                         const QKeySequence& shortcut = {});
@@ -84,7 +84,7 @@ private:
     // Moves the view a tenth of the window: `across` and `down` are -1, 0 or 1.
     void panStep(int across, int down);
 
-    MainWindow& frame_;
+    FrameServices& frame_;
     std::string printTitle_;
     ViewportWidget* viewport_;
     struct Printing;

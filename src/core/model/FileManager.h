@@ -28,12 +28,16 @@ public:
     OpenEvent OnOpenFile;
     SaveEvent OnSaveFile;
     NameEvent OnUpDateFileName;
+    // Modified changed, to true or to false.
+    FileEvent OnModifiedChanged;
 
     const std::string& FileName() const { return fileName_; }
     bool Modified() const { return modified_; }
 
     void SetFileName(const std::string& name);
-    void MarkModified() { modified_ = true; }
+    void MarkModified() { SetModified(true); }
+    // Fires OnModifiedChanged when the value changes.
+    void SetModified(bool modified);
     void NewFile();
     void OpenFile();
     void SaveFileAs();

@@ -1,4 +1,7 @@
 #pragma once
+#include <string>
+#include <vector>
+
 #include "analysis/Offsets.h"
 #include "generator/RunGeneration.h"
 #include "views/DrawingSettings.h"
@@ -6,7 +9,8 @@
 namespace sloopform {
 
 // The preferences: drawing colours, the screen aspect ratio, the goal
-// accuracies and the levels of the offsets table, with their defaults.
+// accuracies and the levels of the offsets table, with their defaults; and
+// the list of recent projects.
 struct Settings {
     DrawingSettings Drawing;
     int BackGroundIndex = 0;
@@ -16,6 +20,7 @@ struct Settings {
     GoalAccuracies Goals;
     GeneratorMethod Method = GeneratorMethod::Classic;
     OffsetLevels Offsets;  // empty lists: each hull's default levels
+    std::vector<std::string> RecentProjects;  // most recent first
 };
 
 // The program's settings, read at start-up and written when the frame closes.

@@ -6,6 +6,7 @@
 #include "analysis/OffsetLevelsText.h"
 #include "numeric/NumberText.h"
 #include "settings/GoalEntry.h"
+#include "settings/RecentProjects.h"
 #include "settings/StandardColors.h"
 
 namespace sloopform {
@@ -115,6 +116,10 @@ struct LevelKey {
 const LevelKey kLevelKeys[] = {{"Waterlines", false, &OffsetLevels::Waterlines},
                                {"Buttocks", true, &OffsetLevels::Buttocks}};
 
+constexpr char kRecentSection[] = "Recent";
+
+std::string RecentKey(std::size_t index) { return "File" + std::to_string(index + 1); }
+
 }  // namespace
 
 std::vector<std::string> SettingsFileLines(const Settings& settings)
@@ -134,6 +139,11 @@ std::vector<std::string> SettingsFileLines(const Settings& settings)
     for (const LevelKey& key : kLevelKeys)
         lines.push_back(std::string(key.Name) + "=" +
                         LevelListText(settings.Offsets.*key.Levels, kLevelSeparator));
+    if (settings.RecentProjects.empty()) return lines;
+    lines.emplace_back();
+    lines.push_back(std::string("[") + kRecentSection + "]");
+    for (std::size_t i = 0; i < settings.RecentProjects.size(); ++i)
+        lines.push_back(RecentKey(i) + "=" + EncodedSettingText(settings.RecentProjects[i]));
     return lines;
 }
 
@@ -149,6 +159,12 @@ Settings SettingsFromFile(const StoredSettingLookup& lookup)
         const std::optional<std::string> text = lookup(kOffsetsSection, key.Name);
         const auto levels = text ? ParseLevelList(*text, kLevelSeparator, key.Buttocks) : std::nullopt;
         if (levels) settings.Offsets.*key.Levels = *levels;
+    }
+    // A damaged entry is left out; the others keep their order.
+    for (std::size_t i = kRecentProjectsKept; i-- > 0;) {
+        const std::optional<std::string> text = lookup(kRecentSection, RecentKey(i));
+        const auto path = text ? DecodedSettingText(*text) : std::nullopt;
+        if (path && !path->empty()) AddRecentProject(settings.RecentProjects, *path);
     }
     return settings;
 }

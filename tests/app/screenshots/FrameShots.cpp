@@ -1,5 +1,8 @@
-// The frame, the splash, the about box and the error dialog.
+// The frame, the splash, the about box, the error dialog and Recent Projects.
+#include <QMenu>
+
 #include "Shots.h"
+#include "TestPaths.h"
 #include "frame/AboutBox.h"
 #include "frame/ExceptionDialog.h"
 #include "frame/MainWindow.h"
@@ -22,4 +25,11 @@ SLOOPFORM_SHOTS(Frame)
     ExceptionDialog error("Floating point division by zero", sloopform::kGlobalHandlerOrigin, &frame);
     error.show();
     tour.save(error, "error-dialog");
+
+    for (const char* design : {"racer-12m", "cruiser-10m"})
+        frame.projectFileUsed(QString::fromStdString(sloopform::test::ExampleProject(design).string()));
+    QMenu* recent = frame.recentProjectsMenu();
+    recent->popup(frame.mapToGlobal(frame.rect().center()));
+    tour.save(*recent, "recent-projects");
+    recent->close();
 }

@@ -288,3 +288,32 @@ TEST(FileManager, RefreshFileNameNamesAnEmptyDocument)
     EXPECT_EQ(names.size(), 2u);
     EXPECT_EQ(names.back().second, "boat.rpt");
 }
+
+TEST(FileManager, TellsEveryChangeOfTheModifiedStateOnce)
+{
+    RecordingUi ui;
+    TempDir dir;
+    ProjectWindow window;
+    std::vector<bool> told;
+    window.files.OnModifiedChanged = [&told](TFileManager& sender) { told.push_back(sender.Modified()); };
+
+    window.files.MarkModified();
+    window.files.MarkModified();
+    EXPECT_EQ(told, std::vector<bool>{true});
+    {
+        const test::FailingWrites failing(1);
+        ui.saveAnswers = {(dir / "boat.sfp").string()};
+        window.files.SaveFile();  // fails: still modified, nothing new to tell
+    }
+    EXPECT_EQ(told, std::vector<bool>{true});
+    ui.saveAnswers = {(dir / "boat.sfp").string()};
+    window.files.SaveFileAs();
+    EXPECT_EQ(told, (std::vector<bool>{true, false}));
+
+    window.files.MarkModified();
+    ui.answers = {MessageResult::Cancel};
+    window.files.NewFile();  // cancelled: stays modified
+    ui.answers = {MessageResult::No};
+    window.files.NewFile();
+    EXPECT_EQ(told, (std::vector<bool>{true, false, true, false}));
+}

@@ -144,3 +144,22 @@ TEST(SettingsFileFormat, KeepsOnlyValuesTheDialogAccepts)
             << c.key << "=" << c.text;
     }
 }
+
+TEST(SettingsFileFormat, RecentProjectsFollowInTheirOwnSectionAndReadBackInOrder)
+{
+    Settings written;
+    written.RecentProjects = {"/boats/My Sloop, v2.sfp", "/boats/cruiser.sfp"};
+    const std::vector<std::string> lines = SettingsFileLines(written);
+    const std::vector<std::string> tail(lines.end() - 4, lines.end());
+    EXPECT_EQ(tail, (std::vector<std::string>{"", "[Recent]", "File1=/boats/My%20Sloop%2C%20v2.sfp",
+                                              "File2=/boats/cruiser.sfp"}));
+    EXPECT_EQ(SettingsFromTexts(ReadIniLines(lines)).RecentProjects, written.RecentProjects);
+}
+
+TEST(SettingsFileFormat, RecentProjectsSkipDamagedRepeatedAndSurplusEntries)
+{
+    const fuzz::StoredTexts texts = {{{"Recent", "File1"}, "/a.sfp"}, {{"Recent", "File2"}, "/b%zz.sfp"},
+                         {{"Recent", "File3"}, ""},       {{"Recent", "File4"}, "/a.sfp"},
+                         {{"Recent", "File5"}, "/c.sfp"}, {{"Recent", "File9"}, "/d.sfp"}};
+    EXPECT_EQ(SettingsFromTexts(texts).RecentProjects, (std::vector<std::string>{"/a.sfp", "/c.sfp"}));
+}
