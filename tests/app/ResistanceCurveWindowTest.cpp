@@ -224,7 +224,8 @@ private slots:
         QVERIFY(window);
         QLineSeries* optimum = series(*window, "optimum_total");
         QVERIFY(optimum);
-        QCOMPARE(optimum->name(), QString("Total, optimum at Fn 0.350"));
+        QCOMPARE(optimum->name(), QString("Total (optimum)"));
+        QCOMPARE(window->chart().title(), QString("cruiser-10m.sfp and its optimum at Fn 0.350 (dashed)"));
         // The optimum's total at its speed, Fn 0.35, is the dialog's output resistance.
         const QPointF atSearchSpeed = optimum->points().at(9);
         QCOMPARE(atSearchSpeed.x(), Real48(0.35L).Value());

@@ -5,6 +5,7 @@
 #include <QPen>
 #include <QValueAxis>
 #include <algorithm>
+#include <cmath>
 
 #include "analysis/ResistanceCurve.h"
 
@@ -29,6 +30,18 @@ QValueAxis* Axis(const QString& title)
     axis->setTitleText(title);
     axis->setLabelFormat("%g");
     return axis;
+}
+
+// Ticks at whole multiples of 1, 2 or 5 times a power of ten, about six of them.
+void PlaceTicks(QValueAxis& axis, double from, double to)
+{
+    const double rough = (to - from) / 6;
+    if (!(rough > 0)) return;
+    const double power = std::pow(10.0, std::floor(std::log10(rough)));
+    const double interval = rough / power < 2 ? power : rough / power < 5 ? 2 * power : 5 * power;
+    axis.setTickType(QValueAxis::TicksDynamic);
+    axis.setTickAnchor(0);
+    axis.setTickInterval(interval);
 }
 
 }  // namespace
@@ -77,4 +90,5 @@ void ShowResistanceCurves(QChart& chart, SpeedUnit unit, const std::vector<Chart
     // A single speed still gets an axis to stand on.
     const double margin = fastest > slowest ? 0 : 0.05 * slowest;
     x->setRange(slowest - margin, fastest + margin);
+    PlaceTicks(*x, slowest - margin, fastest + margin);
 }

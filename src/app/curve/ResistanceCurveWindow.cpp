@@ -126,6 +126,7 @@ void ResistanceCurveWindow::setDesign(const QString& name, const sloopform::Resi
 {
     design_ = design;
     optimum_ = optimum;
+    designName_ = name;
     setWindowTitle("Resistance Curve - " + name);
     if (fromEdit_->text().isEmpty()) selectUnit(unit_);
     else draw();
@@ -165,9 +166,13 @@ void ResistanceCurveWindow::draw()
     if (!range) return;
     try {
         std::vector<ChartedCurve> curves = {{sloopform::ResistanceCurve(design_, *range), {}, false}};
-        if (optimum_)
-            curves.push_back({sloopform::ResistanceCurve(optimum_->parameters, *range),
-                              QStringLiteral(", optimum at Fn %1").arg(QString::fromStdString(sloopform::FormatFixed(optimum_->fn, 3))), true});
+        QString title = designName_;
+        if (optimum_) {
+            curves.push_back({sloopform::ResistanceCurve(optimum_->parameters, *range), " (optimum)", true});
+            title += QStringLiteral(" and its optimum at Fn %1 (dashed)")
+                         .arg(QString::fromStdString(sloopform::FormatFixed(optimum_->fn, 3)));
+        }
+        chart().setTitle(title);
         ShowResistanceCurves(chart(), unit_, curves);
         drawn_.clear();
         for (const ChartedCurve& curve : curves) drawn_.push_back(curve.points);

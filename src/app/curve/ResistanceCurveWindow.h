@@ -44,6 +44,7 @@ private:
     std::optional<sloopform::SpeedRange> typedRange() const;
     void savePicture(const std::string& fileName, bool svg) const;
 
+    QString designName_;
     sloopform::ResistanceParameters design_{};
     std::optional<FoundOptimum> optimum_;
     sloopform::SpeedUnit unit_ = sloopform::SpeedUnit::FroudeNumber;
