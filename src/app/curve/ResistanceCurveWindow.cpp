@@ -33,7 +33,10 @@ QLineEdit* RangeEdit(const char* name)
     return edit;
 }
 
-QString NumberText(long double value) { return QString::fromStdString(sloopform::ShortestText(static_cast<double>(value))); }
+QString NumberText(long double value)
+{
+    return QString::fromStdString(sloopform::ShortestText(static_cast<double>(value)));
+}
 
 sloopform::FileDialogRequest ExportRequest(const std::string& title, const std::string& description,
                                            const std::string& extension)
@@ -50,6 +53,25 @@ void ShowRangeMessage(const std::string& text)
 {
     sloopform::Ui().ShowMessage("The speed range cannot be drawn: " + text, sloopform::MessageIcon::Error,
                                 sloopform::MessageButtons::Ok);
+}
+
+void SavePng(QChartView& view, const std::string& fileName)
+{
+    if (!view.grab().save(QString::fromStdString(fileName), "PNG"))
+        throw sloopform::ExportFileError("Unable to write " + fileName);
+}
+
+// Lines and texts stay vectors, at the size the window shows them.
+void SaveSvg(QChartView& view, const std::string& fileName)
+{
+    QSvgGenerator generator;
+    generator.setFileName(QString::fromStdString(fileName));
+    generator.setSize(view.size());
+    generator.setViewBox(view.rect());
+    generator.setTitle(view.window()->windowTitle());
+    QPainter painter;
+    if (!painter.begin(&generator)) throw sloopform::ExportFileError("Unable to write " + fileName);
+    view.render(&painter);
 }
 
 }  // namespace
@@ -181,35 +203,16 @@ void ResistanceCurveWindow::draw()
     }
 }
 
-void ResistanceCurveWindow::savePicture(const std::string& fileName, bool svg) const
-{
-    const QString path = QString::fromStdString(fileName);
-    bool written = false;
-    if (svg) {
-        QSvgGenerator generator;
-        generator.setFileName(path);
-        generator.setSize(view_->size());
-        generator.setViewBox(view_->rect());
-        generator.setTitle(windowTitle());
-        QPainter painter;
-        written = painter.begin(&generator);
-        if (written) view_->render(&painter);
-    } else {
-        written = view_->grab().save(path, "PNG");
-    }
-    if (!written) throw sloopform::ExportFileError("Unable to write " + fileName);
-}
-
 void ResistanceCurveWindow::exportPng()
 {
     sloopform::ExportToChosenFile(ExportRequest("Export PNG", "PNG picture", "png"),
-                                  [this](const std::string& fileName) { savePicture(fileName, false); });
+                                  [this](const std::string& fileName) { SavePng(*view_, fileName); });
 }
 
 void ResistanceCurveWindow::exportSvg()
 {
     sloopform::ExportToChosenFile(ExportRequest("Export SVG", "SVG drawing", "svg"),
-                                  [this](const std::string& fileName) { savePicture(fileName, true); });
+                                  [this](const std::string& fileName) { SaveSvg(*view_, fileName); });
 }
 
 void ResistanceCurveWindow::exportCsv()

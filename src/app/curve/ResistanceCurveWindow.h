@@ -42,7 +42,6 @@ private:
     QWidget* buildRangeBar();
     void selectUnit(sloopform::SpeedUnit unit);
     std::optional<sloopform::SpeedRange> typedRange() const;
-    void savePicture(const std::string& fileName, bool svg) const;
 
     QString designName_;
     sloopform::ResistanceParameters design_{};

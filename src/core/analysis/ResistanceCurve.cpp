@@ -56,14 +56,16 @@ std::string Cell(long double value) { return "," + ShortestText(static_cast<doub
 std::string ComponentHeadings(const std::string& prefix)
 {
     std::string headings;
-    for (const ResistanceComponent& component : ResistanceComponents()) headings += "," + prefix + component.Name;
+    for (const ResistanceComponent& component : ResistanceComponents())
+        headings += "," + prefix + component.Name;
     return headings;
 }
 
 std::string ComponentCells(const ResistanceResult& point)
 {
     std::string cells;
-    for (const ResistanceComponent& component : ResistanceComponents()) cells += Cell(point.*component.Newtons);
+    for (const ResistanceComponent& component : ResistanceComponents())
+        cells += Cell(point.*component.Newtons);
     return cells;
 }
 
@@ -102,8 +104,10 @@ std::vector<ResistanceResult> ResistanceCurve(const ResistanceParameters& hull, 
     std::vector<ResistanceResult> curve;
     const int count = SpeedCount(range);
     curve.reserve(static_cast<std::size_t>(count));
-    for (int i = 0; i < count; ++i)
-        curve.push_back(EstimateResistance(hull, FroudeNumberAt(range.Unit, range.From + i * range.Step, hull)));
+    for (int i = 0; i < count; ++i) {
+        const long double speed = range.From + i * range.Step;
+        curve.push_back(EstimateResistance(hull, FroudeNumberAt(range.Unit, speed, hull)));
+    }
     return curve;
 }
 
@@ -119,7 +123,8 @@ const std::vector<ResistanceComponent>& ResistanceComponents()
     return components;
 }
 
-ResistanceParameters OptimumParameters(ResistanceParameters hull, const ResistanceOptimiser::Optimum& optimum)
+ResistanceParameters OptimumParameters(ResistanceParameters hull,
+                                       const ResistanceOptimiser::Optimum& optimum)
 {
     hull.Cp = optimum.Cp;
     hull.Cm = optimum.Cm;

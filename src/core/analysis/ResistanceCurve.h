@@ -47,7 +47,8 @@ struct ResistanceComponent {
 const std::vector<ResistanceComponent>& ResistanceComponents();
 
 // The hull's parameters with the optimum's Cp, LCB and Cm.
-ResistanceParameters OptimumParameters(ResistanceParameters hull, const ResistanceOptimiser::Optimum& optimum);
+ResistanceParameters OptimumParameters(ResistanceParameters hull,
+                                       const ResistanceOptimiser::Optimum& optimum);
 
 // The table fn,knots,speed_ms,<component>...,total, one row per point;
 // every figure in its shortest exact decimal form. A second curve over the
