@@ -11,9 +11,11 @@
 #include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QSaveFile>
 #include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <exception>
+#include <functional>
 
 #include "curve/ResistanceCurveChart.h"
 #include "export/ChosenFileExport.h"
@@ -55,23 +57,33 @@ void ShowRangeMessage(const std::string& text)
                                 sloopform::MessageButtons::Ok);
 }
 
+// Writes through a temporary file that replaces the target only when complete.
+void WriteWhole(const std::string& fileName, const std::function<bool(QIODevice&)>& write)
+{
+    QSaveFile file(QString::fromStdString(fileName));
+    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
+        throw sloopform::ExportFileError("Unable to write " + fileName);
+}
+
 void SavePng(QChartView& view, const std::string& fileName)
 {
-    if (!view.grab().save(QString::fromStdString(fileName), "PNG"))
-        throw sloopform::ExportFileError("Unable to write " + fileName);
+    WriteWhole(fileName, [&view](QIODevice& file) { return view.grab().save(&file, "PNG"); });
 }
 
 // Lines and texts stay vectors, at the size the window shows them.
 void SaveSvg(QChartView& view, const std::string& fileName)
 {
-    QSvgGenerator generator;
-    generator.setFileName(QString::fromStdString(fileName));
-    generator.setSize(view.size());
-    generator.setViewBox(view.rect());
-    generator.setTitle(view.window()->windowTitle());
-    QPainter painter;
-    if (!painter.begin(&generator)) throw sloopform::ExportFileError("Unable to write " + fileName);
-    view.render(&painter);
+    WriteWhole(fileName, [&view](QIODevice& file) {
+        QSvgGenerator generator;
+        generator.setOutputDevice(&file);
+        generator.setSize(view.size());
+        generator.setViewBox(view.rect());
+        generator.setTitle(view.window()->windowTitle());
+        QPainter painter;
+        if (!painter.begin(&generator)) return false;
+        view.render(&painter);
+        return painter.end();
+    });
 }
 
 }  // namespace
