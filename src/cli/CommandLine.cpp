@@ -56,8 +56,8 @@ public:
         options_.project = args_[1];
         for (index_ = 2; index_ < args_.size(); ++index_)
             if (!Option(args_[index_])) return {std::nullopt, error_};
-        if (options_.curve && options_.speed)
-            return Fail("--curve writes a range of speeds: give no --fn, --knots or --ms with it");
+        if (options_.curve && (options_.speed || options_.json))
+            return Fail("--curve writes a range of speeds: give no --fn, --knots, --ms or --json with it");
         if (curveRangeGiven_ && !options_.curve)
             return Fail("--unit, --from, --to and --step set the range of --curve: give --curve FILE too");
         if (NeedsSpeed() && !options_.speed && !options_.curve)

@@ -93,7 +93,8 @@ TEST(ResistanceCurveCommand, WritesTheFileAndRefusesBadRanges)
         {{"--step", "0.00001"}, "the range has more than 2000 speeds: take a larger step"},
         {{"--from", "slow"}, "--from needs a number, not 'slow'"},
         {{"--unit", "mph"}, "--unit is fn, knots or ms, not 'mph'"},
-        {{"--fn", "0.35"}, "--curve writes a range of speeds: give no --fn, --knots or --ms with it"},
+        {{"--fn", "0.35"}, "--curve writes a range of speeds: give no --fn, --knots, --ms or --json with it"},
+        {{"--json", "-"}, "--curve writes a range of speeds: give no --fn, --knots, --ms or --json with it"},
     };
     for (const auto& [options, message] : refused) {
         std::vector<std::string> arguments = {"resistance", Cruiser(), "--curve", (dir / "bad.csv").string()};
