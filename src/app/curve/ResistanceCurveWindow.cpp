@@ -166,6 +166,12 @@ void ResistanceCurveWindow::setDesign(const QString& name, const sloopform::Resi
     else draw();
 }
 
+void ResistanceCurveWindow::setOptimum(const std::optional<FoundOptimum>& optimum)
+{
+    optimum_ = optimum;
+    draw();
+}
+
 void ResistanceCurveWindow::selectUnit(SpeedUnit unit)
 {
     unit_ = unit;

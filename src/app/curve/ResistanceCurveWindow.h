@@ -24,6 +24,9 @@ public:
     void setDesign(const QString& name, const sloopform::ResistanceParameters& design,
                    const std::optional<FoundOptimum>& optimum);
 
+    // The design's curve redrawn with this optimum beside it, or alone.
+    void setOptimum(const std::optional<FoundOptimum>& optimum);
+
     // The range in the boxes redrawn; a range that cannot be drawn is named in
     // a message and leaves the chart as it was.
     void draw();

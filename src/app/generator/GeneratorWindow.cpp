@@ -317,6 +317,7 @@ void GeneratorWindow::resistanceOptimisation()
             [this](const sloopform::ResistanceOptimiser::Optimum& optimum, sloopform::Real48 fn) {
                 const auto design = sloopform::ResistanceParametersOf(editor_->Hull());
                 optimum_ = FoundOptimum{sloopform::OptimumParameters(design, optimum), fn};
+                if (curveWindow_) curveWindow_->setOptimum(optimum_);
             });
     dialog.exec();
     editor_->AddParameterValues(*table_);
