@@ -9,7 +9,7 @@ packages=(
   libocct-modeling-data-dev libocct-modeling-algorithms-dev libocct-data-exchange-dev libtbb-dev
   python3-ezdxf librsvg2-bin libxml2-utils
   pybind11-dev python3-dev python3-numpy python3-distributed python3-pandas python3-pytest
-  qt6-base-dev qt6-svg-dev libgl-dev xvfb xauth poppler-utils fonts-dejavu-core
+  qt6-base-dev qt6-svg-dev qt6-charts-dev libgl-dev xvfb xauth poppler-utils fonts-dejavu-core
   dpkg-dev desktop-file-utils shared-mime-info man-db lintian
 )
 

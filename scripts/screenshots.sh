@@ -1,6 +1,8 @@
 #!/usr/bin/env bash
 # Builds the picture tour in Release and writes a PNG of every window and
-# dialog of the desktop program into OUTDIR, on the offscreen platform.
+# dialog of the desktop program into OUTDIR, on the offscreen platform: among
+# them the report's design check block (design-check.png) and the resistance
+# curve window (resistance-curve*.png).
 set -euo pipefail
 if [ $# -ne 1 ]; then
   echo "usage: scripts/screenshots.sh OUTDIR" >&2

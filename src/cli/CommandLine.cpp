@@ -19,6 +19,8 @@ const char* UsageText()
            "                                 [--offsets FILE] [--offsets-levels WL1,WL2,...:BT1,BT2,...]\n"
            "                                 [--scale 1:N (with --svg)]\n"
            "  sloopform-batch resistance PROJECT.sfp (--fn F | --knots K | --ms V) [--json FILE]\n"
+           "  sloopform-batch resistance PROJECT.sfp --curve FILE.csv [--unit fn|knots|ms]\n"
+           "                                 [--from X] [--to Y] [--step Z]\n"
            "  sloopform-batch optimise PROJECT.sfp (--fn F | --knots K | --ms V) [--no-cp] [--no-lcb]\n"
            "                                 [--apply OUT.sfp] [--json FILE]\n"
            "  sloopform-batch quickcalc PROJECT.sfp [--json FILE]\n"
@@ -54,7 +56,12 @@ public:
         options_.project = args_[1];
         for (index_ = 2; index_ < args_.size(); ++index_)
             if (!Option(args_[index_])) return {std::nullopt, error_};
-        if (NeedsSpeed() && !options_.speed) return Fail("give the speed with --fn, --knots or --ms");
+        if (options_.curve && (options_.speed || options_.json))
+            return Fail("--curve writes a range of speeds: give no --fn, --knots, --ms or --json with it");
+        if (curveRangeGiven_ && !options_.curve)
+            return Fail("--unit, --from, --to and --step set the range of --curve: give --curve FILE too");
+        if (NeedsSpeed() && !options_.speed && !options_.curve)
+            return Fail("give the speed with --fn, --knots or --ms");
         if (options_.exact && !options_.report)
             return Fail("--exact adds a block to the report: give --report FILE too");
         if (options_.scale && !options_.svg)
@@ -91,7 +98,9 @@ private:
                    option == "--exact" || option == "--method" || option == "--offsets" ||
                    option == "--offsets-levels" || option == "--scale";
         case Command::Resistance:
-            return option == "--fn" || option == "--knots" || option == "--ms" || option == "--json";
+            return option == "--fn" || option == "--knots" || option == "--ms" || option == "--json" ||
+                   option == "--curve" || option == "--unit" || option == "--from" || option == "--to" ||
+                   option == "--step";
         case Command::Optimise:
             return option == "--fn" || option == "--knots" || option == "--ms" || option == "--json" ||
                    option == "--no-cp" || option == "--no-lcb" || option == "--apply";
@@ -132,6 +141,12 @@ private:
         if (option == "--method") return Method(*value);
         if (option == "--offsets-levels") return OffsetsLevels(*value);
         if (option == "--scale") return Scale(*value);
+        if (option == "--unit") return CurveUnit(*value);
+        if (option == "--from") return CurveBound(option, *value, options_.curveFrom);
+        if (option == "--to") return CurveBound(option, *value, options_.curveTo);
+        // The run command's --step names the STEP file.
+        if (option == "--step" && options_.command == Command::Resistance)
+            return CurveBound(option, *value, options_.curveStep);
         if (option == "--timeout") {
             const auto seconds = ParseReal(*value);
             if (!seconds || *seconds <= 0 || *seconds > kLongestTimeoutSeconds)
@@ -152,7 +167,8 @@ private:
             {"--step", &BatchOptions::step},     {"--iges", &BatchOptions::iges},
             {"--gf1", &BatchOptions::gf1},       {"--svg", &BatchOptions::svg},
             {"--svg-3d", &BatchOptions::svg3d},  {"--json", &BatchOptions::json},
-            {"--apply", &BatchOptions::apply},   {"--offsets", &BatchOptions::offsets}};
+            {"--apply", &BatchOptions::apply},   {"--offsets", &BatchOptions::offsets},
+            {"--curve", &BatchOptions::curve}};
         options_.*(files.at(option)) = *value;
         return true;
     }
@@ -162,6 +178,25 @@ private:
         if (name == "classic") options_.method = GeneratorMethod::Classic;
         else if (name == "robust") options_.method = GeneratorMethod::Robust;
         else return Error("--method is classic or robust, not '" + name + "'");
+        return true;
+    }
+
+    bool CurveUnit(const std::string& name)
+    {
+        static const std::map<std::string, SpeedUnit> units = {
+            {"fn", SpeedUnit::FroudeNumber}, {"knots", SpeedUnit::Knots}, {"ms", SpeedUnit::MetresPerSecond}};
+        const auto unit = units.find(name);
+        if (unit == units.end()) return Error("--unit is fn, knots or ms, not '" + name + "'");
+        options_.curveUnit = unit->second;
+        curveRangeGiven_ = true;
+        return true;
+    }
+
+    bool CurveBound(const std::string& option, const std::string& text, std::optional<long double>& bound)
+    {
+        bound = ParseReal(Trim(text));
+        if (!bound) return Error(option + " needs a number, not '" + text + "'");
+        curveRangeGiven_ = true;
         return true;
     }
 
@@ -207,6 +242,7 @@ private:
     std::size_t index_ = 0;
     BatchOptions options_;
     bool levelsGiven_ = false;
+    bool curveRangeGiven_ = false;
     std::string error_;
 };
 

@@ -12,6 +12,7 @@
 #include "analysis/NamedFigures.h"
 #include "analysis/QuickCalc.h"
 #include "analysis/Resistance.h"
+#include "analysis/ResistanceCurve.h"
 #include "analysis/ResistanceOptimiser.h"
 #include "generator/Output.h"
 #include "numeric/NumberText.h"
@@ -46,6 +47,24 @@ bool WriteJson(const BatchOptions& options, const nlohmann::json& json)
     return !options.json || WriteText(*options.json, json.dump(2));
 }
 
+// The table of the estimate over the range the options give, the unit's
+// default where they give none.
+int WriteResistanceCurve(const BatchOptions& options, const HullRecord& hull)
+{
+    const ResistanceParameters parameters = ResistanceParametersOf(hull);
+    SpeedRange range = DefaultSpeedRange(options.curveUnit, parameters);
+    range.From = options.curveFrom.value_or(range.From);
+    range.To = options.curveTo.value_or(range.To);
+    range.Step = options.curveStep.value_or(range.Step);
+    if (const auto error = SpeedRangeError(range, parameters)) {
+        std::cerr << "sloopform-batch: " << *error << '\n';
+        return kExitBadInput;
+    }
+    return WriteLines(*options.curve, ResistanceCurveCsvLines(ResistanceCurve(parameters, range)))
+               ? kExitDone
+               : kExitBadInput;
+}
+
 }  // namespace
 
 int QuickCalcCommand(const BatchOptions& options, ConsoleUi& ui)
@@ -68,6 +87,7 @@ int ResistanceCommand(const BatchOptions& options, ConsoleUi& ui)
     // As the dialog, which is not opened without them.
     if (!OptimisationParametersPresent(editor->Hull()) || !StoredValuesAccepted(*editor))
         return kExitBadInput;
+    if (options.curve) return WriteResistanceCurve(options, editor->Hull());
     ResistanceOptimiser optimiser = OptimiserAt(editor->Hull(), *options.speed);
     if (optimiser.ConvertVelocity() != ConversionOutcome::Accepted) return kExitBadInput;
 

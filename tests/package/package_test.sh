@@ -72,8 +72,8 @@ field() { dpkg-deb --field "$deb" "$1"; }
 [ -n "$(field Maintainer)" ] || fail "no Maintainer"
 [ "$(field Description | wc -l)" -gt 2 ] || fail "no extended Description"
 # The dependencies come from the binaries: the C library for both, Qt's
-# widgets and SVG libraries for the desktop program.
-for library in libc6 libstdc++6 libqt6widgets6 libqt6svg6; do
+# widgets, SVG and charts libraries for the desktop program.
+for library in libc6 libstdc++6 libqt6widgets6 libqt6svg6 libqt6charts6; do
   field Depends | grep -q "\b$library\b" || fail "Depends lacks $library"
 done
 

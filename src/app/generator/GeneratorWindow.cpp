@@ -10,7 +10,9 @@
 #include <optional>
 
 #include "CadExport.h"
+#include "analysis/ResistanceCurve.h"
 #include "analysis/ResistanceOptimiser.h"
+#include "curve/ResistanceCurveWindow.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
 #include "export/OffsetsCsv.h"
@@ -23,8 +25,10 @@
 #include "analysis/HullCheck.h"
 #include "generator/RunGeneration.h"
 #include "model/DataEdit.h"
+#include "model/GeneratedHull.h"
 #include "model/ParameterCommit.h"
 #include "model/ProjectFile.h"
+#include "model/ShortFileName.h"
 #include "platform/FixedPitchFont.h"
 #include "platform/UiServices.h"
 #include "report/ReportWindow.h"
@@ -109,6 +113,7 @@ void GeneratorWindow::connectProjectEvents()
     // so a program close refused by another window keeps a working project.
     project_.OnNewFile = [this](sloopform::TFileManager&) {
         editor_ = std::make_unique<sloopform::TDataEdit>();
+        optimum_.reset();
         editor_->AddParameterNames(*table_);
         editor_->AddParameterValues(*table_);
         emit frame_.notices().hullDimensionsChanged();
@@ -122,6 +127,7 @@ void GeneratorWindow::connectProjectEvents()
             return;
         }
         editor_->AddParameterValues(*table_);
+        optimum_.reset();
         emit frame_.notices().hullDimensionsChanged();
         emit frame_.notices().quickCalcRefresh();
         // The values stay as read so the user can mend those the table refuses.
@@ -177,6 +183,7 @@ void GeneratorWindow::buildMenus()
     runMenu_ = new QMenu("&Run", this);
     item(runMenu_, "&Run Generator", [this] { runGenerator(); }, QKeySequence(Qt::Key_F9));
     item(runMenu_, "Resistance &Optimisation", [this] { resistanceOptimisation(); });
+    item(runMenu_, "Resistance &Curve...", [this] { resistanceCurve(); })->setObjectName("ResistanceCurve1");
 }
 
 QList<MenuGroup> GeneratorWindow::menuGroups() const { return {{1, fileMenu_}, {2, runMenu_}}; }
@@ -328,9 +335,33 @@ void GeneratorWindow::resistanceOptimisation()
         project_.MarkModified();
         editor_->AddParameterValues(*table_);
     });
+    connect(&dialog, &ResistanceDialog::optimumFound, this,
+            [this](const sloopform::ResistanceOptimiser::Optimum& optimum, sloopform::Real48 fn) {
+                const auto design = sloopform::ResistanceParametersOf(editor_->Hull());
+                optimum_ = FoundOptimum{sloopform::OptimumParameters(design, optimum), fn};
+                if (curveWindow_) curveWindow_->setOptimum(optimum_);
+            });
     dialog.exec();
     editor_->AddParameterValues(*table_);
     emit frame_.notices().quickCalcRefresh();
+}
+
+void GeneratorWindow::resistanceCurve()
+{
+    table_->commitPendingEdit();
+    const sloopform::HullRecord& hull = editor_->Hull();
+    if (!sloopform::GeneratedOrSaySo(hull) || !sloopform::OptimisationParametersPresent(hull) ||
+        !editor_->StoredValuesAccepted())
+        return;
+    if (!curveWindow_) {
+        curveWindow_ = new ResistanceCurveWindow(this);
+        curveWindow_->setAttribute(Qt::WA_DeleteOnClose);
+    }
+    curveWindow_->setDesign(QString::fromStdString(sloopform::ShortFileName(project_.FileName())),
+                            sloopform::ResistanceParametersOf(hull), optimum_);
+    curveWindow_->show();
+    curveWindow_->raise();
+    curveWindow_->activateWindow();
 }
 
 void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull()); }

@@ -1,7 +1,10 @@
 #pragma once
 #include <QList>
+#include <QPointer>
 #include <memory>
+#include <optional>
 
+#include "curve/FoundOptimum.h"
 #include "frame/ChildWindow.h"
 #include "frame/FrameTargets.h"
 #include "model/FileManager.h"
@@ -13,6 +16,7 @@ class QMenu;
 class QPlainTextEdit;
 class QSplitter;
 class ConsoleMemo;
+class ResistanceCurveWindow;
 
 namespace sloopform {
 class TDataEdit;
@@ -44,6 +48,9 @@ public:
     // GeneratorCommands.
     void runGenerator() override;
     void resistanceOptimisation() override;
+    // The resistance curve window of the generated design, and of the
+    // optimum the optimisation dialog found for this project.
+    void resistanceCurve();
     void exportGf1() override;
     void exportDxf() override;
     // The offsets table at the levels of the settings, to a CSV file.
@@ -93,6 +100,9 @@ private:
     std::unique_ptr<ConsoleMemo> consoleMemo_;
     QSplitter* splitter_;
     bool splitterMoved_ = false;
+
+    std::optional<FoundOptimum> optimum_;
+    QPointer<ResistanceCurveWindow> curveWindow_;
 
     QMenu* fileMenu_;
     QMenu* runMenu_;

@@ -242,6 +242,7 @@ void ResistanceDialog::calculate()
     for (QWidget* control : reenabled) control->setEnabled(true);
     applyBut_->setEnabled(optimiser_.ApplyEnabled());
     calculating_ = false;
+    if (optimiser_.ApplyEnabled()) emit optimumFound(optimiser_.LastOptimum(), optimiser_.Fn());
 }
 
 void ResistanceDialog::apply()

@@ -34,6 +34,8 @@ public:
 signals:
     // Apply stored the optimum in the parameters.
     void parametersApplied();
+    // Calculate published an optimum for the speed `fn`.
+    void optimumFound(const sloopform::ResistanceOptimiser::Optimum& optimum, sloopform::Real48 fn);
 
 private:
     class GaugeProgress;

@@ -46,6 +46,13 @@ void DrawFooter(QPainter& painter, const QRectF& band, const QString& name, int 
     painter.drawText(band, Qt::AlignRight | Qt::AlignBottom, date);
 }
 
+QRectF FooterBand(const QPrinter& printer, const QRectF& body)
+{
+    return {body.bottomLeft(), MarginArea(printer).bottomRight()};
+}
+
+QString Today() { return QLocale().toString(QDate::currentDate(), QLocale::ShortFormat); }
+
 }  // namespace
 
 QRectF TextPageBody(const QPrinter& printer, const QFont& font)
@@ -63,8 +70,8 @@ int PrintTextPages(QPrinter& printer, const QStringList& lines, const TextPageFo
     painter.setFont(format.font);
 
     const QRectF body = TextPageBody(printer, format.font);
-    const QRectF footer(body.bottomLeft(), MarginArea(printer).bottomRight());
-    const QString date = QLocale().toString(QDate::currentDate(), QLocale::ShortFormat);
+    const QRectF footer = FooterBand(printer, body);
+    const QString date = Today();
 
     QTextOption option;
     option.setWrapMode(format.wordWrap ? QTextOption::WrapAtWordBoundaryOrAnywhere
@@ -98,4 +105,19 @@ int PrintTextPages(QPrinter& printer, const QStringList& lines, const TextPageFo
     DrawFooter(painter, footer, format.documentName, pages, date);
     painter.end();
     return pages;
+}
+
+int PrintPicturePage(QPrinter& printer, const std::function<void(QPainter&, const QRectF& body)>& draw,
+                     const TextPageFormat& format)
+{
+    QPainter painter;
+    if (!painter.begin(&printer)) return 0;
+    painter.setFont(format.font);
+    const QRectF body = TextPageBody(printer, format.font);
+    painter.save();
+    draw(painter, body);
+    painter.restore();
+    DrawFooter(painter, FooterBand(printer, body), format.documentName, 1, Today());
+    painter.end();
+    return 1;
 }

@@ -1,9 +1,11 @@
 #pragma once
 #include <QFont>
+#include <functional>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
 
+class QPainter;
 class QPrinter;
 
 // How lines of text go onto pages: in this font, with the tab stops of the
@@ -30,3 +32,8 @@ QRectF TextPageBody(const QPrinter& printer, const QFont& font);
 // at the end are left out, so no page is empty. Returns the number of pages,
 // 0 when the printer could not be opened.
 int PrintTextPages(QPrinter& printer, const QStringList& lines, const TextPageFormat& format);
+
+// One page with a picture drawn into the body the text would take, above the
+// same footer. Returns 1, or 0 when the printer could not be opened.
+int PrintPicturePage(QPrinter& printer, const std::function<void(QPainter&, const QRectF& body)>& draw,
+                     const TextPageFormat& format);

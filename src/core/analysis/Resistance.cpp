@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "analysis/ResiduaryTables.h"
+#include "analysis/VelocityConversion.h"
 #include "numeric/ArithmeticFault.h"
 #include "numeric/Geometry.h"
 
@@ -59,7 +60,7 @@ ResistanceResult EstimateResistance(const ResistanceParameters& hull, Real48 fn)
 {
     ResistanceResult result;
     result.Fn = fn;
-    result.Velocity = std::sqrt(hull.Gravity * hull.Lwl) * fn;
+    result.Velocity = FroudeCelerity(hull.Gravity, hull.Lwl) * fn;
     WettedAreaDelft(hull, result);
     FrictionResistance(hull, result);
     ResiduaryResistance(hull, result);

@@ -17,6 +17,17 @@ std::string SpeedText(long double value) { return FormatFixed(value, 2); }
 
 bool FroudeNumberInRange(long double fn) { return fn >= kLowestFn && fn <= kHighestFn; }
 
+long double FroudeCelerity(long double gravity, long double lwl) { return std::sqrt(gravity * lwl); }
+
+long double FroudeNumberOf(SpeedUnit unit, long double speed, long double celerity)
+{
+    switch (unit) {
+    case SpeedUnit::Knots: return Divide(speed * kMetresPerSecondPerKnot, celerity);
+    case SpeedUnit::MetresPerSecond: return Divide(speed, celerity);
+    default: return speed;
+    }
+}
+
 void ShowFroudeRangeMessage()
 {
     Ui().ShowMessage("Froude Number is outside of the range (0.125 < Fn < 0.750)",
@@ -34,7 +45,7 @@ ConversionOutcome ConvertVelocity(SpeedUnit unit, SpeedTexts& texts, Real48& fn,
         Ui().ShowMessage("Error", MessageIcon::None, MessageButtons::Ok);
         return ConversionOutcome::NotANumber;
     }
-    const long double celerity = std::sqrt(hull.Gravity * hull.Lwl);
+    const long double celerity = FroudeCelerity(hull.Gravity, hull.Lwl);
     switch (unit) {
     case SpeedUnit::FroudeNumber: {
         fn = *value;
@@ -47,13 +58,13 @@ ConversionOutcome ConvertVelocity(SpeedUnit unit, SpeedTexts& texts, Real48& fn,
     case SpeedUnit::Knots:
         texts.Knots = SpeedText(*value);
         texts.Ms = SpeedText(*value * kMetresPerSecondPerKnot);
-        fn = Divide(*value * kMetresPerSecondPerKnot, celerity);
+        fn = FroudeNumberOf(unit, *value, celerity);
         texts.Fn = SpeedText(fn);
         break;
     case SpeedUnit::MetresPerSecond:
         texts.Ms = SpeedText(*value);
         texts.Knots = SpeedText(*value * kKnotsPerMetrePerSecond);
-        fn = Divide(*value, celerity);
+        fn = FroudeNumberOf(unit, *value, celerity);
         texts.Fn = SpeedText(fn);
         break;
     }

@@ -22,6 +22,12 @@ constexpr long double kMetresPerSecondPerKnot = 0.5144L;
 
 // Both ends are allowed.
 bool FroudeNumberInRange(long double fn);
+
+// sqrt(gravity * Lwl): the speed of Fn 1 in m/s.
+long double FroudeCelerity(long double gravity, long double lwl);
+// The Froude number of a speed in a unit, as the conversion computes it.
+// A zero celerity raises the arithmetic fault.
+long double FroudeNumberOf(SpeedUnit unit, long double speed, long double celerity);
 // "Froude Number is outside of the range (0.125 < Fn < 0.750)".
 void ShowFroudeRangeMessage();
 

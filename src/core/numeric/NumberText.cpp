@@ -57,6 +57,13 @@ bool DropPlusSign(std::string_view& text)
 
 }  // namespace
 
+std::string ShortestText(double value)
+{
+    char buffer[32];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
+    return std::string(buffer, result.ptr);
+}
+
 std::string FormatFixed(long double value, int decimals, int width)
 {
     // An exact half has an exact text with one more decimal, ending in 5.

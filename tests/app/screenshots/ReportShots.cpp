@@ -1,5 +1,7 @@
 // The report window holding the parameters and the hydrostatics of the
-// generated cruiser, alone and active in the frame with its status panels.
+// generated cruiser, alone and active in the frame with its status panels;
+// then the block Insert > Design Check writes, beside the run's verdict in
+// the status bar.
 #include <QAction>
 #include <QMdiSubWindow>
 
@@ -29,5 +31,10 @@ SLOOPFORM_SHOTS(Report)
     tour.save(*report, "report");
     window->setGeometry(0, 0, 900, 640);
     tour.save(frame, "frame-report");
+
+    report->memo()->clear();
+    report->findChild<QAction*>("DesignCheck1")->trigger();
+    window->setGeometry(0, 0, 1100, 640);
+    tour.save(frame, "design-check");
     window->setGeometry(arranged);
 }
