@@ -1,12 +1,15 @@
 #include "generator/GeneratorWindow.h"
 
 #include <QAction>
+#include <QApplication>
+#include <QMdiSubWindow>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
+#include <functional>
 #include <optional>
 
 #include "CadExport.h"
@@ -24,6 +27,7 @@
 #include "generator/RunGeneration.h"
 #include "model/DataEdit.h"
 #include "model/ParameterCommit.h"
+#include "model/ParameterTable.h"
 #include "model/ProjectFile.h"
 #include "platform/FixedPitchFont.h"
 #include "platform/UiServices.h"
@@ -52,7 +56,8 @@ GeneratorWindow::GeneratorWindow(MainWindow& frame, QWidget* parent)
       frame_(frame),
       table_(new ParameterTable),
       console_(new QPlainTextEdit),
-      splitter_(new QSplitter(Qt::Horizontal))
+      splitter_(new QSplitter(Qt::Horizontal)),
+      liveRuns_([this] { regenerateWhileEditing(); })
 {
     console_->setObjectName("Memo1");
     console_->setReadOnly(true);
@@ -75,9 +80,7 @@ GeneratorWindow::GeneratorWindow(MainWindow& frame, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter_);
 
-    connect(table_, &ParameterTable::commitRequested, this, [this](int row) {
-        sloopform::CommitParameterValue(*editor_, *table_, row, project_);
-    });
+    connect(table_, &ParameterTable::commitRequested, this, &GeneratorWindow::commitRow);
     buildMenus();
     connectProjectEvents();
     project_.NewFile();
@@ -111,6 +114,8 @@ void GeneratorWindow::connectProjectEvents()
         editor_ = std::make_unique<sloopform::TDataEdit>();
         editor_->AddParameterNames(*table_);
         editor_->AddParameterValues(*table_);
+        history_.Reset(editor_->Hull(), project_.FileName());
+        updateEditItems();
         emit frame_.hullDimensionsChanged();
         emit frame_.quickCalcRefresh();
     };
@@ -122,13 +127,20 @@ void GeneratorWindow::connectProjectEvents()
             return;
         }
         editor_->AddParameterValues(*table_);
+        history_.Reset(editor_->Hull(), fileName);
+        updateEditItems();
         emit frame_.hullDimensionsChanged();
         emit frame_.quickCalcRefresh();
         // The values stay as read so the user can mend those the table refuses.
         editor_->StoredValuesAccepted();
     };
     project_.OnSaveFile = [this](sloopform::TFileManager&, const std::string& fileName) {
-        return editor_->SaveData(fileName);
+        const bool saved = editor_->SaveData(fileName);
+        if (saved) history_.MarkSaved(editor_->Hull(), fileName);
+        return saved;
+    };
+    project_.OnModifiedChanged = [this](sloopform::TFileManager& sender) {
+        emit projectModifiedChanged(sender.Modified());
     };
     project_.OnUpDateFileName = [this](sloopform::TFileManager&, const std::string&,
                                        const std::string& shortName) {
@@ -169,12 +181,29 @@ void GeneratorWindow::buildMenus()
     fileMenu_->addSeparator();
     item(fileMenu_, "E&xit", [this] { frame_.close(); });
 
+    buildEditMenu();
+
     runMenu_ = new QMenu("&Run", this);
     item(runMenu_, "&Run Generator", [this] { runGenerator(); }, QKeySequence(Qt::Key_F9));
     item(runMenu_, "Resistance &Optimisation", [this] { resistanceOptimisation(); });
 }
 
-QList<MenuGroup> GeneratorWindow::menuGroups() const { return {{1, fileMenu_}, {2, runMenu_}}; }
+void GeneratorWindow::buildEditMenu()
+{
+    editMenu_ = new QMenu("&Edit", this);
+    undoItem_ = editMenu_->addAction("&Undo", this, [this] { undo(); });
+    undoItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoItem_ = editMenu_->addAction("&Redo", this, [this] { redo(); });
+    redoItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    updateEditItems();
+}
+
+// The Edit menu shares File's group: it follows File and replaces no group
+// of the frame that File does not replace already.
+QList<MenuGroup> GeneratorWindow::menuGroups() const
+{
+    return {{1, fileMenu_}, {1, editMenu_}, {2, runMenu_}};
+}
 
 void GeneratorWindow::childActivated()
 {
@@ -250,9 +279,41 @@ void GeneratorWindow::runGenerator()
     // unsaved work all the same.
     emit runStarting();
     if (!editor_->StoredValuesAccepted()) return;
+    runOnRecord_ = true;
+    updateEditItems();
+    generate(editor_->Hull());
+    runOnRecord_ = false;
+    updateEditItems();
+}
+
+void GeneratorWindow::regenerateWhileEditing()
+{
+    // Values a run refuses wait for the designer, who hears of them on Run.
+    if (!sloopform::StoredParameterFaults(editor_->Hull()).empty()) return;
+    emit runStarting();
+    const sloopform::TDataEdit* const editor = editor_.get();
+    sloopform::HullRecord hull = editor_->Hull();
+    generate(hull, [&] {
+        const bool unchanged = editor_.get() == editor &&
+                               sloopform::StoredParameterValues(hull) ==
+                                   sloopform::StoredParameterValues(editor_->Hull());
+        if (unchanged) editor_->Hull() = hull;
+        return unchanged;
+    });
+}
+
+void GeneratorWindow::generate(sloopform::HullRecord& hull, const std::function<bool()>& keepHull)
+{
     frame_.showChild(ChildRole::Generator);
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(false);
+    // The run mode takes the input of every window; the one being edited
+    // gets it back, with its keyboard focus, when the run follows the edits.
+    const QPointer<QWidget> focus = QApplication::focusWidget();
     frame_.enterRunMode();
+    if (!runOnRecord_) {
+        if (QMdiSubWindow* sub = frame_.childSubWindow(ChildRole::Generator)) sub->setEnabled(true);
+        if (focus) focus->setFocus();
+    }
     setCommandsEnabled(false);
 
     console_->clear();
@@ -260,15 +321,16 @@ void GeneratorWindow::runGenerator()
     // global handler shows any error nothing else handled.
     std::optional<std::string> fault;
     try {
-        sloopform::RunGeneration(editor_->Hull(), frame_.console(),
-                                 sloopform::ProgramSettings().Goals,
+        sloopform::RunGeneration(hull, frame_.console(), sloopform::ProgramSettings().Goals,
                                  sloopform::ProgramSettings().Method);
     } catch (const std::exception& error) {
         fault = error.what();
     }
     consoleMemo_->flush();
-    emit frame_.repaintViews();
-    showRunVerdict();
+    if (!keepHull || keepHull()) {
+        emit frame_.repaintViews();
+        showRunVerdict();
+    }
 
     frame_.leaveRunMode();
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(true);
@@ -301,14 +363,74 @@ void GeneratorWindow::resistanceOptimisation()
     auto* report = qobject_cast<ReportWindow*>(frame_.child(ChildRole::Report));
     ResistanceDialog dialog(*editor_, frame_.console(), report ? &report->reportOutput() : nullptr,
                             this);
-    connect(&dialog, &ResistanceDialog::parametersApplied, this, [this] {
-        // The optimum changed the design: the project must be saved again.
-        project_.MarkModified();
+    // Each Apply is one step of the history; a run follows once the dialog is closed.
+    sloopform::ParameterValues before = sloopform::StoredParameterValues(editor_->Hull());
+    bool applied = false;
+    connect(&dialog, &ResistanceDialog::parametersApplied, this, [&] {
+        history_.Record(before, editor_->Hull());
+        before = sloopform::StoredParameterValues(editor_->Hull());
+        applied = true;
         editor_->AddParameterValues(*table_);
+        noteValues();
     });
     dialog.exec();
     editor_->AddParameterValues(*table_);
     emit frame_.quickCalcRefresh();
+    if (applied) valuesChanged();
+}
+
+void GeneratorWindow::commitRow(int row)
+{
+    const sloopform::ParameterValues before = sloopform::StoredParameterValues(editor_->Hull());
+    sloopform::CommitParameterValue(*editor_, *table_, row);
+    history_.Record(before, editor_->Hull());
+    valuesChanged();
+}
+
+void GeneratorWindow::undo()
+{
+    if (runOnRecord_) return;
+    table_->commitPendingEdit();
+    showRestored(history_.Undo(*editor_));
+}
+
+void GeneratorWindow::redo()
+{
+    if (runOnRecord_) return;
+    table_->commitPendingEdit();
+    showRestored(history_.Redo(*editor_));
+}
+
+void GeneratorWindow::showRestored(const std::vector<int>& rows)
+{
+    if (rows.empty()) return;
+    editor_->AddParameterValues(*table_);
+    table_->setCurrentCell(rows.front() - 1, sloopform::kValueColumn);
+    valuesChanged();
+}
+
+void GeneratorWindow::noteValues()
+{
+    project_.SetModified(history_.DiffersFromSaved(editor_->Hull(), project_.FileName()));
+    updateEditItems();
+}
+
+void GeneratorWindow::valuesChanged()
+{
+    noteValues();
+    if (sloopform::ProgramSettings().RegenerateWhileEditing) liveRuns_.Request();
+}
+
+void GeneratorWindow::updateEditItems()
+{
+    const bool editable = !runOnRecord_;
+    const auto caption = [](const std::string& text) {
+        return text.empty() ? QString() : " " + QString::fromStdString(text);
+    };
+    undoItem_->setText("&Undo" + caption(history_.UndoCaption()));
+    undoItem_->setEnabled(editable && history_.CanUndo());
+    redoItem_->setText("&Redo" + caption(history_.RedoCaption()));
+    redoItem_->setEnabled(editable && history_.CanRedo());
 }
 
 void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull()); }

@@ -1,10 +1,13 @@
 #pragma once
 #include <QList>
+#include <functional>
 #include <memory>
 
 #include "frame/ChildWindow.h"
 #include "frame/FrameTargets.h"
+#include "generator/LiveRegeneration.h"
 #include "model/FileManager.h"
+#include "model/ParameterHistory.h"
 
 class MainWindow;
 class ParameterTable;
@@ -17,6 +20,7 @@ class ConsoleMemo;
 namespace sloopform {
 class TDataEdit;
 class TextMemo;
+struct HullRecord;
 }  // namespace sloopform
 
 // The generator window: the parameter table, a splitter and the run console.
@@ -52,6 +56,10 @@ public:
     void chooseOffsetLevels();
     void saveProjectAs() override;
 
+    // The last parameter commit taken back, or put back again.
+    void undo();
+    void redo();
+
     // Opens the project at `path` without asking for a name (a project named
     // when the program starts).
     void openProject(const QString& path);
@@ -68,16 +76,34 @@ public:
 signals:
     // A run is about to start on the current design.
     void runStarting();
+    // The project's values came to differ from its file's, or no longer do.
+    void projectModifiedChanged(bool modified);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
     void buildMenus();
+    void buildEditMenu();
     void connectProjectEvents();
     void setCommandsEnabled(bool enabled);
     void setViewButtonsEnabled(bool enabled);
-    void generate();
+    // Runs the generator on `hull`, the editor's own record or, while the
+    // designer goes on editing, a copy of it. The views show the run's hull
+    // unless `keepHull`, asked once the run has returned, says it is not kept.
+    void generate(sloopform::HullRecord& hull, const std::function<bool()>& keepHull = {});
+    // The run that follows an edit, on a copy: the record keeps taking edits
+    // meanwhile, and the copy's hull is kept only when no value changed.
+    void regenerateWhileEditing();
+    void commitRow(int row);
+    // The table shows the values an undo or redo put back in `rows`.
+    void showRestored(const std::vector<int>& rows);
+    // The modified state and the Edit items for the values now stored.
+    void noteValues();
+    // After every commit, undo or redo: noteValues and, when the preference
+    // asks for it, a run.
+    void valuesChanged();
+    void updateEditItems();
     // Says in the status bar whether the hull just run meets the requested
     // figures and what the hull check finds on it.
     void showRunVerdict();
@@ -91,7 +117,15 @@ private:
     QSplitter* splitter_;
     bool splitterMoved_ = false;
 
+    sloopform::ParameterHistory history_;
+    sloopform::LiveRegeneration liveRuns_;
+    // A run writes the editor's own record: the values must stay as they are.
+    bool runOnRecord_ = false;
+
     QMenu* fileMenu_;
+    QMenu* editMenu_;
+    QAction* undoItem_;
+    QAction* redoItem_;
     QMenu* runMenu_;
     // The items disabled while the generator runs.
     QList<QAction*> runModeItems_;

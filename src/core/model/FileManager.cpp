@@ -10,6 +10,13 @@ void TFileManager::SetFileName(const std::string& name)
     if (OnUpDateFileName) OnUpDateFileName(*this, fileName_, ShortFileName(fileName_));
 }
 
+void TFileManager::SetModified(bool modified)
+{
+    if (modified == modified_) return;
+    modified_ = modified;
+    if (OnModifiedChanged) OnModifiedChanged(*this);
+}
+
 bool TFileManager::SettleUnsavedChanges()
 {
     if (!modified_) return true;
@@ -30,7 +37,7 @@ void TFileManager::NewFile()
     if (!SettleUnsavedChanges()) return;
     if (OnCloseFile) OnCloseFile(*this);
     SetFileName(UnSavedName);
-    modified_ = false;
+    SetModified(false);
     if (OnNewFile) OnNewFile(*this);
 }
 
@@ -47,7 +54,7 @@ void TFileManager::OpenFile()
     OpenDialog->fileName = *chosen;
     SetFileName(*chosen);
     if (OnOpenFile) OnOpenFile(*this, fileName_);
-    modified_ = false;
+    SetModified(false);
 }
 
 void TFileManager::SaveFileAs()
@@ -76,14 +83,14 @@ void TFileManager::Store(const std::string& fileName)
 {
     const bool stored = !OnSaveFile || OnSaveFile(*this, fileName);
     // After a failed save the document is held in no file under its name.
-    modified_ = !stored;
+    SetModified(!stored);
 }
 
 bool TFileManager::CloseFile()
 {
     if (!SettleUnsavedChanges()) return false;
     if (OnCloseFile) OnCloseFile(*this);
-    modified_ = false;
+    SetModified(false);
     return true;
 }
 

@@ -28,12 +28,15 @@ public:
     OpenEvent OnOpenFile;
     SaveEvent OnSaveFile;
     NameEvent OnUpDateFileName;
+    // The document became modified, or no longer is.
+    FileEvent OnModifiedChanged;
 
     const std::string& FileName() const { return fileName_; }
     bool Modified() const { return modified_; }
 
     void SetFileName(const std::string& name);
-    void MarkModified() { modified_ = true; }
+    void MarkModified() { SetModified(true); }
+    void SetModified(bool modified);
     void NewFile();
     void OpenFile();
     void SaveFileAs();

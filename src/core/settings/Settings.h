@@ -16,6 +16,8 @@ struct Settings {
     GoalAccuracies Goals;
     GeneratorMethod Method = GeneratorMethod::Classic;
     OffsetLevels Offsets;  // empty lists: each hull's default levels
+    // Every committed value, undo or redo runs the generator at once.
+    bool RegenerateWhileEditing = false;
 };
 
 // The program's settings, read at start-up and written when the frame closes.

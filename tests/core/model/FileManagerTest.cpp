@@ -288,3 +288,19 @@ TEST(FileManager, RefreshFileNameNamesAnEmptyDocument)
     EXPECT_EQ(names.size(), 2u);
     EXPECT_EQ(names.back().second, "boat.rpt");
 }
+
+TEST(FileManager, ReportsEveryChangeOfTheModifiedStateOnce)
+{
+    RecordingUi ui;
+    TempDir dir;
+    ProjectWindow window;
+    std::vector<bool> reported;
+    window.files.OnModifiedChanged = [&](TFileManager& files) { reported.push_back(files.Modified()); };
+
+    window.files.MarkModified();
+    window.files.MarkModified();
+    ui.saveAnswers = {(dir / "boat.sfp").string()};
+    window.files.SaveFile();
+    window.files.SetModified(false);
+    EXPECT_EQ(reported, (std::vector<bool>{true, false}));
+}
