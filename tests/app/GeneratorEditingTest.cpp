@@ -252,6 +252,9 @@ private slots:
         QVERIFY(generator->parameters().Hull().HullComplete);
         QCOMPARE(runsInConsole(), 1);
         QVERIFY(!frame().inRunMode());
+        // The status bar's word on the run follows the views.
+        QTRY_VERIFY(!frame().runVerdict().isEmpty());
+        const QString liveVerdict = frame().runVerdict();
         const std::vector<long double> live = HullFigures(generator->parameters().Hull());
 
         ProgramSettings().RegenerateWhileEditing = false;
@@ -261,6 +264,7 @@ private slots:
         key(Qt::Key_F9);
         QVERIFY(generator->parameters().Hull().HullComplete);
         QCOMPARE(HullFigures(generator->parameters().Hull()), live);
+        QCOMPARE(frame().runVerdict(), liveVerdict);
     }
 
     void anEditWhileALiveRunGoesCancelsItAndOnlyTheLastRunIsShown()
@@ -272,7 +276,9 @@ private slots:
         QTimer stepper;
         stepper.setInterval(0);
         connect(&stepper, &QTimer::timeout, this, [&] {
-            if (!frame().inRunMode()) return;
+            const auto lines = generator->consoleMemo().Lines();
+            const auto has = [&](const char* line) { return std::count(lines.begin(), lines.end(), line) > 0; };
+            if (!has("Creating Profile...") || has("...Finished")) return;
             stepper.stop();
             steppedDuringRun = true;
             key(Qt::Key_Up, Qt::AltModifier);

@@ -1,15 +1,14 @@
 #include "generator/GeneratorWindow.h"
 
 #include <QAction>
-#include <QApplication>
-#include <QMdiSubWindow>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSplitter>
 #include <QVBoxLayout>
 #include <algorithm>
 #include <exception>
-#include <functional>
 #include <optional>
 
 #include "CadExport.h"
@@ -37,6 +36,9 @@
 namespace {
 
 constexpr int kSplitterWidth = 3;
+
+// Posted after a run that follows the edits, behind the views' paint.
+const QEvent::Type kRunVerdictEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 // The frame's buttons this window enables while it is active.
 const FrameButton kWindowButtons[] = {
@@ -274,6 +276,11 @@ void GeneratorWindow::openProject(const QString& path)
 void GeneratorWindow::runGenerator()
 {
     if (frame_.inRunMode()) return;
+    // Run stops a run that follows the edits, as it stops a run of its own.
+    if (liveRuns_.Running()) {
+        sloopform::CancelGeneration();
+        return;
+    }
     table_->commitPendingEdit();
     // The design is kept before the values are checked: a refused run is
     // unsaved work all the same.
@@ -281,9 +288,21 @@ void GeneratorWindow::runGenerator()
     if (!editor_->StoredValuesAccepted()) return;
     runOnRecord_ = true;
     updateEditItems();
-    generate(editor_->Hull());
+    frame_.showChild(ChildRole::Generator);
+    for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(false);
+    frame_.enterRunMode();
+    setCommandsEnabled(false);
+
+    const std::optional<std::string> fault = generate(editor_->Hull());
+    emit frame_.repaintViews();
+    showRunVerdict();
+
+    frame_.leaveRunMode();
+    for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(true);
+    setCommandsEnabled(true);
     runOnRecord_ = false;
     updateEditItems();
+    if (fault) sloopform::Ui().ShowError(*fault, sloopform::kGlobalHandlerOrigin);
 }
 
 void GeneratorWindow::regenerateWhileEditing()
@@ -293,29 +312,24 @@ void GeneratorWindow::regenerateWhileEditing()
     emit runStarting();
     const sloopform::TDataEdit* const editor = editor_.get();
     sloopform::HullRecord hull = editor_->Hull();
-    generate(hull, [&] {
-        const bool unchanged = editor_.get() == editor &&
-                               sloopform::StoredParameterValues(hull) ==
-                                   sloopform::StoredParameterValues(editor_->Hull());
-        if (unchanged) editor_->Hull() = hull;
-        return unchanged;
-    });
+    const std::optional<std::string> fault = generate(hull);
+    // A run overtaken by another edit has nothing to show: the next run follows.
+    if (editor_.get() != editor ||
+        sloopform::StoredParameterValues(hull) != sloopform::StoredParameterValues(editor_->Hull()))
+        return;
+    editor_->Hull() = hull;
+    emit frame_.repaintViews();
+    // The figures and the hull check take as long as the run: they follow
+    // once the views have shown the hull.
+    if (!verdictPosted_) {
+        verdictPosted_ = true;
+        QCoreApplication::postEvent(this, new QEvent(kRunVerdictEvent), Qt::LowEventPriority);
+    }
+    if (fault) sloopform::Ui().ShowError(*fault, sloopform::kGlobalHandlerOrigin);
 }
 
-void GeneratorWindow::generate(sloopform::HullRecord& hull, const std::function<bool()>& keepHull)
+std::optional<std::string> GeneratorWindow::generate(sloopform::HullRecord& hull)
 {
-    frame_.showChild(ChildRole::Generator);
-    for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(false);
-    // The run mode takes the input of every window; the one being edited
-    // gets it back, with its keyboard focus, when the run follows the edits.
-    const QPointer<QWidget> focus = QApplication::focusWidget();
-    frame_.enterRunMode();
-    if (!runOnRecord_) {
-        if (QMdiSubWindow* sub = frame_.childSubWindow(ChildRole::Generator)) sub->setEnabled(true);
-        if (focus) focus->setFocus();
-    }
-    setCommandsEnabled(false);
-
     console_->clear();
     // A stage error ends the run like a cancel does, then is shown as the
     // global handler shows any error nothing else handled.
@@ -327,15 +341,15 @@ void GeneratorWindow::generate(sloopform::HullRecord& hull, const std::function<
         fault = error.what();
     }
     consoleMemo_->flush();
-    if (!keepHull || keepHull()) {
-        emit frame_.repaintViews();
-        showRunVerdict();
-    }
+    return fault;
+}
 
-    frame_.leaveRunMode();
-    for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(true);
-    setCommandsEnabled(true);
-    if (fault) sloopform::Ui().ShowError(*fault, sloopform::kGlobalHandlerOrigin);
+bool GeneratorWindow::event(QEvent* event)
+{
+    if (event->type() != kRunVerdictEvent) return ChildWindow::event(event);
+    verdictPosted_ = false;
+    showRunVerdict();
+    return true;
 }
 
 void GeneratorWindow::showRunVerdict()

@@ -1,7 +1,8 @@
 #pragma once
 #include <QList>
-#include <functional>
 #include <memory>
+#include <optional>
+#include <string>
 
 #include "frame/ChildWindow.h"
 #include "frame/FrameTargets.h"
@@ -81,6 +82,7 @@ signals:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildMenus();
@@ -88,12 +90,12 @@ private:
     void connectProjectEvents();
     void setCommandsEnabled(bool enabled);
     void setViewButtonsEnabled(bool enabled);
-    // Runs the generator on `hull`, the editor's own record or, while the
-    // designer goes on editing, a copy of it. The views show the run's hull
-    // unless `keepHull`, asked once the run has returned, says it is not kept.
-    void generate(sloopform::HullRecord& hull, const std::function<bool()>& keepHull = {});
-    // The run that follows an edit, on a copy: the record keeps taking edits
-    // meanwhile, and the copy's hull is kept only when no value changed.
+    // Runs the generator on `hull` into a cleared console; the error that
+    // ended the run, if one did.
+    std::optional<std::string> generate(sloopform::HullRecord& hull);
+    // The run that follows an edit. It takes no run mode: the window keeps
+    // taking edits, so the run works on a copy of the record, kept only when
+    // no value changed meanwhile.
     void regenerateWhileEditing();
     void commitRow(int row);
     // The table shows the values an undo or redo put back in `rows`.
@@ -121,6 +123,7 @@ private:
     sloopform::LiveRegeneration liveRuns_;
     // A run writes the editor's own record: the values must stay as they are.
     bool runOnRecord_ = false;
+    bool verdictPosted_ = false;
 
     QMenu* fileMenu_;
     QMenu* editMenu_;
