@@ -91,6 +91,13 @@ private:
     QAction* editItem(int index) { return generator->menuGroups()[1].menu->actions()[index]; }
     QString undoText() { return editItem(0)->text(); }
     QString redoText() { return editItem(1)->text(); }
+    // Inside a run that lets the window take input: its lines are written, its end is not.
+    bool liveRunGoing()
+    {
+        const auto lines = generator->consoleMemo().Lines();
+        const auto has = [&](const char* line) { return std::count(lines.begin(), lines.end(), line) > 0; };
+        return has("Creating Profile...") && !has("...Finished") && !has("...Process Terminated");
+    }
     int runsInConsole()
     {
         const auto lines = generator->consoleMemo().Lines();
@@ -276,9 +283,7 @@ private slots:
         QTimer stepper;
         stepper.setInterval(0);
         connect(&stepper, &QTimer::timeout, this, [&] {
-            const auto lines = generator->consoleMemo().Lines();
-            const auto has = [&](const char* line) { return std::count(lines.begin(), lines.end(), line) > 0; };
-            if (!has("Creating Profile...") || has("...Finished")) return;
+            if (!liveRunGoing()) return;
             stepper.stop();
             steppedDuringRun = true;
             key(Qt::Key_Up, Qt::AltModifier);
@@ -300,6 +305,29 @@ private slots:
         QVERIFY(generator->parameters().Hull().HullComplete);
         key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
         QCOMPARE(HullFigures(generator->parameters().Hull()), live);
+    }
+
+    void runStopsALiveRun()
+    {
+        ProgramSettings().RegenerateWhileEditing = true;
+        clickCell(kCp);
+        bool pressedDuringRun = false;
+        QTimer stopper;
+        stopper.setInterval(0);
+        connect(&stopper, &QTimer::timeout, this, [&] {
+            if (!liveRunGoing()) return;
+            stopper.stop();
+            pressedDuringRun = true;
+            key(Qt::Key_F9);
+        });
+        stopper.start();
+        key(Qt::Key_Up, Qt::AltModifier);
+        stopper.stop();
+        QVERIFY(pressedDuringRun);
+        QVERIFY(!generator->parameters().Hull().HullComplete);
+        const auto lines = generator->consoleMemo().Lines();
+        QCOMPARE(lines[lines.size() - 2], std::string("...Process Terminated"));
+        QCOMPARE(runsInConsole(), 1);
     }
 
     void withoutThePreferenceAnEditRunsNothing()
