@@ -244,10 +244,7 @@ void ParameterTable::commitCurrentRow()
 
 void ParameterTable::moveBy(int rows)
 {
-    if (cellEdited_) {
-        takeEditorText();
-        commitCurrentRow();
-    }
+    commitPendingEdit();
     setCurrentCell(std::clamp(currentRow() + rows, 0, rowCount() - 1), sloopform::kValueColumn);
 }
 
