@@ -21,7 +21,6 @@ class ConsoleMemo;
 namespace sloopform {
 class TDataEdit;
 class TextMemo;
-struct HullRecord;
 }  // namespace sloopform
 
 // The generator window: the parameter table, a splitter and the run console.
