@@ -174,6 +174,63 @@ private slots:
         table->commitPendingEdit();
         QCOMPARE(commits->count(), 1);
     }
+
+    void tabAndShiftTabCommitWhatWasTypedAndMoveDownAndUp()
+    {
+        clickCell(4, kValueColumn);
+        type("11");
+        press(Qt::Key_Tab);
+        QCOMPARE(committedRows(), std::vector<int>{4});
+        QCOMPARE(table->Cell(kValueColumn, 4), std::string("11"));
+        QCOMPARE(table->currentParameterRow(), 5);
+        QCOMPARE(table->currentColumn(), kValueColumn);
+        QVERIFY(!table->cellEdited());
+
+        type("3");
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(committedRows(), (std::vector<int>{4, 5}));
+        QCOMPARE(table->currentParameterRow(), 4);
+
+        // Without typing Tab only moves; it keeps the focus in the table at the last row.
+        press(Qt::Key_Tab);
+        QCOMPARE(table->currentParameterRow(), 5);
+        clickCell(19, kValueColumn);
+        press(Qt::Key_Tab);
+        QCOMPARE(table->currentParameterRow(), 19);
+        QCOMPARE(QApplication::focusWidget(), table.get());
+        QCOMPARE(commits->count(), 2);
+    }
+
+    void altUpAndDownStepTheLastDecimalPlaceAsShown_data()
+    {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<int>("key");
+        QTest::addColumn<int>("modifiers");
+        QTest::addColumn<QString>("committed");
+        QTest::newRow("cell up") << QString() << int(Qt::Key_Up) << int(Qt::AltModifier) << "3.001";
+        QTest::newRow("cell down, shifted")
+            << QString() << int(Qt::Key_Down) << int(Qt::AltModifier | Qt::ShiftModifier) << "2.990";
+        QTest::newRow("typed text") << "12.5" << int(Qt::Key_Up) << int(Qt::AltModifier) << "12.6";
+        QTest::newRow("typed, shifted")
+            << "7" << int(Qt::Key_Down) << int(Qt::AltModifier | Qt::ShiftModifier) << "-3";
+        QTest::newRow("no number") << "x" << int(Qt::Key_Up) << int(Qt::AltModifier) << "x";
+    }
+
+    void altUpAndDownStepTheLastDecimalPlaceAsShown()
+    {
+        QFETCH(QString, typed);
+        QFETCH(int, key);
+        QFETCH(int, modifiers);
+        QFETCH(QString, committed);
+        clickCell(3, kValueColumn);
+        type(typed);
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key(key), Qt::KeyboardModifiers(modifiers));
+        QCOMPARE(committedRows(), std::vector<int>{3});
+        QCOMPARE(table->Cell(kValueColumn, 3), committed.toStdString());
+        QCOMPARE(table->currentParameterRow(), 3);
+        QVERIFY(!table->cellEdited());
+        QVERIFY(!openEditor());
+    }
 };
 
 QTEST_MAIN(GeneratorParameterTableTest)

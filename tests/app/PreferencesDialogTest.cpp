@@ -1,3 +1,4 @@
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -22,7 +23,7 @@ using sloopform::Settings;
 
 namespace {
 
-enum Page { ColoursTab, AspectTab, GoalsTab };
+enum Page { ColoursTab, AspectTab, GoalsTab, EditingTab };
 
 // The dialog open on `settings`, driven as a user would.
 class OpenDialog {
@@ -311,6 +312,28 @@ private slots:
         Settings readBack;
         ReadSettingsFile(readBack);
         QCOMPARE(readBack.Method, sloopform::GeneratorMethod::Robust);
+    }
+
+    void regenerateWhileEditingIsOffUntilChecked()
+    {
+        Settings settings;
+        {
+            const OpenDialog open(settings);
+            QCOMPARE(open.pages()->tabText(EditingTab), "Editing");
+            open.showPage(EditingTab);
+            auto* box = open.child<QCheckBox>("regenerateWhileEditing");
+            QCOMPARE(box->text(), "&Regenerate while editing");
+            QVERIFY(!box->isChecked());
+            // The mnemonic clicks the box as a mouse would, a moment later.
+            QTest::keyClick(open.pages(), Qt::Key_R, Qt::AltModifier);
+            QTRY_VERIFY(box->isChecked());
+            QVERIFY(open.button("&Apply")->isEnabled());
+            QVERIFY(!settings.RegenerateWhileEditing);
+            open.click("&Ok");
+        }
+        QVERIFY(settings.RegenerateWhileEditing);
+        const OpenDialog again(settings);
+        QVERIFY(again.child<QCheckBox>("regenerateWhileEditing")->isChecked());
     }
 
     void generatorMethodOpensAsStoredAndCancelKeepsIt()

@@ -33,6 +33,9 @@ const QByteArray kDefaultFile =
     "Coefficients=1000\r\n"
     "Method=0\r\n"
     "\r\n"
+    "[Editing]\r\n"
+    "RegenerateWhileEditing=0\r\n"
+    "\r\n"
     "[Offsets]\r\n"
     "Waterlines=\r\n"
     "Buttocks=\r\n";
@@ -47,6 +50,7 @@ Settings Changed()
     settings.UserRatio = true;
     settings.Goals = {0.00002L, 1.1L, 0.0001L};
     settings.Offsets = {{0.25L, 0.5L}, {0.4L, 0.8L, 1.2L}};
+    settings.RegenerateWhileEditing = true;
     return settings;
 }
 

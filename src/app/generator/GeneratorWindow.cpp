@@ -1,6 +1,8 @@
 #include "generator/GeneratorWindow.h"
 
 #include <QAction>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -27,6 +29,7 @@
 #include "model/DataEdit.h"
 #include "model/GeneratedHull.h"
 #include "model/ParameterCommit.h"
+#include "model/ParameterTable.h"
 #include "model/ProjectFile.h"
 #include "model/ShortFileName.h"
 #include "platform/FixedPitchFont.h"
@@ -37,6 +40,9 @@
 namespace {
 
 constexpr int kSplitterWidth = 3;
+
+// Posted after a run that follows the edits, behind the views' paint.
+const QEvent::Type kRunVerdictEvent = static_cast<QEvent::Type>(QEvent::registerEventType());
 
 // The frame's buttons this window enables while it is active.
 const FrameButton kWindowButtons[] = {
@@ -56,7 +62,8 @@ GeneratorWindow::GeneratorWindow(FrameServices& frame, QWidget* parent)
       frame_(frame),
       table_(new ParameterTable),
       console_(new QPlainTextEdit),
-      splitter_(new QSplitter(Qt::Horizontal))
+      splitter_(new QSplitter(Qt::Horizontal)),
+      liveRuns_([this] { regenerateWhileEditing(); })
 {
     console_->setObjectName("Memo1");
     console_->setReadOnly(true);
@@ -79,9 +86,7 @@ GeneratorWindow::GeneratorWindow(FrameServices& frame, QWidget* parent)
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(splitter_);
 
-    connect(table_, &ParameterTable::commitRequested, this, [this](int row) {
-        sloopform::CommitParameterValue(*editor_, *table_, row, project_);
-    });
+    connect(table_, &ParameterTable::commitRequested, this, &GeneratorWindow::commitRow);
     buildMenus();
     connectProjectEvents();
     project_.NewFile();
@@ -116,6 +121,8 @@ void GeneratorWindow::connectProjectEvents()
         optimum_.reset();
         editor_->AddParameterNames(*table_);
         editor_->AddParameterValues(*table_);
+        history_.Reset(editor_->Hull(), project_.FileName());
+        updateEditItems();
         emit frame_.notices().hullDimensionsChanged();
         emit frame_.notices().quickCalcRefresh();
     };
@@ -128,13 +135,17 @@ void GeneratorWindow::connectProjectEvents()
         }
         editor_->AddParameterValues(*table_);
         optimum_.reset();
+        history_.Reset(editor_->Hull(), fileName);
+        updateEditItems();
         emit frame_.notices().hullDimensionsChanged();
         emit frame_.notices().quickCalcRefresh();
         // The values stay as read so the user can mend those the table refuses.
         editor_->StoredValuesAccepted();
     };
     project_.OnSaveFile = [this](sloopform::TFileManager&, const std::string& fileName) {
-        return editor_->SaveData(fileName);
+        const bool saved = editor_->SaveData(fileName);
+        if (saved) history_.MarkSaved(editor_->Hull(), fileName);
+        return saved;
     };
     project_.OnUpDateFileName = [this](sloopform::TFileManager&, const std::string&,
                                        const std::string& shortName) {
@@ -143,6 +154,7 @@ void GeneratorWindow::connectProjectEvents()
     };
     project_.OnModifiedChanged = [this](sloopform::TFileManager& sender) {
         frame_.projectModifiedChanged(sender.Modified());
+        emit projectModifiedChanged(sender.Modified());
     };
 }
 
@@ -180,13 +192,30 @@ void GeneratorWindow::buildMenus()
     fileMenu_->addSeparator();
     item(fileMenu_, "E&xit", [this] { frame_.frameWindow()->close(); });
 
+    buildEditMenu();
+
     runMenu_ = new QMenu("&Run", this);
     item(runMenu_, "&Run Generator", [this] { runGenerator(); }, QKeySequence(Qt::Key_F9));
     item(runMenu_, "Resistance &Optimisation", [this] { resistanceOptimisation(); });
     item(runMenu_, "Resistance &Curve...", [this] { resistanceCurve(); })->setObjectName("ResistanceCurve1");
 }
 
-QList<MenuGroup> GeneratorWindow::menuGroups() const { return {{1, fileMenu_}, {2, runMenu_}}; }
+void GeneratorWindow::buildEditMenu()
+{
+    editMenu_ = new QMenu("&Edit", this);
+    undoItem_ = editMenu_->addAction("&Undo", this, [this] { undo(); });
+    undoItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_Z));
+    redoItem_ = editMenu_->addAction("&Redo", this, [this] { redo(); });
+    redoItem_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z));
+    updateEditItems();
+}
+
+// The Edit menu shares File's group: it follows File and replaces no group
+// of the frame that File does not replace already.
+QList<MenuGroup> GeneratorWindow::menuGroups() const
+{
+    return {{1, fileMenu_}, {1, editMenu_}, {2, runMenu_}};
+}
 
 void GeneratorWindow::childActivated()
 {
@@ -274,35 +303,80 @@ void GeneratorWindow::openProject(const QString& path)
 void GeneratorWindow::runGenerator()
 {
     if (frame_.inRunMode()) return;
+    // Run stops a run that follows the edits, as it stops a run of its own.
+    if (liveRuns_.Running()) {
+        sloopform::CancelGeneration();
+        return;
+    }
     table_->commitPendingEdit();
     // The design is kept before the values are checked: a refused run is
     // unsaved work all the same.
     emit runStarting();
     if (!editor_->StoredValuesAccepted()) return;
+    runOnRecord_ = true;
+    updateEditItems();
     frame_.showChild(ChildRole::Generator);
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(false);
     frame_.enterRunMode();
     setCommandsEnabled(false);
 
-    console_->clear();
-    // A stage error ends the run like a cancel does, then is shown as the
-    // global handler shows any error nothing else handled.
-    std::optional<std::string> fault;
-    try {
-        sloopform::RunGeneration(editor_->Hull(), frame_.console(),
-                                 sloopform::ProgramSettings().Goals,
-                                 sloopform::ProgramSettings().Method);
-    } catch (const std::exception& error) {
-        fault = error.what();
-    }
-    consoleMemo_->flush();
+    const std::optional<std::string> fault = generate(editor_->Hull());
     emit frame_.notices().repaintViews();
     showRunVerdict();
 
     frame_.leaveRunMode();
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(true);
     setCommandsEnabled(true);
+    runOnRecord_ = false;
+    updateEditItems();
     if (fault) sloopform::Ui().ShowError(*fault, sloopform::kGlobalHandlerOrigin);
+}
+
+void GeneratorWindow::regenerateWhileEditing()
+{
+    // Values a run refuses wait for the designer, who hears of them on Run.
+    if (!sloopform::StoredParameterFaults(editor_->Hull()).empty()) return;
+    emit runStarting();
+    const sloopform::TDataEdit* const editor = editor_.get();
+    sloopform::HullRecord hull = editor_->Hull();
+    const std::optional<std::string> fault = generate(hull);
+    // A run overtaken by another edit has nothing to show: the next run follows.
+    if (editor_.get() != editor ||
+        sloopform::StoredParameterValues(hull) != sloopform::StoredParameterValues(editor_->Hull()))
+        return;
+    editor_->Hull() = hull;
+    emit frame_.notices().repaintViews();
+    // The figures and the hull check take as long as the run: they follow
+    // once the views have shown the hull.
+    if (!verdictPosted_) {
+        verdictPosted_ = true;
+        QCoreApplication::postEvent(this, new QEvent(kRunVerdictEvent), Qt::LowEventPriority);
+    }
+    if (fault) sloopform::Ui().ShowError(*fault, sloopform::kGlobalHandlerOrigin);
+}
+
+std::optional<std::string> GeneratorWindow::generate(sloopform::HullRecord& hull)
+{
+    console_->clear();
+    // A stage error ends the run like a cancel does, then is shown as the
+    // global handler shows any error nothing else handled.
+    std::optional<std::string> fault;
+    try {
+        sloopform::RunGeneration(hull, frame_.console(), sloopform::ProgramSettings().Goals,
+                                 sloopform::ProgramSettings().Method);
+    } catch (const std::exception& error) {
+        fault = error.what();
+    }
+    consoleMemo_->flush();
+    return fault;
+}
+
+bool GeneratorWindow::event(QEvent* event)
+{
+    if (event->type() != kRunVerdictEvent) return ChildWindow::event(event);
+    verdictPosted_ = false;
+    showRunVerdict();
+    return true;
 }
 
 void GeneratorWindow::showRunVerdict()
@@ -330,10 +404,15 @@ void GeneratorWindow::resistanceOptimisation()
     auto* report = qobject_cast<ReportWindow*>(frame_.child(ChildRole::Report));
     ResistanceDialog dialog(*editor_, frame_.console(), report ? &report->reportOutput() : nullptr,
                             this);
-    connect(&dialog, &ResistanceDialog::parametersApplied, this, [this] {
-        // The optimum changed the design: the project must be saved again.
-        project_.MarkModified();
+    // Each Apply is one step of the history; a run follows once the dialog is closed.
+    sloopform::ParameterValues before = sloopform::StoredParameterValues(editor_->Hull());
+    bool applied = false;
+    connect(&dialog, &ResistanceDialog::parametersApplied, this, [&] {
+        history_.Record(before, editor_->Hull());
+        before = sloopform::StoredParameterValues(editor_->Hull());
+        applied = true;
         editor_->AddParameterValues(*table_);
+        noteValues();
     });
     connect(&dialog, &ResistanceDialog::optimumFound, this,
             [this](const sloopform::ResistanceOptimiser::Optimum& optimum, sloopform::Real48 fn) {
@@ -344,6 +423,61 @@ void GeneratorWindow::resistanceOptimisation()
     dialog.exec();
     editor_->AddParameterValues(*table_);
     emit frame_.notices().quickCalcRefresh();
+    if (applied) valuesChanged();
+}
+
+void GeneratorWindow::commitRow(int row)
+{
+    const sloopform::ParameterValues before = sloopform::StoredParameterValues(editor_->Hull());
+    sloopform::CommitParameterValue(*editor_, *table_, row);
+    history_.Record(before, editor_->Hull());
+    valuesChanged();
+}
+
+void GeneratorWindow::undo()
+{
+    if (runOnRecord_) return;
+    table_->commitPendingEdit();
+    showRestored(history_.Undo(*editor_));
+}
+
+void GeneratorWindow::redo()
+{
+    if (runOnRecord_) return;
+    table_->commitPendingEdit();
+    showRestored(history_.Redo(*editor_));
+}
+
+void GeneratorWindow::showRestored(const std::vector<int>& rows)
+{
+    if (rows.empty()) return;
+    editor_->AddParameterValues(*table_);
+    table_->setCurrentCell(rows.front() - 1, sloopform::kValueColumn);
+    valuesChanged();
+}
+
+void GeneratorWindow::noteValues()
+{
+    project_.SetModified(history_.DiffersFromSaved(editor_->Hull(), project_.FileName()));
+    updateEditItems();
+}
+
+void GeneratorWindow::valuesChanged()
+{
+    noteValues();
+    if (sloopform::ProgramSettings().RegenerateWhileEditing) liveRuns_.Request();
+}
+
+void GeneratorWindow::updateEditItems()
+{
+    const bool editable = !runOnRecord_;
+    const auto caption = [](const std::string& text) {
+        return text.empty() ? QString() : " " + QString::fromStdString(text);
+    };
+    undoItem_->setText("&Undo" + caption(history_.UndoCaption()));
+    undoItem_->setEnabled(editable && history_.CanUndo());
+    redoItem_->setText("&Redo" + caption(history_.RedoCaption()));
+    redoItem_->setEnabled(editable && history_.CanRedo());
 }
 
 void GeneratorWindow::resistanceCurve()

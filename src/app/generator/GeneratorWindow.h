@@ -3,11 +3,14 @@
 #include <QPointer>
 #include <memory>
 #include <optional>
+#include <string>
 
 #include "curve/FoundOptimum.h"
 #include "frame/ChildWindow.h"
 #include "frame/FrameTargets.h"
+#include "generator/LiveRegeneration.h"
 #include "model/FileManager.h"
+#include "model/ParameterHistory.h"
 
 class FrameServices;
 class ParameterTable;
@@ -60,6 +63,10 @@ public:
     void saveProjectAs() override;
     void openProjectFile(const QString& path) override;
 
+    // The last parameter commit taken back, or put back again.
+    void undo();
+    void redo();
+
     // Opens the project at `path` without asking for a name and without
     // listing it among the recent projects (a recovered copy).
     void openProject(const QString& path);
@@ -76,18 +83,37 @@ public:
 signals:
     // A run is about to start on the current design.
     void runStarting();
+    // The project's values came to differ from its file's, or no longer do.
+    void projectModifiedChanged(bool modified);
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool event(QEvent* event) override;
 
 private:
     void buildMenus();
+    void buildEditMenu();
     void connectProjectEvents();
     void setCommandsEnabled(bool enabled);
     void setViewButtonsEnabled(bool enabled);
     // Lists the project among the recent ones when it is now a copy of its file.
     void rememberProject();
-    void generate();
+    // Runs the generator on `hull` into a cleared console; the error that
+    // ended the run, if one did.
+    std::optional<std::string> generate(sloopform::HullRecord& hull);
+    // The run that follows an edit. It takes no run mode: the window keeps
+    // taking edits, so the run works on a copy of the record, kept only when
+    // no value changed meanwhile.
+    void regenerateWhileEditing();
+    void commitRow(int row);
+    // The table shows the values an undo or redo put back in `rows`.
+    void showRestored(const std::vector<int>& rows);
+    // The modified state and the Edit items for the values now stored.
+    void noteValues();
+    // After every commit, undo or redo: noteValues and, when the preference
+    // asks for it, a run.
+    void valuesChanged();
+    void updateEditItems();
     // Says in the status bar whether the hull just run meets the requested
     // figures and what the hull check finds on it.
     void showRunVerdict();
@@ -103,8 +129,16 @@ private:
 
     std::optional<FoundOptimum> optimum_;
     QPointer<ResistanceCurveWindow> curveWindow_;
+    sloopform::ParameterHistory history_;
+    sloopform::LiveRegeneration liveRuns_;
+    // A run writes the editor's own record: the values must stay as they are.
+    bool runOnRecord_ = false;
+    bool verdictPosted_ = false;
 
     QMenu* fileMenu_;
+    QMenu* editMenu_;
+    QAction* undoItem_;
+    QAction* redoItem_;
     QMenu* runMenu_;
     // The items disabled while the generator runs.
     QList<QAction*> runModeItems_;

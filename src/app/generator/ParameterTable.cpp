@@ -10,6 +10,7 @@
 #include <cmath>
 
 #include "model/ParameterTable.h"
+#include "numeric/ValueStep.h"
 
 namespace {
 
@@ -24,6 +25,16 @@ constexpr int kCellPadding = 12;
 const char* const kHeaders[kColumnCount] = {"Parameter", "Value", "Units", "Comment"};
 
 int TableRow(int gridRow) { return gridRow - 1; }
+
+constexpr int kShiftedSteps = 10;
+
+// Alt+Up / Alt+Down: the steps they move a value, none for other keys.
+int ValueSteps(const QKeyEvent& event)
+{
+    if (!(event.modifiers() & Qt::AltModifier)) return 0;
+    const int direction = event.key() == Qt::Key_Up ? 1 : event.key() == Qt::Key_Down ? -1 : 0;
+    return event.modifiers() & Qt::ShiftModifier ? direction * kShiftedSteps : direction;
+}
 
 }  // namespace
 
@@ -43,6 +54,7 @@ public:
         if (auto* lineEdit = qobject_cast<QLineEdit*>(editor)) {
             lineEdit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
             connect(lineEdit, &QLineEdit::textEdited, &table_, [this] { table_.cellEdited_ = true; });
+            lineEdit->installEventFilter(&table_);
             table_.openEditor_ = lineEdit;
         }
         return editor;
@@ -71,7 +83,7 @@ ParameterTable::ParameterTable(QWidget* parent) : QTableWidget(sloopform::kLastP
     // A click only selects, so typing right after it goes into the cell.
     setEditTriggers(QAbstractItemView::AnyKeyPressed | QAbstractItemView::DoubleClicked |
                     QAbstractItemView::EditKeyPressed);
-    setTabKeyNavigation(false);
+    setTabKeyNavigation(true);
     setWordWrap(false);
     setCornerButtonEnabled(false);
     setItemDelegateForColumn(sloopform::kValueColumn, new ParameterValueDelegate(*this));
@@ -141,7 +153,28 @@ void ParameterTable::keyPressEvent(QKeyEvent* event)
         event->accept();
         return;
     }
+    if (event->key() == Qt::Key_Tab || event->key() == Qt::Key_Backtab) {
+        moveBy(event->key() == Qt::Key_Tab ? 1 : -1);
+        event->accept();
+        return;
+    }
+    if (const int steps = ValueSteps(*event)) {
+        stepCurrentValue(steps);
+        event->accept();
+        return;
+    }
     QTableWidget::keyPressEvent(event);
+}
+
+bool ParameterTable::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == openEditor_ && event->type() == QEvent::KeyPress) {
+        if (const int steps = ValueSteps(*static_cast<QKeyEvent*>(event))) {
+            stepCurrentValue(steps);
+            return true;
+        }
+    }
+    return QTableWidget::eventFilter(watched, event);
 }
 
 void ParameterTable::mousePressEvent(QMouseEvent* event)
@@ -177,11 +210,13 @@ void ParameterTable::closeEditor(QWidget* editor, QAbstractItemDelegate::EndEdit
     if (editor != openEditor_) return QTableWidget::closeEditor(editor, hint);
     openEditor_.clear();
     const bool submitted = hint == QAbstractItemDelegate::SubmitModelCache;
-    // Tab leaves the editor without moving to another cell.
-    const bool stays = submitted || hint == QAbstractItemDelegate::EditNextItem ||
-                       hint == QAbstractItemDelegate::EditPreviousItem;
-    QTableWidget::closeEditor(editor, stays ? QAbstractItemDelegate::NoHint : hint);
+    // Tab and Shift+Tab move down and up, not to the next column.
+    const int move = hint == QAbstractItemDelegate::EditNextItem       ? 1
+                     : hint == QAbstractItemDelegate::EditPreviousItem ? -1
+                                                                       : 0;
+    QTableWidget::closeEditor(editor, submitted || move ? QAbstractItemDelegate::NoHint : hint);
     if (submitted) commitCurrentRow();
+    if (move) moveBy(move);
 }
 
 void ParameterTable::changeEvent(QEvent* event)
@@ -205,6 +240,23 @@ void ParameterTable::commitCurrentRow()
 {
     emit commitRequested(currentParameterRow());
     cellEdited_ = false;
+}
+
+void ParameterTable::moveBy(int rows)
+{
+    commitPendingEdit();
+    setCurrentCell(std::clamp(currentRow() + rows, 0, rowCount() - 1), sloopform::kValueColumn);
+}
+
+void ParameterTable::stepCurrentValue(int steps)
+{
+    QTableWidgetItem* cell = currentItem();
+    if (!cell) return;
+    takeEditorText();
+    // Text that is no number is committed as it is, and refused as typed text is.
+    if (const auto stepped = sloopform::SteppedNumberText(cell->text().toStdString(), steps))
+        cell->setText(QString::fromStdString(*stepped));
+    commitCurrentRow();
 }
 
 bool ParameterTable::selectionAllowed(const QModelIndex& target)

@@ -1,5 +1,6 @@
 #include "preferences/PreferencesDialog.h"
 
+#include <QCheckBox>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QTabBar>
@@ -23,6 +24,7 @@ struct PreferencesDialog::Impl {
     QTabWidget* pages = nullptr;
     AspectRatioPage* aspectPage = nullptr;
     GoalAccuracyPage* goalPage = nullptr;
+    QCheckBox* regenerateWhileEditing = nullptr;
     QPushButton* applyButton = nullptr;
 };
 
@@ -36,6 +38,7 @@ bool PreferencesDialog::Impl::apply()
     settings.OutlineIndex = working.OutlineIndex;
     settings.UserRatio = working.UserRatio;
     settings.Method = goalPage->method();
+    settings.RegenerateWhileEditing = regenerateWhileEditing->isChecked();
     aspectPage->redrawSample();
     applyButton->setEnabled(false);
 
@@ -66,6 +69,7 @@ PreferencesDialog::PreferencesDialog(sloopform::Settings& settings, QWidget* par
     d->pages->addTab(colours, "Colours");
     d->pages->addTab(d->aspectPage, "Screen Aspect Ratio");
     d->pages->addTab(d->goalPage, "Hull Parameter Goal Accuracy");
+    d->pages->addTab(editingPage(settings), "Editing");
 
     auto* ok = new QPushButton("&Ok");
     auto* cancel = new QPushButton("&Cancel");
@@ -87,6 +91,7 @@ PreferencesDialog::PreferencesDialog(sloopform::Settings& settings, QWidget* par
     connect(colours, &ColoursPage::changed, this, enableApply);
     connect(d->aspectPage, &AspectRatioPage::changed, this, enableApply);
     connect(d->goalPage, &GoalAccuracyPage::changed, this, enableApply);
+    connect(d->regenerateWhileEditing, &QCheckBox::toggled, this, enableApply);
     connect(d->applyButton, &QPushButton::clicked, this, [this] { d->apply(); });
     connect(ok, &QPushButton::clicked, this, [this] {
         if (d->apply()) accept();
@@ -95,3 +100,15 @@ PreferencesDialog::PreferencesDialog(sloopform::Settings& settings, QWidget* par
 }
 
 PreferencesDialog::~PreferencesDialog() = default;
+
+QWidget* PreferencesDialog::editingPage(const sloopform::Settings& settings)
+{
+    auto* page = new QWidget;
+    d->regenerateWhileEditing = new QCheckBox("&Regenerate while editing");
+    d->regenerateWhileEditing->setObjectName("regenerateWhileEditing");
+    d->regenerateWhileEditing->setChecked(settings.RegenerateWhileEditing);
+    auto* layout = new QVBoxLayout(page);
+    layout->addWidget(d->regenerateWhileEditing);
+    layout->addStretch();
+    return page;
+}

@@ -6,8 +6,8 @@ namespace sloopform {
 struct Settings;
 }
 
-// "Sloopform Preferences": colours, screen aspect ratio and goal accuracies,
-// edited on working copies and stored into `settings` on Apply or Ok.
+// "Sloopform Preferences": colours, screen aspect ratio, goal accuracies and
+// editing, edited on working copies and stored into `settings` on Apply or Ok.
 class PreferencesDialog : public QDialog {
     Q_OBJECT
 public:
@@ -15,6 +15,9 @@ public:
     ~PreferencesDialog() override;
 
 private:
+    // "Editing": whether every committed value runs the generator.
+    QWidget* editingPage(const sloopform::Settings& settings);
+
     struct Impl;
     std::unique_ptr<Impl> d;
 };

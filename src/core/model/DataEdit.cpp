@@ -63,8 +63,20 @@ void TDataEdit::Edit(int row, Real48 value)
             (*hull_).*parameter.field = value;
         else
             Error(parameter.rejection, kParameterHelpContextBase + row);
-        if (parameter.viewsRefreshed) Ui().Notify(Notification::HullDimensionsChanged);
     }
+    ValueCommitted(row);
+}
+
+void TDataEdit::Restore(int row, Real48 value)
+{
+    if (IsParameterRow(row)) (*hull_).*ParameterRowAt(row).field = value;
+    ValueCommitted(row);
+}
+
+void TDataEdit::ValueCommitted(int row)
+{
+    if (IsParameterRow(row) && ParameterRowAt(row).viewsRefreshed)
+        Ui().Notify(Notification::HullDimensionsChanged);
     InvalidateGeneratedHull();
 }
 

@@ -28,6 +28,9 @@ public:
     // Stores `value` when the row's rule accepts it, otherwise shows the row's
     // message; either way the generated hull is out of date afterwards.
     void Edit(int row, Real48 value);
+    // Stores a value the design held before (undo, redo) without the row's
+    // rule: the values around it held it too. The hull is out of date afterwards.
+    void Restore(int row, Real48 value);
     // Text that is no number: shown, nothing stored, the hull out of date.
     void RejectText(int row, const std::string& text);
     void Error(const std::string& message, int code) const;
@@ -45,6 +48,8 @@ public:
     const HullRecord& Hull() const { return *hull_; }
 
 private:
+    // The views follow a row that sets the drawing's extents; the generated hull is out of date.
+    void ValueCommitted(int row);
     void InvalidateGeneratedHull();
 
     std::unique_ptr<HullRecord> hull_;

@@ -1,13 +1,12 @@
 #include "model/ParameterCommit.h"
 
 #include "model/DataEdit.h"
-#include "model/FileManager.h"
 #include "model/ParameterGrid.h"
 #include "numeric/NumberText.h"
 
 namespace sloopform {
 
-void CommitParameterValue(TDataEdit& editor, ParameterGrid& grid, int row, TFileManager& project)
+void CommitParameterValue(TDataEdit& editor, ParameterGrid& grid, int row)
 {
     const std::string text = Trim(grid.Cell(kValueColumn, row));
     if (const auto value = ParseReal(text))
@@ -15,7 +14,6 @@ void CommitParameterValue(TDataEdit& editor, ParameterGrid& grid, int row, TFile
     else
         editor.RejectText(row, text);
     grid.SetCell(kValueColumn, row, FormatParameterValue(editor.GetValue(row)));
-    project.MarkModified();
 }
 
 }  // namespace sloopform

@@ -21,6 +21,8 @@ struct Settings {
     GeneratorMethod Method = GeneratorMethod::Classic;
     OffsetLevels Offsets;  // empty lists: each hull's default levels
     std::vector<std::string> RecentProjects;  // most recent first
+    // Every committed value, undo or redo runs the generator at once.
+    bool RegenerateWhileEditing = false;
 };
 
 // The program's settings, read at start-up and written when the frame closes.

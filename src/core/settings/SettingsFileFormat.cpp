@@ -82,6 +82,9 @@ const std::vector<SettingKey>& Keys()
          static_cast<long>(GeneratorMethod::Robust),
          [](const Settings& s) { return static_cast<long>(s.Method); },
          [](Settings& s, long v) { s.Method = static_cast<GeneratorMethod>(v); }},
+        {"Editing", "RegenerateWhileEditing", true, 0, 1,
+         [](const Settings& s) -> long { return s.RegenerateWhileEditing ? 1 : 0; },
+         [](Settings& s, long v) { s.RegenerateWhileEditing = v != 0; }},
     };
     return keys;
 }

@@ -1,6 +1,7 @@
-// The preferences dialog's three pages, with a user-defined aspect ratio so
+// The preferences dialog's pages, with a user-defined aspect ratio so
 // the slider is live and the sample square stretched.
 #include <QTabWidget>
+#include <iterator>
 
 #include "Shots.h"
 #include "frame/MainWindow.h"
@@ -16,8 +17,9 @@ SLOOPFORM_SHOTS(Preferences)
     PreferencesDialog dialog(settings, &frame);
     dialog.show();
     auto* pages = dialog.findChild<QTabWidget*>("pages");
-    const char* names[] = {"preferences-colours", "preferences-aspect-ratio", "preferences-goals"};
-    for (int page = 0; page < pages->count(); ++page) {
+    const char* names[] = {"preferences-colours", "preferences-aspect-ratio", "preferences-goals",
+                           "preferences-editing"};
+    for (int page = 0; page < pages->count() && page < int(std::size(names)); ++page) {
         pages->setCurrentIndex(page);
         tour.save(dialog, names[page]);
     }

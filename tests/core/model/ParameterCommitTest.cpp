@@ -5,7 +5,6 @@
 #include "MemoryGrid.h"
 #include "RecordingUi.h"
 #include "model/DataEdit.h"
-#include "model/FileManager.h"
 
 using namespace sloopform;
 using test::MemoryGrid;
@@ -16,12 +15,11 @@ namespace {
 struct Table {
     TDataEdit editor;
     MemoryGrid grid;
-    TFileManager project;
 
     void Type(int row, const std::string& text)
     {
         grid.SetCell(1, row, text);
-        CommitParameterValue(editor, grid, row, project);
+        CommitParameterValue(editor, grid, row);
     }
 };
 
@@ -34,7 +32,6 @@ TEST(ParameterCommit, TypedValueIsStoredAndRewrittenRightAligned)
     table.Type(1, "  12 ");
     EXPECT_EQ(table.editor.GetValue(1), 12.0L);
     EXPECT_EQ(table.grid.Cell(1, 1), "         12.000");
-    EXPECT_TRUE(table.project.Modified());
 
     table.Type(8, "5.4e-1");
     EXPECT_EQ(table.grid.Cell(1, 8), "          0.540");
@@ -53,7 +50,6 @@ TEST(ParameterCommit, RejectedValueRewritesTheStoredOne)
     EXPECT_EQ(table.grid.Cell(1, 8), "          0.550");
     EXPECT_EQ(ui.messages.size(), 1u);
     EXPECT_FALSE(table.editor.Hull().HullComplete);
-    EXPECT_TRUE(table.project.Modified());
 }
 
 TEST(ParameterCommit, TextThatIsNoNumberIsReportedOnce)
@@ -65,7 +61,6 @@ TEST(ParameterCommit, TextThatIsNoNumberIsReportedOnce)
         ui.messages.clear();
         ui.notifications.clear();
         table.editor.Hull().HullComplete = true;
-        table.project = TFileManager();
         table.Type(1, " " + text + " ");
         EXPECT_EQ(table.editor.GetValue(1), 10.5L) << text;
         ASSERT_EQ(ui.messages.size(), 1u) << text;
@@ -76,6 +71,5 @@ TEST(ParameterCommit, TextThatIsNoNumberIsReportedOnce)
         EXPECT_FALSE(table.editor.Hull().HullComplete);
         EXPECT_EQ(ui.notifications, (std::vector<Notification>{Notification::QuickCalcRefresh,
                                                                Notification::Repaint}));
-        EXPECT_TRUE(table.project.Modified());
-    }
+        }
 }

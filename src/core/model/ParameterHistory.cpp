@@ -1,0 +1,83 @@
+#include "model/ParameterHistory.h"
+
+#include "model/DataEdit.h"
+
+namespace sloopform {
+
+ParameterValues StoredParameterValues(const HullRecord& hull)
+{
+    ParameterValues values;
+    for (int row = kFirstParameterRow; row <= kLastParameterRow; ++row)
+        values[row - 1] = hull.*ParameterRowAt(row).field;
+    return values;
+}
+
+void ParameterHistory::Reset(const HullRecord& hull, const std::string& fileName)
+{
+    steps_.clear();
+    done_ = 0;
+    MarkSaved(hull, fileName);
+}
+
+void ParameterHistory::MarkSaved(const HullRecord& hull, const std::string& fileName)
+{
+    savedName_ = fileName;
+    savedValues_ = StoredParameterValues(hull);
+}
+
+void ParameterHistory::Record(const ParameterValues& before, const HullRecord& hull)
+{
+    const ParameterValues after = StoredParameterValues(hull);
+    Step step;
+    for (int row = kFirstParameterRow; row <= kLastParameterRow; ++row)
+        if (before[row - 1] != after[row - 1]) step.push_back({row, before[row - 1], after[row - 1]});
+    if (step.empty()) return;
+    steps_.resize(done_);
+    steps_.push_back(std::move(step));
+    done_ = steps_.size();
+}
+
+std::string ParameterHistory::Caption(const Step& step)
+{
+    std::string caption;
+    for (const Change& change : step)
+        caption += (caption.empty() ? "" : ", ") + std::string(ParameterRowAt(change.row).caption);
+    return caption;
+}
+
+std::string ParameterHistory::UndoCaption() const { return CanUndo() ? Caption(steps_[done_ - 1]) : ""; }
+
+std::string ParameterHistory::RedoCaption() const { return CanRedo() ? Caption(steps_[done_]) : ""; }
+
+std::vector<int> ParameterHistory::Undo(TDataEdit& editor)
+{
+    if (!CanUndo()) return {};
+    std::vector<int> rows;
+    for (const Change& change : steps_[--done_]) {
+        editor.Restore(change.row, change.before);
+        rows.push_back(change.row);
+    }
+    return rows;
+}
+
+std::vector<int> ParameterHistory::Redo(TDataEdit& editor)
+{
+    if (!CanRedo()) return {};
+    std::vector<int> rows;
+    for (const Change& change : steps_[done_++]) {
+        editor.Restore(change.row, change.after);
+        rows.push_back(change.row);
+    }
+    return rows;
+}
+
+bool ParameterHistory::DiffersFromSaved(const HullRecord& hull, const std::string& fileName) const
+{
+    if (savedName_ != fileName) return true;
+    const ParameterValues now = StoredParameterValues(hull);
+    for (std::size_t i = 0; i < now.size(); ++i)
+        if (now[i] != savedValues_[i]) return true;
+    return false;
+}
+
+}  // namespace sloopform
