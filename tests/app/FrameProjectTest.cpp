@@ -119,6 +119,11 @@ void FrameProjectTest::titleNamesTheProjectAndMarksUnsavedChanges()
     QTest::keyClicks(QApplication::focusWidget(), "10.5");
     press(Qt::Key_Return);
     QTRY_VERIFY(frame().isWindowModified());
+    // Undone back to the values of the file, the project has no unsaved changes.
+    press(Qt::CTRL | Qt::Key_Z);
+    QTRY_VERIFY(!frame().isWindowModified());
+    press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
+    QTRY_VERIFY(frame().isWindowModified());
 
     const auto path = *folder / "sloop.sfp";
     record().saveAnswers.push_back(path.string());
