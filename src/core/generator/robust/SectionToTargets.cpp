@@ -14,13 +14,15 @@ namespace sloopform {
 
 namespace {
 
-// The family's fullness: the hollow section, the straight V, the box.
-constexpr long double kHollowest = -1;
+// The family's fullness: the hollow section (-1), the straight V, the box.
+// Beyond the hollow section the polygon draws in further below the
+// waterline, a deeper hollow that the envelope keeps rising.
+constexpr long double kHollowest = -1.6L;
 constexpr long double kVee = 0;
 // Past the box the points crowd into the bilge: fuller still, while the
 // envelope keeps them above the keel and within the beam.
 constexpr long double kBox = 1;
-constexpr long double kFullest = 1.6L;
+constexpr long double kFullest = 2.2L;
 // How far the waterline point of the polygon may spread, over the half-beam.
 constexpr long double kNarrowestSpread = 0.5L;
 constexpr long double kWidestSpread = 2.5L;
