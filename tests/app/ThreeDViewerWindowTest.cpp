@@ -3,12 +3,9 @@
 #include <QPrinter>
 #include <QtTest>
 
-#include "ScriptedQtUi.h"
+#include "FramedViews.h"
 #include "TestPaths.h"
 #include "ViewTestKit.h"
-#include "frame/MainWindow.h"
-#include "views/LinesPlanWindow.h"
-#include "views/ThreeDViewerWindow.h"
 #include "views/Viewport3d.h"
 
 using namespace viewtest;
@@ -44,7 +41,7 @@ private slots:
     void printsOnePageShowingTheHull();
 
 private:
-    ViewportWidget* surface() const { return &viewer_->viewportWidget(); }
+    ViewportWidget* surface() const { return &views_->viewer->viewportWidget(); }
     TViewport3d& viewport() const { return static_cast<TViewport3d&>(surface()->viewport()); }
     QImage image() const { return surface()->image(); }
     QRect ink() const { return InkBounds(image(), Pixel(kBackground)); }
@@ -54,12 +51,7 @@ private:
 
     std::unique_ptr<GeneratedCruiser> cruiser_;
     std::unique_ptr<DistinctColours> colours_;
-    std::unique_ptr<MainWindow> frame_;
-    LinesPlanWindow* lines_ = nullptr;
-    ThreeDViewerWindow* viewer_ = nullptr;
-    QMdiSubWindow* linesSub_ = nullptr;
-    QMdiSubWindow* viewerSub_ = nullptr;
-    std::unique_ptr<ScriptedQtUi> ui_;
+    std::unique_ptr<FramedViews> views_;
     std::unique_ptr<sloopform::test::TempDir> dir_;
 };
 
@@ -73,31 +65,18 @@ void ThreeDViewerWindowTest::init()
 {
     cruiser_->makeCurrent();
     colours_ = std::make_unique<DistinctColours>();
-    ui_ = std::make_unique<ScriptedQtUi>();
-    frame_ = std::make_unique<MainWindow>();
-    ui_->setFrame(frame_.get());
+    views_ = std::make_unique<FramedViews>();
     dir_ = std::make_unique<sloopform::test::TempDir>();
-    lines_ = new LinesPlanWindow(*frame_);
-    viewer_ = new ThreeDViewerWindow(*frame_);
     surface()->setFixedSize(kWidth, kHeight);
-    linesSub_ = frame_->addChild(ChildRole::LinesPlan, lines_);
-    viewerSub_ = frame_->addChild(ChildRole::ThreeD, viewer_);
-    FrameTargets targets;
-    targets.linesPlan = lines_;
-    targets.threeD = viewer_;
-    frame_->setTargets(targets);
-    frame_->resize(1200, 900);
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
-    activate(viewerSub_);
+    QVERIFY(views_->show({1200, 900}));
+    activate(views_->viewerSub);
     QCOMPARE(image().size(), QSize(kWidth, kHeight));
 }
 
 void ThreeDViewerWindowTest::cleanup()
 {
-    QCOMPARE(ui_->record.errors.size(), std::size_t{0});
-    frame_.reset();
-    ui_.reset();
+    QCOMPARE(views_->ui.record.errors.size(), std::size_t{0});
+    views_.reset();
     colours_.reset();
     dir_.reset();
 }
@@ -109,8 +88,8 @@ void ThreeDViewerWindowTest::perspectiveOffShrinksThePictureWithoutRefitting()
     QVERIFY(ChoosePopupItem(surface(), {"&Perspective"}));
 
     QVERIFY(!viewport().Perspective());
-    QVERIFY(!viewer_->findChild<QAction*>("Perspective1")->isChecked());
-    QVERIFY(!viewer_->findChild<QAction*>("Perspective2")->isChecked());
+    QVERIFY(!views_->viewer->findChild<QAction*>("Perspective1")->isChecked());
+    QVERIFY(!views_->viewer->findChild<QAction*>("Perspective2")->isChecked());
     QVERIFY(SameWindow(viewport().View(1), window));
     const QRect after = ink();
     // The hull lies about 400 m from the eye and the projection distance is 500.
@@ -161,8 +140,8 @@ void ThreeDViewerWindowTest::waterlinesAndButtocksAloneDrawTheirLines()
         QVERIFY(ChoosePopupItem(surface(), {item}));
         QVERIFY2(pixels(kOutline) > before, item);
     }
-    QVERIFY(viewer_->findChild<QAction*>("Waterlines1")->isChecked());
-    QVERIFY(viewer_->findChild<QAction*>("Buttocks1")->isChecked());
+    QVERIFY(views_->viewer->findChild<QAction*>("Waterlines1")->isChecked());
+    QVERIFY(views_->viewer->findChild<QAction*>("Buttocks1")->isChecked());
 }
 
 void ThreeDViewerWindowTest::bothSwitchesOffOnlyClear()
@@ -170,15 +149,15 @@ void ThreeDViewerWindowTest::bothSwitchesOffOnlyClear()
     QVERIFY(ChoosePopupItem(surface(), {"&Construction Lines"}));
     QVERIFY(ChoosePopupItem(surface(), {"&Hull Outlines"}));
 
-    QVERIFY(!viewer_->findChild<QAction*>("ConstructionLines1")->isChecked());
-    QVERIFY(!viewer_->findChild<QAction*>("HullOutlines1")->isChecked());
+    QVERIFY(!views_->viewer->findChild<QAction*>("ConstructionLines1")->isChecked());
+    QVERIFY(!views_->viewer->findChild<QAction*>("HullOutlines1")->isChecked());
     QCOMPARE(pixels(kBackground), kWidth * kHeight);
 }
 
 void ThreeDViewerWindowTest::rotateDragTurnsTheAzimuthAndRedrawsOnRelease()
 {
     QVERIFY(ChoosePopupItem(surface(), {"&Rotate View"}));
-    QVERIFY(frame_->button(FrameButton::Rotate)->isChecked());
+    QVERIFY(views_->frame->button(FrameButton::Rotate)->isChecked());
     const QRect before = ink();
     QVERIFY(before.height() > before.width());  // from above, the length runs up the screen
     const int drawn = inkPixels();
@@ -215,32 +194,32 @@ void ThreeDViewerWindowTest::activationRoutesTheFrameButtons()
     const TScreen fitted = viewport().View(1);
     QVERIFY(ChoosePopupItem(surface(), {"Zoom &In"}));
     QVERIFY(!SameWindow(viewport().View(1), fitted));
-    activate(linesSub_);
-    lines_->zoomIn();
-    const TScreen linesProfile = lines_->viewportWidget().viewport().View(1);
+    activate(views_->linesSub);
+    views_->lines->zoomIn();
+    const TScreen linesProfile = views_->lines->viewportWidget().viewport().View(1);
 
-    activate(viewerSub_);
-    QCOMPARE(frame_->viewTarget(), ViewTargetId::ThreeD);
-    QCOMPARE(frame_->documentTarget(), DocumentTargetId::Project);
-    QVERIFY(frame_->button(FrameButton::Rotate)->isEnabled());
-    frame_->button(FrameButton::ZoomAll)->trigger();
+    activate(views_->viewerSub);
+    QCOMPARE(views_->frame->viewTarget(), ViewTargetId::ThreeD);
+    QCOMPARE(views_->frame->documentTarget(), DocumentTargetId::Project);
+    QVERIFY(views_->frame->button(FrameButton::Rotate)->isEnabled());
+    views_->frame->button(FrameButton::ZoomAll)->trigger();
 
     QVERIFY(SameWindow(viewport().View(1), fitted));
-    QVERIFY(SameWindow(lines_->viewportWidget().viewport().View(1), linesProfile));
+    QVERIFY(SameWindow(views_->lines->viewportWidget().viewport().View(1), linesProfile));
 
-    activate(linesSub_);
-    QCOMPARE(frame_->viewTarget(), ViewTargetId::LinesPlan);
-    QVERIFY(!frame_->button(FrameButton::Rotate)->isEnabled());
-    QVERIFY(frame_->button(FrameButton::ZoomAll)->isEnabled());
+    activate(views_->linesSub);
+    QCOMPARE(views_->frame->viewTarget(), ViewTargetId::LinesPlan);
+    QVERIFY(!views_->frame->button(FrameButton::Rotate)->isEnabled());
+    QVERIFY(views_->frame->button(FrameButton::ZoomAll)->isEnabled());
 }
 
 void ThreeDViewerWindowTest::printsOnePageShowingTheHull()
 {
     const std::string path = (dir_->Path() / "view.pdf").string();
-    viewer_->printer().setOutputFormat(QPrinter::PdfFormat);
-    viewer_->printer().setOutputFileName(QString::fromStdString(path));
+    views_->viewer->printer().setOutputFormat(QPrinter::PdfFormat);
+    views_->viewer->printer().setOutputFileName(QString::fromStdString(path));
     AcceptNextDialog();
-    FindItem(viewer_->menuGroups().front().menu, "&Print")->trigger();
+    FindItem(views_->viewer->menuGroups().front().menu, "&Print")->trigger();
 
     QCOMPARE(PdfInfo(path, "Pages"), std::string("1"));
     QCOMPARE(PdfInfo(path, "Title"), std::string("Sloopform - 3D View"));

@@ -13,14 +13,11 @@
 #include <QtTest>
 #include <cmath>
 
-#include "ScriptedQtUi.h"
+#include "FramedViews.h"
 #include "ViewTestKit.h"
-#include "frame/MainWindow.h"
 #include "model/HullRecord.h"
 #include "preferences/PreferencesDialog.h"
-#include "views/LinesPlanWindow.h"
 #include "views/ThreeDView.h"
-#include "views/ThreeDViewerWindow.h"
 #include "views/ViewportEngView.h"
 
 using namespace viewtest;
@@ -83,11 +80,11 @@ private slots:
     void smoothLinesIsAPreference();
 
 private:
-    ViewportWidget* linesSurface() const { return &lines_->viewportWidget(); }
-    ViewportWidget* viewerSurface() const { return &viewer_->viewportWidget(); }
+    ViewportWidget* linesSurface() const { return &views_->lines->viewportWidget(); }
+    ViewportWidget* viewerSurface() const { return &views_->viewer->viewportWidget(); }
     TViewport& linesPlan() const { return linesSurface()->viewport(); }
     TViewport3d& viewer() const { return static_cast<TViewport3d&>(viewerSurface()->viewport()); }
-    QString pointerText() const { return frame_->findChild<QLabel*>("PointerPosition")->text(); }
+    QString pointerText() const { return views_->frame->findChild<QLabel*>("PointerPosition")->text(); }
     void activate(QMdiSubWindow* sub) const { sub->mdiArea()->setActiveSubWindow(sub); }
     // The pixel of a world point of the lines plan's view.
     QPoint pixelOf(int view, long double across, long double upwards) const;
@@ -96,12 +93,7 @@ private:
 
     std::unique_ptr<GeneratedCruiser> cruiser_;
     std::unique_ptr<DistinctColours> colours_;
-    std::unique_ptr<ScriptedQtUi> ui_;
-    std::unique_ptr<MainWindow> frame_;
-    LinesPlanWindow* lines_ = nullptr;
-    ThreeDViewerWindow* viewer_ = nullptr;
-    QMdiSubWindow* linesSub_ = nullptr;
-    QMdiSubWindow* viewerSub_ = nullptr;
+    std::unique_ptr<FramedViews> views_;
 };
 
 void ViewNavigationTest::initTestCase()
@@ -114,33 +106,20 @@ void ViewNavigationTest::init()
 {
     cruiser_->makeCurrent();
     colours_ = std::make_unique<DistinctColours>();
-    ui_ = std::make_unique<ScriptedQtUi>();
-    frame_ = std::make_unique<MainWindow>();
-    ui_->setFrame(frame_.get());
-    lines_ = new LinesPlanWindow(*frame_);
-    viewer_ = new ThreeDViewerWindow(*frame_);
+    views_ = std::make_unique<FramedViews>();
     linesSurface()->setFixedSize(kSize, kSize);
     viewerSurface()->setFixedSize(kSize, kSize);
-    linesSub_ = frame_->addChild(ChildRole::LinesPlan, lines_);
-    viewerSub_ = frame_->addChild(ChildRole::ThreeD, viewer_);
-    FrameTargets targets;
-    targets.linesPlan = lines_;
-    targets.threeD = viewer_;
-    frame_->setTargets(targets);
-    frame_->resize(1200, 1000);
-    frame_->show();
-    QVERIFY(QTest::qWaitForWindowExposed(frame_.get()));
-    activate(viewerSub_);
-    activate(linesSub_);
+    QVERIFY(views_->show({1200, 1000}));
+    activate(views_->viewerSub);
+    activate(views_->linesSub);
     QCOMPARE(linesSurface()->image().size(), QSize(kSize, kSize));
     QCOMPARE(viewerSurface()->image().size(), QSize(kSize, kSize));
 }
 
 void ViewNavigationTest::cleanup()
 {
-    QCOMPARE(ui_->record.errors.size(), std::size_t{0});
-    frame_.reset();
-    ui_.reset();
+    QCOMPARE(views_->ui.record.errors.size(), std::size_t{0});
+    views_.reset();
     colours_.reset();
 }
 
@@ -193,9 +172,9 @@ void ViewNavigationTest::pointerPositionInThePlanAndBodyPlanAndOnlyWhileActive()
     QVERIFY(std::fabs(Coordinate(pointerText(), "y") + halfBeam) <= pixel);
     QVERIFY(std::fabs(Coordinate(pointerText(), "z") - 0.3) <= pixel);
 
-    auto* label = frame_->findChild<QLabel*>("PointerPosition");
+    auto* label = views_->frame->findChild<QLabel*>("PointerPosition");
     QVERIFY(label->isVisible());
-    activate(viewerSub_);
+    activate(views_->viewerSub);
     QVERIFY(!label->isVisible());
     QVERIFY(label->text().isEmpty());
 }
@@ -224,7 +203,7 @@ void ViewNavigationTest::middleDragPansTheLinesPlanInZoomWindowMode()
 
 void ViewNavigationTest::middleDragPansThe3DViewInRotateMode()
 {
-    activate(viewerSub_);
+    activate(views_->viewerSub);
     QVERIFY(ChoosePopupItem(viewerSurface(), {"&Rotate View"}));
     const int azimuth = viewer().Azimuth();
     const QPoint from(200, 200);
@@ -242,9 +221,9 @@ void ViewNavigationTest::middleDragPansThe3DViewInRotateMode()
 
 void ViewNavigationTest::plusAndMinusZoomAndArrowsPanBothWindows()
 {
-    for (QMdiSubWindow* sub : {linesSub_, viewerSub_}) {
+    for (QMdiSubWindow* sub : {views_->linesSub, views_->viewerSub}) {
         activate(sub);
-        ViewportWidget* surface = sub == linesSub_ ? linesSurface() : viewerSurface();
+        ViewportWidget* surface = sub == views_->linesSub ? linesSurface() : viewerSurface();
         TViewport& viewport = surface->viewport();
         const long double width = viewport.View(1).Right - viewport.View(1).Left;
         const QImage before = surface->image().copy();
@@ -266,10 +245,10 @@ void ViewNavigationTest::plusAndMinusZoomAndArrowsPanBothWindows()
 
 void ViewNavigationTest::activationPutsTheKeysOnTheView()
 {
-    frame_->activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(frame_.get()));
-    activate(viewerSub_);
-    activate(linesSub_);
+    views_->frame->activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(views_->frame.get()));
+    activate(views_->viewerSub);
+    activate(views_->linesSub);
     QTRY_COMPARE(QApplication::focusWidget(), static_cast<QWidget*>(linesSurface()));
     const long double width = linesPlan().View(1).Right - linesPlan().View(1).Left;
     QTest::keyClick(QApplication::focusWidget(), Qt::Key_Plus);
@@ -282,7 +261,7 @@ void ViewNavigationTest::rotationKeepsTheHullCentreInPlaceAndTheHullInView()
     constexpr int kWide = kSize;
     constexpr int kLow = kSize / 2;
     viewerSurface()->setFixedSize(kWide, kLow);
-    activate(viewerSub_);
+    activate(views_->viewerSub);
     QTRY_COMPARE(viewerSurface()->image().size(), QSize(kWide, kLow));
     QVERIFY(ChoosePopupItem(viewerSurface(), {"&View", "&Waterlines"}));
     QVERIFY(ChoosePopupItem(viewerSurface(), {"&Rotate View"}));
