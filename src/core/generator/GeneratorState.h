@@ -108,6 +108,7 @@ struct TransomStageState {
 // the waterline point that last met the beam, where the next search starts.
 struct RobustStationMemo {
     long double Beam = 0;  // 0 until a range is known
+    long double KeelHeight = 0;  // the range holds for this beam and keel
     long double HollowestKept = 0;
     long double FullestKept = 0;
     long double Lowest = 0;   // coefficients at the two ends

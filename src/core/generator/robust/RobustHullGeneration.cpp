@@ -3,7 +3,9 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <optional>
 #include <string>
+#include <vector>
 
 #include "analysis/DesignFigures.h"
 #include "analysis/ExactHydrostatics.h"
@@ -11,7 +13,9 @@
 #include "generator/DiagonalFitting.h"
 #include "generator/Sections.h"
 #include "generator/Transom.h"
+#include "generator/robust/AreaCurve.h"
 #include "generator/robust/RobustFailure.h"
+#include "generator/robust/RobustKeel.h"
 #include "generator/robust/RobustWaterline.h"
 #include "generator/robust/SectionToTargets.h"
 #include "numeric/NumberText.h"
@@ -27,160 +31,13 @@ constexpr int kMidship = 10;
 constexpr int kAftQuarter = 15;
 constexpr int kDiagonalOrder = 3;
 constexpr int kAreaCurveSteps = 12;
-constexpr int kCurveSolveSteps = 40;
-constexpr int kCurveHalvings = 12;
-constexpr long double kCurveDifference = 1e-4L;
 // Times the waterline is aimed again when the built hull misses Cwl or LCF.
 constexpr int kWaterlineCorrections = 3;
-// Newton steps aim inside the tolerances so that the small steps of the
-// measured section areas cannot push a met figure back out.
-constexpr long double kAim = 0.4L;
+// Times the keel line is moved when the sections cannot place the volume at LCB.
+constexpr int kKeelMoves = 3;
 // A built hull this close to its volume and LCB (as shares of the
 // tolerances) is kept: the report measures it the same way.
 constexpr long double kAccept = 0.8L;
-
-long double StationBeam(const HullRecord& hull, int s)
-{
-    return s == kMidship ? hull.Bwl : hull.Stations[s].DesignWaterlineBeam;
-}
-
-long double StationDepth(const HullRecord& hull, int s) { return hull.Tc - hull.Stations[s].KeelHeight; }
-
-int SimpsonMultiplier(int s)
-{
-    if (s == 0 || s == kLastStation) return 1;
-    return s % 2 == 1 ? 4 : 2;
-}
-
-// x from -1 at the bow to 1 at the stern.
-long double Along(int s) { return (s - kMidship) * 0.1L; }
-
-// The sectional-area curve: station coefficients Cm (1 + F2 x^2 + F4 x^4)
-// forward of midship and Cm (1 + A2 x^2 + A4 x^4) aft of it, so that either
-// body can be made fuller or finer on its own, near midship or towards its
-// end, while the curve stays smooth at midship; kept within what a section
-// of this family can reach at each station.
-constexpr int kCurveTerms = 4;  // F2, F4, A2, A4
-struct AreaCurve {
-    std::array<long double, kCurveTerms> Terms{};
-    // What each station's section can reach: the family's limits, narrowed
-    // to what a station reached when it fell short of its coefficient.
-    std::array<long double, kStationCount> Lowest;
-    std::array<long double, kStationCount> Highest;
-
-    AreaCurve()
-    {
-        Lowest.fill(kLowestSectionCoefficient);
-        Highest.fill(kHighestSectionCoefficient);
-    }
-    long double Requested(const HullRecord& hull, int s) const
-    {
-        const long double x = Along(s);
-        const long double x2 = x * x;
-        const int first = x < 0 ? 0 : 2;
-        return hull.Cm * (1 + Terms[first] * x2 + Terms[first + 1] * x2 * x2);
-    }
-    long double Coefficient(const HullRecord& hull, int s) const
-    {
-        return std::clamp(Requested(hull, s), Lowest[s], Highest[s]);
-    }
-    bool ClampedHigh(const HullRecord& hull, int s) const
-    {
-        return s != kMidship && Requested(hull, s) > Highest[s];
-    }
-    bool ClampedLow(const HullRecord& hull, int s) const
-    {
-        return s != kMidship && Requested(hull, s) < Lowest[s];
-    }
-};
-
-// Volume and moment (volume times LCB in per cent) as the Simpson sums of the
-// hydrostatics, predicted from the coefficients the curve gives.
-struct Sums {
-    long double volume = 0, moment = 0;
-};
-
-Sums Predict(const HullRecord& hull, const AreaCurve& curve)
-{
-    const long double third = hull.Lwl * 0.05L / 3;
-    Sums p;
-    for (int s = 1; s < kLastStation; ++s) {
-        const long double coefficient = s == kMidship ? static_cast<long double>(hull.Cm) : curve.Coefficient(hull, s);
-        const long double area = SimpsonMultiplier(s) * third * StationBeam(hull, s) * StationDepth(hull, s) * coefficient;
-        p.volume += area;
-        p.moment += area * 5.0L * s;
-    }
-    return p;
-}
-
-struct Request {
-    long double volume;
-    long double volumeTolerance;
-    long double lcb;  // per cent
-    long double lcbTolerance;
-};
-
-// The misses of predicted sums from the target sums, each over its tolerance.
-struct Misses {
-    long double volume = 0, lcb = 0;
-    long double Norm() const { return volume * volume + lcb * lcb; }
-};
-
-Misses MissesOf(const Sums& p, const Sums& target, const Request& request)
-{
-    return {(target.volume - p.volume) / request.volumeTolerance,
-            (target.moment - p.moment) / (request.volume * request.lcbTolerance)};
-}
-
-// The curve terms whose predicted sums meet the target: Gauss-Newton steps of
-// least size (the terms move as little as the two sums allow), with
-// differences taken on the clamped curve and each step halved until the
-// misses shrink, so that a curve running into its limits cannot throw the
-// steps about.
-void SolveCurve(const HullRecord& hull, AreaCurve& curve, const Sums& target, const Request& request)
-{
-    Misses now = MissesOf(Predict(hull, curve), target, request);
-    for (int step = 0; step < kCurveSolveSteps && now.Norm() > kAim * kAim * 0.01L; ++step) {
-        std::array<long double, kCurveTerms> dV{}, dL{};
-        for (int t = 0; t < kCurveTerms; ++t) {
-            AreaCurve moved = curve;
-            moved.Terms[t] += kCurveDifference;
-            const Misses m = MissesOf(Predict(hull, moved), target, request);
-            dV[t] = (m.volume - now.volume) / kCurveDifference;
-            dL[t] = (m.lcb - now.lcb) / kCurveDifference;
-        }
-        long double vv = 0, vl = 0, ll = 0;
-        for (int t = 0; t < kCurveTerms; ++t) {
-            vv += dV[t] * dV[t];
-            vl += dV[t] * dL[t];
-            ll += dL[t] * dL[t];
-        }
-        const long double det = vv * ll - vl * vl;
-        long double yV = 0, yL = 0;  // the step is dV yV + dL yL
-        if (std::fabs(det) > 1e-12L * (vv * ll) && std::isfinite(det)) {
-            yV = -(now.volume * ll - vl * now.lcb) / det;
-            yL = -(vv * now.lcb - vl * now.volume) / det;
-        } else {
-            // Steepest descent when the curve has run into its limits in one direction.
-            yV = -now.volume * 1e-3L;
-            yL = -now.lcb * 1e-3L;
-        }
-        std::array<long double, kCurveTerms> change{};
-        for (int t = 0; t < kCurveTerms; ++t) change[t] = dV[t] * yV + dL[t] * yL;
-        bool improved = false;
-        for (int h = 0; h < kCurveHalvings && !improved; ++h) {
-            AreaCurve trial = curve;
-            for (int t = 0; t < kCurveTerms; ++t) trial.Terms[t] += std::ldexp(change[t], -h);
-            const Misses m = MissesOf(Predict(hull, trial), target, request);
-            if (std::isfinite(m.Norm()) && m.Norm() < now.Norm()) {
-                curve = trial;
-                now = m;
-                improved = true;
-            }
-        }
-        if (!improved) return;
-    }
-}
 
 void MarkConstructed(HullRecord& hull, int s)
 {
@@ -229,43 +86,32 @@ bool Within(long double value, long double target, long double tolerance)
 std::string Coefficient(long double value) { return FormatFixed(value, 2); }
 std::string Percent(long double value) { return FormatFixed(value, 1) + " %"; }
 
-bool ClampedAt(const HullRecord& hull, const AreaCurve& curve, int from, int to, bool high)
-{
-    for (int s = from; s <= to; ++s)
-        if (high ? curve.ClampedHigh(hull, s) : curve.ClampedLow(hull, s)) return true;
-    return false;
-}
-
 // Names the figure that was missed and the parameter to change. An LCB the
 // body cannot reach is named first: the volume is then usually missed only
 // because the steps traded it against the LCB.
-void ExplainMiss(const HullRecord& hull, const AreaCurve& curve, const Request& request, const ExactHydrostatics& built)
+void ExplainMiss(const HullRecord& hull, const AreaCurve& curve, const VolumeRequest& request, const ExactHydrostatics& built)
 {
     const bool high = true, low = false;
     const std::string cp = Coefficient(hull.Cp), cm = Coefficient(hull.Cm);
     const std::string lcb = Percent(hull.LCB);
     const bool wantsAft = request.lcb > built.LCB;
-    const int aftFrom = kMidship + 1, aftTo = kLastStation - 1, foreFrom = 1, foreTo = kMidship - 1;
     if (!Within(built.LCB, request.lcb, request.lcbTolerance)) {
-        if (wantsAft && ClampedAt(hull, curve, aftFrom, aftTo, high))
-            return FailRun("Required LCB " + lcb + " too far aft for Cp " + cp +
-                           ": the aft sections would need to be fuller than their beams and depths allow; move LCB forward or lower Cp");
-        if (wantsAft && ClampedAt(hull, curve, foreFrom, foreTo, low))
-            return FailRun("Required LCB " + lcb + " too far aft for Cp " + cp +
-                           ": the forward sections would need to be finer than their beams and depths allow; move LCB forward or raise Cp");
-        if (!wantsAft && ClampedAt(hull, curve, foreFrom, foreTo, high))
-            return FailRun("Required LCB " + lcb + " too far forward for Cp " + cp +
-                           ": the forward sections would need to be fuller than their beams and depths allow; move LCB aft or lower Cp");
-        if (!wantsAft && ClampedAt(hull, curve, aftFrom, aftTo, low))
-            return FailRun("Required LCB " + lcb + " too far forward for Cp " + cp +
-                           ": the aft sections would need to be finer than their beams and depths allow; move LCB aft or raise Cp");
+        const std::vector<KeelMove> moves = KeelMovesTowards(hull, curve, wantsAft);
+        if (!moves.empty()) {
+            const KeelMove& move = moves.front();
+            const std::string body = move.Quarter == KeelQuarter::Aft ? "aft" : "forward";
+            return FailRun("Required LCB " + lcb + " too far " + (wantsAft ? "aft" : "forward") + " for Cp " + cp +
+                           ": the " + body + " sections would need to be " + (move.Deeper ? "fuller" : "finer") +
+                           " than their beams and depths allow; move LCB " + (wantsAft ? "forward" : "aft") +
+                           (move.Deeper ? " or lower Cp" : " or raise Cp"));
+        }
     }
     const long double volumeMiss = request.volume - built.Volume;
     if (std::fabs(volumeMiss) > request.volumeTolerance) {
-        if (volumeMiss > 0 && ClampedAt(hull, curve, 1, kLastStation - 1, high))
+        if (volumeMiss > 0 && curve.ClampedBetween(hull, 1, kLastStation - 1, high))
             return FailRun("Required Cp " + cp + " too high for Cm " + cm +
                            ": the sections would need to be fuller than their beams and depths allow; lower Cp");
-        if (volumeMiss < 0 && ClampedAt(hull, curve, 1, kLastStation - 1, low))
+        if (volumeMiss < 0 && curve.ClampedBetween(hull, 1, kLastStation - 1, low))
             return FailRun("Required Cp " + cp + " too low for Cm " + cm +
                            ": the sections would need to be finer than their beams and depths allow; raise Cp");
         return FailRun("Required volume for Cp " + cp + " could not be met (built " + FormatFixed(built.Volume, 3) +
@@ -284,15 +130,15 @@ void ExplainWaterline(const HullRecord& hull, const ExactHydrostatics& built)
 
 // The sectional-area curve solved and the stations built until the volume
 // and LCB meet the request; returns the built hull's exact figures.
-ExactHydrostatics MeetVolumeAndLcb(HullRecord& hull, AreaCurve& curve, const Request& request)
+ExactHydrostatics MeetVolumeAndLcb(HullRecord& hull, AreaCurve& curve, const VolumeRequest& request)
 {
     // The built hull's sums differ from the predicted ones by what the
     // sections miss; the target of the next solve is moved by that much.
-    Sums target{request.volume, request.volume * request.lcb};
+    AreaSums target{request.volume, request.volume * request.lcb};
     ExactHydrostatics built{};
     for (int step = 0; step < kAreaCurveSteps; ++step) {
         const AreaCurve before = curve;
-        SolveCurve(hull, curve, target, request);
+        SolveAreaCurve(hull, curve, target, request);
         // Nothing left to move: building the same sections again changes nothing.
         if (step > 0 && curve.Terms == before.Terms) break;
         std::string terms;
@@ -305,29 +151,79 @@ ExactHydrostatics MeetVolumeAndLcb(HullRecord& hull, AreaCurve& curve, const Req
         if (Within(built.Volume, request.volume, kAccept * request.volumeTolerance) &&
             Within(built.LCB, request.lcb, kAccept * request.lcbTolerance))
             break;
-        const Sums predicted = Predict(hull, curve);
+        const AreaSums predicted = PredictSums(hull, curve);
         target.volume = request.volume + predicted.volume - built.Volume;
         target.moment = request.volume * request.lcb + predicted.moment - built.Volume * built.LCB;
     }
     return built;
 }
 
+void BuildMidship(HullRecord& hull);
+
+// The keel moves of a run: a few at most, and none that undoes an earlier
+// move at the same quarter, so that the keel cannot go back and forth.
+class KeelShaping {
+public:
+    // Makes the first of the moves that is allowed and possible, then builds
+    // again the stages that follow from the profile: the waterline (whose
+    // widest part is placed for the LCB on the stations' depths) and the
+    // midship section. False when none is.
+    bool MoveFirstOf(HullRecord& hull, const AreaCurve& curve, const VolumeRequest& request, const WaterlineAim& aim,
+                     const std::vector<KeelMove>& moves)
+    {
+        if (made_ == kKeelMoves) return false;
+        for (const KeelMove& move : moves) {
+            std::optional<bool>& deeper = deeper_[static_cast<std::size_t>(move.Quarter)];
+            if (deeper && *deeper != move.Deeper) continue;
+            if (!MoveKeel(hull, curve, request, move)) continue;
+            deeper = move.Deeper;
+            ++made_;
+            ConsoleLine(" ShapeKeel(" + FormatFixed(hull.ForefootKeelHeight, 3) + ", " +
+                        FormatFixed(hull.AftKeelHeight, 3) + ")");
+            AimRobustWaterline(hull, aim);
+            if (!CancelFlag()) BuildMidship(hull);
+            return true;
+        }
+        return false;
+    }
+
+private:
+    int made_ = 0;
+    std::array<std::optional<bool>, 2> deeper_;  // of each quarter, once it has moved
+};
+
 void GenerateToRequest(HullRecord& hull)
 {
     const DesignFigureValues tolerance = FigureTolerances(hull);
-    const Request request{RequestedFigures(hull)[kVolumeFigure], tolerance[kVolumeFigure], hull.LCB,
-                          tolerance[kLcbFigure]};
+    const VolumeRequest request{RequestedFigures(hull)[kVolumeFigure], tolerance[kVolumeFigure], hull.LCB,
+                                tolerance[kLcbFigure]};
     AreaCurve curve;
     WaterlineAim aim{hull.Cwp, hull.LCF};
-    for (int correction = 0;; ++correction) {
+    KeelShaping keel;
+    int waterlineAims = 0;
+    for (;;) {
         const ExactHydrostatics built = MeetVolumeAndLcb(hull, curve, request);
         if (CancelFlag()) return;
         if (!Within(built.Volume, request.volume, request.volumeTolerance) ||
-            !Within(built.LCB, request.lcb, request.lcbTolerance))
-            return ExplainMiss(hull, curve, request, built);
+            !Within(built.LCB, request.lcb, request.lcbTolerance)) {
+            const bool lcbMissed = !Within(built.LCB, request.lcb, request.lcbTolerance);
+            if (!lcbMissed ||
+                !keel.MoveFirstOf(hull, curve, request, aim, KeelMovesTowards(hull, curve, request.lcb > built.LCB)))
+                return ExplainMiss(hull, curve, request, built);
+            if (CancelFlag()) return;
+            curve = AreaCurve{};
+            continue;
+        }
+        // Sections held at the family's limits put kinks into the waterlines
+        // below the design waterline: the keel gives the body room first.
+        if (keel.MoveFirstOf(hull, curve, request, aim, KeelMovesOutOfLimits(hull, curve))) {
+            if (CancelFlag()) return;
+            curve = AreaCurve{};
+            continue;
+        }
         if (Within(built.Cwl, hull.Cwp, tolerance[kCwlFigure]) && Within(built.LCF, hull.LCF, tolerance[kLcfFigure]))
             return;
-        if (correction == kWaterlineCorrections) return ExplainWaterline(hull, built);
+        if (waterlineAims++ == kWaterlineCorrections) return ExplainWaterline(hull, built);
         // The waterline aimed again by what the lofted sections missed.
         aim.Cwp += hull.Cwp - built.Cwl;
         aim.LCF += hull.LCF - built.LCF;

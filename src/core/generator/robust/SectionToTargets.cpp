@@ -192,7 +192,8 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
         measured = family.ToBeam(fullness);
         return measured.coefficient - static_cast<long double>(coefficient);
     };
-    if (memo.Beam != static_cast<long double>(beam)) {
+    const long double keel = hull.Stations[static_cast<std::size_t>(s)].KeelHeight;
+    if (memo.Beam != static_cast<long double>(beam) || memo.KeelHeight != keel) {
         // Very hollow or very full sections may not reach the beam within
         // BMax: the range is narrowed to the fullness that still does.
         const long double halfBeam = beam * 0.5L;
@@ -207,6 +208,7 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
         miss(memo.HollowestKept);
         memo.Lowest = measured.coefficient;
         memo.Beam = beam;
+        memo.KeelHeight = keel;
     }
     SectionReached reached;
     reached.Lowest = memo.Lowest;

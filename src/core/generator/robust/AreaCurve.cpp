@@ -1,0 +1,139 @@
+#include "generator/robust/AreaCurve.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace sloopform {
+
+namespace {
+
+constexpr int kMidship = 10;
+constexpr int kCurveSolveSteps = 40;
+constexpr int kCurveHalvings = 12;
+constexpr long double kCurveDifference = 1e-4L;
+
+int SimpsonMultiplier(int s)
+{
+    if (s == 0 || s == kLastStation) return 1;
+    return s % 2 == 1 ? 4 : 2;
+}
+
+// x from -1 at the bow to 1 at the stern.
+long double Along(int s) { return (s - kMidship) * 0.1L; }
+
+}  // namespace
+
+AreaCurve::AreaCurve()
+{
+    Lowest.fill(kLowestSectionCoefficient);
+    Highest.fill(kHighestSectionCoefficient);
+}
+
+long double AreaCurve::Requested(const HullRecord& hull, int s) const
+{
+    const long double x = Along(s);
+    const long double x2 = x * x;
+    const int first = x < 0 ? 0 : 2;
+    return hull.Cm * (1 + Terms[first] * x2 + Terms[first + 1] * x2 * x2);
+}
+
+long double AreaCurve::Coefficient(const HullRecord& hull, int s) const
+{
+    return std::clamp(Requested(hull, s), Lowest[s], Highest[s]);
+}
+
+bool AreaCurve::ClampedHigh(const HullRecord& hull, int s) const
+{
+    return s != kMidship && Requested(hull, s) > Highest[s];
+}
+
+bool AreaCurve::ClampedLow(const HullRecord& hull, int s) const
+{
+    return s != kMidship && Requested(hull, s) < Lowest[s];
+}
+
+bool AreaCurve::ClampedBetween(const HullRecord& hull, int from, int to, bool high) const
+{
+    for (int s = from; s <= to; ++s)
+        if (high ? ClampedHigh(hull, s) : ClampedLow(hull, s)) return true;
+    return false;
+}
+
+long double StationBeam(const HullRecord& hull, int s)
+{
+    return s == kMidship ? hull.Bwl : hull.Stations[s].DesignWaterlineBeam;
+}
+
+long double StationDepth(const HullRecord& hull, int s) { return hull.Tc - hull.Stations[s].KeelHeight; }
+
+AreaSums PredictSums(const HullRecord& hull, const AreaCurve& curve)
+{
+    const long double third = hull.Lwl * 0.05L / 3;
+    AreaSums p;
+    for (int s = 1; s < kLastStation; ++s) {
+        const long double coefficient = s == kMidship ? static_cast<long double>(hull.Cm) : curve.Coefficient(hull, s);
+        const long double area = SimpsonMultiplier(s) * third * StationBeam(hull, s) * StationDepth(hull, s) * coefficient;
+        p.volume += area;
+        p.moment += area * 5.0L * s;
+    }
+    return p;
+}
+
+AreaMisses MissesOf(const AreaSums& p, const AreaSums& target, const VolumeRequest& request)
+{
+    return {(target.volume - p.volume) / request.volumeTolerance,
+            (target.moment - p.moment) / (request.volume * request.lcbTolerance)};
+}
+
+// Gauss-Newton steps of least size (the terms move as little as the two sums
+// allow), with differences taken on the clamped curve and each step halved
+// until the misses shrink, so that a curve running into its limits cannot
+// throw the steps about.
+AreaMisses SolveAreaCurve(const HullRecord& hull, AreaCurve& curve, const AreaSums& target,
+                          const VolumeRequest& request)
+{
+    AreaMisses now = MissesOf(PredictSums(hull, curve), target, request);
+    for (int step = 0; step < kCurveSolveSteps && now.Norm() > kAreaCurveAim * kAreaCurveAim * 0.01L; ++step) {
+        std::array<long double, kAreaCurveTerms> dV{}, dL{};
+        for (int t = 0; t < kAreaCurveTerms; ++t) {
+            AreaCurve moved = curve;
+            moved.Terms[t] += kCurveDifference;
+            const AreaMisses m = MissesOf(PredictSums(hull, moved), target, request);
+            dV[t] = (m.volume - now.volume) / kCurveDifference;
+            dL[t] = (m.lcb - now.lcb) / kCurveDifference;
+        }
+        long double vv = 0, vl = 0, ll = 0;
+        for (int t = 0; t < kAreaCurveTerms; ++t) {
+            vv += dV[t] * dV[t];
+            vl += dV[t] * dL[t];
+            ll += dL[t] * dL[t];
+        }
+        const long double det = vv * ll - vl * vl;
+        long double yV = 0, yL = 0;  // the step is dV yV + dL yL
+        if (std::fabs(det) > 1e-12L * (vv * ll) && std::isfinite(det)) {
+            yV = -(now.volume * ll - vl * now.lcb) / det;
+            yL = -(vv * now.lcb - vl * now.volume) / det;
+        } else {
+            // Steepest descent when the curve has run into its limits in one direction.
+            yV = -now.volume * 1e-3L;
+            yL = -now.lcb * 1e-3L;
+        }
+        std::array<long double, kAreaCurveTerms> change{};
+        for (int t = 0; t < kAreaCurveTerms; ++t) change[t] = dV[t] * yV + dL[t] * yL;
+        bool improved = false;
+        for (int h = 0; h < kCurveHalvings && !improved; ++h) {
+            AreaCurve trial = curve;
+            for (int t = 0; t < kAreaCurveTerms; ++t) trial.Terms[t] += std::ldexp(change[t], -h);
+            const AreaMisses m = MissesOf(PredictSums(hull, trial), target, request);
+            if (std::isfinite(m.Norm()) && m.Norm() < now.Norm()) {
+                curve = trial;
+                now = m;
+                improved = true;
+            }
+        }
+        if (!improved) break;
+    }
+    return now;
+}
+
+}  // namespace sloopform

@@ -1,0 +1,86 @@
+#include "generator/robust/RobustKeel.h"
+
+#include <cmath>
+
+#include "generator/Profile.h"
+#include "generator/Sheerline.h"
+
+namespace sloopform {
+
+namespace {
+
+constexpr int kMidship = 10;
+// The shallowest keel at a quarter, over Tc.
+constexpr long double kShallowestQuarter = 0.5L;
+constexpr int kHeightHalvings = 10;
+// A move is taken a little past the least one the prediction needs: the
+// built sections miss the predicted areas by a little.
+constexpr long double kMoveMargin = 1.1L;
+
+Real48& QuarterHeight(HullRecord& hull, KeelQuarter quarter)
+{
+    return quarter == KeelQuarter::Forward ? hull.ForefootKeelHeight : hull.AftKeelHeight;
+}
+
+void BuildKeel(HullRecord& hull, KeelQuarter quarter, long double height)
+{
+    QuarterHeight(hull, quarter) = height;
+    CreateProfile(hull);
+}
+
+bool ClampedIn(const HullRecord& hull, const AreaCurve& curve, KeelQuarter quarter, bool wantsFuller)
+{
+    return quarter == KeelQuarter::Aft ? curve.ClampedBetween(hull, kMidship + 1, kLastStation - 1, wantsFuller)
+                                       : curve.ClampedBetween(hull, 1, kMidship - 1, wantsFuller);
+}
+
+bool Reaches(HullRecord& hull, const AreaCurve& curve, const VolumeRequest& request, KeelMove move,
+             long double height)
+{
+    BuildKeel(hull, move.Quarter, height);
+    AreaCurve trial = curve;
+    const AreaSums target{request.volume, request.volume * request.lcb};
+    return SolveAreaCurve(hull, trial, target, request).Norm() <= kAreaCurveAim * kAreaCurveAim &&
+           !ClampedIn(hull, trial, move.Quarter, move.Deeper);
+}
+
+}  // namespace
+
+std::vector<KeelMove> KeelMovesTowards(const HullRecord& hull, const AreaCurve& curve, bool lcbAft)
+{
+    const KeelQuarter gaining = lcbAft ? KeelQuarter::Aft : KeelQuarter::Forward;
+    const KeelQuarter shedding = lcbAft ? KeelQuarter::Forward : KeelQuarter::Aft;
+    std::vector<KeelMove> moves;
+    if (ClampedIn(hull, curve, gaining, true)) moves.push_back({gaining, true});
+    if (ClampedIn(hull, curve, shedding, false)) moves.push_back({shedding, false});
+    return moves;
+}
+
+std::vector<KeelMove> KeelMovesOutOfLimits(const HullRecord& hull, const AreaCurve& curve)
+{
+    std::vector<KeelMove> moves = KeelMovesTowards(hull, curve, true);
+    for (const KeelMove& move : KeelMovesTowards(hull, curve, false)) moves.push_back(move);
+    return moves;
+}
+
+bool MoveKeel(HullRecord& hull, const AreaCurve& curve, const VolumeRequest& request, KeelMove move)
+{
+    const long double now = QuarterHeight(hull, move.Quarter);
+    const long double end = move.Deeper ? 0 : kShallowestQuarter * hull.Tc;
+    if (std::fabs(end - now) <= hull.DimensionGoal) return false;
+    long double height = end;
+    if (Reaches(hull, curve, request, move, end)) {
+        long double notReaching = now, reaching = end;
+        for (int step = 0; step < kHeightHalvings; ++step) {
+            const long double middle = 0.5L * (notReaching + reaching);
+            (Reaches(hull, curve, request, move, middle) ? reaching : notReaching) = middle;
+        }
+        height = now + kMoveMargin * (reaching - now);
+        if ((end - height) * (end - now) < 0) height = end;
+    }
+    BuildKeel(hull, move.Quarter, height);
+    CreateSheerline(hull);
+    return true;
+}
+
+}  // namespace sloopform
