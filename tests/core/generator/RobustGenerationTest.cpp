@@ -58,6 +58,12 @@ const Design kNarrowFullBow = {"narrow full bow", 13.318, 10.03, 4.071, 3.851, 2
 const Design kFullAftOfMidship = {"full aft of midship", 9.325, 8.257, 2.375, 2.185, 1.972, 0.506, 0.431, 0.942,
                                   0.905, 0.888, 6.963, 0.193, 17.341, 0.582, 0.798, 0.695, 56.306, 54.3, 19.301};
 
+// LCB 51.8 % on a shallow body (Tc 0.528 m on Bwl 3.590 m) with LCF at
+// 56 %: on the forefoot's usual depth even the fullest forward sections leave
+// the centre too far aft.
+const Design kShallowForefoot = {"shallow forefoot", 15.754, 12.645, 4.671, 3.59, 3.06, 0.528, 2.152, 1.582, 1.54,
+                                 1.169, 7.295, 0.303, 1.211, 0.537, 0.628, 0.754, 56.003, 51.809, 1.752};
+
 // Cp 0.600 with Cm 0.799 on Cwp 0.682 and LCB 53.2 %: with the widest part of
 // the waterline at LCF even every aft section at 0.95 leaves the centre too
 // far forward; moved aft, the waterline carries more of the volume there.
@@ -100,6 +106,13 @@ const Unreachable kUnreachable[] = {
       0.8, 57.691, 52.603, 13.873},
      "Fatal Error[1]: Required Cwp 0.80 too high for LCF 57.7 %: the aft waterline would be wider than Bwl; lower "
      "Cwp or move LCF aft"},
+};
+
+// A design whose keel must move at one quarter, from its usual height (over Tc).
+struct KeelCase {
+    const Design* design;
+    Real48 HullRecord::*quarter;
+    long double usual;
 };
 
 class RobustGeneration : public GeneratorFixture {
@@ -172,6 +185,31 @@ TEST_F(RobustGeneration, TheMidshipSectionStandsOnTheWidestPartOfTheWaterline)
         auto hull = HullOf(*design);
         Run(*hull, GeneratorMethod::Robust);
         EXPECT_NEAR(hull->Stations[10].DesignWaterlineBeam, hull->Bwl, 1e-4L * hull->Bwl) << design->name;
+    }
+}
+
+TEST_F(RobustGeneration, TheKeelLineGivesABodyTheDepthItsSectionsCannotGive)
+{
+    // The aft body of the first design and the forward body of the second
+    // need more volume than their sections can hold on the usual keel (Tc/5
+    // and Tc/6 above the base at the quarters): the keel goes deeper there,
+    // never below the base, and the hull comes out fair with its figures met.
+    for (const KeelCase& c : {KeelCase{&kFullAftOfMidship, &HullRecord::AftKeelHeight, 0.2L},
+                              KeelCase{&kShallowForefoot, &HullRecord::ForefootKeelHeight, 1.0L / 6}}) {
+        ResetGeneratorState();
+        memo.ClearText();
+        auto hull = HullOf(*c.design);
+        ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust)) << c.design->name;
+        ExpectFairAndFiveFiguresMet(*hull, c.design->name);
+        const auto lines = Lines();
+        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                                [](const std::string& line) { return line.rfind(" ShapeKeel(", 0) == 0; }))
+            << c.design->name;
+        EXPECT_LT((*hull).*c.quarter, c.usual * hull->Tc - 0.01L * hull->Tc) << c.design->name;
+        for (const TStation& station : hull->Stations) {
+            EXPECT_GE(station.KeelHeight, -1e-9L) << c.design->name;
+            EXPECT_LE(station.KeelHeight, hull->Tc + 1e-9L) << c.design->name;
+        }
     }
 }
 
