@@ -10,11 +10,12 @@ void InitialiseRobustDiagonals(HullRecord& hull);
 
 // The "Generating Hull..." stage of the robust method: every station from 1 to
 // 19 is constructed to its design waterline beam and to a section coefficient
-// read from a sectional-area curve, Cm (1 + K x^2 + D x) with x running from
-// -1 at the bow to 1 aft. Fullness K and skew D are found by Newton steps
-// until the volume and the LCB of the built hull, measured by the exact
-// hydrostatics on its own section curves, meet the request. A request this family
-// of hulls cannot meet ends the run with a plain-words fatal line.
+// read from a sectional-area curve, whose forward and aft bodies are made
+// fuller or finer on their own until the volume and the LCB of the built
+// hull, measured by the exact hydrostatics on its own section curves, meet
+// the request. Where a body's sections are held at the family's limits, the
+// keel line gives that body more or less depth. A request this family of
+// hulls cannot meet ends the run with a plain-words fatal line.
 void GenerateRobustHull(HullRecord& hull);
 
 // The "Creating Transom..." stage of the robust method: the transom as the
