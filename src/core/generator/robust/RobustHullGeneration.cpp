@@ -34,7 +34,7 @@ constexpr int kAreaCurveSteps = 12;
 // Times the waterline is aimed again when the built hull misses Cwl or LCF.
 constexpr int kWaterlineCorrections = 3;
 // Times the keel line is moved when the sections cannot place the volume at LCB.
-constexpr int kKeelMoves = 3;
+constexpr int kKeelMoves = 5;
 // A built hull this close to its volume and LCB (as shares of the
 // tolerances) is kept: the report measures it the same way.
 constexpr long double kAccept = 0.8L;
@@ -169,12 +169,12 @@ public:
     // widest part is placed for the LCB on the stations' depths) and the
     // midship section. False when none is.
     bool MoveFirstOf(HullRecord& hull, const AreaCurve& curve, const VolumeRequest& request, const WaterlineAim& aim,
-                     const std::vector<KeelMove>& moves)
+                     const std::vector<KeelMove>& moves, bool mayUndo)
     {
         if (made_ == kKeelMoves) return false;
         for (const KeelMove& move : moves) {
             std::optional<bool>& deeper = deeper_[static_cast<std::size_t>(move.Quarter)];
-            if (deeper && *deeper != move.Deeper) continue;
+            if (!mayUndo && deeper && *deeper != move.Deeper) continue;
             if (!MoveKeel(hull, curve, request, move)) continue;
             deeper = move.Deeper;
             ++made_;
@@ -208,7 +208,8 @@ void GenerateToRequest(HullRecord& hull)
             !Within(built.LCB, request.lcb, request.lcbTolerance)) {
             const bool lcbMissed = !Within(built.LCB, request.lcb, request.lcbTolerance);
             if (!lcbMissed ||
-                !keel.MoveFirstOf(hull, curve, request, aim, KeelMovesTowards(hull, curve, request.lcb > built.LCB)))
+                !keel.MoveFirstOf(hull, curve, request, aim, KeelMovesTowards(hull, curve, request.lcb > built.LCB),
+                                 true))
                 return ExplainMiss(hull, curve, request, built);
             if (CancelFlag()) return;
             curve = AreaCurve{};
@@ -216,7 +217,7 @@ void GenerateToRequest(HullRecord& hull)
         }
         // Sections held at the family's limits put kinks into the waterlines
         // below the design waterline: the keel gives the body room first.
-        if (keel.MoveFirstOf(hull, curve, request, aim, KeelMovesOutOfLimits(hull, curve))) {
+        if (keel.MoveFirstOf(hull, curve, request, aim, KeelMovesOutOfLimits(hull, curve), false)) {
             if (CancelFlag()) return;
             curve = AreaCurve{};
             continue;
