@@ -15,7 +15,7 @@ constexpr long double kShallowestQuarter = 0.5L;
 constexpr int kHeightHalvings = 10;
 // A move is taken a little past the least one the prediction needs: the
 // built sections miss the predicted areas by a little.
-constexpr long double kMoveMargin = 1.1L;
+constexpr long double kMoveMargin = 1.6L;
 
 Real48& QuarterHeight(HullRecord& hull, KeelQuarter quarter)
 {
