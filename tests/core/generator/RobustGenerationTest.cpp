@@ -59,10 +59,17 @@ const Design kFullAftOfMidship = {"full aft of midship", 9.325, 8.257, 2.375, 2.
                                   0.905, 0.888, 6.963, 0.193, 17.341, 0.582, 0.798, 0.695, 56.306, 54.3, 19.301};
 
 // LCB 51.8 % on a shallow body (Tc 0.528 m on Bwl 3.590 m) with LCF at
-// 56 %: on the forefoot's usual depth even the fullest forward sections leave
-// the centre too far aft.
-const Design kShallowForefoot = {"shallow forefoot", 15.754, 12.645, 4.671, 3.59, 3.06, 0.528, 2.152, 1.582, 1.54,
+// 56 %: on the usual keel even the fullest forward sections leave the centre
+// too far aft.
+const Design kShallowBodyLcbForward = {"shallow body, LCB forward", 15.754, 12.645, 4.671, 3.59, 3.06, 0.528, 2.152, 1.582, 1.54,
                                  1.169, 7.295, 0.303, 1.211, 0.537, 0.628, 0.754, 56.003, 51.809, 1.752};
+
+// Cwp 0.775 with LCF 52.6 % and LCB 50.3 % on a 6.5 m boat: with the
+// parallel part of the waterline as long as the classic waterline's, the
+// shoulders that give Cwp make it bulge past Bwl.
+const Design kFullWaterplaneForward = {"full waterplane forward", 6.516, 5.302, 1.827, 1.673, 1.427, 0.326, 0.637,
+                                       0.862, 0.725, 0.544, 2.184, 0.115, 18.069, 0.552, 0.78, 0.775, 52.641,
+                                       50.258, 9.656};
 
 // Cp 0.600 with Cm 0.799 on Cwp 0.682 and LCB 53.2 %: with the widest part of
 // the waterline at LCF even every aft section at 0.95 leaves the centre too
@@ -108,11 +115,13 @@ const Unreachable kUnreachable[] = {
      "Cwp or move LCF aft"},
 };
 
-// A design whose keel must move at one quarter, from its usual height (over Tc).
+// A design whose keel must move at one quarter, from its usual height (over
+// Tc), deeper or shallower.
 struct KeelCase {
     const Design* design;
     Real48 HullRecord::*quarter;
     long double usual;
+    bool deeper;
 };
 
 class RobustGeneration : public GeneratorFixture {
@@ -190,12 +199,14 @@ TEST_F(RobustGeneration, TheMidshipSectionStandsOnTheWidestPartOfTheWaterline)
 
 TEST_F(RobustGeneration, TheKeelLineGivesABodyTheDepthItsSectionsCannotGive)
 {
-    // The aft body of the first design and the forward body of the second
-    // need more volume than their sections can hold on the usual keel (Tc/5
-    // and Tc/6 above the base at the quarters): the keel goes deeper there,
-    // never below the base, and the hull comes out fair with its figures met.
-    for (const KeelCase& c : {KeelCase{&kFullAftOfMidship, &HullRecord::AftKeelHeight, 0.2L},
-                              KeelCase{&kShallowForefoot, &HullRecord::ForefootKeelHeight, 1.0L / 6}}) {
+    // The aft body of the first design needs more volume than its sections
+    // can hold on the usual keel (Tc/5 above the base at the aft quarter):
+    // the keel goes deeper there. The second needs its centre further
+    // forward than its forward sections can bring it: the aft body grows
+    // shallower. The keel stays between the base and the waterline, and the
+    // hull comes out fair with its figures met.
+    for (const KeelCase& c : {KeelCase{&kFullAftOfMidship, &HullRecord::AftKeelHeight, 0.2L, true},
+                              KeelCase{&kShallowBodyLcbForward, &HullRecord::AftKeelHeight, 0.2L, false}}) {
         ResetGeneratorState();
         memo.ClearText();
         auto hull = HullOf(*c.design);
@@ -205,12 +216,23 @@ TEST_F(RobustGeneration, TheKeelLineGivesABodyTheDepthItsSectionsCannotGive)
         EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
                                 [](const std::string& line) { return line.rfind(" ShapeKeel(", 0) == 0; }))
             << c.design->name;
-        EXPECT_LT((*hull).*c.quarter, c.usual * hull->Tc - 0.01L * hull->Tc) << c.design->name;
+        const long double moved = (*hull).*c.quarter - c.usual * hull->Tc;
+        EXPECT_GT(c.deeper ? -moved : moved, 0.01L * hull->Tc) << c.design->name;
         for (const TStation& station : hull->Stations) {
             EXPECT_GE(station.KeelHeight, -1e-9L) << c.design->name;
             EXPECT_LE(station.KeelHeight, hull->Tc + 1e-9L) << c.design->name;
         }
     }
+}
+
+TEST_F(RobustGeneration, AFullWaterplaneGetsALongerParallelPartInsteadOfABulge)
+{
+    auto hull = HullOf(kFullWaterplaneForward);
+    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
+    ExpectFairAndFiveFiguresMet(*hull, kFullWaterplaneForward.name);
+    const TPointBlock2& w = hull->WaterlinePoints;
+    EXPECT_GT(w[7].x - w[3].x, 0.2L * hull->Lwl + 1e-9L);
+    for (int i = 3; i <= 7; ++i) EXPECT_EQ(w[i].y, hull->Bwl * 0.5L);
 }
 
 TEST_F(RobustGeneration, ARequestNoHullOfTheFamilyCanMeetEndsWithAPlainWordsFatalLine)

@@ -8,6 +8,7 @@ namespace sloopform {
 namespace {
 
 constexpr int kMidship = 10;
+constexpr int kSlope = 4;
 constexpr int kCurveSolveSteps = 40;
 constexpr int kCurveHalvings = 12;
 constexpr long double kCurveDifference = 1e-4L;
@@ -21,6 +22,20 @@ int SimpsonMultiplier(int s)
 // x from -1 at the bow to 1 at the stern.
 long double Along(int s) { return (s - kMidship) * 0.1L; }
 
+using TermVector = std::array<long double, kAreaCurveTerms>;
+
+// What each term adds to a station's coefficient, over Cm.
+TermVector TermShapes(int s)
+{
+    const long double x = Along(s), x2 = x * x;
+    TermVector shape{};
+    const int first = x < 0 ? 0 : 2;
+    shape[first] = x2;
+    shape[first + 1] = x2 * x2;
+    shape[kSlope] = x;
+    return shape;
+}
+
 }  // namespace
 
 AreaCurve::AreaCurve()
@@ -31,10 +46,10 @@ AreaCurve::AreaCurve()
 
 long double AreaCurve::Requested(const HullRecord& hull, int s) const
 {
-    const long double x = Along(s);
-    const long double x2 = x * x;
-    const int first = x < 0 ? 0 : 2;
-    return hull.Cm * (1 + Terms[first] * x2 + Terms[first + 1] * x2 * x2);
+    const TermVector shape = TermShapes(s);
+    long double sum = 1;
+    for (int t = 0; t < kAreaCurveTerms; ++t) sum += Terms[t] * shape[t];
+    return hull.Cm * sum;
 }
 
 long double AreaCurve::Coefficient(const HullRecord& hull, int s) const
@@ -94,7 +109,7 @@ AreaMisses SolveAreaCurve(const HullRecord& hull, AreaCurve& curve, const AreaSu
 {
     AreaMisses now = MissesOf(PredictSums(hull, curve), target, request);
     for (int step = 0; step < kCurveSolveSteps && now.Norm() > kAreaCurveAim * kAreaCurveAim * 0.01L; ++step) {
-        std::array<long double, kAreaCurveTerms> dV{}, dL{};
+        TermVector dV{}, dL{};
         for (int t = 0; t < kAreaCurveTerms; ++t) {
             AreaCurve moved = curve;
             moved.Terms[t] += kCurveDifference;

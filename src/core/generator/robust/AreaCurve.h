@@ -7,12 +7,14 @@
 namespace sloopform {
 
 // The sectional-area curve of the robust method: station coefficients
-// Cm (1 + F2 x^2 + F4 x^4) forward of midship and Cm (1 + A2 x^2 + A4 x^4)
-// aft of it, x running from -1 at the bow to 1 at the stern, so that either
-// body can be made fuller or finer on its own, near midship or towards its
-// end, while the curve stays smooth at midship; kept within what a section
-// of the family can reach at each station.
-constexpr int kAreaCurveTerms = 4;  // F2, F4, A2, A4
+// Cm (1 + S x + F2 x^2 + F4 x^4) forward of midship and
+// Cm (1 + S x + A2 x^2 + A4 x^4) aft of it, x running from -1 at the bow to 1
+// at the stern, so that either body can be made fuller or finer on its own,
+// near midship or towards its end, while the curve stays smooth at midship;
+// the slope S lets the fullest sections stand a little forward or aft of
+// midship without a kink there. Kept within what a section of the family can
+// reach at each station.
+constexpr int kAreaCurveTerms = 5;  // F2, F4, A2, A4, S
 struct AreaCurve {
     std::array<long double, kAreaCurveTerms> Terms{};
     // What each station's section can reach: the family's limits, narrowed

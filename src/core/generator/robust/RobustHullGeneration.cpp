@@ -207,9 +207,10 @@ void GenerateToRequest(HullRecord& hull)
         if (!Within(built.Volume, request.volume, request.volumeTolerance) ||
             !Within(built.LCB, request.lcb, request.lcbTolerance)) {
             const bool lcbMissed = !Within(built.LCB, request.lcb, request.lcbTolerance);
-            if (!lcbMissed ||
-                !keel.MoveFirstOf(hull, curve, request, aim, KeelMovesTowards(hull, curve, request.lcb > built.LCB),
-                                 true))
+            const std::vector<KeelMove> moves = lcbMissed
+                                                    ? KeelMovesTowards(hull, curve, request.lcb > built.LCB)
+                                                    : KeelMovesForVolume(hull, curve, request.volume > built.Volume);
+            if (!keel.MoveFirstOf(hull, curve, request, aim, moves, true))
                 return ExplainMiss(hull, curve, request, built);
             if (CancelFlag()) return;
             curve = AreaCurve{};

@@ -56,6 +56,14 @@ std::vector<KeelMove> KeelMovesTowards(const HullRecord& hull, const AreaCurve& 
     return moves;
 }
 
+std::vector<KeelMove> KeelMovesForVolume(const HullRecord& hull, const AreaCurve& curve, bool more)
+{
+    std::vector<KeelMove> moves;
+    for (KeelQuarter quarter : {KeelQuarter::Aft, KeelQuarter::Forward})
+        if (ClampedIn(hull, curve, quarter, more)) moves.push_back({quarter, more});
+    return moves;
+}
+
 std::vector<KeelMove> KeelMovesOutOfLimits(const HullRecord& hull, const AreaCurve& curve)
 {
     std::vector<KeelMove> moves = KeelMovesTowards(hull, curve, true);

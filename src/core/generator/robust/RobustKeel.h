@@ -23,6 +23,11 @@ struct KeelMove {
 // LCB must go.
 std::vector<KeelMove> KeelMovesTowards(const HullRecord& hull, const AreaCurve& curve, bool lcbAft);
 
+// The moves that let the bodies carry more (or less) volume than their
+// sections can: each body held at the fullest (finest) sections goes deeper
+// (grows shallower).
+std::vector<KeelMove> KeelMovesForVolume(const HullRecord& hull, const AreaCurve& curve, bool more);
+
 // The moves that take the bodies out of the family's limits, wherever the
 // curve is held by them.
 std::vector<KeelMove> KeelMovesOutOfLimits(const HullRecord& hull, const AreaCurve& curve);

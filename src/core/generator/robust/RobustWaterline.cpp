@@ -30,6 +30,11 @@ constexpr long double kWidestShoulder = 1.15L;  // times Bwl / 2
 // with the widest part at LCF.
 constexpr long double kWidestShift = 0.2L;
 constexpr int kShiftSteps = 8;
+// The parallel part reaches this far either side of the widest point
+// (fractions of Lwl): as the classic waterline has it, then longer for a full
+// waterplane whose shoulders would bulge past Bwl, or shorter for a fine one.
+constexpr long double kClassicFlat = 0.1L;
+constexpr std::array<long double, 4> kFlats = {kClassicFlat, 0.15L, 0.05L, 0.2L};
 // How far below Bwl the waterline may pass the midship section.
 constexpr long double kMidshipOnWidest = 1e-4L;
 // How far inside the reachable LCB range the request must lie (per cent of
@@ -74,14 +79,24 @@ void ExplainShoulder(const HullRecord& hull, bool forward, bool tooWide)
                 " waterline would cross the centre line; raise Cwp or move LCF " + (forward ? "aft" : "forward"));
 }
 
-// Moves the widest part of the waterline (the points from the forward to the
-// aft end of the parallel part) aft by the given fraction of Lwl. False when
-// it would pass a shoulder, which would fold the curve.
-bool ShiftWidest(HullRecord& hull, long double shift)
+// Where the widest part of the waterline (the points from the forward to the
+// aft end of the parallel part) stands: moved aft from LCF by `shift` and
+// reaching `flat` either side of its middle, both fractions of Lwl.
+struct WidestPart {
+    long double shift = 0;
+    long double flat = kClassicFlat;
+};
+
+// Places the widest part. False when it would pass a shoulder, which would
+// fold the curve.
+bool PlaceWidest(HullRecord& hull, const WidestPart& part)
 {
     SetWaterlinePoints(hull);
     TPointBlock2& w = hull.WaterlinePoints;
-    for (int i = 3; i <= 7; ++i) w[i].x += shift * hull.Lwl;
+    const long double middle = w[5].x + part.shift * hull.Lwl;
+    for (int i = 4; i <= 6; ++i) w[i].x = middle;
+    w[3].x = middle - part.flat * hull.Lwl;
+    w[7].x = middle + part.flat * hull.Lwl;
     return w[3].x > w[2].x && w[7].x < w[8].x;
 }
 
@@ -166,21 +181,22 @@ bool FairWaterline(const HullRecord& hull)
 // that the one that leaves the LCB the most room.
 void SolveShoulders(HullRecord& hull, const WaterlineAim& aim)
 {
-    std::optional<long double> roomiest;
+    std::optional<WidestPart> roomiest;
     long double mostRoom = -std::numeric_limits<long double>::infinity();
-    for (int step = 0; step <= 2 * kShiftSteps; ++step) {
-        const long double shift = kWidestShift * ((step + 1) / 2) * (step % 2 == 1 ? 1 : -1) / kShiftSteps;
-        if (!ShiftWidest(hull, shift)) continue;
-        const std::optional<Shoulders> shoulders = ShouldersFor(hull, aim);
-        if (!shoulders || !shoulders->Fit() || !FairWaterline(hull)) continue;
-        const long double room = LcbSlack(hull);
-        if (room >= kLcbMargin) return;
-        if (room > mostRoom) {
-            mostRoom = room;
-            roomiest = shift;
+    for (long double flat : kFlats)
+        for (int step = 0; step <= 2 * kShiftSteps; ++step) {
+            const WidestPart part{kWidestShift * ((step + 1) / 2) * (step % 2 == 1 ? 1 : -1) / kShiftSteps, flat};
+            if (!PlaceWidest(hull, part)) continue;
+            const std::optional<Shoulders> shoulders = ShouldersFor(hull, aim);
+            if (!shoulders || !shoulders->Fit() || !FairWaterline(hull)) continue;
+            const long double room = LcbSlack(hull);
+            if (room >= kLcbMargin) return;
+            if (room > mostRoom) {
+                mostRoom = room;
+                roomiest = part;
+            }
         }
-    }
-    ShiftWidest(hull, roomiest.value_or(0));
+    PlaceWidest(hull, roomiest.value_or(WidestPart{}));
     const std::optional<Shoulders> shoulders = ShouldersFor(hull, aim);
     if (!shoulders) {
         FailRun("Waterline could not be built from these parameters; check Lwl, Bwl and LCF");
