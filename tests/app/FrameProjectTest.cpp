@@ -53,13 +53,10 @@ private slots:
 
 private:
     void start();
-    MainWindow& frame() { return program->frame(); }
-    test::RecordingUi& record() { return program->ui().record; }
-    GeneratorWindow& generator() { return *qobject_cast<GeneratorWindow*>(frame().child(ChildRole::Generator)); }
     void press(QKeyCombination key)
     {
         QWidget* focus = QApplication::focusWidget();
-        QTest::keyClick(focus ? focus : &frame(), key.key(), key.keyboardModifiers());
+        QTest::keyClick(focus ? focus : &program->frame(), key.key(), key.keyboardModifiers());
     }
     std::filesystem::path copyOfExample(const std::string& name);
     void openWithF3(const std::filesystem::path& path);
@@ -87,10 +84,10 @@ void FrameProjectTest::cleanup()
 void FrameProjectTest::start()
 {
     program = std::make_unique<StartedProgram>();
-    frame().activateWindow();
-    QVERIFY(QTest::qWaitForWindowActive(&frame()));
-    frame().showChild(ChildRole::Generator);
-    generator().table().setFocus();
+    program->frame().activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&program->frame()));
+    program->frame().showChild(ChildRole::Generator);
+    program->generator().table().setFocus();
 }
 
 std::filesystem::path FrameProjectTest::copyOfExample(const std::string& name)
@@ -102,34 +99,34 @@ std::filesystem::path FrameProjectTest::copyOfExample(const std::string& name)
 
 void FrameProjectTest::openWithF3(const std::filesystem::path& path)
 {
-    record().openAnswers.push_back(path.string());
+    program->record().openAnswers.push_back(path.string());
     press(Qt::Key_F3);
-    QCOMPARE(generator().project().FileName(), path.string());
+    QCOMPARE(program->generator().project().FileName(), path.string());
 }
 
 void FrameProjectTest::titleNamesTheProjectAndMarksUnsavedChanges()
 {
-    QCOMPARE(frame().windowTitle(), QStringLiteral("Sloopform Project - Untitled.sfp[*]"));
-    QVERIFY(!frame().isWindowModified());
+    QCOMPARE(program->frame().windowTitle(), QStringLiteral("Sloopform Project - Untitled.sfp[*]"));
+    QVERIFY(!program->frame().isWindowModified());
 
     // A committed value: Loa, typed into its cell.
-    ParameterTable& table = generator().table();
+    ParameterTable& table = program->generator().table();
     QTest::mouseClick(table.viewport(), Qt::LeftButton, {},
                       table.visualItemRect(table.item(0, kValueColumn)).center());
     QTest::keyClicks(QApplication::focusWidget(), "10.5");
     press(Qt::Key_Return);
-    QTRY_VERIFY(frame().isWindowModified());
+    QTRY_VERIFY(program->frame().isWindowModified());
     // Undone back to the values of the file, the project has no unsaved changes.
     press(Qt::CTRL | Qt::Key_Z);
-    QTRY_VERIFY(!frame().isWindowModified());
+    QTRY_VERIFY(!program->frame().isWindowModified());
     press(Qt::CTRL | Qt::SHIFT | Qt::Key_Z);
-    QTRY_VERIFY(frame().isWindowModified());
+    QTRY_VERIFY(program->frame().isWindowModified());
 
     const auto path = *folder / "sloop.sfp";
-    record().saveAnswers.push_back(path.string());
+    program->record().saveAnswers.push_back(path.string());
     press(Qt::Key_F12);
-    QCOMPARE(frame().windowTitle(), QStringLiteral("Sloopform Project - sloop.sfp[*]"));
-    QVERIFY(!frame().isWindowModified());
+    QCOMPARE(program->frame().windowTitle(), QStringLiteral("Sloopform Project - sloop.sfp[*]"));
+    QVERIFY(!program->frame().isWindowModified());
 }
 
 void FrameProjectTest::recentProjectsAreKeptOverARestart()
@@ -139,22 +136,22 @@ void FrameProjectTest::recentProjectsAreKeptOverARestart()
     openWithF3(cruiser);
     openWithF3(racer);
     const auto saved = *folder / "racer-copy.sfp";
-    record().saveAnswers.push_back(saved.string());
-    generator().saveProjectAs();
+    program->record().saveAnswers.push_back(saved.string());
+    program->generator().saveProjectAs();
     const QStringList listed = {"&1 " + Path(saved), "&2 " + Path(racer), "&3 " + Path(cruiser)};
-    QCOMPARE(RecentMenuTexts(frame()), listed);
+    QCOMPARE(RecentMenuTexts(program->frame()), listed);
 
     // A new program reads the list back from the settings file.
     program.reset();
     ProgramSettings() = Settings{};
     start();
-    QCOMPARE(RecentMenuTexts(frame()), listed);
+    QCOMPARE(RecentMenuTexts(program->frame()), listed);
 
-    ChooseMenu(frame(), {"&File", "Recent Projects", "&3 " + Path(cruiser)});
-    QCOMPARE(generator().project().FileName(), cruiser.string());
-    QCOMPARE(frame().windowTitle(), QStringLiteral("Sloopform Project - cruiser-10m.sfp[*]"));
-    QCOMPARE(RecentMenuTexts(frame()).first(), "&1 " + Path(cruiser));
-    QVERIFY(record().messages.empty());
+    ChooseMenu(program->frame(), {"&File", "Recent Projects", "&3 " + Path(cruiser)});
+    QCOMPARE(program->generator().project().FileName(), cruiser.string());
+    QCOMPARE(program->frame().windowTitle(), QStringLiteral("Sloopform Project - cruiser-10m.sfp[*]"));
+    QCOMPARE(RecentMenuTexts(program->frame()).first(), "&1 " + Path(cruiser));
+    QVERIFY(program->record().messages.empty());
 }
 
 void FrameProjectTest::aRecentProjectNoLongerThereIsDroppedWithAMessage()
@@ -165,32 +162,32 @@ void FrameProjectTest::aRecentProjectNoLongerThereIsDroppedWithAMessage()
     openWithF3(cruiser);
     std::filesystem::remove(racer);
 
-    ChooseMenu(frame(), {"&File", "Recent Projects", "&2 " + Path(racer)});
-    QCOMPARE(record().MessageTexts(),
+    ChooseMenu(program->frame(), {"&File", "Recent Projects", "&2 " + Path(racer)});
+    QCOMPARE(program->record().MessageTexts(),
              std::vector<std::string>{"The project " + racer.string() +
                                       " is no longer there; it is taken off the Recent Projects."});
-    QCOMPARE(RecentMenuTexts(frame()), QStringList{"&1 " + Path(cruiser)});
-    QCOMPARE(generator().project().FileName(), cruiser.string());
+    QCOMPARE(RecentMenuTexts(program->frame()), QStringList{"&1 " + Path(cruiser)});
+    QCOMPARE(program->generator().project().FileName(), cruiser.string());
 }
 
 void FrameProjectTest::ctrlKeysReachTheProjectCommands()
 {
     const auto cruiser = copyOfExample("cruiser-10m");
-    record().openAnswers.push_back(cruiser.string());
+    program->record().openAnswers.push_back(cruiser.string());
     press(Qt::CTRL | Qt::Key_O);
-    QCOMPARE(generator().project().FileName(), cruiser.string());
+    QCOMPARE(program->generator().project().FileName(), cruiser.string());
 
     // From the report window too: the keys are the project's everywhere.
-    frame().showChild(ChildRole::Report);
-    generator().parameters().Edit(1, 11);
-    generator().project().MarkModified();
+    program->frame().showChild(ChildRole::Report);
+    program->generator().parameters().Edit(1, 11);
+    program->generator().project().MarkModified();
     press(Qt::CTRL | Qt::Key_S);
-    QVERIFY(!generator().project().Modified());
-    QVERIFY(record().saveRequests.empty());
+    QVERIFY(!program->generator().project().Modified());
+    QVERIFY(program->record().saveRequests.empty());
 
     press(Qt::CTRL | Qt::Key_N);
-    QCOMPARE(generator().project().FileName(), std::string("Untitled.sfp"));
-    QVERIFY(record().messages.empty());
+    QCOMPARE(program->generator().project().FileName(), std::string("Untitled.sfp"));
+    QVERIFY(program->record().messages.empty());
 }
 
 void FrameProjectTest::f1OpensThePageOfTheActiveWindow()
@@ -200,19 +197,19 @@ void FrameProjectTest::f1OpensThePageOfTheActiveWindow()
         HelpWindow* help = ProgramHelpWindow();
         const QUrl page = help ? help->browser()->source() : QUrl();
         // Back to the program's windows for the next key.
-        frame().activateWindow();
-        if (!QTest::qWaitForWindowActive(&frame())) return QStringLiteral("frame not active");
+        program->frame().activateWindow();
+        if (!QTest::qWaitForWindowActive(&program->frame())) return QStringLiteral("frame not active");
         return QFileInfo(page.path()).fileName() + (page.hasFragment() ? "#" + page.fragment() : QString());
     };
     QCOMPARE(pageAfterF1(), QStringLiteral("generator.html#window"));
-    frame().showChild(ChildRole::Report);
+    program->frame().showChild(ChildRole::Report);
     QCOMPARE(pageAfterF1(), QStringLiteral("report.html"));
-    frame().showChild(ChildRole::LinesPlan);
+    program->frame().showChild(ChildRole::LinesPlan);
     QCOMPARE(pageAfterF1(), QStringLiteral("lines-plan.html"));
-    frame().showChild(ChildRole::ThreeD);
+    program->frame().showChild(ChildRole::ThreeD);
     QCOMPARE(pageAfterF1(), QStringLiteral("viewer-3d.html"));
 
-    frame().showQuickCalc();
+    program->frame().showQuickCalc();
     QWidget* quickCalc = nullptr;
     for (QWidget* window : QApplication::topLevelWidgets())
         if (qobject_cast<QuickCalcWindow*>(window)) quickCalc = window;

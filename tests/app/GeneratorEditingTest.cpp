@@ -1,8 +1,6 @@
 // Editing the parameters in the generator window: undo and redo, the modified
 // state, Tab and Alt+Up / Alt+Down in the table, and runs that follow the edits.
 #include <QApplication>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -58,14 +56,11 @@ class GeneratorEditingTest : public QObject {
 
 private:
     std::unique_ptr<StartedProgram> program;
-    GeneratorWindow* generator = nullptr;
     std::unique_ptr<test::TempDir> folder;
     std::string cruiser;
 
-    MainWindow& frame() { return program->frame(); }
-    test::RecordingUi& record() { return program->ui().record; }
-    ParameterTable& table() { return generator->table(); }
-    long double value(int row) { return generator->parameters().GetValue(row); }
+    ParameterTable& table() { return program->generator().table(); }
+    long double value(int row) { return program->generator().parameters().GetValue(row); }
 
     void clickCell(int parameterRow)
     {
@@ -85,22 +80,22 @@ private:
     }
     void openCruiser()
     {
-        generator->openProject(QString::fromStdString(cruiser));
+        program->generator().openProject(QString::fromStdString(cruiser));
         table().setFocus();
     }
-    QAction* editItem(int index) { return generator->menuGroups()[1].menu->actions()[index]; }
+    QAction* editItem(int index) { return program->generator().menuGroups()[1].menu->actions()[index]; }
     QString undoText() { return editItem(0)->text(); }
     QString redoText() { return editItem(1)->text(); }
     // Inside a run that lets the window take input: its lines are written, its end is not.
     bool liveRunGoing()
     {
-        const auto lines = generator->consoleMemo().Lines();
+        const auto lines = program->generator().consoleMemo().Lines();
         const auto has = [&](const char* line) { return std::count(lines.begin(), lines.end(), line) > 0; };
         return has("Creating Profile...") && !has("...Finished") && !has("...Process Terminated");
     }
     int runsInConsole()
     {
-        const auto lines = generator->consoleMemo().Lines();
+        const auto lines = program->generator().consoleMemo().Lines();
         return int(std::count(lines.begin(), lines.end(), "Carvelon Version 1.04"));
     }
 
@@ -112,11 +107,7 @@ private slots:
         cruiser = (*folder / "cruiser-10m.sfp").string();
         std::filesystem::copy_file(test::ExampleProject("cruiser-10m"), cruiser);
         program = std::make_unique<StartedProgram>();
-        generator = qobject_cast<GeneratorWindow*>(frame().child(ChildRole::Generator));
-        QVERIFY(generator);
-        frame().workspace()->setActiveSubWindow(frame().childSubWindow(ChildRole::Generator));
-        frame().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&frame()));
+        QVERIFY(program->activateGenerator());
         openCruiser();
     }
 
@@ -130,7 +121,7 @@ private slots:
     void theEditMenuFollowsFileAndTheFramesGroupsStay()
     {
         QStringList titles;
-        for (QAction* menu : frame().menuBar()->actions()) titles << menu->text();
+        for (QAction* menu : program->frame().menuBar()->actions()) titles << menu->text();
         QCOMPARE(titles, (QStringList{"&File", "&Edit", "&Run", "&Windows", "&Help"}));
         QCOMPARE(undoText(), QString("&Undo"));
         QVERIFY(!editItem(0)->isEnabled());
@@ -140,13 +131,13 @@ private slots:
 
     void undoAndRedoWalkFiveCommitsOfWhichOneWasRefused()
     {
-        QSignalSpy modified(generator, &GeneratorWindow::projectModifiedChanged);
+        QSignalSpy modified(&program->generator(), &GeneratorWindow::projectModifiedChanged);
         enterValue(kLoa, "11");
         enterValue(kLwl, "12");  // with the overhang longer than Loa: refused
         enterValue(kBMax, "3.5");
         enterValue(kTc, "0.6");
         enterValue(kCp, "0.55");
-        QCOMPARE(record().MessageTexts(),
+        QCOMPARE(program->record().MessageTexts(),
                  std::vector<std::string>{"Overhang and Waterline Length must be less than Length Overall"});
         QCOMPARE(undoText(), QString("&Undo Prismatic Coefficient"));
         QVERIFY(!editItem(1)->isEnabled());
@@ -161,13 +152,13 @@ private slots:
         key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(value(kBMax), Stored(3.4L));
         QCOMPARE(undoText(), QString("&Undo Length Overall"));
-        QVERIFY(generator->project().Modified());
+        QVERIFY(program->generator().project().Modified());
         key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(value(kLoa), Stored(10.5L));
         QCOMPARE(value(kLwl), Stored(9.0L));
         QVERIFY(!editItem(0)->isEnabled());
         // Back to the values of the file: nothing to save.
-        QVERIFY(!generator->project().Modified());
+        QVERIFY(!program->generator().project().Modified());
         QCOMPARE(modified.size(), 2);
         QCOMPARE(modified.last().at(0).toBool(), false);
 
@@ -176,27 +167,27 @@ private slots:
         QCOMPARE(value(kLoa), Stored(11.0L));
         QCOMPARE(value(kBMax), Stored(3.5L));
         QCOMPARE(value(kTc), Stored(0.55L));
-        QVERIFY(generator->project().Modified());
+        QVERIFY(program->generator().project().Modified());
         QCOMPARE(redoText(), QString("&Redo Draught"));
-        QCOMPARE(record().messages.size(), std::size_t(1));
+        QCOMPARE(program->record().messages.size(), std::size_t(1));
     }
 
     void openingStartingAndSavingSetWhereTheHistoryStarts()
     {
         enterValue(kLoa, "11");
         key(Qt::Key_F12);
-        QVERIFY(!generator->project().Modified());
+        QVERIFY(!program->generator().project().Modified());
         key(Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(generator->project().Modified());
+        QVERIFY(program->generator().project().Modified());
         key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QVERIFY(!generator->project().Modified());
+        QVERIFY(!program->generator().project().Modified());
 
         openCruiser();
         QVERIFY(!editItem(0)->isEnabled());
         QVERIFY(!editItem(1)->isEnabled());
         enterValue(kLoa, "12");
-        record().answers.push_back(MessageResult::No);
-        generator->newDocument();
+        program->record().answers.push_back(MessageResult::No);
+        program->generator().newDocument();
         QCOMPARE(undoText(), QString("&Undo"));
         QVERIFY(!editItem(0)->isEnabled());
     }
@@ -209,7 +200,7 @@ private slots:
         QCOMPARE(value(kLoa), Stored(11.25L));
         QCOMPARE(table().currentParameterRow(), kLwl);
         QCOMPARE(&table(), QApplication::focusWidget());
-        QVERIFY(generator->project().Modified());
+        QVERIFY(program->generator().project().Modified());
         QCOMPARE(undoText(), QString("&Undo Length Overall"));
     }
 
@@ -219,8 +210,8 @@ private slots:
         clickCell(kLCB);
         key(Qt::Key_Up, Qt::AltModifier | Qt::ShiftModifier);
         QCOMPARE(value(kLCB), Stored(61.995L));
-        QCOMPARE(record().messages.size(), std::size_t(1));
-        QCOMPARE(record().messages.front().helpContext, 4000 + kLCB);
+        QCOMPARE(program->record().messages.size(), std::size_t(1));
+        QCOMPARE(program->record().messages.front().helpContext, 4000 + kLCB);
         QCOMPARE(table().Cell(kValueColumn, kLCB), std::string("         61.995"));
         key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(value(kLCB), Stored(53.0L));
@@ -234,18 +225,18 @@ private slots:
             for (const char* name : {"CalBut", "ApplyBut", "CloseBut"})
                 QTest::mouseClick(dialog->findChild<QPushButton*>(name), Qt::LeftButton);
         });
-        generator->resistanceOptimisation();
-        frame().activateWindow();
-        QTRY_COMPARE(QApplication::activeWindow(), &frame());
+        program->generator().resistanceOptimisation();
+        program->frame().activateWindow();
+        QTRY_COMPARE(QApplication::activeWindow(), &program->frame());
         QVERIFY(value(kCp) != Stored(0.54L));
-        QVERIFY(generator->project().Modified());
+        QVERIFY(program->generator().project().Modified());
         QCOMPARE(undoText(), QString("&Undo Prismatic Coefficient, Mid-Section Coefficient, "
                                      "Longitudinal Center of Buoyancy"));
         QTest::keyClick(&table(), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(value(kCp), Stored(0.54L));
         QCOMPARE(value(9), Stored(0.72L));
         QCOMPARE(value(kLCB), Stored(53.0L));
-        QVERIFY(!generator->project().Modified());
+        QVERIFY(!program->generator().project().Modified());
     }
 
     void twoLiveAltUpStepsGiveTheHullOfTheTypedValueAndF9()
@@ -253,25 +244,25 @@ private slots:
         ProgramSettings().RegenerateWhileEditing = true;
         clickCell(kCp);
         key(Qt::Key_Up, Qt::AltModifier);
-        QVERIFY(generator->parameters().Hull().HullComplete);
+        QVERIFY(program->generator().parameters().Hull().HullComplete);
         key(Qt::Key_Up, Qt::AltModifier);
         QCOMPARE(value(kCp), Stored(0.542L));
-        QVERIFY(generator->parameters().Hull().HullComplete);
+        QVERIFY(program->generator().parameters().Hull().HullComplete);
         QCOMPARE(runsInConsole(), 1);
-        QVERIFY(!frame().inRunMode());
+        QVERIFY(!program->frame().inRunMode());
         // The status bar's word on the run follows the views.
-        QTRY_VERIFY(!frame().runVerdict().isEmpty());
-        const QString liveVerdict = frame().runVerdict();
-        const std::vector<long double> live = HullFigures(generator->parameters().Hull());
+        QTRY_VERIFY(!program->frame().runVerdict().isEmpty());
+        const QString liveVerdict = program->frame().runVerdict();
+        const std::vector<long double> live = HullFigures(program->generator().parameters().Hull());
 
         ProgramSettings().RegenerateWhileEditing = false;
         openCruiser();
         enterValue(kCp, "0.542");
-        QVERIFY(!generator->parameters().Hull().HullComplete);
+        QVERIFY(!program->generator().parameters().Hull().HullComplete);
         key(Qt::Key_F9);
-        QVERIFY(generator->parameters().Hull().HullComplete);
-        QCOMPARE(HullFigures(generator->parameters().Hull()), live);
-        QCOMPARE(frame().runVerdict(), liveVerdict);
+        QVERIFY(program->generator().parameters().Hull().HullComplete);
+        QCOMPARE(HullFigures(program->generator().parameters().Hull()), live);
+        QCOMPARE(program->frame().runVerdict(), liveVerdict);
     }
 
     void anEditWhileALiveRunGoesCancelsItAndOnlyTheLastRunIsShown()
@@ -293,18 +284,18 @@ private slots:
         stepper.stop();
         QVERIFY(steppedDuringRun);
         QCOMPARE(value(kCp), Stored(0.542L));
-        QVERIFY(generator->parameters().Hull().HullComplete);
+        QVERIFY(program->generator().parameters().Hull().HullComplete);
         QCOMPARE(runsInConsole(), 1);
-        const auto lines = generator->consoleMemo().Lines();
+        const auto lines = program->generator().consoleMemo().Lines();
         QVERIFY(std::find(lines.begin(), lines.end(), "...Process Terminated") == lines.end());
-        const std::vector<long double> live = HullFigures(generator->parameters().Hull());
+        const std::vector<long double> live = HullFigures(program->generator().parameters().Hull());
 
         // Undo runs too, and the hull follows it back.
         key(Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(value(kCp), Stored(0.541L));
-        QVERIFY(generator->parameters().Hull().HullComplete);
+        QVERIFY(program->generator().parameters().Hull().HullComplete);
         key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
-        QCOMPARE(HullFigures(generator->parameters().Hull()), live);
+        QCOMPARE(HullFigures(program->generator().parameters().Hull()), live);
     }
 
     void runStopsALiveRun()
@@ -324,8 +315,8 @@ private slots:
         key(Qt::Key_Up, Qt::AltModifier);
         stopper.stop();
         QVERIFY(pressedDuringRun);
-        QVERIFY(!generator->parameters().Hull().HullComplete);
-        const auto lines = generator->consoleMemo().Lines();
+        QVERIFY(!program->generator().parameters().Hull().HullComplete);
+        const auto lines = program->generator().consoleMemo().Lines();
         QCOMPARE(lines[lines.size() - 2], std::string("...Process Terminated"));
         QCOMPARE(runsInConsole(), 1);
     }
@@ -333,12 +324,12 @@ private slots:
     void withoutThePreferenceAnEditRunsNothing()
     {
         key(Qt::Key_F9);
-        QVERIFY(generator->parameters().Hull().HullComplete);
+        QVERIFY(program->generator().parameters().Hull().HullComplete);
         clickCell(kCp);
         key(Qt::Key_Up, Qt::AltModifier);
-        QVERIFY(!generator->parameters().Hull().HullComplete);
+        QVERIFY(!program->generator().parameters().Hull().HullComplete);
         key(Qt::Key_Z, Qt::ControlModifier);
-        QVERIFY(!generator->parameters().Hull().HullComplete);
+        QVERIFY(!program->generator().parameters().Hull().HullComplete);
     }
 };
 

@@ -42,21 +42,20 @@ class GeneratorRunsTest : public QObject {
 
 private:
     std::unique_ptr<StartedProgram> program;
-    GeneratorWindow* generator = nullptr;
 
     void runInWindow(const std::string& project)
     {
-        generator->openProject(QString::fromStdString(project));
-        generator->table().setFocus();
+        program->generator().openProject(QString::fromStdString(project));
+        program->generator().table().setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
     }
 
     // The window's last run as the batch tool tells it.
     nlohmann::json windowAccount()
     {
-        const batch::RunOutcome outcome{true, 0, HullCheckLines(generator->parameters().Hull())};
-        return Timeless(batch::RunJson(generator->parameters(), ProgramSettings().Goals,
-                                       generator->consoleMemo().Lines(), outcome));
+        const batch::RunOutcome outcome{true, 0, HullCheckLines(program->generator().parameters().Hull())};
+        return Timeless(batch::RunJson(program->generator().parameters(), ProgramSettings().Goals,
+                                       program->generator().consoleMemo().Lines(), outcome));
     }
 
     static nlohmann::json runInBatchTool(const std::string& project)
@@ -76,8 +75,6 @@ private slots:
     {
         program = std::make_unique<StartedProgram>();
         ProgramSettings().Goals = kGoals;  // after start-up, which reads the settings file
-        generator = qobject_cast<GeneratorWindow*>(program->frame().child(ChildRole::Generator));
-        QVERIFY(generator);
     }
 
     void cleanup()
@@ -92,7 +89,7 @@ private slots:
         QVERIFY(batch.at("finished").get<bool>());
 
         runInWindow(Example("cruiser-10m"));
-        QVERIFY(generator->parameters().Hull().HullComplete);
+        QVERIFY(program->generator().parameters().Hull().HullComplete);
         const nlohmann::json first = windowAccount();
         QVERIFY(first == batch);
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
@@ -101,12 +98,12 @@ private slots:
         // Another design's run, with the goals every bundled design meets.
         ProgramSettings().Goals = GoalAccuracies{};
         runInWindow(Example("racer-12m"));
-        QVERIFY(generator->parameters().Hull().HullComplete);
+        QVERIFY(program->generator().parameters().Hull().HullComplete);
         ProgramSettings().Goals = kGoals;
         runInWindow(Example("cruiser-10m"));
         QVERIFY2(windowAccount() == batch, "another design's run changed the lines");
-        QVERIFY(program->ui().record.messages.empty());
-        QVERIFY(program->ui().record.errors.empty());
+        QVERIFY(program->record().messages.empty());
+        QVERIFY(program->record().errors.empty());
     }
 };
 

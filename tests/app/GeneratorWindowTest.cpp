@@ -1,7 +1,5 @@
 #include <QApplication>
 #include <QLineEdit>
-#include <QMdiArea>
-#include <QMdiSubWindow>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPlainTextEdit>
@@ -71,13 +69,10 @@ class GeneratorWindowTest : public QObject {
 
 private:
     std::unique_ptr<StartedProgram> program;
-    GeneratorWindow* generator = nullptr;
     std::unique_ptr<test::TempDir> folder;
 
-    MainWindow& frame() { return program->frame(); }
-    test::RecordingUi& record() { return program->ui().record; }
-    ParameterTable& table() { return generator->table(); }
-    std::vector<std::string> console() { return generator->consoleMemo().Lines(); }
+    ParameterTable& table() { return program->generator().table(); }
+    std::vector<std::string> console() { return program->generator().consoleMemo().Lines(); }
     QString cell(int row) { return QString::fromStdString(table().Cell(kValueColumn, row)); }
 
     std::string copyOfExample(const std::string& name)
@@ -107,22 +102,22 @@ private:
     }
     QToolButton* toolButton(FrameButton id)
     {
-        for (QToolBar* bar : frame().findChildren<QToolBar*>())
-            if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(frame().button(id))))
+        for (QToolBar* bar : program->frame().findChildren<QToolBar*>())
+            if (auto* button = qobject_cast<QToolButton*>(bar->widgetForAction(program->frame().button(id))))
                 return button;
         qFatal("no tool button");
     }
     void clickButton(FrameButton id) { QTest::mouseClick(toolButton(id), Qt::LeftButton); }
 
-    void chooseMenu(const QStringList& path) { ChooseMenu(frame(), path); }
+    void chooseMenu(const QStringList& path) { ChooseMenu(program->frame(), path); }
     QAction* generatorItem(const QString& text)
     {
-        for (const MenuGroup& group : generator->menuGroups())
+        for (const MenuGroup& group : program->generator().menuGroups())
             for (QAction* action : group.menu->actions())
                 if (action->text() == text) return action;
         return nullptr;
     }
-    QuickCalcWindow& quickCalc() { return *frame().findChild<QuickCalcWindow*>(); }
+    QuickCalcWindow& quickCalc() { return *program->frame().findChild<QuickCalcWindow*>(); }
     QStringList readouts()
     {
         QStringList values;
@@ -132,7 +127,7 @@ private:
     void runGenerator()
     {
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
-        QVERIFY(!frame().inRunMode());
+        QVERIFY(!program->frame().inRunMode());
     }
     void checkCommandsEnabled(bool enabled)
     {
@@ -142,8 +137,8 @@ private:
             QVERIFY2(generatorItem(text)->isEnabled() == enabled, text);
         for (FrameButton id : {FrameButton::ZoomAll, FrameButton::ZoomWindow, FrameButton::ZoomIn,
                                FrameButton::ZoomOut, FrameButton::Pan, FrameButton::Resistance})
-            QCOMPARE(frame().button(id)->isEnabled(), enabled);
-        QVERIFY(frame().button(FrameButton::Generator)->isEnabled());
+            QCOMPARE(program->frame().button(id)->isEnabled(), enabled);
+        QVERIFY(program->frame().button(FrameButton::Generator)->isEnabled());
     }
 
 private slots:
@@ -152,11 +147,7 @@ private slots:
         ProgramSettings().Goals = GoalAccuracies{};
         folder = std::make_unique<test::TempDir>();
         program = std::make_unique<StartedProgram>();
-        generator = qobject_cast<GeneratorWindow*>(frame().child(ChildRole::Generator));
-        QVERIFY(generator);
-        frame().workspace()->setActiveSubWindow(frame().childSubWindow(ChildRole::Generator));
-        frame().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&frame()));
+        QVERIFY(program->activateGenerator());
         table().setFocus();
     }
 
@@ -169,13 +160,13 @@ private slots:
 
     void startsWithAnEmptyUntitledProjectAndItsConsole()
     {
-        QCOMPARE(generator->windowTitle(), QString("Generator - Untitled.sfp"));
+        QCOMPARE(program->generator().windowTitle(), QString("Generator - Untitled.sfp"));
         for (int row = 1; row <= 19; ++row) QCOMPARE(cell(row), QString("          0.000"));
-        QCOMPARE(frame().console().OutputMemo(), &generator->consoleMemo());
-        QVERIFY(generator->console().isReadOnly());
-        QCOMPARE(generator->console().lineWrapMode(), QPlainTextEdit::NoWrap);
+        QCOMPARE(program->frame().console().OutputMemo(), &program->generator().consoleMemo());
+        QVERIFY(program->generator().console().isReadOnly());
+        QCOMPARE(program->generator().console().lineWrapMode(), QPlainTextEdit::NoWrap);
         // By measurement: the font database's fixed-pitch flag is wrong for some families.
-        const QFontMetrics glyphs(generator->console().font());
+        const QFontMetrics glyphs(program->generator().console().font());
         QCOMPARE(glyphs.horizontalAdvance('i'), glyphs.horizontalAdvance('W'));
         QCOMPARE(readouts(), (QStringList{"     0.000", "     0.000", "     0.000"}));
     }
@@ -185,12 +176,12 @@ private slots:
         clickCell(1);
         type("12");
         clickCell(2);
-        QCOMPARE(double(generator->parameters().Hull().Loa), 12.0);
+        QCOMPARE(double(program->generator().parameters().Hull().Loa), 12.0);
         QCOMPARE(cell(1), QString("         12.000"));
         QVERIFY(table().item(0, kValueColumn)->textAlignment() & Qt::AlignRight);
-        QVERIFY(generator->project().Modified());
+        QVERIFY(program->generator().project().Modified());
         QCOMPARE(table().currentParameterRow(), 2);
-        QVERIFY(record().messages.empty());
+        QVERIFY(program->record().messages.empty());
     }
 
     void aRejectedValueShowsOneMessageAndTheStoredValue_data()
@@ -216,8 +207,8 @@ private slots:
         enterValue(1, "12");
         enterValue(8, "0.5");
         enterValue(row, typed);
-        QCOMPARE(record().MessageTexts(), std::vector<std::string>{message.toStdString()});
-        QCOMPARE(record().messages.front().helpContext, 4000 + row);
+        QCOMPARE(program->record().MessageTexts(), std::vector<std::string>{message.toStdString()});
+        QCOMPARE(program->record().messages.front().helpContext, 4000 + row);
         QCOMPARE(cell(row), shown);
     }
 
@@ -242,19 +233,19 @@ private slots:
             enterValue(step.row, step.value);
             QCOMPARE(readouts(), step.readouts);
         }
-        QVERIFY(record().messages.empty());
+        QVERIFY(program->record().messages.empty());
     }
 
     void openShowsTheProjectItsNameAndItsReadouts()
     {
-        record().openAnswers.push_back(copyOfExample("cruiser-10m"));
+        program->record().openAnswers.push_back(copyOfExample("cruiser-10m"));
         press(Qt::Key_F3);
-        QCOMPARE(record().openRequests.size(), std::size_t(1));
-        QCOMPARE(record().openRequests.front().title, std::string("Open Project"));
-        QCOMPARE(generator->windowTitle(), QString("Generator - cruiser-10m.sfp"));
+        QCOMPARE(program->record().openRequests.size(), std::size_t(1));
+        QCOMPARE(program->record().openRequests.front().title, std::string("Open Project"));
+        QCOMPARE(program->generator().windowTitle(), QString("Generator - cruiser-10m.sfp"));
         QCOMPARE(cell(1), QString("         10.500"));
         QCOMPARE(cell(10), QString("         53.000"));
-        QVERIFY(!generator->project().Modified());
+        QVERIFY(!program->generator().project().Modified());
         // Cb 0.72 * 0.54; 9 * 2.9 * 0.55 * 0.72 * 0.54 m3 at 1025 kg/m3; 0.72 * 2.9 * 9 m2.
         QCOMPARE(readouts(), (QStringList{"     0.389", "  5720.755", "    18.792"}));
     }
@@ -281,20 +272,20 @@ private slots:
         QFETCH(QString, message);
         const auto path = *folder / "damaged.sfp";
         test::WriteFileBytes(path, content.toStdString());
-        record().openAnswers.push_back(path.string());
+        program->record().openAnswers.push_back(path.string());
         press(Qt::Key_F3);
 
-        QCOMPARE(record().messages.size(), std::size_t(1));
-        QVERIFY2(record().messages.front().text.rfind(message.toStdString(), 0) == 0,
-                 record().messages.front().text.c_str());
-        QCOMPARE(generator->windowTitle(), QString("Generator - Untitled.sfp"));
+        QCOMPARE(program->record().messages.size(), std::size_t(1));
+        QVERIFY2(program->record().messages.front().text.rfind(message.toStdString(), 0) == 0,
+                 program->record().messages.front().text.c_str());
+        QCOMPARE(program->generator().windowTitle(), QString("Generator - Untitled.sfp"));
         for (int row = 1; row <= 19; ++row) QCOMPARE(cell(row), QString("          0.000"));
-        QVERIFY(!generator->project().Modified());
+        QVERIFY(!program->generator().project().Modified());
 
         // The next save asks for a name and leaves the damaged file alone.
         enterValue(1, "11");
         press(Qt::Key_F12);
-        QCOMPARE(record().saveRequests.size(), std::size_t(1));
+        QCOMPARE(program->record().saveRequests.size(), std::size_t(1));
         QCOMPARE(QByteArray::fromStdString(test::ReadFileBytes(path)), content);
     }
 
@@ -304,51 +295,51 @@ private slots:
         std::string text = test::ReadFileBytes(path);
         text.replace(text.find("Cp=0.540"), 8, "Cp=5.000");
         test::WriteFileBytes(path, text);
-        record().openAnswers.push_back(path);
+        program->record().openAnswers.push_back(path);
         press(Qt::Key_F3);
 
-        QCOMPARE(record().MessageTexts(), std::vector<std::string>{
+        QCOMPARE(program->record().MessageTexts(), std::vector<std::string>{
                                               "Prismatic Coefficient must be\rgreater than 0.42 and less than 0.65"});
         // Kept as read, to be mended in the table.
-        QCOMPARE(generator->windowTitle(), QString("Generator - cruiser-10m.sfp"));
+        QCOMPARE(program->generator().windowTitle(), QString("Generator - cruiser-10m.sfp"));
         QCOMPARE(cell(8), QString("          5.000"));
     }
 
     void runRefusesValuesTheTableWouldRefuse()
     {
         // Lwl 9 and Fovh 0.9 are stored first, so Loa 5 passes its own rule.
-        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        program->generator().openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
         enterValue(1, "5");
-        QVERIFY(record().messages.empty());
+        QVERIFY(program->record().messages.empty());
         bool ran = false;
-        record().onProcessMessages = [&] { ran = true; };
+        program->record().onProcessMessages = [&] { ran = true; };
         runGenerator();
 
-        QCOMPARE(record().MessageTexts(),
+        QCOMPARE(program->record().MessageTexts(),
                  std::vector<std::string>{"Overhang and Waterline Length must be less than Length Overall"});
         QVERIFY(!ran);
-        QVERIFY(!generator->parameters().Hull().HullComplete);
-        QVERIFY(generator->console().toPlainText().startsWith("Sloopform"));  // not cleared for a run
+        QVERIFY(!program->generator().parameters().Hull().HullComplete);
+        QVERIFY(program->generator().console().toPlainText().startsWith("Sloopform"));  // not cleared for a run
         checkCommandsEnabled(true);
 
         // The optimisation computes from the same values: it does not open either.
         clickButton(FrameButton::Resistance);
-        QCOMPARE(record().messages.size(), std::size_t(2));
-        QCOMPARE(record().messages.back().text, record().messages.front().text);
+        QCOMPARE(program->record().messages.size(), std::size_t(2));
+        QCOMPARE(program->record().messages.back().text, program->record().messages.front().text);
         QVERIFY(!QApplication::activeModalWidget());
     }
 
     void runClearsTheConsoleRunsInRunModeAndFinishes()
     {
-        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
-        QSignalSpy repaints(&frame().notices(), &FrameNotices::repaintViews);
+        program->generator().openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        QSignalSpy repaints(&program->frame().notices(), &FrameNotices::repaintViews);
         bool sampled = false;
-        record().onProcessMessages = [&] {
+        program->record().onProcessMessages = [&] {
             if (sampled) return;
             sampled = true;
-            QVERIFY(frame().inRunMode());
+            QVERIFY(program->frame().inRunMode());
             checkCommandsEnabled(false);
-            QCOMPARE(frame().button(FrameButton::Generator)->toolTip(), QString("Stop Generator"));
+            QCOMPARE(program->frame().button(FrameButton::Generator)->toolTip(), QString("Stop Generator"));
             QCOMPARE(repaints.count(), 0);
         };
         runGenerator();
@@ -358,21 +349,21 @@ private slots:
                  (std::vector<std::string>{"Carvelon Version 1.04", "Sloopform hull generator", "",
                                            "Creating Profile..."}));
         QCOMPARE(Tail(lines, 2), (std::vector<std::string>{"...Finished", ""}));
-        QVERIFY(generator->console().toPlainText().endsWith("...Finished\n\n"));  // shown, not only held
-        QVERIFY(generator->parameters().Hull().HullComplete);
+        QVERIFY(program->generator().console().toPlainText().endsWith("...Finished\n\n"));  // shown, not only held
+        QVERIFY(program->generator().parameters().Hull().HullComplete);
         QVERIFY(repaints.count() >= 1);
         checkCommandsEnabled(true);
-        QCOMPARE(frame().button(FrameButton::Generator)->toolTip(), QString("Run Generator"));
+        QCOMPARE(program->frame().button(FrameButton::Generator)->toolTip(), QString("Run Generator"));
     }
 
     void theStatusBarSaysWhatTheHullCheckFinds()
     {
-        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        program->generator().openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
         runGenerator();
         const auto figures = [this] {
-            return QString::fromStdString(DesignCheckVerdict(CheckDesign(generator->parameters().Hull())));
+            return QString::fromStdString(DesignCheckVerdict(CheckDesign(program->generator().parameters().Hull())));
         };
-        QCOMPARE(frame().runVerdict(), figures());
+        QCOMPARE(program->frame().runVerdict(), figures());
 
         // A wide, shallow 16.7 m design whose transom station folds back a little.
         const auto path = *folder / "folding-transom.sfp";
@@ -380,18 +371,18 @@ private slots:
                                "Fovh=1.528\nFreeBow=1.894\nFreeCenter=1.479\nFreeAft=1.236\nBPDA=3.949\n"
                                "BPLWLT=0.433\nTransomAngle=11.949\nCp=0.515\nCm=0.776\nCwp=0.733\n"
                                "LCF=54.818\nLCB=52.322\nApAngle=4.538\n";
-        generator->openProject(QString::fromStdString(path.string()));
+        program->generator().openProject(QString::fromStdString(path.string()));
         runGenerator();
-        QCOMPARE(frame().runVerdict(), figures() + "; hull check: Station 20 folds back by 0.045 m");
+        QCOMPARE(program->frame().runVerdict(), figures() + "; hull check: Station 20 folds back by 0.045 m");
     }
 
     void theStopButtonCancelsARunThatDoesNotConverge()
     {
         // The cruiser's LCB cannot be met within 0.001 %: the run goes on until stopped.
         ProgramSettings().Goals = GoalAccuracies{0.001L, 0.001L, 0.01L};
-        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        program->generator().openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
         int calls = 0;
-        record().onProcessMessages = [&] {
+        program->record().onProcessMessages = [&] {
             if (++calls == 500) QTest::mouseClick(toolButton(FrameButton::Generator), Qt::LeftButton);
             if (calls > 200000) CancelGeneration();  // a stop button that failed must not hang the test
         };
@@ -402,24 +393,24 @@ private slots:
         QVERIFY(cancelling != lines.end());
         QCOMPARE(*(cancelling + 1), std::string("TARNOVIC: Cancelling..."));
         QCOMPARE(Tail(lines, 2), (std::vector<std::string>{"...Process Terminated", ""}));
-        QVERIFY(!generator->parameters().Hull().HullComplete);
+        QVERIFY(!program->generator().parameters().Hull().HullComplete);
         checkCommandsEnabled(true);
     }
 
     void aRunEndedByAnErrorRestoresTheCommandsAndShowsTheError()
     {
-        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
-        FaultyMemo faulty(generator->consoleMemo(), "Creating Diagonals...");
-        frame().console().SetOutputMemo(&faulty);
+        program->generator().openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        FaultyMemo faulty(program->generator().consoleMemo(), "Creating Diagonals...");
+        program->frame().console().SetOutputMemo(&faulty);
         runGenerator();
-        frame().console().SetOutputMemo(&generator->consoleMemo());
+        program->frame().console().SetOutputMemo(&program->generator().consoleMemo());
 
-        QCOMPARE(record().errors.size(), std::size_t(1));
-        QCOMPARE(record().errors.front().message, std::string("Floating point overflow"));
-        QCOMPARE(record().errors.front().origin, std::string(sloopform::kGlobalHandlerOrigin));
+        QCOMPARE(program->record().errors.size(), std::size_t(1));
+        QCOMPARE(program->record().errors.front().message, std::string("Floating point overflow"));
+        QCOMPARE(program->record().errors.front().origin, std::string(sloopform::kGlobalHandlerOrigin));
         QVERIFY(program->ui().openErrorDialog());
         QCOMPARE(Tail(console(), 2), (std::vector<std::string>{"...Process Terminated", ""}));
-        QVERIFY(!frame().inRunMode());
+        QVERIFY(!program->frame().inRunMode());
         checkCommandsEnabled(true);
         program->ui().openErrorDialog()->close();
     }
@@ -440,17 +431,17 @@ private slots:
         QFETCH(bool, keeps);
         QFETCH(QString, savedLoa);
         const std::string path = copyOfExample("cruiser-10m");
-        generator->openProject(QString::fromStdString(path));
+        program->generator().openProject(QString::fromStdString(path));
         enterValue(1, "11");
-        record().answers.push_back(MessageResult(answer));
+        program->record().answers.push_back(MessageResult(answer));
         clickButton(FrameButton::New);
 
-        QCOMPARE(record().MessageTexts(), std::vector<std::string>{"cruiser-10m.sfp is unsaved, Save?"});
-        QCOMPARE(record().messages.front().buttons, MessageButtons::YesNoCancel);
+        QCOMPARE(program->record().MessageTexts(), std::vector<std::string>{"cruiser-10m.sfp is unsaved, Save?"});
+        QCOMPARE(program->record().messages.front().buttons, MessageButtons::YesNoCancel);
         QCOMPARE(cell(1), QString(keeps ? "         11.000" : "          0.000"));
-        QCOMPARE(generator->windowTitle(),
+        QCOMPARE(program->generator().windowTitle(),
                  QString(keeps ? "Generator - cruiser-10m.sfp" : "Generator - Untitled.sfp"));
-        QCOMPARE(generator->project().Modified(), keeps);
+        QCOMPARE(program->generator().project().Modified(), keeps);
         QVERIFY(test::ReadFileBytes(path).rfind(savedLoa.toStdString() + "\r\n", 0) == 0);
     }
 
@@ -458,23 +449,23 @@ private slots:
     {
         enterValue(1, "10.5004");
         press(Qt::Key_F12);  // never saved: asks for a name; cancelled
-        QCOMPARE(record().saveRequests.size(), std::size_t(1));
-        QVERIFY(generator->project().Modified());
-        QCOMPARE(generator->windowTitle(), QString("Generator - Untitled.sfp"));
+        QCOMPARE(program->record().saveRequests.size(), std::size_t(1));
+        QVERIFY(program->generator().project().Modified());
+        QCOMPARE(program->generator().windowTitle(), QString("Generator - Untitled.sfp"));
 
         const std::string path = (*folder / "boat.sfp").string();
-        record().saveAnswers.push_back(path);
+        program->record().saveAnswers.push_back(path);
         chooseMenu({"&File", "Save Project &As..."});
-        QCOMPARE(record().saveRequests.size(), std::size_t(2));
-        QCOMPARE(record().saveRequests.back().title, std::string("Save Project"));
-        QCOMPARE(generator->windowTitle(), QString("Generator - boat.sfp"));
-        QVERIFY(!generator->project().Modified());
+        QCOMPARE(program->record().saveRequests.size(), std::size_t(2));
+        QCOMPARE(program->record().saveRequests.back().title, std::string("Save Project"));
+        QCOMPARE(program->generator().windowTitle(), QString("Generator - boat.sfp"));
+        QVERIFY(!program->generator().project().Modified());
         QVERIFY(test::ReadFileBytes(path).rfind("Loa=10.500\r\nLwl=0.000\r\n", 0) == 0);
 
         enterValue(1, "9");
         press(Qt::Key_F12);
-        QCOMPARE(record().saveRequests.size(), std::size_t(2));
-        QVERIFY(!generator->project().Modified());
+        QCOMPARE(program->record().saveRequests.size(), std::size_t(2));
+        QVERIFY(!program->generator().project().Modified());
         QVERIFY(test::ReadFileBytes(path).rfind("Loa=9.000\r\n", 0) == 0);
     }
 
@@ -484,43 +475,43 @@ private slots:
         const std::string dxf = (*folder / "hull.dxf").string();
         for (const char* item : {"AutoSHIP (*.gf1)", "Export STEP...", "Export IGES..."})
             chooseMenu({"&File", "&Export", item});
-        QCOMPARE(record().MessageTexts(),
+        QCOMPARE(program->record().MessageTexts(),
                  std::vector<std::string>(3, "No Data Available, Run Generator"));
-        QVERIFY(record().saveRequests.empty());
+        QVERIFY(program->record().saveRequests.empty());
 
-        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        program->generator().openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
         runGenerator();
-        record().saveAnswers = {gf1, dxf};
+        program->record().saveAnswers = {gf1, dxf};
         chooseMenu({"&File", "&Export", "AutoSHIP (*.gf1)"});
         chooseMenu({"&File", "&Export", "AutoCAD - Hull Outlines (*.dxf)"});
-        QCOMPARE(record().saveRequests.size(), std::size_t(2));
-        QCOMPARE(record().saveRequests[1].title, std::string("Export Hull Outlines to AutoCAD"));
+        QCOMPARE(program->record().saveRequests.size(), std::size_t(2));
+        QCOMPARE(program->record().saveRequests[1].title, std::string("Export Hull Outlines to AutoCAD"));
         QVERIFY(std::filesystem::file_size(gf1) > 0);
         const std::string outlines = test::ReadFileBytes(dxf);
         QVERIFY(outlines.find("Stations") != std::string::npos);
         QVERIFY(outlines.rfind("EOF\r\n") == outlines.size() - 5);
-        QVERIFY(record().errors.empty());
-        QCOMPARE(frame().statusPanel(3), QString());
+        QVERIFY(program->record().errors.empty());
+        QCOMPARE(program->frame().statusPanel(3), QString());
 
         const std::string step = (*folder / "hull.step").string();
-        record().saveAnswers = {step};
+        program->record().saveAnswers = {step};
         chooseMenu({"&File", "&Export", "Export STEP..."});
-        QCOMPARE(record().saveRequests.back().title, std::string("Export Hull Solid to STEP"));
+        QCOMPARE(program->record().saveRequests.back().title, std::string("Export Hull Solid to STEP"));
         QVERIFY(test::ReadFileBytes(step).rfind("ISO-10303-21;", 0) == 0);
-        QVERIFY(record().errors.empty());
+        QVERIFY(program->record().errors.empty());
     }
 
     void optimisationNeedsTheMainParameters()
     {
         clickButton(FrameButton::Resistance);
-        QCOMPARE(record().MessageTexts(),
+        QCOMPARE(program->record().MessageTexts(),
                  std::vector<std::string>{"Parameters Lwl, Bwl, Tc, Cp LCB are required for Optimisation Process"});
         QVERIFY(!QApplication::activeModalWidget());
     }
 
     void optimisationAppliesTheOptimumAndAddsToTheReport()
     {
-        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        program->generator().openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
         bool driven = false;
         QTimer::singleShot(0, this, [&] {
             auto* dialog = qobject_cast<ResistanceDialog*>(QApplication::activeModalWidget());
@@ -532,15 +523,15 @@ private slots:
         clickButton(FrameButton::Resistance);
         QVERIFY(driven);
 
-        const HullRecord& hull = generator->parameters().Hull();
+        const HullRecord& hull = program->generator().parameters().Hull();
         QCOMPARE(cell(8), QString::fromStdString(FormatParameterValue(hull.Cp)));
         QCOMPARE(cell(9), QString::fromStdString(FormatParameterValue(hull.Cm)));
         QCOMPARE(cell(10), QString::fromStdString(FormatParameterValue(hull.LCB)));
         QVERIFY(double(hull.Cp) != 0.54);
-        QVERIFY(generator->project().Modified());
+        QVERIFY(program->generator().project().Modified());
         const auto lines = console();
         QVERIFY(std::find(lines.begin(), lines.end(), "--- Resistance Optimisation ---") != lines.end());
-        auto* report = qobject_cast<ReportWindow*>(frame().child(ChildRole::Report));
+        auto* report = qobject_cast<ReportWindow*>(program->frame().child(ChildRole::Report));
         QVERIFY2(report, "the report window is created at start-up");
         const auto reportLines = report->reportOutput().OutputMemo()->Lines();
         QVERIFY(std::find(reportLines.begin(), reportLines.end(),
@@ -549,7 +540,7 @@ private slots:
 
     void theSplitterResizesTheTableOnRelease()
     {
-        QSplitter& splitter = generator->splitter();
+        QSplitter& splitter = program->generator().splitter();
         QVERIFY(!splitter.opaqueResize());
         QWidget* handle = splitter.handle(1);
         const int before = splitter.sizes().front();

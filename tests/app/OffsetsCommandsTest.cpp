@@ -27,17 +27,14 @@ class OffsetsCommandsTest : public QObject {
     Q_OBJECT
 private:
     std::unique_ptr<StartedProgram> program;
-    GeneratorWindow* generator = nullptr;
     std::unique_ptr<test::TempDir> folder;
 
-    MainWindow& frame() { return program->frame(); }
-    test::RecordingUi& record() { return program->ui().record; }
     QAction* item(ChildWindow* window, const char* name) { return window->findChild<QAction*>(name); }
     void generateCruiser()
     {
-        generator->openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
-        generator->runGenerator();
-        QVERIFY(generator->parameters().Hull().HullComplete);
+        program->generator().openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
+        program->generator().runGenerator();
+        QVERIFY(program->generator().parameters().Hull().HullComplete);
     }
     // Types into the levels dialog once it is open, then presses OK.
     void answerLevelsDialog(const QString& waterlines, const QString& buttocks, bool* okEnabled)
@@ -62,8 +59,6 @@ private slots:
         ProgramSettings().Offsets = {};
         folder = std::make_unique<test::TempDir>();
         program = std::make_unique<StartedProgram>();
-        generator = qobject_cast<GeneratorWindow*>(frame().child(ChildRole::Generator));
-        QVERIFY(generator);
     }
 
     void cleanup()
@@ -75,22 +70,22 @@ private slots:
 
     void exportRefusesBeforeARunAndWritesTheTableAfterIt()
     {
-        item(generator, "ExportOffsets1")->trigger();
-        QCOMPARE(record().MessageTexts(), std::vector<std::string>{"No Data Available, Run Generator"});
-        QVERIFY(record().saveRequests.empty());
+        item(&program->generator(), "ExportOffsets1")->trigger();
+        QCOMPARE(program->record().MessageTexts(), std::vector<std::string>{"No Data Available, Run Generator"});
+        QVERIFY(program->record().saveRequests.empty());
 
         generateCruiser();
         const std::string path = (*folder / "offsets.csv").string();
-        record().saveAnswers = {path};
-        item(generator, "ExportOffsets1")->trigger();
-        QCOMPARE(record().saveRequests.size(), std::size_t(1));
-        QCOMPARE(record().saveRequests[0].title, std::string("Export Offsets"));
-        const HullRecord& hull = generator->parameters().Hull();
+        program->record().saveAnswers = {path};
+        item(&program->generator(), "ExportOffsets1")->trigger();
+        QCOMPARE(program->record().saveRequests.size(), std::size_t(1));
+        QCOMPARE(program->record().saveRequests[0].title, std::string("Export Offsets"));
+        const HullRecord& hull = program->generator().parameters().Hull();
         std::string expected;
         for (const std::string& line : OffsetsCsvLines(ComputeOffsets(hull, DefaultOffsetLevels(hull))))
             expected += line + "\r\n";
         QCOMPARE(test::ReadFileBytes(path), expected);
-        QVERIFY(record().errors.empty());
+        QVERIFY(program->record().errors.empty());
     }
 
     void theLevelsDialogSetsTheLevelsOfEveryTable()
@@ -98,17 +93,17 @@ private slots:
         generateCruiser();
         bool okEnabled = false;
         answerLevelsDialog("0.2, 0.4 x", "", &okEnabled);
-        item(generator, "OffsetLevels1")->trigger();
+        item(&program->generator(), "OffsetLevels1")->trigger();
         QVERIFY(!okEnabled);
         QVERIFY(ProgramSettings().Offsets.Waterlines.empty());
 
         answerLevelsDialog("0.2, 0.45", "0.3 0.6", &okEnabled);
-        item(generator, "OffsetLevels1")->trigger();
+        item(&program->generator(), "OffsetLevels1")->trigger();
         QVERIFY(okEnabled);
         QCOMPARE(ProgramSettings().Offsets.Waterlines, (std::vector<long double>{0.2L, 0.45L}));
         QCOMPARE(ProgramSettings().Offsets.Buttocks, (std::vector<long double>{0.3L, 0.6L}));
 
-        auto* report = qobject_cast<ReportWindow*>(frame().child(ChildRole::Report));
+        auto* report = qobject_cast<ReportWindow*>(program->frame().child(ChildRole::Report));
         QVERIFY(report);
         const std::size_t before = report->memo()->Lines().size();
         item(report, "OffsetsTable1")->trigger();
@@ -117,7 +112,7 @@ private slots:
         StringListMemo expected;
         TOutput out;
         out.SetOutputMemo(&expected);
-        ReportOffsets(generator->parameters().Hull(), ProgramSettings().Offsets, out);
+        ReportOffsets(program->generator().parameters().Hull(), ProgramSettings().Offsets, out);
         QCOMPARE(std::vector<std::string>(lines.end() - static_cast<long>(expected.Lines().size()), lines.end()),
                  expected.Lines());
         QVERIFY(lines[before + 3].find("WL 0.200  WL 0.450") != std::string::npos);
@@ -126,7 +121,7 @@ private slots:
     void theDialogShowsTheDefaultsOfAGeneratedHull()
     {
         generateCruiser();
-        const HullRecord& hull = generator->parameters().Hull();
+        const HullRecord& hull = program->generator().parameters().Hull();
         OffsetLevelsDialog dialog(ProgramSettings().Offsets, DefaultOffsetLevels(hull));
         QVERIFY(dialog.waterlines().text().isEmpty());
         QVERIFY(dialog.buttocks().placeholderText().startsWith("0."));

@@ -71,13 +71,10 @@ class ResistanceCurveWindowTest : public QObject {
 
 private:
     std::unique_ptr<StartedProgram> program;
-    GeneratorWindow* generator = nullptr;
     std::unique_ptr<test::TempDir> folder;
     const std::string cruiser = test::ExampleProject("cruiser-10m").string();
 
-    test::RecordingUi& record() { return program->ui().record; }
-    MainWindow& frame() { return program->frame(); }
-    ResistanceCurveWindow* curveWindow() { return generator->findChild<ResistanceCurveWindow*>(); }
+    ResistanceCurveWindow* curveWindow() { return program->generator().findChild<ResistanceCurveWindow*>(); }
 
     static QAction* actionNamed(const QList<QAction*>& actions, const QString& text)
     {
@@ -88,7 +85,7 @@ private:
     // Clicks the Run menu in the frame's menu bar, then its item.
     void chooseRunItem(const QString& text)
     {
-        QMenuBar* bar = frame().menuBar();
+        QMenuBar* bar = program->frame().menuBar();
         QAction* run = actionNamed(bar->actions(), "&Run");
         QVERIFY(run);
         QTest::mouseClick(bar, Qt::LeftButton, {}, bar->actionGeometry(run).center());
@@ -101,12 +98,12 @@ private:
     }
     void generate()
     {
-        generator->openProject(QString::fromStdString(cruiser));
-        frame().activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&frame()));
-        generator->table().setFocus();
+        program->generator().openProject(QString::fromStdString(cruiser));
+        program->frame().activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&program->frame()));
+        program->generator().table().setFocus();
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_F9);
-        QVERIFY(generator->parameters().Hull().HullComplete);
+        QVERIFY(program->generator().parameters().Hull().HullComplete);
     }
     ResistanceCurveWindow* openCurve()
     {
@@ -161,8 +158,6 @@ private slots:
     void init()
     {
         program = std::make_unique<StartedProgram>();
-        generator = qobject_cast<GeneratorWindow*>(frame().child(ChildRole::Generator));
-        QVERIFY(generator);
         folder = std::make_unique<test::TempDir>();
     }
     void cleanup()
@@ -173,9 +168,9 @@ private slots:
 
     void noWindowBeforeARun()
     {
-        generator->openProject(QString::fromStdString(cruiser));
+        program->generator().openProject(QString::fromStdString(cruiser));
         QVERIFY(!openCurve());
-        QCOMPARE(record().MessageTexts().back(), std::string("No Data Available, Run Generator"));
+        QCOMPARE(program->record().MessageTexts().back(), std::string("No Data Available, Run Generator"));
     }
 
     void pointsEqualTheBatchToolsInBothUnits()
@@ -205,13 +200,13 @@ private slots:
         QVERIFY(window);
         typeInto(*window, "ToEdit", "0.9");
         QTest::mouseClick(window->findChild<QPushButton*>("DrawButton"), Qt::LeftButton);
-        QCOMPARE(record().MessageTexts().back(),
+        QCOMPARE(program->record().MessageTexts().back(),
                  std::string("The speed range cannot be drawn: Fn 0.9 outside the estimate's range, "
                              "Fn 0.125 to 0.75"));
         QCOMPARE(series(*window, "total")->count(), 26);
         typeInto(*window, "StepEdit", "fast");
         QTest::mouseClick(window->findChild<QPushButton*>("DrawButton"), Qt::LeftButton);
-        QCOMPARE(record().MessageTexts().back(),
+        QCOMPARE(program->record().MessageTexts().back(),
                  std::string("The speed range cannot be drawn: From, To and Step must be numbers"));
         QCOMPARE(series(*window, "total")->count(), 26);
     }
@@ -234,7 +229,7 @@ private slots:
         QVERIFY(atSearchSpeed.y() < series(*window, "total")->points().at(9).y());
 
         const std::string csv = (*folder / "curve.csv").string();
-        record().saveAnswers = {csv};
+        program->record().saveAnswers = {csv};
         window->exportCsv();
         const auto columns = Columns(test::ReadFileBytes(csv));
         QCOMPARE(columns.size(), std::size_t(9));
@@ -243,7 +238,7 @@ private slots:
 
         // A new project has no optimum any more.
         window->close();
-        generator->newDocument();
+        program->generator().newDocument();
         generate();
         window = openCurve();
         QVERIFY(window);
@@ -257,10 +252,10 @@ private slots:
         ResistanceCurveWindow* window = openCurve();
         QVERIFY(window);
         const std::string png = (*folder / "curve.png").string(), svg = (*folder / "curve.svg").string();
-        record().saveAnswers = {png, svg};
+        program->record().saveAnswers = {png, svg};
         window->exportPng();
         window->exportSvg();
-        QCOMPARE(record().saveRequests.at(0).defaultExtension, std::string("png"));
+        QCOMPARE(program->record().saveRequests.at(0).defaultExtension, std::string("png"));
         const QImage picture(QString::fromStdString(png));
         QVERIFY(!picture.isNull());
         QVERIFY(picture.width() >= 560);
@@ -269,9 +264,9 @@ private slots:
         QVERIFY(drawing.find("Froude number") != std::string::npos);
 
         // A folder that does not exist: the error is shown, nothing else happens.
-        record().saveAnswers = {(*folder / "missing" / "curve.png").string()};
+        program->record().saveAnswers = {(*folder / "missing" / "curve.png").string()};
         window->exportPng();
-        QCOMPARE(record().errors.size(), std::size_t(1));
+        QCOMPARE(program->record().errors.size(), std::size_t(1));
 
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);

@@ -96,9 +96,9 @@ private slots:
     {
         frame().cascade();
         QTest::keyClick(&frame(), Qt::Key_F10);
-        auto* generator = qobject_cast<GeneratorWindow*>(frame().child(ChildRole::Generator));
-        QVERIFY(!generator->table().verticalScrollBar()->isVisible());
-        QVERIFY(!generator->table().horizontalScrollBar()->isVisible());
+        GeneratorWindow& generator = program->generator();
+        QVERIFY(!generator.table().verticalScrollBar()->isVisible());
+        QVERIFY(!generator.table().horizontalScrollBar()->isVisible());
         checkUsable(ChildRole::LinesPlan, "arranged");
     }
 

@@ -4,6 +4,8 @@
 #include "ScriptedQtUi.h"
 #include "frame/MainWindow.h"
 
+class GeneratorWindow;
+
 // The program as its start-up leaves it, without the splash's pauses, with
 // the scripted user interface installed.
 class StartedProgram {
@@ -15,6 +17,12 @@ public:
 
     MainWindow& frame() { return *frame_; }
     ScriptedQtUi& ui() { return ui_; }
+    sloopform::test::RecordingUi& record() { return ui_.record; }
+    // The generator window the start-up puts in the frame.
+    GeneratorWindow& generator();
+    // The generator made the frame's active child and the frame the active
+    // window, so keys go to it; false when the frame never becomes active.
+    bool activateGenerator();
 
 private:
     ScriptedQtUi ui_;
