@@ -87,6 +87,18 @@ std::optional<long double> HalfBreadthAt(const SectionPolyline& points, long dou
     return outermost;
 }
 
+long double Widest(const SectionPolyline& points)
+{
+    long double widest = 0;
+    for (const SectionPoint& p : points) widest = std::max(widest, p.y);
+    return widest;
+}
+
+bool PastBMax(const HullRecord& hull, long double halfBreadth)
+{
+    return halfBreadth > (1 + kBeamShare) * hull.BMax * 0.5L;
+}
+
 void CheckSection(const HullRecord& hull, int s, const SectionPolyline& points, std::vector<HullFault>& faults)
 {
     const TStation& station = hull.Stations[static_cast<std::size_t>(s)];
@@ -95,12 +107,10 @@ void CheckSection(const HullRecord& hull, int s, const SectionPolyline& points, 
     if (fold > kFoldShare * std::fabs(height)) faults.push_back({HullFaultKind::Folds, s, StationName(s) + " folds back by " + Metres(fold)});
 
     const long double halfBeam = hull.BMax * 0.5L;
-    long double widest = 0, farthestPort = 0;
-    for (const SectionPoint& p : points) {
-        widest = std::max(widest, p.y);
-        farthestPort = std::min(farthestPort, p.y);
-    }
-    if (widest > (1 + kBeamShare) * halfBeam)
+    const long double widest = Widest(points);
+    long double farthestPort = 0;
+    for (const SectionPoint& p : points) farthestPort = std::min(farthestPort, p.y);
+    if (PastBMax(hull, widest))
         faults.push_back({HullFaultKind::PastBeam, s,
                           StationName(s) + " reaches " + Metres(widest) + " from the centre plane, past BMax/2 (" +
                               Metres(halfBeam) + ")"});
@@ -221,6 +231,8 @@ long double WidestDesignWaterline(const HullRecord& hull)
         widest = std::max(widest, curve.At(static_cast<long double>(curve.LastKnot()) * i / count).b);
     return widest;
 }
+
+bool SectionPastBMax(const HullRecord& hull, int s) { return PastBMax(hull, Widest(SampleSection(hull, s))); }
 
 bool DesignWaterlinePastBwl(const HullRecord& hull)
 {

@@ -44,6 +44,10 @@ long double WidestDesignWaterline(const HullRecord& hull);
 // Whether it stands past Bwl/2 by more than the check allows.
 bool DesignWaterlinePastBwl(const HullRecord& hull);
 
+// Whether station s's section curve, sampled as the check samples it,
+// reaches past BMax/2 by more than the check allows.
+bool SectionPastBMax(const HullRecord& hull, int s);
+
 // How often the curvature of half-breadths taken at successive stations
 // changes sign; second differences smaller than the noise are left out.
 int CurvatureSignChanges(const std::vector<long double>& halfBreadths, long double noise);

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "analysis/ExactHydrostatics.h"
+#include "analysis/HullCheck.h"
 #include "generator/GeneratorState.h"
 #include "model/StationOutline.h"
 
@@ -195,10 +196,12 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
     const long double keel = hull.Stations[static_cast<std::size_t>(s)].KeelHeight;
     if (memo.Beam != static_cast<long double>(beam) || memo.KeelHeight != keel) {
         // Very hollow or very full sections may not reach the beam within
-        // BMax: the range is narrowed to the fullness that still does.
+        // BMax, and very full ones may bulge past BMax/2 above the
+        // waterline: the range is narrowed to the fullness that does neither.
         const long double halfBeam = beam * 0.5L;
         auto keepsBeam = [&](long double fullness) {
-            return std::fabs(family.ToBeam(fullness).halfBreadth - halfBeam) <= kBeamKept * halfBeam;
+            return std::fabs(family.ToBeam(fullness).halfBreadth - halfBeam) <= kBeamKept * halfBeam &&
+                   !SectionPastBMax(hull, s);
         };
         memo.HollowestKept = KeptEnd(keepsBeam, kHollowest, kFullest);
         memo.FullestKept = KeptEnd(keepsBeam, kFullest, memo.HollowestKept);
