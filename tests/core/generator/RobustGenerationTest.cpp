@@ -97,7 +97,7 @@ const Unreachable kUnreachable[] = {
      {"", 15.847, 14.159, 4.095, 4.095, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
       0.682, 55.065, 53.234, 1.979},
      "Fatal Error[1]: Required Cm 0.80 too low for the midship section of Bwl 4.095 m and Tc 0.689 m: the nearest "
-     "section has Cm 0.845; raise Cm"},
+     "section has Cm 0.887; raise Cm"},
     // With room for the midship beam and LCB 56.0 %: wherever the widest part
     // of the waterline stands, the fullest aft sections still leave the
     // forward body too much of the volume.
