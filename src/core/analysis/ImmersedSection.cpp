@@ -67,4 +67,13 @@ std::optional<ImmersedSection> MeasureImmersedSection(const ExtendedBSpline& cur
     return m;
 }
 
+std::optional<long double> ImmersedHalfBreadth(const ExtendedBSpline& curve, long double level, int resolution)
+{
+    const CurvePoint start = curve.At(0);
+    if (start.b >= level) return start.a;
+    const auto crossing = FirstCrossing(curve, CurveAxis::B, level, resolution);
+    if (!crossing) return std::nullopt;
+    return curve.At(crossing->T).a;
+}
+
 }  // namespace sloopform

@@ -32,4 +32,9 @@ std::optional<ImmersedSection> MeasureImmersedSection(
     const ExtendedBSpline& curve, long double level,
     int resolution = kImmersedSectionResolution, const ExtendedBSpline* slope = nullptr);
 
+// Where the curve first reaches the level, as the measure above finds it:
+// its start when that is at or above the level; nothing when it never does.
+std::optional<long double> ImmersedHalfBreadth(const ExtendedBSpline& curve, long double level,
+                                               int resolution = kImmersedSectionResolution);
+
 }  // namespace sloopform

@@ -6,10 +6,12 @@
 #include <optional>
 #include <vector>
 
-#include "analysis/ExactHydrostatics.h"
+#include "analysis/ExtendedBSpline.h"
 #include "analysis/HullCheck.h"
+#include "analysis/ImmersedSection.h"
 #include "generator/GeneratorState.h"
 #include "model/StationOutline.h"
+#include "numeric/BSpline.h"
 
 namespace sloopform {
 
@@ -91,41 +93,51 @@ public:
 
     // The section of the given fullness spread to the beam, or as near as
     // the spread's range allows; leaves its offsets. The search starts from
-    // the spread that last met the beam and steps out until it brackets it.
+    // the spread that last met the beam and steps out until it brackets it;
+    // it reads only the half-breadth, and the area is measured once, on the
+    // section found.
     Measured ToBeam(long double fullness)
+    {
+        const long double halfBreadth = SpreadToBeam(fullness);
+        return {halfBreadth, Coefficient()};
+    }
+
+private:
+    // The half-breadth at the design waterline of the section found.
+    long double SpreadToBeam(long double fullness)
     {
         const long double halfBeam = beam_ * 0.5L;
         const long double tolerance = kBeamTolerance * halfBeam;
-        Measured measured;
+        long double halfBreadth = 0;
         auto miss = [&](long double spread) {
-            measured = At(fullness, spread);
-            return measured.halfBreadth - halfBeam;
+            halfBreadth = HalfBreadthAt(fullness, spread);
+            return halfBreadth - halfBeam;
         };
         long double a = spread_, fa = miss(a);
-        if (std::fabs(fa) <= tolerance) return measured;
+        if (std::fabs(fa) <= tolerance) return halfBreadth;
         long double step = fa < 0 ? kSpreadStep : -kSpreadStep;
         for (;;) {
             const long double b = std::clamp(a + step, kNarrowestSpread, kWidestSpread);
             const long double fb = miss(b);
             if (std::fabs(fb) <= tolerance) {
                 spread_ = b;
-                return measured;
+                return halfBreadth;
             }
             if ((fb > 0) != (fa > 0)) {
                 spread_ = BracketedRoot(miss, a, fa, b, fb, tolerance);
-                return measured;
+                return halfBreadth;
             }
-            if (b == kNarrowestSpread || b == kWidestSpread) return measured;  // the nearest end
+            if (b == kNarrowestSpread || b == kWidestSpread) return halfBreadth;  // the nearest end
             a = b;
             fa = fb;
             step *= 2;
         }
     }
 
-private:
     // Sets the offsets of the polygon of this fullness whose waterline point
-    // stands `spread` half-beams out, and measures the curve.
-    Measured At(long double fullness, long double spread)
+    // stands `spread` half-beams out; returns where the curve reaches the
+    // design waterline (0 when it never does).
+    long double HalfBreadthAt(long double fullness, long double spread)
     {
         const long double pointHalfBreadth = spread * beam_ * 0.5L;
         for (int d = 1; d <= 3; ++d) {
@@ -148,13 +160,18 @@ private:
             station_.DiagonalOffset[d] = offset;
         }
         KeepSectionWithinEnvelope(hull_, s_);
-        const TPointBlock2 outline = StationOutline(hull_, s_);
-        std::vector<ExtendedPoint> points;
-        for (int p = 1; p <= kStationOutlinePoints; ++p) points.push_back({outline[p].x, outline[p].y});
-        const std::optional<ExactStation> measured = MeasureSectionOutline(points, hull_.Tc);
-        if (!measured) return {};
-        return {measured->WaterlineBeam * 0.5L, measured->SectionArea / (depth_ * beam_)};
+        return ImmersedHalfBreadth(Curve(), hull_.Tc).value_or(0);
     }
+
+    // The area coefficient of the section as its offsets stand, against the
+    // demanded beam; 0 when it never reaches the design waterline.
+    long double Coefficient() const
+    {
+        const std::optional<ImmersedSection> side = MeasureImmersedSection(Curve(), hull_.Tc);
+        return side ? 2 * side->HalfArea / (depth_ * beam_) : 0;
+    }
+
+    ExtendedBSpline Curve() const { return ExtendedBSpline(kStationOutlinePoints, kCubic, StationOutline(hull_, s_)); }
 
     HullRecord& hull_;
     TStation& station_;
