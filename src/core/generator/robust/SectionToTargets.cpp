@@ -102,8 +102,8 @@ public:
         return {halfBreadth, Coefficient()};
     }
 
-private:
-    // The half-breadth at the design waterline of the section found.
+    // The same without the area: the half-breadth at the design waterline of
+    // the section found.
     long double SpreadToBeam(long double fullness)
     {
         const long double halfBeam = beam_ * 0.5L;
@@ -134,6 +134,7 @@ private:
         }
     }
 
+private:
     // Sets the offsets of the polygon of this fullness whose waterline point
     // stands `spread` half-beams out; returns where the curve reaches the
     // design waterline (0 when it never does).
@@ -217,7 +218,7 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
         // waterline: the range is narrowed to the fullness that does neither.
         const long double halfBeam = beam * 0.5L;
         auto keepsBeam = [&](long double fullness) {
-            return std::fabs(family.ToBeam(fullness).halfBreadth - halfBeam) <= kBeamKept * halfBeam &&
+            return std::fabs(family.SpreadToBeam(fullness) - halfBeam) <= kBeamKept * halfBeam &&
                    !SectionPastBMax(hull, s);
         };
         memo.HollowestKept = KeptEnd(keepsBeam, kHollowest, kFullest);
