@@ -58,11 +58,11 @@ const Design kNarrowFullBow = {"narrow full bow", 13.318, 10.03, 4.071, 3.851, 2
 const Design kFullAftOfMidship = {"full aft of midship", 9.325, 8.257, 2.375, 2.185, 1.972, 0.506, 0.431, 0.942,
                                   0.905, 0.888, 6.963, 0.193, 17.341, 0.582, 0.798, 0.695, 56.306, 54.3, 19.301};
 
-// LCB 51.8 % on a shallow body (Tc 0.528 m on Bwl 3.590 m) with LCF at
-// 56 %: on the usual keel even the fullest forward sections leave the centre
-// too far aft.
-const Design kShallowBodyLcbForward = {"shallow body, LCB forward", 15.754, 12.645, 4.671, 3.59, 3.06, 0.528, 2.152, 1.582, 1.54,
-                                 1.169, 7.295, 0.303, 1.211, 0.537, 0.628, 0.754, 56.003, 51.809, 1.752};
+// LCB 51.2 % on a 5.6 m boat with LCF at 57.4 %: on the usual keel even the
+// fullest forward sections leave the centre too far aft.
+const Design kLcbForwardOfItsWaterplane = {"LCB forward of its waterplane", 5.55, 4.842, 1.539, 1.251, 0.98, 0.194,
+                                           0.484, 0.831, 0.826, 0.453, 5.156, 0.092, 19.796, 0.561, 0.793, 0.763,
+                                           57.409, 51.191, 4.89};
 
 // Cwp 0.775 with LCF 52.6 % and LCB 50.3 % on a 6.5 m boat: with the
 // parallel part of the waterline as long as the classic waterline's, the
@@ -115,13 +115,12 @@ const Unreachable kUnreachable[] = {
      "Cwp or move LCF aft"},
 };
 
-// A design whose keel must move at one quarter, from its usual height (over
-// Tc), deeper or shallower.
+// A design whose keel must go deeper at one quarter than its usual height
+// (over Tc).
 struct KeelCase {
     const Design* design;
     Real48 HullRecord::*quarter;
     long double usual;
-    bool deeper;
 };
 
 class RobustGeneration : public GeneratorFixture {
@@ -199,14 +198,12 @@ TEST_F(RobustGeneration, TheMidshipSectionStandsOnTheWidestPartOfTheWaterline)
 
 TEST_F(RobustGeneration, TheKeelLineGivesABodyTheDepthItsSectionsCannotGive)
 {
-    // The aft body of the first design needs more volume than its sections
-    // can hold on the usual keel (Tc/5 above the base at the aft quarter):
-    // the keel goes deeper there. The second needs its centre further
-    // forward than its forward sections can bring it: the aft body grows
-    // shallower. The keel stays between the base and the waterline, and the
-    // hull comes out fair with its figures met.
-    for (const KeelCase& c : {KeelCase{&kFullAftOfMidship, &HullRecord::AftKeelHeight, 0.2L, true},
-                              KeelCase{&kShallowBodyLcbForward, &HullRecord::AftKeelHeight, 0.2L, false}}) {
+    // The aft body of the first design and the forward body of the second
+    // need more volume than their sections can hold on the usual keel (Tc/5
+    // and Tc/6 above the base at the quarters): the keel goes deeper there,
+    // never below the base, and the hull comes out fair with its figures met.
+    for (const KeelCase& c : {KeelCase{&kFullAftOfMidship, &HullRecord::AftKeelHeight, 0.2L},
+                              KeelCase{&kLcbForwardOfItsWaterplane, &HullRecord::ForefootKeelHeight, 1.0L / 6}}) {
         ResetGeneratorState();
         memo.ClearText();
         auto hull = HullOf(*c.design);
@@ -216,8 +213,7 @@ TEST_F(RobustGeneration, TheKeelLineGivesABodyTheDepthItsSectionsCannotGive)
         EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
                                 [](const std::string& line) { return line.rfind(" ShapeKeel(", 0) == 0; }))
             << c.design->name;
-        const long double moved = (*hull).*c.quarter - c.usual * hull->Tc;
-        EXPECT_GT(c.deeper ? -moved : moved, 0.01L * hull->Tc) << c.design->name;
+        EXPECT_LT((*hull).*c.quarter, (c.usual - 0.01L) * hull->Tc) << c.design->name;
         for (const TStation& station : hull->Stations) {
             EXPECT_GE(station.KeelHeight, -1e-9L) << c.design->name;
             EXPECT_LE(station.KeelHeight, hull->Tc + 1e-9L) << c.design->name;

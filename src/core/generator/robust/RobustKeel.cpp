@@ -11,7 +11,7 @@ namespace {
 
 constexpr int kMidship = 10;
 // The shallowest keel at a quarter, over Tc.
-constexpr long double kShallowestQuarter = 0.5L;
+constexpr long double kShallowestQuarter = 0.4L;
 constexpr int kHeightHalvings = 10;
 // A move is taken a little past the least one the prediction needs: the
 // built sections miss the predicted areas by a little.
