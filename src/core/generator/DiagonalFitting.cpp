@@ -18,7 +18,6 @@ namespace {
 
 constexpr int kFitSamplesPerPoint = 10;
 constexpr int kBowEnd = -1;  // the walk position of the diagonal's bow end
-constexpr int kMidship = 10;
 constexpr int kFittedDiagonals = 3;
 
 // Station 20's offset on diagonal 3: where the flare line through the sheer
@@ -68,7 +67,7 @@ void InitialiseDiagonalEnds(HullRecord& hull)
     aft.SectionDefined = true;
     hull.DefinedSectionCount += 1;
 
-    TStation& midship = hull.Stations[kMidship];
+    TStation& midship = hull.Stations[kMidshipStation];
     midship.RequiredSectionCoefficient = hull.Cm;
     midship.DesignWaterlineBeam = hull.Bwl;
 }
@@ -76,7 +75,7 @@ void InitialiseDiagonalEnds(HullRecord& hull)
 void InitialiseDiagonals(HullRecord& hull)
 {
     InitialiseDiagonalEnds(hull);
-    CreateNewSection(kMidship, hull);
+    CreateNewSection(kMidshipStation, hull);
 }
 
 void FitDiagonalsToSections(HullRecord& hull, int order)

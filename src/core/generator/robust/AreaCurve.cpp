@@ -7,7 +7,6 @@ namespace sloopform {
 
 namespace {
 
-constexpr int kMidship = 10;
 constexpr int kSlope = 4;
 constexpr int kCurveSolveSteps = 40;
 constexpr int kCurveHalvings = 12;
@@ -20,7 +19,7 @@ int SimpsonMultiplier(int s)
 }
 
 // x from -1 at the bow to 1 at the stern.
-long double Along(int s) { return (s - kMidship) * 0.1L; }
+long double Along(int s) { return (s - kMidshipStation) * 0.1L; }
 
 using TermVector = std::array<long double, kAreaCurveTerms>;
 
@@ -59,12 +58,12 @@ long double AreaCurve::Coefficient(const HullRecord& hull, int s) const
 
 bool AreaCurve::ClampedHigh(const HullRecord& hull, int s) const
 {
-    return s != kMidship && Requested(hull, s) > Highest[s];
+    return s != kMidshipStation && Requested(hull, s) > Highest[s];
 }
 
 bool AreaCurve::ClampedLow(const HullRecord& hull, int s) const
 {
-    return s != kMidship && Requested(hull, s) < Lowest[s];
+    return s != kMidshipStation && Requested(hull, s) < Lowest[s];
 }
 
 bool AreaCurve::ClampedBetween(const HullRecord& hull, int from, int to, bool high) const
@@ -76,7 +75,7 @@ bool AreaCurve::ClampedBetween(const HullRecord& hull, int from, int to, bool hi
 
 long double StationBeam(const HullRecord& hull, int s)
 {
-    return s == kMidship ? hull.Bwl : hull.Stations[s].DesignWaterlineBeam;
+    return s == kMidshipStation ? hull.Bwl : hull.Stations[s].DesignWaterlineBeam;
 }
 
 long double StationDepth(const HullRecord& hull, int s) { return hull.Tc - hull.Stations[s].KeelHeight; }
@@ -86,7 +85,7 @@ AreaSums PredictSums(const HullRecord& hull, const AreaCurve& curve)
     const long double third = hull.Lwl * 0.05L / 3;
     AreaSums p;
     for (int s = 1; s < kLastStation; ++s) {
-        const long double coefficient = s == kMidship ? static_cast<long double>(hull.Cm) : curve.Coefficient(hull, s);
+        const long double coefficient = s == kMidshipStation ? static_cast<long double>(hull.Cm) : curve.Coefficient(hull, s);
         const long double area = SimpsonMultiplier(s) * third * StationBeam(hull, s) * StationDepth(hull, s) * coefficient;
         p.volume += area;
         p.moment += area * 5.0L * s;

@@ -27,7 +27,6 @@ namespace sloopform {
 namespace {
 
 constexpr int kForwardQuarter = 5;
-constexpr int kMidship = 10;
 constexpr int kAftQuarter = 15;
 constexpr int kDiagonalOrder = 3;
 constexpr int kAreaCurveSteps = 12;
@@ -55,7 +54,7 @@ void FitDiagonalsKeepingTheEnds(HullRecord& hull)
     for (int s : {0, kLastStation}) KeepSectionWithinEnvelope(hull, s);
 }
 
-bool IsFitData(int s) { return s == kForwardQuarter || s == kMidship || s == kAftQuarter; }
+bool IsFitData(int s) { return s == kForwardQuarter || s == kMidshipStation || s == kAftQuarter; }
 
 // The quarter sections become data of the diagonal fit, as in the classic
 // method (a fit through more points is ill-conditioned); every other station
@@ -238,10 +237,10 @@ void GenerateToRequest(HullRecord& hull)
 void BuildMidship(HullRecord& hull)
 {
     InitialiseDiagonalEnds(hull);
-    ConsoleLine(" ConstructSection(" + std::to_string(kMidship) + ", " + FormatFixed(hull.Cm, 3) + ", " +
+    ConsoleLine(" ConstructSection(" + std::to_string(kMidshipStation) + ", " + FormatFixed(hull.Cm, 3) + ", " +
                 FormatFixed(hull.Bwl, 3) + ")");
-    const SectionReached reached = ConstructSection(hull, kMidship, hull.Bwl, hull.Cm);
-    MarkConstructed(hull, kMidship);
+    const SectionReached reached = ConstructSection(hull, kMidshipStation, hull.Bwl, hull.Cm);
+    MarkConstructed(hull, kMidshipStation);
     if (!reached.BeamKept) {
         FailRun("Required Bwl " + FormatFixed(hull.Bwl, 3) + " m too near BMax " + FormatFixed(hull.BMax, 3) +
                 " m for the midship section: it reaches at most " + FormatFixed(2 * reached.HalfBreadth, 3) +
@@ -266,13 +265,13 @@ void BuildMidship(HullRecord& hull)
 // unfair waterline or area curve follows from where the volume is asked to lie.
 std::string Remedy(const HullFault& fault)
 {
-    if (fault.Station >= 0 && fault.Station < kMidship)
+    if (fault.Station >= 0 && fault.Station < kMidshipStation)
         return "the forward sections cannot carry their share of the volume on their beams; lower Cp, move LCB aft "
                "or raise Cwp";
-    if (fault.Station > kMidship)
+    if (fault.Station > kMidshipStation)
         return "the aft sections cannot carry their share of the volume on their beams; lower Cp, move LCB forward "
                "or raise Cwp";
-    if (fault.Station == kMidship) return "the midship section cannot keep Cm on Bwl and Tc; change Cm";
+    if (fault.Station == kMidshipStation) return "the midship section cannot keep Cm on Bwl and Tc; change Cm";
     if (fault.Kind == HullFaultKind::UnfairWaterline) return "change Cwp or move LCF towards 55 %";
     return "move LCB towards midship or lower Cp";
 }

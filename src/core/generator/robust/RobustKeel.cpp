@@ -9,7 +9,6 @@ namespace sloopform {
 
 namespace {
 
-constexpr int kMidship = 10;
 // The shallowest keel at a quarter, over Tc.
 constexpr long double kShallowestQuarter = 0.4L;
 constexpr int kHeightHalvings = 10;
@@ -30,8 +29,8 @@ void BuildKeel(HullRecord& hull, KeelQuarter quarter, long double height)
 
 bool ClampedIn(const HullRecord& hull, const AreaCurve& curve, KeelQuarter quarter, bool wantsFuller)
 {
-    return quarter == KeelQuarter::Aft ? curve.ClampedBetween(hull, kMidship + 1, kLastStation - 1, wantsFuller)
-                                       : curve.ClampedBetween(hull, 1, kMidship - 1, wantsFuller);
+    return quarter == KeelQuarter::Aft ? curve.ClampedBetween(hull, kMidshipStation + 1, kLastStation - 1, wantsFuller)
+                                       : curve.ClampedBetween(hull, 1, kMidshipStation - 1, wantsFuller);
 }
 
 bool Reaches(HullRecord& hull, const AreaCurve& curve, const VolumeRequest& request, KeelMove move,

@@ -21,7 +21,6 @@ namespace {
 
 constexpr int kForwardShoulder = 2;
 constexpr int kAftShoulder = 8;
-constexpr int kMidship = 10;
 // A shoulder may stand a little wider than half of Bwl before the waterline
 // bulges past it between the stations.
 constexpr long double kWidestShoulder = 1.15L;  // times Bwl / 2
@@ -56,7 +55,7 @@ StationSums SumsFor(HullRecord& hull, long double forward, long double aft)
     const LoftIntegrals& loft = StationLoftIntegrals();
     StationSums sums;
     for (int s = 1; s < kLastStation; ++s) {
-        const long double beam = s == kMidship ? static_cast<long double>(hull.Bwl)
+        const long double beam = s == kMidshipStation ? static_cast<long double>(hull.Bwl)
                                                : static_cast<long double>(hull.Stations[s].DesignWaterlineBeam);
         sums.area += loft.Area[s] * beam;
         sums.moment += loft.Moment[s] * beam;
@@ -142,11 +141,11 @@ long double LcbSlack(const HullRecord& hull)
     const long double requested = hull.Cp * hull.Cm * hull.Lwl * hull.Bwl * hull.Tc;
     const long double third = hull.Lwl * 0.05L / 3;
     for (int s = 1; s < kLastStation; ++s) {
-        const long double beam = s == kMidship ? static_cast<long double>(hull.Bwl)
+        const long double beam = s == kMidshipStation ? static_cast<long double>(hull.Bwl)
                                                : static_cast<long double>(hull.Stations[s].DesignWaterlineBeam);
         const long double area = (s % 2 == 1 ? 4 : 2) * third * beam * (hull.Tc - hull.Stations[s].KeelHeight);
-        lowest[s] = area * (s == kMidship ? hull.Cm : kLowestSectionCoefficient);
-        highest[s] = area * (s == kMidship ? hull.Cm : kHighestSectionCoefficient);
+        lowest[s] = area * (s == kMidshipStation ? hull.Cm : kLowestSectionCoefficient);
+        highest[s] = area * (s == kMidshipStation ? hull.Cm : kHighestSectionCoefficient);
         volume += lowest[s];
         lowMoment += lowest[s] * s;
     }
@@ -169,10 +168,10 @@ long double LcbSlack(const HullRecord& hull)
 bool FairWaterline(const HullRecord& hull)
 {
     if (DesignWaterlinePastBwl(hull)) return false;
-    if (hull.Stations[kMidship].DesignWaterlineBeam < (1 - kMidshipOnWidest) * hull.Bwl) return false;
+    if (hull.Stations[kMidshipStation].DesignWaterlineBeam < (1 - kMidshipOnWidest) * hull.Bwl) return false;
     std::vector<long double> halfBreadths;
     for (int s = 0; s <= kLastStation; ++s)
-        halfBreadths.push_back((s == kMidship ? hull.Bwl : hull.Stations[s].DesignWaterlineBeam) * 0.5L);
+        halfBreadths.push_back((s == kMidshipStation ? hull.Bwl : hull.Stations[s].DesignWaterlineBeam) * 0.5L);
     return FairAlongStations(halfBreadths, hull.Bwl);
 }
 
