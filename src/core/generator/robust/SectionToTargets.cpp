@@ -70,12 +70,31 @@ long double BracketedRoot(const std::function<long double(long double)>& miss, l
 }
 
 // The fullness nearest `end`, towards `other`, at which the section still
-// keeps its beam: `end` itself when it does, else found by halving.
-long double KeptEnd(const std::function<bool(long double)>& keepsBeam, long double end, long double other)
+// keeps its beam: `end` itself when it does, else found by halving to a
+// 2^-kKeptEndSteps share of the range. The end found for the station's last
+// beam, `near` (if any), moves little as the beam does: a bracket one sixty-fourth
+// of the range wide around it is tried first.
+long double KeptEnd(const std::function<bool(long double)>& keepsBeam, long double end, long double other,
+                    const long double* near)
 {
     if (keepsBeam(end)) return end;
     long double lost = end, kept = other;
-    for (int step = 0; step < kKeptEndSteps; ++step) {
+    const long double width = std::fabs(other - end);
+    const long double towardsEnd = end > other ? 1 : -1;
+    const long double probe = width / 64;
+    const auto between = [&](long double f) { return (f - end) * (f - other) < 0; };
+    if (near && between(*near)) {
+        if (keepsBeam(*near)) {
+            kept = *near;
+            const long double further = *near + towardsEnd * probe;
+            if (between(further) && !keepsBeam(further)) lost = further;
+        } else {
+            lost = *near;
+            const long double back = *near - towardsEnd * probe;
+            if (between(back) && keepsBeam(back)) kept = back;
+        }
+    }
+    while (std::fabs(lost - kept) > std::ldexp(width, -kKeptEndSteps)) {
         const long double middle = 0.5L * (lost + kept);
         (keepsBeam(middle) ? kept : lost) = middle;
     }
@@ -221,8 +240,10 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
             return std::fabs(family.SpreadToBeam(fullness) - halfBeam) <= kBeamKept * halfBeam &&
                    !SectionPastBMax(hull, s);
         };
-        memo.HollowestKept = KeptEnd(keepsBeam, kHollowest, kFullest);
-        memo.FullestKept = KeptEnd(keepsBeam, kFullest, memo.HollowestKept);
+        const bool known = memo.Beam != 0;
+        const long double hollowest = memo.HollowestKept, fullest = memo.FullestKept;
+        memo.HollowestKept = KeptEnd(keepsBeam, kHollowest, kFullest, known ? &hollowest : nullptr);
+        memo.FullestKept = KeptEnd(keepsBeam, kFullest, memo.HollowestKept, known ? &fullest : nullptr);
         miss(memo.FullestKept);
         memo.Highest = measured.coefficient;
         memo.BeamKept = std::fabs(measured.halfBreadth - halfBeam) <= kBeamKept * halfBeam;
