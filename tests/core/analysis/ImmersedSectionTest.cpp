@@ -93,3 +93,19 @@ TEST(ImmersedSection, CurvesThatMissTheLevelHaveNoImmersedPart)
 
     EXPECT_THROW(MeasureImmersedSection(low, 0.3L, 0), std::invalid_argument);
 }
+
+TEST(ImmersedSection, TheHalfBreadthAloneIsTheOneTheMeasureFinds)
+{
+    // The robust generator searches with the half-breadth alone and measures
+    // the area once: the two must agree to the last bit, also for a curve
+    // that starts on or above the level and one that never reaches it.
+    const ExtendedBSpline section =
+        Cubic({{0, 0}, {0.3L, 0.05L}, {0.9L, 0.3L}, {1.1L, 0.7L}, {1.0L, 1.1L}, {1.2L, 1.5L}});
+    for (long double level : {0.0L, 0.2L, 0.55L, 0.9L, 1.4L}) {
+        const auto measured = MeasureImmersedSection(section, level);
+        const auto alone = ImmersedHalfBreadth(section, level);
+        ASSERT_TRUE(measured && alone) << level;
+        EXPECT_EQ(*alone, measured->HalfBreadth) << level;
+    }
+    EXPECT_FALSE(ImmersedHalfBreadth(section, 2.0L));
+}
