@@ -1,4 +1,5 @@
 #pragma once
+#include <array>
 #include <vector>
 
 #include "numeric/Points.h"
@@ -23,24 +24,36 @@ struct CurvePoint {
 // evaluated exactly in extended precision: the same curve that the sampling
 // rule cuts into segments, without the samples and without 6-byte rounding.
 // The parameter runs from 0 to LastKnot(); the curve is one polynomial on each
-// unit interval between consecutive knots.
+// unit interval between consecutive knots. Each of them is kept as its Taylor
+// expansions about the two ends of its interval, and a point is evaluated
+// from the nearer end: the curve passes exactly through its end points and
+// the knot values it shares with its neighbour.
 class ExtendedBSpline {
 public:
     static constexpr int kMaxOrder = 4;
 
     // Order 2 to kMaxOrder, at least as many control points as the order.
-    ExtendedBSpline(int order, std::vector<ExtendedPoint> ctrl);
+    ExtendedBSpline(int order, const std::vector<ExtendedPoint>& ctrl);
     // The first nPts points of a block.
     ExtendedBSpline(int nPts, int order, const TPointBlock2& ctrl);
 
-    int LastKnot() const { return lastKnot_; }
+    int LastKnot() const { return static_cast<int>(spans_.size()); }
     CurvePoint At(long double t) const;
 
 private:
+    // The polynomial of one knot interval about one of its ends:
+    // a(t) = Σ A[k] (t - end)^k, b likewise, for the first `order` terms.
+    struct Expansion {
+        std::array<long double, kMaxOrder> A{};
+        std::array<long double, kMaxOrder> B{};
+    };
+    struct Span {
+        Expansion FromStart;
+        Expansion FromEnd;
+    };
+
     int order_;
-    int lastKnot_ = 0;
-    std::vector<int> knots_;  // 0-based: nPts + order values
-    std::vector<ExtendedPoint> ctrl_;
+    std::vector<Span> spans_;
 };
 
 }  // namespace sloopform

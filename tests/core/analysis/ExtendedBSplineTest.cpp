@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -17,7 +18,46 @@ TPointBlock2 Wave(int n)
     return points;
 }
 
+// The Cox-de Boor recursion of basis function j of the given order on the
+// open uniform integer knot vector of a curve of nPts points and order
+// `curveOrder`, straight from its definition.
+long double Basis(int j, int order, long double t, int nPts, int curveOrder)
+{
+    const int last = nPts - curveOrder + 1;
+    const auto knot = [&](int i) { return static_cast<long double>(std::clamp(i - curveOrder + 1, 0, last)); };
+    if (order == 1) {
+        const bool lastSpan = t == last && knot(j + 1) == last && knot(j) < last;
+        return (knot(j) <= t && t < knot(j + 1)) || lastSpan ? 1 : 0;
+    }
+    long double value = 0;
+    if (knot(j + order - 1) > knot(j))
+        value += (t - knot(j)) / (knot(j + order - 1) - knot(j)) * Basis(j, order - 1, t, nPts, curveOrder);
+    if (knot(j + order) > knot(j + 1))
+        value += (knot(j + order) - t) / (knot(j + order) - knot(j + 1)) * Basis(j + 1, order - 1, t, nPts, curveOrder);
+    return value;
+}
+
 }  // namespace
+
+TEST(ExtendedBSpline, IsTheSumOfItsBasisFunctionsToTheLastBits)
+{
+    for (const auto& [nPts, order] : {std::pair{3, 3}, {6, 4}, {9, 4}, {5, 2}, {4, 4}}) {
+        SCOPED_TRACE(std::to_string(nPts) + " points of order " + std::to_string(order));
+        const TPointBlock2 ctrl = Wave(nPts);
+        const ExtendedBSpline curve(nPts, order, ctrl);
+        for (int i = 0; i <= 40; ++i) {
+            const long double t = static_cast<long double>(curve.LastKnot()) * i / 40;
+            long double a = 0, b = 0;
+            for (int j = 0; j < nPts; ++j) {
+                const long double weight = Basis(j, order, t, nPts, order);
+                a += weight * ctrl[j + 1].x;
+                b += weight * ctrl[j + 1].y;
+            }
+            EXPECT_NEAR(curve.At(t).a, a, 1e-17L) << t;
+            EXPECT_NEAR(curve.At(t).b, b, 1e-17L) << t;
+        }
+    }
+}
 
 TEST(ExtendedBSpline, IsTheCurveTheSamplingRuleCutsIntoSegments)
 {
