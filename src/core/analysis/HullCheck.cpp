@@ -234,6 +234,11 @@ long double WidestDesignWaterline(const HullRecord& hull)
 
 bool SectionPastBMax(const HullRecord& hull, int s) { return PastBMax(hull, Widest(SampleSection(hull, s))); }
 
+std::optional<long double> SectionHalfBreadthAtLevel(const HullRecord& hull, int s, long double level)
+{
+    return HalfBreadthAt(SampleSection(hull, s), level);
+}
+
 bool DesignWaterlinePastBwl(const HullRecord& hull)
 {
     return WidestDesignWaterline(hull) > (1 + kBeamShare) * hull.Bwl * 0.5L;

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,10 @@ bool DesignWaterlinePastBwl(const HullRecord& hull);
 // Whether station s's section curve, sampled as the check samples it,
 // reaches past BMax/2 by more than the check allows.
 bool SectionPastBMax(const HullRecord& hull, int s);
+
+// The outermost half-breadth of station s's section at the level, sampled as
+// the check samples it; nothing when the section lies wholly above or below.
+std::optional<long double> SectionHalfBreadthAtLevel(const HullRecord& hull, int s, long double level);
 
 // How often the curvature of half-breadths taken at successive stations
 // changes sign; second differences smaller than the noise are left out.

@@ -221,6 +221,16 @@ TEST_F(RobustGeneration, TheKeelLineGivesABodyTheDepthItsSectionsCannotGive)
     }
 }
 
+TEST_F(RobustGeneration, AWiggleInALowWaterlineIsTakenOutWithTheFiguresKept)
+{
+    // On the smooth area curve alone the waterline of the full aft body at a
+    // quarter of the draught changes its curvature four times.
+    auto hull = HullOf(kFullAftBody);
+    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
+    EXPECT_TRUE(HasLine(" FairWaterlines"));
+    ExpectFairAndFiveFiguresMet(*hull, kFullAftBody.name);
+}
+
 TEST_F(RobustGeneration, AFullWaterplaneGetsALongerParallelPartInsteadOfABulge)
 {
     auto hull = HullOf(kFullWaterplaneForward);

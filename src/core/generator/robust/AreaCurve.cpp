@@ -48,7 +48,7 @@ long double AreaCurve::Requested(const HullRecord& hull, int s) const
     const TermVector shape = TermShapes(s);
     long double sum = 1;
     for (int t = 0; t < kAreaCurveTerms; ++t) sum += Terms[t] * shape[t];
-    return hull.Cm * sum;
+    return hull.Cm * sum + Shifts[s];
 }
 
 long double AreaCurve::Coefficient(const HullRecord& hull, int s) const
@@ -80,13 +80,18 @@ long double StationBeam(const HullRecord& hull, int s)
 
 long double StationDepth(const HullRecord& hull, int s) { return hull.Tc - hull.Stations[s].KeelHeight; }
 
-AreaSums PredictSums(const HullRecord& hull, const AreaCurve& curve)
+long double VolumePerCoefficient(const HullRecord& hull, int s)
 {
     const long double third = hull.Lwl * 0.05L / 3;
+    return SimpsonMultiplier(s) * third * StationBeam(hull, s) * StationDepth(hull, s);
+}
+
+AreaSums PredictSums(const HullRecord& hull, const AreaCurve& curve)
+{
     AreaSums p;
     for (int s = 1; s < kLastStation; ++s) {
         const long double coefficient = s == kMidshipStation ? static_cast<long double>(hull.Cm) : curve.Coefficient(hull, s);
-        const long double area = SimpsonMultiplier(s) * third * StationBeam(hull, s) * StationDepth(hull, s) * coefficient;
+        const long double area = VolumePerCoefficient(hull, s) * coefficient;
         p.volume += area;
         p.moment += area * 5.0L * s;
     }

@@ -17,6 +17,9 @@ namespace sloopform {
 constexpr int kAreaCurveTerms = 5;  // F2, F4, A2, A4, S
 struct AreaCurve {
     std::array<long double, kAreaCurveTerms> Terms{};
+    // Coefficients added at single stations, beyond the smooth curve, where
+    // the waterlines below the design waterline need them to run fair.
+    std::array<long double, kStationCount> Shifts{};
     // What each station's section can reach: the family's limits, narrowed
     // to what a station reached when it fell short of its coefficient.
     std::array<long double, kStationCount> Lowest;
@@ -56,6 +59,10 @@ struct AreaMisses {
     long double volume = 0, lcb = 0;
     long double Norm() const { return volume * volume + lcb * lcb; }
 };
+
+// What station s adds to the Simpson sum of the volume per unit of its
+// coefficient; times 5 s, to the moment.
+long double VolumePerCoefficient(const HullRecord& hull, int s);
 
 // The sums predicted from the coefficients the curve gives on the stations'
 // present beams and depths.

@@ -18,6 +18,7 @@
 #include "generator/robust/RobustKeel.h"
 #include "generator/robust/RobustWaterline.h"
 #include "generator/robust/SectionToTargets.h"
+#include "generator/robust/WaterlineFairing.h"
 #include "numeric/NumberText.h"
 #include "platform/RunControl.h"
 #include "platform/UiServices.h"
@@ -34,6 +35,8 @@ constexpr int kAreaCurveSteps = 12;
 constexpr int kWaterlineCorrections = 3;
 // Times the keel line is moved when the sections cannot place the volume at LCB.
 constexpr int kKeelMoves = 5;
+// Times single stations' coefficients are shifted for fair low waterlines.
+constexpr int kFairings = 3;
 // A built hull this close to its volume and LCB (as shares of the
 // tolerances) is kept: the report measures it the same way.
 constexpr long double kAccept = 0.8L;
@@ -199,7 +202,7 @@ void GenerateToRequest(HullRecord& hull)
     AreaCurve curve;
     WaterlineAim aim{hull.Cwp, hull.LCF};
     KeelShaping keel;
-    int waterlineAims = 0;
+    int waterlineAims = 0, fairings = 0;
     for (;;) {
         const ExactHydrostatics built = MeetVolumeAndLcb(hull, curve, request);
         if (CancelFlag()) return;
@@ -222,8 +225,13 @@ void GenerateToRequest(HullRecord& hull)
             curve = AreaCurve{};
             continue;
         }
-        if (Within(built.Cwl, hull.Cwp, tolerance[kCwlFigure]) && Within(built.LCF, hull.LCF, tolerance[kLcfFigure]))
-            return;
+        if (Within(built.Cwl, hull.Cwp, tolerance[kCwlFigure]) && Within(built.LCF, hull.LCF, tolerance[kLcfFigure])) {
+            if (fairings == kFairings || LowWaterlinesFair(hull)) return;
+            ++fairings;
+            ConsoleLine(" FairWaterlines");
+            ShiftForFairWaterlines(hull, curve);
+            continue;
+        }
         if (waterlineAims++ == kWaterlineCorrections) return ExplainWaterline(hull, built);
         // The waterline aimed again by what the lofted sections missed.
         aim.Cwp += hull.Cwp - built.Cwl;
