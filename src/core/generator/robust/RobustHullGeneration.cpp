@@ -36,7 +36,7 @@ constexpr int kWaterlineCorrections = 3;
 // Times the keel line is moved when the sections cannot place the volume at LCB.
 constexpr int kKeelMoves = 5;
 // Times single stations' coefficients are shifted for fair low waterlines.
-constexpr int kFairings = 3;
+constexpr int kFairings = 8;
 // A built hull this close to its volume and LCB (as shares of the
 // tolerances) is kept: the report measures it the same way.
 constexpr long double kAccept = 0.8L;

@@ -19,7 +19,7 @@ constexpr int kLowLevels = 3;  // 1/4, 1/2 and 3/4 of Tc
 constexpr long double kProbe = 0.01L;
 // Weight of the shifts against the wiggles (half-breadths over Bwl/2, shifts
 // as coefficients): small, so that the wiggles go first.
-constexpr long double kShiftWeight = 0.5L;
+constexpr long double kShiftWeight = 4.0L;
 
 using LevelHalfBreadths = std::array<std::array<std::optional<long double>, kStationCount>, kLowLevels>;
 
