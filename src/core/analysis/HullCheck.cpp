@@ -63,12 +63,35 @@ bool PiecesCross(const SectionPoint& a, const SectionPoint& b, const SectionPoin
     return ((d1 > 0 && d2 < 0) || (d1 < 0 && d2 > 0)) && ((d3 > 0 && d4 < 0) || (d3 < 0 && d4 > 0));
 }
 
+// Where each run of pieces that never turns back in height begins: such a
+// run is the graph of a function of the height, so no two of its pieces
+// cross, and only pieces of different runs need testing.
+std::vector<std::size_t> HeightMonotoneRuns(const SectionPolyline& points)
+{
+    std::vector<std::size_t> starts{0};
+    int direction = 0;
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
+        const long double rise = points[i + 1].z - points[i].z;
+        const int piece = rise > 0 ? 1 : (rise < 0 ? -1 : 0);
+        if (piece == 0) continue;
+        if (direction != 0 && piece != direction) {
+            starts.push_back(i);
+            direction = piece;
+        } else if (direction == 0) {
+            direction = piece;
+        }
+    }
+    return starts;
+}
+
 bool CrossesItself(const SectionPolyline& points)
 {
     const std::size_t n = points.size();
-    for (std::size_t i = 0; i + 1 < n; ++i)
-        for (std::size_t j = i + 2; j + 1 < n; ++j)
-            if (PiecesCross(points[i], points[i + 1], points[j], points[j + 1])) return true;
+    const std::vector<std::size_t> starts = HeightMonotoneRuns(points);
+    for (std::size_t run = 0; run + 1 < starts.size(); ++run)
+        for (std::size_t i = starts[run]; i < starts[run + 1]; ++i)
+            for (std::size_t j = std::max(i + 2, starts[run + 1]); j + 1 < n; ++j)
+                if (PiecesCross(points[i], points[i + 1], points[j], points[j + 1])) return true;
     return false;
 }
 
