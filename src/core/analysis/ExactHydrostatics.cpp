@@ -99,15 +99,16 @@ ExactHydrostatics ComputeExactHydrostatics(const HullRecord& hull,
     // waterline beam falls like a square root of the distance to the end; the
     // substitution s = u² from the end makes that smooth for the rule.
     LengthSums sums;
-    for (const QuadratureNode& node : GaussLegendre(resolution.LengthPoints)) {
+    for (const QuadratureNode& node : GaussLegendre(resolution.EndPoints)) {
         const long double u = node.x;
         const long double endWeight = node.w * 2 * u;
         sums.Add(endWeight * spacing, u * u * spacing, measure(u * u));
         sums.Add(endWeight * spacing, (kLastStation - u * u) * spacing,
                  measure(kLastStation - u * u));
-        for (int i = 1; i < kLastStation - 1; ++i)
-            sums.Add(node.w * spacing, (i + u) * spacing, measure(i + u));
     }
+    for (const QuadratureNode& node : GaussLegendre(resolution.InteriorPoints))
+        for (int i = 1; i < kLastStation - 1; ++i)
+            sums.Add(node.w * spacing, (i + node.x) * spacing, measure(i + node.x));
 
     FillFigures(hull, sums, h.Stations[kMidshipStation], h);
     return h;

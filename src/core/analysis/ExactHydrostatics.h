@@ -20,11 +20,15 @@ struct ExactStation {
 };
 
 // How finely the figures are integrated: pieces of each knot span of a section
-// curve, and the Gauss points of each station spacing along the length. The
-// defaults are fine enough that doubling either changes no figure by 0.01 %.
+// curve, and the Gauss points of the two end spacings and of each spacing
+// between them along the length. The loft is a cubic in each inner spacing,
+// so four points integrate it closely; at the ends the waterline closes like
+// a square root, which needs more. The defaults are fine enough that doubling
+// them changes no figure by 0.01 %.
 struct ExactResolution {
     int SectionPieces = kImmersedSectionResolution;
-    int LengthPoints = 8;
+    int EndPoints = 16;
+    int InteriorPoints = 4;
 };
 
 // The hydrostatics of the hull's own section curves in extended precision:

@@ -35,7 +35,8 @@ TEST(GeneratedHullExactHydrostatics, ConvergedAndBelowTheStationMeasureOnEveryBu
         const ExactHydrostatics exact = ComputeExactHydrostatics(*hull);
         ExactResolution finer;
         finer.SectionPieces *= 2;
-        finer.LengthPoints *= 2;
+        finer.EndPoints *= 2;
+        finer.InteriorPoints *= 2;
         const std::vector<long double> figures = Figures(exact);
         const std::vector<long double> doubled = Figures(ComputeExactHydrostatics(*hull, finer));
         for (std::size_t i = 0; i < figures.size(); ++i)
