@@ -135,8 +135,11 @@ CurvePoint ExtendedBSpline::At(long double t) const
 {
     const int lastKnot = LastKnot();
     t = std::clamp(t, 0.0L, static_cast<long double>(lastKnot));
-    // The end of the range belongs to the last interval.
-    const int span = std::min(static_cast<int>(t), lastKnot - 1);
+    // The end of the range belongs to the last interval. Truncated as a
+    // double: an extended truncation switches the rounding mode, which costs
+    // more than the rest of the evaluation; a t that rounds up to the next
+    // knot is evaluated there from its start, just as well.
+    const int span = std::min(static_cast<int>(static_cast<double>(t)), lastKnot - 1);
     long double x = t - span;
     const Span& piece = spans_[static_cast<std::size_t>(span)];
     const Expansion* expansion = &piece.FromStart;
