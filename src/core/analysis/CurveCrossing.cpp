@@ -1,5 +1,6 @@
 #include "analysis/CurveCrossing.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -16,12 +17,13 @@ long double Slope(const CurvePoint& point, CurveAxis axis)
 }
 
 // Where the curve reaches the level inside [lo, hi], c(lo) < level <= c(hi):
-// Newton's method, falling back to halving when a step leaves the bracket.
+// Newton's method from `start`, falling back to halving when a step leaves
+// the bracket.
 long double LevelCrossing(const ExtendedBSpline& curve, CurveAxis axis, long double lo,
-                          long double hi, long double level)
+                          long double hi, long double start, long double level)
 {
     const long double tolerance = 8 * std::numeric_limits<long double>::epsilon() * (1 + hi);
-    long double t = hi;
+    long double t = start;
     for (int iteration = 0; iteration < kMaxCrossingIterations; ++iteration) {
         const CurvePoint p = curve.At(t);
         const long double c = Coordinate(p, axis);
@@ -49,12 +51,18 @@ std::optional<CurveCrossing> FirstCrossing(const ExtendedBSpline& curve, CurveAx
                                            long double level, int resolution)
 {
     const int pieces = curve.LastKnot() * resolution;
-    long double t0 = 0;
+    long double t0 = 0, c0 = Coordinate(curve.At(0), axis);
     for (int k = 1; k <= pieces; ++k) {
         const long double t1 = static_cast<long double>(k) / resolution;
-        if (Coordinate(curve.At(t1), axis) >= level)
-            return CurveCrossing{k, LevelCrossing(curve, axis, t0, t1, level)};
+        const long double c1 = Coordinate(curve.At(t1), axis);
+        if (c1 >= level) {
+            // Newton starts where the chord of the piece meets the level.
+            const long double chord = c1 > c0 ? t0 + (t1 - t0) * (level - c0) / (c1 - c0) : t1;
+            const long double start = std::clamp(chord, t0, t1);
+            return CurveCrossing{k, LevelCrossing(curve, axis, t0, t1, start, level)};
+        }
         t0 = t1;
+        c0 = c1;
     }
     return std::nullopt;
 }
