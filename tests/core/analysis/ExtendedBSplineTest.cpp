@@ -59,6 +59,20 @@ TEST(ExtendedBSpline, IsTheSumOfItsBasisFunctionsToTheLastBits)
     }
 }
 
+TEST(ExtendedBSpline, RunsOnAcrossItsKnotsFromEitherSide)
+{
+    // Just below a knot the point may be taken from the next interval's
+    // start or this one's end: either way the same point and tangent.
+    const ExtendedBSpline curve(9, 4, Wave(9));
+    for (int knot = 1; knot < curve.LastKnot(); ++knot) {
+        const long double k = knot;
+        const CurvePoint at = curve.At(k), below = curve.At(std::nextafter(k, 0.0L));
+        EXPECT_NEAR(below.a, at.a, 1e-17L) << knot;
+        EXPECT_NEAR(below.b, at.b, 1e-17L) << knot;
+        EXPECT_NEAR(below.db, at.db, 1e-15L) << knot;
+    }
+}
+
 TEST(ExtendedBSpline, IsTheCurveTheSamplingRuleCutsIntoSegments)
 {
     // The sampled points are the same curve rounded to 6 bytes.
