@@ -28,7 +28,7 @@ constexpr long double kBox = 1;
 constexpr long double kFullest = 2.2L;
 // How far the waterline point of the polygon may spread, over the half-beam.
 constexpr long double kNarrowestSpread = 0.5L;
-constexpr long double kWidestSpread = 2.5L;
+constexpr long double kWidestSpread = 5.0L;
 constexpr long double kSpreadStep = 0.02L;  // the first step of a search
 constexpr long double kBeamTolerance = 1e-6L;         // fraction of the half-breadth
 constexpr long double kFullnessTolerance = 2e-5L;     // of the coefficient
