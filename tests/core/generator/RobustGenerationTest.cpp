@@ -106,6 +106,14 @@ const Unreachable kUnreachable[] = {
       0.682, 55.065, 56.0, 1.979},
      "Fatal Error[1]: Required LCB 56.0 % too far aft for Cp 0.60: the aft sections would need to be fuller than "
      "their beams and depths allow; move LCB forward or lower Cp"},
+    // LCB 50.0 % on a 9.5 m boat with LCF at 57.1 %: the forward sections
+    // held at their fullest and the aft ones at their finest leave a kink in
+    // the waterline at a quarter of the draught that no shift takes out.
+    {"LCB forward of what fair sections allow",
+     {"", 9.452, 8.765, 3.351, 3.133, 2.534, 0.475, 0.376, 1.102, 0.723, 0.7, 7.164, 0.201, 17.966, 0.567, 0.682,
+      0.774, 57.082, 50.025, 2.051},
+     "Fatal Error[1]: Required LCB 50.0 % too far forward for Cp 0.57: the forward sections are as full as their "
+     "beams and depths allow, and the waterlines below the design waterline cannot be faired; move LCB aft"},
     // The second design above with Cwp 0.800: the aft shoulder would stand
     // wider than Bwl wherever the widest part stands.
     {"waterplane too full aft",

@@ -130,6 +130,36 @@ void ExplainWaterline(const HullRecord& hull, const ExactHydrostatics& built)
             FormatFixed(built.Cwl, 3) + ", LCF " + Percent(built.LCF) + "); change Cwp or LCF");
 }
 
+// Low waterlines that stay unfair while a body's sections are held at the
+// family's fullest or finest: the volume is asked to lie where the sections
+// cannot carry it smoothly, so the LCB or Cp is named. Otherwise the hull
+// check names the fault once the transom is done.
+void ExplainUnfairAtLimits(const HullRecord& hull, const AreaCurve& curve)
+{
+    const bool high = true, low = false;
+    const int lastForward = kMidshipStation - 1, firstAft = kMidshipStation + 1, lastAft = kLastStation - 1;
+    const bool forwardFull = curve.ClampedBetween(hull, 1, lastForward, high);
+    const bool forwardFine = curve.ClampedBetween(hull, 1, lastForward, low);
+    const bool aftFull = curve.ClampedBetween(hull, firstAft, lastAft, high);
+    const bool aftFine = curve.ClampedBetween(hull, firstAft, lastAft, low);
+    const std::string cp = Coefficient(hull.Cp), cm = Coefficient(hull.Cm), lcb = Percent(hull.LCB);
+    const std::string unfair = " as their beams and depths allow, and the waterlines below the design waterline "
+                               "cannot be faired; ";
+    if (forwardFull && aftFull)
+        return FailRun("Required Cp " + cp + " too high for Cm " + cm + ": the sections are as full" + unfair +
+                       "lower Cp");
+    if (forwardFine && aftFine)
+        return FailRun("Required Cp " + cp + " too low for Cm " + cm + ": the sections are as fine" + unfair +
+                       "raise Cp");
+    if (forwardFull || aftFine)
+        return FailRun("Required LCB " + lcb + " too far forward for Cp " + cp + ": the " +
+                       (forwardFull ? "forward sections are as full" : "aft sections are as fine") + unfair +
+                       "move LCB aft");
+    if (aftFull || forwardFine)
+        FailRun("Required LCB " + lcb + " too far aft for Cp " + cp + ": the " +
+                (aftFull ? "aft sections are as full" : "forward sections are as fine") + unfair + "move LCB forward");
+}
+
 // The sectional-area curve solved and the stations built until the volume
 // and LCB meet the request; returns the built hull's exact figures.
 ExactHydrostatics MeetVolumeAndLcb(HullRecord& hull, AreaCurve& curve, const VolumeRequest& request)
@@ -226,7 +256,8 @@ void GenerateToRequest(HullRecord& hull)
             continue;
         }
         if (Within(built.Cwl, hull.Cwp, tolerance[kCwlFigure]) && Within(built.LCF, hull.LCF, tolerance[kLcfFigure])) {
-            if (fairings == kFairings || LowWaterlinesFair(hull)) return;
+            if (LowWaterlinesFair(hull)) return;
+            if (fairings == kFairings) return ExplainUnfairAtLimits(hull, curve);
             ++fairings;
             ConsoleLine(" FairWaterlines");
             ShiftForFairWaterlines(hull, curve);
