@@ -18,7 +18,8 @@ constexpr int kLowLevels = 3;  // 1/4, 1/2 and 3/4 of Tc
 // The coefficient step at which a section's response is measured.
 constexpr long double kProbe = 0.01L;
 // Weight of the shifts against the wiggles (half-breadths over Bwl/2, shifts
-// as coefficients): small, so that the wiggles go first.
+// as coefficients): each pass moves the sections only part of the way, since
+// their response is far from linear, and the next pass measures them anew.
 constexpr long double kShiftWeight = 4.0L;
 
 using LevelHalfBreadths = std::array<std::array<std::optional<long double>, kStationCount>, kLowLevels>;
