@@ -11,9 +11,11 @@
 #include "GeneratorFixture.h"
 #include "BundledDesigns.h"
 #include "analysis/ExactHydrostatics.h"
+#include "analysis/ExtendedBSpline.h"
 #include "analysis/HullCheck.h"
 #include "generator/Output.h"
 #include "generator/RunGeneration.h"
+#include "model/StationOutline.h"
 
 namespace sloopform::test {
 namespace {
@@ -188,6 +190,29 @@ TEST_F(RobustGeneration, TheCruiserAndTheDaysailerComeOutFairAndMeetTheFiveFigur
         auto hull = BundledDesign(name);
         ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust)) << name;
         ExpectFairAndFiveFiguresMet(*hull, name);
+    }
+}
+
+TEST_F(RobustGeneration, TopsidesRiseToTheDeckWithoutBulgingPastIt)
+{
+    // Above the design waterline no section may stand far outside both its
+    // deck edge and its waterline beam: a bow section that bulges out and
+    // tucks back in under a narrow deck is no yacht's.
+    for (const std::string name : {"cruiser-10m", "daysailer-6m", "racer-12m"}) {
+        ResetGeneratorState();
+        auto hull = BundledDesign(name);
+        ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust)) << name;
+        for (int s = 1; s < kLastStation; ++s) {
+            const ExtendedBSpline curve(kStationOutlinePoints, 4, StationOutline(*hull, s));
+            long double widestAbove = 0, widestBelow = 0;
+            for (int i = 0; i <= 300; ++i) {
+                const CurvePoint p = curve.At(curve.LastKnot() * i / 300.0L);
+                long double& widest = p.b >= hull->Tc ? widestAbove : widestBelow;
+                widest = std::max(widest, p.a);
+            }
+            const long double edge = std::max(hull->Stations[s].SheerBeam * 0.5L, widestBelow);
+            EXPECT_LE(widestAbove, 1.15L * edge) << name << " station " << s;
+        }
     }
 }
 

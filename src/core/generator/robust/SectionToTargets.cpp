@@ -37,6 +37,9 @@ constexpr int kRootSteps = 40;
 // inside its two upper points, which it needs to reach a waterline beam near
 // BMax; the hull check holds the curve itself to BMax/2.
 constexpr long double kControlPointBeam = 1.12L;
+// How far out a diagonal point above the design waterline may stand, over
+// the larger of the station's deck and waterline half-beams.
+constexpr long double kTopsideBeam = 1.25L;
 // A section keeps its beam within this share of the half-beam.
 constexpr long double kBeamKept = 1e-5L;
 constexpr int kKeptEndSteps = 12;
@@ -208,6 +211,8 @@ void KeepSectionWithinEnvelope(HullRecord& hull, int s)
 {
     TStation& station = hull.Stations[static_cast<std::size_t>(s)];
     const long double halfBeam = hull.BMax * 0.5L * kControlPointBeam;
+    const long double topsideHalfBeam =
+        std::min(halfBeam, std::max<long double>(station.SheerBeam, station.DesignWaterlineBeam) * 0.5L * kTopsideBeam);
     long double below = station.KeelHeight;  // height of the point before
     for (int d = 1; d <= 3; ++d) {
         const TDiagonal& diagonal = hull.Diagonals[d];
@@ -215,9 +220,12 @@ void KeepSectionWithinEnvelope(HullRecord& hull, int s)
         const long double down = -static_cast<long double>(diagonal.DZ), out = diagonal.DY;
         const long double highest = std::min((diagonal.Z0 - below) / down, halfBeam / out);
         const long double lowest = std::max(0.0L, (diagonal.Z0 - station.SheerHeight) / down);
-        station.DiagonalOffset[d] =
+        long double offset =
             std::clamp(static_cast<long double>(station.DiagonalOffset[d]), lowest, std::max(lowest, highest));
-        below = diagonal.Z0 - static_cast<long double>(station.DiagonalOffset[d]) * down;
+        const long double atWaterline = (diagonal.Z0 - hull.Tc) / down;
+        if (offset < atWaterline) offset = std::max(lowest, std::min(offset, topsideHalfBeam / out));
+        station.DiagonalOffset[d] = offset;
+        below = diagonal.Z0 - offset * down;
     }
 }
 
