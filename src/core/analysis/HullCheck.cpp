@@ -257,9 +257,13 @@ long double WidestDesignWaterline(const HullRecord& hull)
 
 bool SectionPastBMax(const HullRecord& hull, int s) { return PastBMax(hull, Widest(SampleSection(hull, s))); }
 
-std::optional<long double> SectionHalfBreadthAtLevel(const HullRecord& hull, int s, long double level)
+std::vector<std::optional<long double>> SectionHalfBreadthsAtLevels(const HullRecord& hull, int s,
+                                                                    const std::vector<long double>& levels)
 {
-    return HalfBreadthAt(SampleSection(hull, s), level);
+    const SectionPolyline points = SampleSection(hull, s);
+    std::vector<std::optional<long double>> halfBreadths;
+    for (long double level : levels) halfBreadths.push_back(HalfBreadthAt(points, level));
+    return halfBreadths;
 }
 
 bool DesignWaterlinePastBwl(const HullRecord& hull)

@@ -49,9 +49,11 @@ bool DesignWaterlinePastBwl(const HullRecord& hull);
 // reaches past BMax/2 by more than the check allows.
 bool SectionPastBMax(const HullRecord& hull, int s);
 
-// The outermost half-breadth of station s's section at the level, sampled as
-// the check samples it; nothing when the section lies wholly above or below.
-std::optional<long double> SectionHalfBreadthAtLevel(const HullRecord& hull, int s, long double level);
+// The outermost half-breadths of station s's section at the levels, sampled
+// as the check samples it; nothing at a level the section lies wholly above
+// or below.
+std::vector<std::optional<long double>> SectionHalfBreadthsAtLevels(const HullRecord& hull, int s,
+                                                                    const std::vector<long double>& levels);
 
 // How often the curvature of half-breadths taken at successive stations
 // changes sign; second differences smaller than the noise are left out.

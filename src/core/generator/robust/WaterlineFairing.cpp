@@ -26,12 +26,11 @@ using LevelHalfBreadths = std::array<std::array<std::optional<long double>, kSta
 
 long double LowLevel(const HullRecord& hull, int level) { return hull.Tc * (level + 1) / 4; }
 
-std::array<std::optional<long double>, kLowLevels> MeasureStation(const HullRecord& hull, int s)
+std::vector<std::optional<long double>> MeasureStation(const HullRecord& hull, int s)
 {
-    std::array<std::optional<long double>, kLowLevels> halfBreadths;
-    for (int level = 0; level < kLowLevels; ++level)
-        halfBreadths[level] = SectionHalfBreadthAtLevel(hull, s, LowLevel(hull, level));
-    return halfBreadths;
+    std::vector<long double> levels;
+    for (int level = 0; level < kLowLevels; ++level) levels.push_back(LowLevel(hull, level));
+    return SectionHalfBreadthsAtLevels(hull, s, levels);
 }
 
 LevelHalfBreadths MeasureStations(const HullRecord& hull)
