@@ -9,6 +9,7 @@
 #include "generator/Sheerline.h"
 #include "generator/Transom.h"
 #include "generator/Waterline.h"
+#include "generator/robust/RobustDiagonals.h"
 #include "generator/robust/RobustHullGeneration.h"
 #include "generator/robust/RobustWaterline.h"
 #include "model/ProjectFile.h"
@@ -51,12 +52,13 @@ void GenerateCompleteRobustHull(HullRecord& hull)
     hull.HullComplete = true;
 }
 
-// The same stage lines; the waterline, the midship section and the hull are
-// built to their targets without open-ended alternation.
+// The same stage lines; the diagonals are laid for the hull's proportions, and
+// the waterline, the midship section and the hull are built to their targets
+// without open-ended alternation.
 const Stage kRobustStages[] = {
     {"Creating Profile...", CreateProfile},
     {"Creating Sheerline...", CreateSheerline},
-    {"Creating Diagonals...", CreateDiagonals},
+    {"Creating Diagonals...", CreateRobustDiagonals},
     {"Creating WaterLine...", CreateRobustWaterline},
     {"Initialising Diagonals...", InitialiseRobustDiagonals},
     {"Generating Hull...", GenerateCompleteRobustHull},

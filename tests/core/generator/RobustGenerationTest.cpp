@@ -86,6 +86,12 @@ const Design kWaterplaneFullAft = {"waterplane full aft", 11.843, 10.422, 3.946,
                                    1.319, 1.27, 1.207, 6.184, 0.23, 0.79, 0.51, 0.725, 0.78, 57.691, 52.603,
                                    13.873};
 
+// LCB 53.4 % with LCF at 57.8 % on a 24.6 m design of Cp 0.589 and Cm 0.652:
+// the aft body is fine and the forward body full below the waterline.
+const Design kLcbFarForwardOfLcf = {"LCB far forward of LCF", 24.642, 19.761, 6.971, 5.76, 4.68, 1.367, 2.558,
+                                    3.565, 2.709, 2.622, 1.762, 0.803, 12.636, 0.589, 0.652, 0.714, 57.814,
+                                    53.448, 18.824};
+
 // Requests no hull of the family can meet, each with its plain-words line.
 struct Unreachable {
     const char* name;
@@ -99,7 +105,7 @@ const Unreachable kUnreachable[] = {
      {"", 15.847, 14.159, 4.095, 4.095, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
       0.682, 55.065, 53.234, 1.979},
      "Fatal Error[1]: Required Cm 0.80 too low for the midship section of Bwl 4.095 m and Tc 0.689 m: the nearest "
-     "section has Cm 0.887; raise Cm"},
+     "section has Cm 0.825; raise Cm"},
     // With room for the midship beam and LCB 56.0 %: wherever the widest part
     // of the waterline stands, the fullest aft sections still leave the
     // forward body too much of the volume.
@@ -108,13 +114,13 @@ const Unreachable kUnreachable[] = {
       0.682, 55.065, 56.0, 1.979},
      "Fatal Error[1]: Required LCB 56.0 % too far aft for Cp 0.60: the aft sections would need to be fuller than "
      "their beams and depths allow; move LCB forward or lower Cp"},
-    // LCB 50.0 % on a 9.5 m boat with LCF at 57.1 %: the forward sections
-    // held at their fullest and the aft ones at their finest leave a kink in
-    // the waterline at a quarter of the draught that no shift takes out.
+    // LCB 50.6 % on a 12.2 m boat with LCF at 57.4 %: the forward sections
+    // held at their fullest leave a kink in a waterline below the design
+    // waterline that no shift takes out.
     {"LCB forward of what fair sections allow",
-     {"", 9.452, 8.765, 3.351, 3.133, 2.534, 0.475, 0.376, 1.102, 0.723, 0.7, 7.164, 0.201, 17.966, 0.567, 0.682,
-      0.774, 57.082, 50.025, 2.051},
-     "Fatal Error[1]: Required LCB 50.0 % too far forward for Cp 0.57: the forward sections are as full as their "
+     {"", 12.241, 10.621, 4.124, 3.519, 2.607, 0.498, 0.833, 1.748, 1.589, 1.476, 3.373, 0.237, 0.993, 0.508, 0.678,
+      0.742, 57.357, 50.569, 2.686},
+     "Fatal Error[1]: Required LCB 50.6 % too far forward for Cp 0.51: the forward sections are as full as their "
      "beams and depths allow, and the waterlines below the design waterline cannot be faired; move LCB aft"},
     // The second design above with Cwp 0.800: the aft shoulder would stand
     // wider than Bwl wherever the widest part stands.
@@ -256,12 +262,12 @@ TEST_F(RobustGeneration, TheKeelLineGivesABodyTheDepthItsSectionsCannotGive)
 
 TEST_F(RobustGeneration, AWiggleInALowWaterlineIsTakenOutWithTheFiguresKept)
 {
-    // On the smooth area curve alone the waterline of the full aft body at a
-    // quarter of the draught changes its curvature four times.
-    auto hull = HullOf(kFullAftBody);
+    // On the smooth area curve alone a waterline below the design waterline
+    // changes its curvature more than twice.
+    auto hull = HullOf(kLcbFarForwardOfLcf);
     ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
     EXPECT_TRUE(HasLine(" FairWaterlines"));
-    ExpectFairAndFiveFiguresMet(*hull, kFullAftBody.name);
+    ExpectFairAndFiveFiguresMet(*hull, kLcbFarForwardOfLcf.name);
 }
 
 TEST_F(RobustGeneration, AFullWaterplaneGetsALongerParallelPartInsteadOfABulge)
