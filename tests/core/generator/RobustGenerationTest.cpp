@@ -92,6 +92,12 @@ const Design kLcbFarForwardOfLcf = {"LCB far forward of LCF", 24.642, 19.761, 6.
                                     3.565, 2.709, 2.622, 1.762, 0.803, 12.636, 0.589, 0.652, 0.714, 57.814,
                                     53.448, 18.824};
 
+// A 24 m hull eight times as wide as it is deep at midship, with LCB 55.7 %
+// well aft of LCF at 53.8 %: its aft sections must be nearly as full as a box.
+const Design kWideShallowFullAft = {"wide, shallow and full aft", 24.097, 20.387, 7.857, 7.13, 5.817, 0.892,
+                                    2.001, 2.763, 2.509, 2.316, 6.139, 0.529, 11.221, 0.59, 0.754, 0.724, 53.815,
+                                    55.658, 9.863};
+
 // Requests no hull of the family can meet, each with its plain-words line.
 struct Unreachable {
     const char* name;
@@ -268,6 +274,26 @@ TEST_F(RobustGeneration, AWiggleInALowWaterlineIsTakenOutWithTheFiguresKept)
     ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
     EXPECT_TRUE(HasLine(" FairWaterlines"));
     ExpectFairAndFiveFiguresMet(*hull, kLcbFarForwardOfLcf.name);
+}
+
+TEST_F(RobustGeneration, TheDiagonalsDescribeTheFloorAndBilgeSoAWideShallowHullCanBeFullAft)
+{
+    auto hull = HullOf(kWideShallowFullAft);
+    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
+    ExpectFairAndFiveFiguresMet(*hull, kWideShallowFullAft.name);
+    // The first diagonal meets the base line halfway out to Bwl/2, the second
+    // passes through the turn of the bilge, the third through the waterline
+    // at Bwl/2, as the classic one does.
+    const long double halfBeam = hull->Bwl * 0.5L;
+    const auto heightAt = [&](int d, long double y) {
+        const TDiagonal& diagonal = hull->Diagonals[d];
+        return diagonal.Z0 + y / diagonal.DY * diagonal.DZ;
+    };
+    EXPECT_NEAR(heightAt(1, 0.5L * halfBeam), 0, 1e-9L);
+    EXPECT_NEAR(heightAt(2, halfBeam), 0.15L * hull->Tc, 1e-9L);
+    EXPECT_NEAR(heightAt(3, halfBeam), hull->Tc, 1e-9L);
+    const long double d1 = static_cast<long double>(hull->Diagonals[1].Angle);
+    EXPECT_GT(d1 * 180 / std::acos(-1.0L), 45.0L + 10);  // the classic first diagonal runs at 45 degrees
 }
 
 TEST_F(RobustGeneration, AFullWaterplaneGetsALongerParallelPartInsteadOfABulge)
