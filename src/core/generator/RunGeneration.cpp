@@ -11,6 +11,7 @@
 #include "generator/Waterline.h"
 #include "generator/robust/RobustDiagonals.h"
 #include "generator/robust/RobustHullGeneration.h"
+#include "generator/robust/RobustSheerline.h"
 #include "generator/robust/RobustWaterline.h"
 #include "model/ProjectFile.h"
 #include "platform/RunControl.h"
@@ -57,7 +58,7 @@ void GenerateCompleteRobustHull(HullRecord& hull)
 // without open-ended alternation.
 const Stage kRobustStages[] = {
     {"Creating Profile...", CreateProfile},
-    {"Creating Sheerline...", CreateSheerline},
+    {"Creating Sheerline...", CreateRobustSheerline},
     {"Creating Diagonals...", CreateRobustDiagonals},
     {"Creating WaterLine...", CreateRobustWaterline},
     {"Initialising Diagonals...", InitialiseRobustDiagonals},

@@ -128,6 +128,14 @@ const Unreachable kUnreachable[] = {
       0.742, 57.357, 50.569, 2.686},
      "Fatal Error[1]: Required LCB 50.6 % too far forward for Cp 0.51: the forward sections are as full as their "
      "beams and depths allow, and the waterlines below the design waterline cannot be faired; move LCB aft"},
+    // A 10.7 m boat whose transom, raked forward at 18.9 degrees, has its top
+    // forward of the waterline's aft end: the last station would have no deck.
+    {"transom top forward of the waterline's end",
+     {"", 10.696, 9.931, 3.435, 3.011, 2.16, 0.716, 0.46, 1.513, 1.404, 1.397, 9.352, 0.377, 18.946, 0.587, 0.703,
+      0.739, 54.98, 55.433, 2.058},
+     "Fatal Error[1]: Required TransomAngle 18.9 too steep for FreeAft 1.397 m: the transom top stands at 10.240 m, "
+     "forward of the waterline's aft end at 10.391 m, so the deck would end before the hull does; lower "
+     "TransomAngle or FreeAft, or lengthen Loa"},
     // The second design above with Cwp 0.800: the aft shoulder would stand
     // wider than Bwl wherever the widest part stands.
     {"waterplane too full aft",
