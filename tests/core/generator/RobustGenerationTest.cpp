@@ -7,6 +7,8 @@
 #include <cmath>
 #include <memory>
 #include <string>
+#include <utility>
+#include <vector>
 
 #include "GeneratorFixture.h"
 #include "BundledDesigns.h"
@@ -86,17 +88,23 @@ const Design kWaterplaneFullAft = {"waterplane full aft", 11.843, 10.422, 3.946,
                                    1.319, 1.27, 1.207, 6.184, 0.23, 0.79, 0.51, 0.725, 0.78, 57.691, 52.603,
                                    13.873};
 
-// LCB 53.4 % with LCF at 57.8 % on a 24.6 m design of Cp 0.589 and Cm 0.652:
+// LCB 50.3 % with LCF at 57.1 % on an 8 m design of Cp 0.567 and Cm 0.651:
 // the aft body is fine and the forward body full below the waterline.
-const Design kLcbFarForwardOfLcf = {"LCB far forward of LCF", 24.642, 19.761, 6.971, 5.76, 4.68, 1.367, 2.558,
-                                    3.565, 2.709, 2.622, 1.762, 0.803, 12.636, 0.589, 0.652, 0.714, 57.814,
-                                    53.448, 18.824};
+const Design kLcbFarForwardOfLcf = {"LCB far forward of LCF", 8.0, 7.002, 2.296, 2.033, 1.812, 0.253, 0.413,
+                                    1.123, 0.946, 0.566, 5.685, 0.11, 8.088, 0.567, 0.651, 0.683, 57.083, 50.349,
+                                    23.497};
 
 // A 24 m hull eight times as wide as it is deep at midship, with LCB 55.7 %
 // well aft of LCF at 53.8 %: its aft sections must be nearly as full as a box.
 const Design kWideShallowFullAft = {"wide, shallow and full aft", 24.097, 20.387, 7.857, 7.13, 5.817, 0.892,
                                     2.001, 2.763, 2.509, 2.316, 6.139, 0.529, 11.221, 0.59, 0.754, 0.724, 53.815,
                                     55.658, 9.863};
+
+// LCB 51.7 % on an 11.3 m hull 8 times as wide as deep: the bow sections
+// are full on a shallow forefoot.
+const Design kFullBowOnAShallowHull = {"full bow on a shallow hull", 11.287, 8.725, 4.085, 3.389, 2.529, 0.416,
+                                       1.748, 1.431, 1.329, 0.974, 11.868, 0.178, 3.991, 0.58, 0.728, 0.76, 56.153,
+                                       51.719, 22.457};
 
 // Requests no hull of the family can meet, each with its plain-words line.
 struct Unreachable {
@@ -213,25 +221,34 @@ TEST_F(RobustGeneration, TheCruiserAndTheDaysailerComeOutFairAndMeetTheFiveFigur
     }
 }
 
-TEST_F(RobustGeneration, TopsidesRiseToTheDeckWithoutBulgingPastIt)
+TEST_F(RobustGeneration, TopsidesRiseToTheDeckWithoutBulgingPastItOrPinchingIn)
 {
     // Above the design waterline no section may stand far outside both its
     // deck edge and its waterline beam: a bow section that bulges out and
-    // tucks back in under a narrow deck is no yacht's.
-    for (const std::string name : {"cruiser-10m", "daysailer-6m", "racer-12m"}) {
+    // tucks back in under a narrow deck is no yacht's. Nor far inside both:
+    // the full bow sections of the last design drew their topsides in to a
+    // waist before they flared out to the deck.
+    std::vector<std::pair<std::string, std::unique_ptr<HullRecord>>> hulls;
+    for (const std::string name : {"cruiser-10m", "daysailer-6m", "racer-12m"})
+        hulls.emplace_back(name, BundledDesign(name));
+    hulls.emplace_back(kFullBowOnAShallowHull.name, HullOf(kFullBowOnAShallowHull));
+    for (auto& [name, hull] : hulls) {
         ResetGeneratorState();
-        auto hull = BundledDesign(name);
         ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust)) << name;
         for (int s = 1; s < kLastStation; ++s) {
+            const TStation& station = hull->Stations[s];
             const ExtendedBSpline curve(kStationOutlinePoints, 4, StationOutline(*hull, s));
-            long double widestAbove = 0, widestBelow = 0;
+            long double widestAbove = 0, widestBelow = 0, narrowestAbove = station.SheerBeam;
             for (int i = 0; i <= 300; ++i) {
                 const CurvePoint p = curve.At(curve.LastKnot() * i / 300.0L);
                 long double& widest = p.b >= hull->Tc ? widestAbove : widestBelow;
                 widest = std::max(widest, p.a);
+                if (p.b > hull->Tc) narrowestAbove = std::min(narrowestAbove, p.a);
             }
-            const long double edge = std::max(hull->Stations[s].SheerBeam * 0.5L, widestBelow);
+            const long double edge = std::max(station.SheerBeam * 0.5L, widestBelow);
             EXPECT_LE(widestAbove, 1.15L * edge) << name << " station " << s;
+            const long double waist = std::min(station.SheerBeam, station.DesignWaterlineBeam) * 0.5L;
+            EXPECT_GE(narrowestAbove, 0.8L * waist) << name << " station " << s;
         }
     }
 }

@@ -40,6 +40,11 @@ constexpr long double kControlPointBeam = 1.12L;
 // How far out a diagonal point above the design waterline may stand, over
 // the larger of the station's deck and waterline half-beams.
 constexpr long double kTopsideBeam = 1.25L;
+// How far in a diagonal point above the design waterline may stand, over the
+// smaller of the station's deck and waterline half-beams: a full end section
+// otherwise draws its upper point towards the centre line, and its topside
+// pinches in above the waterline before it flares out to the deck.
+constexpr long double kWaistBeam = 0.8L;
 // A section keeps its beam within this share of the half-beam.
 constexpr long double kBeamKept = 1e-5L;
 constexpr int kKeptEndSteps = 12;
@@ -211,8 +216,10 @@ void KeepSectionWithinEnvelope(HullRecord& hull, int s)
 {
     TStation& station = hull.Stations[static_cast<std::size_t>(s)];
     const long double halfBeam = hull.BMax * 0.5L * kControlPointBeam;
+    const long double sheerHalfBeam = station.SheerBeam * 0.5L, waterlineHalfBeam = station.DesignWaterlineBeam * 0.5L;
     const long double topsideHalfBeam =
-        std::min(halfBeam, std::max<long double>(station.SheerBeam, station.DesignWaterlineBeam) * 0.5L * kTopsideBeam);
+        std::min(halfBeam, std::max(sheerHalfBeam, waterlineHalfBeam) * kTopsideBeam);
+    const long double waistHalfBeam = std::min(sheerHalfBeam, waterlineHalfBeam) * kWaistBeam;
     long double below = station.KeelHeight;  // height of the point before
     for (int d = 1; d <= 3; ++d) {
         const TDiagonal& diagonal = hull.Diagonals[d];
@@ -223,7 +230,9 @@ void KeepSectionWithinEnvelope(HullRecord& hull, int s)
         long double offset =
             std::clamp(static_cast<long double>(station.DiagonalOffset[d]), lowest, std::max(lowest, highest));
         const long double atWaterline = (diagonal.Z0 - hull.Tc) / down;
-        if (offset < atWaterline) offset = std::max(lowest, std::min(offset, topsideHalfBeam / out));
+        if (offset < atWaterline)
+            offset = std::clamp(offset, std::max(lowest, std::min(waistHalfBeam / out, highest)),
+                                std::max(lowest, topsideHalfBeam / out));
         station.DiagonalOffset[d] = offset;
         below = diagonal.Z0 - offset * down;
     }

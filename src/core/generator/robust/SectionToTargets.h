@@ -30,10 +30,11 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
 // Moves station s's diagonal offsets as little as keeps each diagonal point
 // no lower than the one before, no higher than the sheer and not far past
 // BMax/2, nor, above the design waterline, far past the larger of the
-// station's deck and waterline half-beams: then the section can neither fold
-// back nor loop (a B-spline varies no more than its polygon), it passes well
-// inside the outermost points, and its topside does not bulge out and tuck
-// back in under a narrow deck.
+// station's deck and waterline half-beams or far inside the smaller: then the
+// section can neither fold back nor loop (a B-spline varies no more than its
+// polygon), it passes well inside the outermost points, and its topside
+// neither bulges out and tucks back in under a narrow deck nor pinches in
+// above the waterline.
 void KeepSectionWithinEnvelope(HullRecord& hull, int s);
 
 // Coefficient tolerance of a constructed section.
