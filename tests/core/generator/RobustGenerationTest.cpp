@@ -17,6 +17,7 @@
 #include "analysis/HullCheck.h"
 #include "generator/Output.h"
 #include "generator/RunGeneration.h"
+#include "generator/Sheerline.h"
 #include "model/StationOutline.h"
 
 namespace sloopform::test {
@@ -105,6 +106,12 @@ const Design kWideShallowFullAft = {"wide, shallow and full aft", 24.097, 20.387
 const Design kFullBowOnAShallowHull = {"full bow on a shallow hull", 11.287, 8.725, 4.085, 3.389, 2.529, 0.416,
                                        1.748, 1.431, 1.329, 0.974, 11.868, 0.178, 3.991, 0.58, 0.728, 0.76, 56.153,
                                        51.719, 22.457};
+
+// Cwp 0.763 under a deck only 9 % wider than Bwl at midship: the sheer's
+// fine entry stands inside the design waterline from station 5 to 8.
+const Design kDeckInsideTheWaterline = {"deck inside the waterline", 8.255, 6.731, 2.589, 2.375, 2.008, 0.379,
+                                        0.866, 1.121, 0.878, 0.653, 10.895, 0.202, 3.679, 0.523, 0.621, 0.763,
+                                        53.428, 53.079, 4.252};
 
 // Requests no hull of the family can meet, each with its plain-words line.
 struct Unreachable {
@@ -319,6 +326,36 @@ TEST_F(RobustGeneration, TheDiagonalsDescribeTheFloorAndBilgeSoAWideShallowHullC
     EXPECT_NEAR(heightAt(3, halfBeam), hull->Tc, 1e-9L);
     const long double d1 = static_cast<long double>(hull->Diagonals[1].Angle);
     EXPECT_GT(d1 * 180 / std::acos(-1.0L), 45.0L + 10);  // the classic first diagonal runs at 45 degrees
+}
+
+TEST_F(RobustGeneration, TheDeckStandsAtLeastAsWideAsTheWaterlineAtEveryStation)
+{
+    // The classic sheer of this design is narrower than the design waterline
+    // forward of midship; the robust one moves its widest part forward until
+    // it is not, and still reaches BMax/2 and runs from the stem head to the
+    // transom top.
+    auto classic = HullOf(kDeckInsideTheWaterline);
+    Run(*classic, GeneratorMethod::Classic);
+    memo.ClearText();
+    auto hull = HullOf(kDeckInsideTheWaterline);
+    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
+    ExpectFairAndFiveFiguresMet(*hull, kDeckInsideTheWaterline.name);
+    const auto lines = Lines();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.rfind(" WidenDeck(", 0) == 0; }));
+    EXPECT_LT(classic->Stations[7].SheerBeam, classic->Stations[7].DesignWaterlineBeam);
+    for (int s = 1; s < kLastStation; ++s)
+        EXPECT_GE(hull->Stations[s].SheerBeam, hull->Stations[s].DesignWaterlineBeam - 1e-9L) << "station " << s;
+    EXPECT_LT(hull->SheerPoints[2].x, classic->SheerPoints[2].x);
+    EXPECT_NEAR(SheerMaxHalfBeam(*hull), hull->BMax * 0.5L, 1e-6L);
+    const TPoint3r& stemHead = hull->SheerPoints[1];
+    const TPoint3r& transomTop = hull->SheerPoints[3];
+    EXPECT_NEAR(stemHead.x, 0, 1e-9L);
+    EXPECT_NEAR(stemHead.y, 0, 1e-9L);
+    EXPECT_NEAR(stemHead.z, hull->Tc + hull->FreeBow, 1e-9L);
+    EXPECT_NEAR(transomTop.x, hull->TransomTopX, 1e-9L);
+    EXPECT_NEAR(transomTop.y, hull->BTransom * 0.5L, 1e-9L);
+    EXPECT_NEAR(transomTop.z, hull->Tc + hull->FreeAft, 1e-9L);
 }
 
 TEST_F(RobustGeneration, AFullWaterplaneGetsALongerParallelPartInsteadOfABulge)

@@ -1,5 +1,7 @@
 #include "generator/robust/RobustSheerline.h"
 
+#include <algorithm>
+
 #include "generator/Sheerline.h"
 #include "generator/StationCrossing.h"
 #include "generator/robust/RobustFailure.h"
@@ -7,6 +9,44 @@
 #include "platform/RunControl.h"
 
 namespace sloopform {
+
+namespace {
+
+// How far forward the sheer's middle control point may move, over Lwl.
+constexpr long double kLargestShift = 0.25L;
+constexpr int kShiftHalvings = 12;
+constexpr int kBeamHalvings = 60;
+
+// The least amount by which the deck is wider than the design waterline over
+// the stations; negative where it is narrower.
+long double LeastRoom(const HullRecord& hull)
+{
+    long double least = 0;
+    for (int s = 1; s < kLastStation; ++s) {
+        const TStation& station = hull.Stations[s];
+        least = std::min<long double>(least, station.SheerBeam - station.DesignWaterlineBeam);
+    }
+    return least;
+}
+
+// The sheer with its middle control point `shift` forward of where the fit
+// put it, and out as far as gives a widest half-breadth of BMax/2.
+void ShapeSheer(HullRecord& hull, const TPoint3r& fitted, long double shift)
+{
+    hull.SheerPoints[2] = fitted;
+    hull.SheerPoints[2].x = fitted.x - shift;
+    const long double target = hull.BMax * 0.5L;
+    long double narrower = 0, wider = 4 * target;
+    for (int step = 0; step < kBeamHalvings; ++step) {
+        const long double middle = 0.5L * (narrower + wider);
+        hull.SheerPoints[2].y = middle;
+        (SheerMaxHalfBeam(hull) < target ? narrower : wider) = middle;
+    }
+    hull.SheerPoints[2].y = 0.5L * (narrower + wider);
+    SheerStations(hull);
+}
+
+}  // namespace
 
 void CreateRobustSheerline(HullRecord& hull)
 {
@@ -18,6 +58,31 @@ void CreateRobustSheerline(HullRecord& hull)
             FormatFixed(hull.FreeAft, 3) + " m: the transom top stands at " + FormatFixed(hull.TransomTopX, 3) +
             " m, forward of the waterline's aft end at " + FormatFixed(waterlineEnd, 3) +
             " m, so the deck would end before the hull does; lower TransomAngle or FreeAft, or lengthen Loa");
+}
+
+void WidenDeckOverWaterline(HullRecord& hull)
+{
+    if (LeastRoom(hull) >= 0) return;
+    const HullRecord fittedHull = hull;
+    const TPoint3r fitted = hull.SheerPoints[2];
+    const long double largest = kLargestShift * hull.Lwl;
+    ShapeSheer(hull, fitted, largest);
+    if (LeastRoom(hull) < 0) {
+        hull.SheerPoints = fittedHull.SheerPoints;
+        for (int s = 0; s <= kLastStation; ++s) {
+            hull.Stations[s].SheerBeam = fittedHull.Stations[s].SheerBeam;
+            hull.Stations[s].SheerHeight = fittedHull.Stations[s].SheerHeight;
+        }
+        return;
+    }
+    long double tooShort = 0, enough = largest;
+    for (int step = 0; step < kShiftHalvings; ++step) {
+        const long double middle = 0.5L * (tooShort + enough);
+        ShapeSheer(hull, fitted, middle);
+        (LeastRoom(hull) >= 0 ? enough : tooShort) = middle;
+    }
+    ShapeSheer(hull, fitted, enough);
+    ConsoleLine(" WidenDeck(" + FormatFixed(enough, 3) + ")");
 }
 
 }  // namespace sloopform

@@ -9,4 +9,14 @@ namespace sloopform {
 // change.
 void CreateRobustSheerline(HullRecord& hull);
 
+// Where the deck edge would stand inside the design waterline at some station
+// (a full waterplane under the sheer's fine entry), the sheer's middle control
+// point moves forward as little as makes the deck at least as wide as the
+// waterline at every station, its widest half-breadth kept at BMax/2; the
+// console shows the move in metres as "WidenDeck(shift)". A topside that had
+// to come in from the waterline to a narrower deck left the sections little
+// room for a fine, hollow shape below it. When no move up to a quarter of Lwl
+// suffices, the deck stays as fitted.
+void WidenDeckOverWaterline(HullRecord& hull);
+
 }  // namespace sloopform

@@ -12,6 +12,7 @@
 #include "generator/Sections.h"
 #include "generator/Waterline.h"
 #include "generator/robust/RobustFailure.h"
+#include "generator/robust/RobustSheerline.h"
 #include "numeric/NumberText.h"
 #include "platform/RunControl.h"
 
@@ -217,6 +218,7 @@ void AimRobustWaterline(HullRecord& hull, const WaterlineAim& aim)
     hull.WaterlineDone = true;
     hull.Stations[0].DesignWaterlineBeam = 0;
     hull.Stations[kLastStation].DesignWaterlineBeam = 0;
+    if (!CancelFlag()) WidenDeckOverWaterline(hull);
 }
 
 }  // namespace sloopform
