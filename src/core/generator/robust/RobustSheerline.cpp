@@ -63,16 +63,13 @@ void CreateRobustSheerline(HullRecord& hull)
 void WidenDeckOverWaterline(HullRecord& hull)
 {
     if (LeastRoom(hull) >= 0) return;
-    const HullRecord fittedHull = hull;
+    const TPointBlock3 fittedPoints = hull.SheerPoints;
     const TPoint3r fitted = hull.SheerPoints[2];
     const long double largest = kLargestShift * hull.Lwl;
     ShapeSheer(hull, fitted, largest);
     if (LeastRoom(hull) < 0) {
-        hull.SheerPoints = fittedHull.SheerPoints;
-        for (int s = 0; s <= kLastStation; ++s) {
-            hull.Stations[s].SheerBeam = fittedHull.Stations[s].SheerBeam;
-            hull.Stations[s].SheerHeight = fittedHull.Stations[s].SheerHeight;
-        }
+        hull.SheerPoints = fittedPoints;
+        SheerStations(hull);
         return;
     }
     long double tooShort = 0, enough = largest;
