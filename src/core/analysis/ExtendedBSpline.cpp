@@ -52,14 +52,23 @@ std::vector<BezierWeights> ComputeExtraction(int order, int nPts)
 }
 
 // The extraction depends on the count of points and the order only; it is
-// computed once for each and shared by every thread.
+// computed once for each and shared by every thread. Each thread remembers
+// the last one it used, since curves come in runs of the same shape.
 const std::vector<BezierWeights>& Extraction(int order, int nPts)
 {
+    struct Last {
+        int order = 0;
+        int nPts = 0;
+        const std::vector<BezierWeights>* weights = nullptr;
+    };
+    thread_local Last last;
+    if (last.weights && last.order == order && last.nPts == nPts) return *last.weights;
     static std::mutex guard;
     static std::map<std::pair<int, int>, std::vector<BezierWeights>> known;
     const std::lock_guard<std::mutex> lock(guard);
     auto found = known.find({order, nPts});
     if (found == known.end()) found = known.emplace(std::pair{order, nPts}, ComputeExtraction(order, nPts)).first;
+    last = {order, nPts, &found->second};
     return found->second;
 }
 
@@ -81,6 +90,7 @@ std::vector<ExtendedPoint> FirstPoints(int nPts, const TPointBlock2& ctrl)
 {
     TPointBlock2::RequireFits(nPts, "B-spline control points");
     std::vector<ExtendedPoint> points;
+    points.reserve(static_cast<std::size_t>(nPts));
     for (int j = 1; j <= nPts; ++j) points.push_back({ctrl[j].x, ctrl[j].y});
     return points;
 }
@@ -92,10 +102,15 @@ long double Horner(const std::array<long double, kMax>& c, int order, long doubl
     return value;
 }
 
+// The powers as extended constants: an integer enters an extended product
+// only through memory, which would cost more than the rest of the slope.
+constexpr std::array<long double, kMax> kPower = {0, 1, 2, 3};
+
 long double HornerSlope(const std::array<long double, kMax>& c, int order, long double x)
 {
-    long double slope = (order - 1) * c[static_cast<std::size_t>(order - 1)];
-    for (int k = order - 2; k >= 1; --k) slope = slope * x + k * c[static_cast<std::size_t>(k)];
+    long double slope = kPower[static_cast<std::size_t>(order - 1)] * c[static_cast<std::size_t>(order - 1)];
+    for (int k = order - 2; k >= 1; --k)
+        slope = slope * x + kPower[static_cast<std::size_t>(k)] * c[static_cast<std::size_t>(k)];
     return slope;
 }
 
@@ -131,24 +146,56 @@ ExtendedBSpline::ExtendedBSpline(int nPts, int order, const TPointBlock2& ctrl)
 {
 }
 
+template <typename Evaluation>
+auto ExtendedBSpline::Evaluate(long double t, Evaluation evaluation) const
+{
+    // The interval is found by comparison with the knots rather than by
+    // truncation: an extended value converts to an integer only through
+    // memory, which costs more than the rest of the evaluation. The end of
+    // the range belongs to the last interval.
+    const std::size_t last = spans_.size() - 1;
+    std::size_t span = 0;
+    long double x = 0;
+    if (t > 0) {
+        long double start = 0;
+        while (span < last && t >= start + 1) {
+            ++span;
+            start += 1;
+        }
+        x = std::min(t - start, 1.0L);
+    }
+    const Span& piece = spans_[span];
+    if (x > 0.5L) return evaluation(piece.FromEnd, x - 1);
+    return evaluation(piece.FromStart, x);
+}
+
 CurvePoint ExtendedBSpline::At(long double t) const
 {
-    const int lastKnot = LastKnot();
-    t = std::clamp(t, 0.0L, static_cast<long double>(lastKnot));
-    // The end of the range belongs to the last interval. Truncated as a
-    // double: an extended truncation switches the rounding mode, which costs
-    // more than the rest of the evaluation; a t that rounds up to the next
-    // knot is evaluated there from its start, just as well.
-    const int span = std::min(static_cast<int>(static_cast<double>(t)), lastKnot - 1);
-    long double x = t - span;
-    const Span& piece = spans_[static_cast<std::size_t>(span)];
-    const Expansion* expansion = &piece.FromStart;
-    if (x > 0.5L) {
-        expansion = &piece.FromEnd;
-        x -= 1;
-    }
-    return {Horner(expansion->A, order_, x), Horner(expansion->B, order_, x), HornerSlope(expansion->A, order_, x),
-            HornerSlope(expansion->B, order_, x)};
+    return Evaluate(t, [this](const Expansion& e, long double x) {
+        return CurvePoint{Horner(e.A, order_, x), Horner(e.B, order_, x), HornerSlope(e.A, order_, x),
+                          HornerSlope(e.B, order_, x)};
+    });
+}
+
+ExtendedPoint ExtendedBSpline::PositionAt(long double t) const
+{
+    return Evaluate(t, [this](const Expansion& e, long double x) {
+        return ExtendedPoint{Horner(e.A, order_, x), Horner(e.B, order_, x)};
+    });
+}
+
+AxisPoint ExtendedBSpline::AlongA(long double t) const
+{
+    return Evaluate(t, [this](const Expansion& e, long double x) {
+        return AxisPoint{Horner(e.A, order_, x), HornerSlope(e.A, order_, x)};
+    });
+}
+
+AxisPoint ExtendedBSpline::AlongB(long double t) const
+{
+    return Evaluate(t, [this](const Expansion& e, long double x) {
+        return AxisPoint{Horner(e.B, order_, x), HornerSlope(e.B, order_, x)};
+    });
 }
 
 }  // namespace sloopform

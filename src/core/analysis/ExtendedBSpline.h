@@ -20,6 +20,12 @@ struct CurvePoint {
     long double db;
 };
 
+// One coordinate of a curve point and its derivative by the curve parameter.
+struct AxisPoint {
+    long double value;
+    long double slope;
+};
+
 // A planar B-spline on the open uniform knot vector with integer knots,
 // evaluated exactly in extended precision: the same curve that the sampling
 // rule cuts into segments, without the samples and without 6-byte rounding.
@@ -39,6 +45,10 @@ public:
 
     int LastKnot() const { return static_cast<int>(spans_.size()); }
     CurvePoint At(long double t) const;
+    // The parts of At that a caller often needs alone, evaluated the same way.
+    ExtendedPoint PositionAt(long double t) const;
+    AxisPoint AlongA(long double t) const;
+    AxisPoint AlongB(long double t) const;
 
 private:
     // The polynomial of one knot interval about one of its ends:
@@ -51,6 +61,11 @@ private:
         Expansion FromStart;
         Expansion FromEnd;
     };
+
+    // The evaluation, on the expansion nearest to parameter t, at t's offset
+    // from that end of its interval.
+    template <typename Evaluation>
+    auto Evaluate(long double t, Evaluation evaluation) const;
 
     int order_;
     std::vector<Span> spans_;

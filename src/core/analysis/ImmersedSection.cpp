@@ -32,7 +32,7 @@ void AddPiece(const ExtendedBSpline& curve, const ExtendedBSpline* slope,
         m.HalfGirth += w * std::sqrt(speed2);
         long double twist = 0;
         if (slope) {
-            const CurvePoint s = slope->At(t);
+            const ExtendedPoint s = slope->PositionAt(t);
             twist = s.a * p.db - s.b * p.da;
         }
         m.HalfSurfaceGirth += w * std::sqrt(speed2 + twist * twist);
@@ -49,7 +49,7 @@ std::optional<ImmersedSection> MeasureImmersedSection(const ExtendedBSpline& cur
         throw std::invalid_argument("the section resolution must be at least 1");
     static const std::vector<QuadratureNode> rule = GaussLegendre(kGaussPoints);
     ImmersedSection m;
-    const CurvePoint start = curve.At(0);
+    const ExtendedPoint start = curve.PositionAt(0);
     if (start.b >= level) {
         m.HalfBreadth = start.a;
         return m;
@@ -63,17 +63,17 @@ std::optional<ImmersedSection> MeasureImmersedSection(const ExtendedBSpline& cur
         t0 = t1;
     }
     AddPiece(curve, slope, rule, t0, crossing->T, m);
-    m.HalfBreadth = curve.At(crossing->T).a;
+    m.HalfBreadth = curve.PositionAt(crossing->T).a;
     return m;
 }
 
 std::optional<long double> ImmersedHalfBreadth(const ExtendedBSpline& curve, long double level, int resolution)
 {
-    const CurvePoint start = curve.At(0);
+    const ExtendedPoint start = curve.PositionAt(0);
     if (start.b >= level) return start.a;
     const auto crossing = FirstCrossing(curve, CurveAxis::B, level, resolution);
     if (!crossing) return std::nullopt;
-    return curve.At(crossing->T).a;
+    return curve.PositionAt(crossing->T).a;
 }
 
 }  // namespace sloopform

@@ -104,6 +104,31 @@ TEST(ExtendedBSpline, TangentIsTheDerivativeByTheParameter)
     }
 }
 
+TEST(ExtendedBSpline, ThePartsOfAPointAreThoseOfTheWholePointToTheLastBit)
+{
+    for (const auto& [nPts, order] : {std::pair{3, 3}, {6, 4}, {9, 4}, {5, 2}}) {
+        SCOPED_TRACE(std::to_string(nPts) + " points of order " + std::to_string(order));
+        const ExtendedBSpline curve(nPts, order, Wave(nPts));
+        // Past both ends too, where the curve holds its end points.
+        for (int i = -3; i <= 43; ++i) {
+            const long double t = static_cast<long double>(curve.LastKnot()) * i / 40;
+            for (const long double u : {t, std::nextafter(t, 0.0L)}) {
+                const CurvePoint whole = curve.At(u);
+                const ExtendedPoint position = curve.PositionAt(u);
+                const AxisPoint alongA = curve.AlongA(u), alongB = curve.AlongB(u);
+                EXPECT_EQ(position.a, whole.a) << u;
+                EXPECT_EQ(position.b, whole.b) << u;
+                EXPECT_EQ(alongA.value, whole.a) << u;
+                EXPECT_EQ(alongA.slope, whole.da) << u;
+                EXPECT_EQ(alongB.value, whole.b) << u;
+                EXPECT_EQ(alongB.slope, whole.db) << u;
+            }
+        }
+        EXPECT_EQ(curve.PositionAt(-1).a, curve.At(0).a);
+        EXPECT_EQ(curve.PositionAt(curve.LastKnot() + 1).b, curve.At(curve.LastKnot()).b);
+    }
+}
+
 TEST(ExtendedBSpline, RefusesAnOrderItCannotEvaluate)
 {
     EXPECT_THROW(ExtendedBSpline(3, 4, Wave(3)), std::invalid_argument);

@@ -15,7 +15,7 @@ namespace {
 // How far forward the sheer's middle control point may move, over Lwl.
 constexpr long double kLargestShift = 0.25L;
 constexpr int kShiftHalvings = 12;
-constexpr int kBeamHalvings = 60;
+constexpr int kBeamHalvings = 36;
 
 // The least amount by which the deck is wider than the design waterline over
 // the stations; negative where it is narrower.

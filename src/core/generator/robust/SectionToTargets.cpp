@@ -30,6 +30,7 @@ constexpr long double kFullest = 2.2L;
 constexpr long double kNarrowestSpread = 0.5L;
 constexpr long double kWidestSpread = 5.0L;
 constexpr long double kSpreadStep = 0.02L;  // the first step of a search
+constexpr int kSecantSteps = 4;  // before the search steps out
 constexpr long double kBeamTolerance = 1e-6L;         // fraction of the half-breadth
 constexpr long double kFullnessTolerance = 2e-5L;     // of the coefficient
 constexpr int kRootSteps = 40;
@@ -130,7 +131,9 @@ public:
     }
 
     // The same without the area: the half-breadth at the design waterline of
-    // the section found.
+    // the section found. The half-breadth grows about in proportion to the
+    // spread: secant steps from that slope while they keep the sign of the
+    // miss, then steps out from the last until they bracket the beam.
     long double SpreadToBeam(long double fullness)
     {
         const long double halfBeam = beam_ * 0.5L;
@@ -142,6 +145,23 @@ public:
         };
         long double a = spread_, fa = miss(a);
         if (std::fabs(fa) <= tolerance) return halfBreadth;
+        long double slope = halfBreadth / a;
+        for (int secant = 0; secant < kSecantSteps && slope > 0; ++secant) {
+            const long double b = std::clamp(a - fa / slope, kNarrowestSpread, kWidestSpread);
+            if (b == a) break;
+            const long double fb = miss(b);
+            if (std::fabs(fb) <= tolerance) {
+                spread_ = b;
+                return halfBreadth;
+            }
+            if ((fb > 0) != (fa > 0)) {
+                spread_ = BracketedRoot(miss, a, fa, b, fb, tolerance);
+                return halfBreadth;
+            }
+            slope = (fb - fa) / (b - a);
+            a = b;
+            fa = fb;
+        }
         long double step = fa < 0 ? kSpreadStep : -kSpreadStep;
         for (;;) {
             const long double b = std::clamp(a + step, kNarrowestSpread, kWidestSpread);
@@ -188,24 +208,24 @@ private:
             station_.DiagonalOffset[d] = offset;
         }
         KeepSectionWithinEnvelope(hull_, s_);
-        return ImmersedHalfBreadth(Curve(), hull_.Tc).value_or(0);
+        curve_.emplace(kStationOutlinePoints, kCubic, StationOutline(hull_, s_));
+        return ImmersedHalfBreadth(*curve_, hull_.Tc).value_or(0);
     }
 
-    // The area coefficient of the section as its offsets stand, against the
-    // demanded beam; 0 when it never reaches the design waterline.
+    // The area coefficient of the section last spread, against the demanded
+    // beam; 0 when it never reaches the design waterline.
     long double Coefficient() const
     {
-        const std::optional<ImmersedSection> side = MeasureImmersedSection(Curve(), hull_.Tc);
+        const std::optional<ImmersedSection> side = MeasureImmersedSection(*curve_, hull_.Tc);
         return side ? 2 * side->HalfArea / (depth_ * beam_) : 0;
     }
-
-    ExtendedBSpline Curve() const { return ExtendedBSpline(kStationOutlinePoints, kCubic, StationOutline(hull_, s_)); }
 
     HullRecord& hull_;
     TStation& station_;
     int s_;
     long double beam_;
     long double& spread_;
+    std::optional<ExtendedBSpline> curve_;  // of the offsets last set
     long double keel_ = 0;
     long double depth_ = 0;
 };
