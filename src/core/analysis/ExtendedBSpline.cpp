@@ -17,6 +17,32 @@ constexpr int kMax = ExtendedBSpline::kMaxOrder;
 // interval, first to last) in each Bézier point of the interval.
 using BezierWeights = std::array<std::array<long double, kMax>, kMax>;
 
+// The same weights without the zeros, which keep the end points exact: a
+// Bézier point is the sum of `count` weighted control points, `point` counted
+// from the interval's first.
+struct BezierSum {
+    int count = 0;
+    std::array<std::size_t, kMax> point{};
+    std::array<long double, kMax> weight{};
+};
+using BezierSums = std::array<BezierSum, kMax>;
+
+std::vector<BezierSums> WithoutZeros(const std::vector<BezierWeights>& spans)
+{
+    std::vector<BezierSums> sums(spans.size());
+    for (std::size_t span = 0; span < spans.size(); ++span)
+        for (std::size_t bezier = 0; bezier < kMax; ++bezier)
+            for (std::size_t j = 0; j < kMax; ++j) {
+                const long double w = spans[span][bezier][j];
+                if (w == 0) continue;
+                BezierSum& sum = sums[span][bezier];
+                sum.point[static_cast<std::size_t>(sum.count)] = j;
+                sum.weight[static_cast<std::size_t>(sum.count)] = w;
+                ++sum.count;
+            }
+    return sums;
+}
+
 // The knot vector of nPts points: order zeros, 1 .. nPts - order, then the
 // last knot repeated order times.
 int Knot(int i, int order, int lastKnot) { return std::clamp(i - order + 1, 0, lastKnot); }
@@ -54,20 +80,20 @@ std::vector<BezierWeights> ComputeExtraction(int order, int nPts)
 // The extraction depends on the count of points and the order only; it is
 // computed once for each and shared by every thread. Each thread remembers
 // the last one it used, since curves come in runs of the same shape.
-const std::vector<BezierWeights>& Extraction(int order, int nPts)
+const std::vector<BezierSums>& Extraction(int order, int nPts)
 {
     struct Last {
         int order = 0;
         int nPts = 0;
-        const std::vector<BezierWeights>* weights = nullptr;
+        const std::vector<BezierSums>* weights = nullptr;
     };
     thread_local Last last;
     if (last.weights && last.order == order && last.nPts == nPts) return *last.weights;
     static std::mutex guard;
-    static std::map<std::pair<int, int>, std::vector<BezierWeights>> known;
+    static std::map<std::pair<int, int>, std::vector<BezierSums>> known;
     const std::lock_guard<std::mutex> lock(guard);
     auto found = known.find({order, nPts});
-    if (found == known.end()) found = known.emplace(std::pair{order, nPts}, ComputeExtraction(order, nPts)).first;
+    if (found == known.end()) found = known.emplace(std::pair{order, nPts}, WithoutZeros(ComputeExtraction(order, nPts))).first;
     last = {order, nPts, &found->second};
     return found->second;
 }
@@ -123,18 +149,18 @@ ExtendedBSpline::ExtendedBSpline(int order, const std::vector<ExtendedPoint>& ct
         throw std::invalid_argument("B-spline of " + std::to_string(nPts) +
                                     " control points cannot have order " + std::to_string(order));
     const int p = order - 1;
-    const std::vector<BezierWeights>& extraction = Extraction(order, nPts);
+    const std::vector<BezierSums>& extraction = Extraction(order, nPts);
     spans_.resize(extraction.size());
     for (std::size_t span = 0; span < extraction.size(); ++span) {
         std::array<long double, kMax> a{}, b{};
-        for (int bezier = 0; bezier <= p; ++bezier)
-            for (int j = 0; j <= p; ++j) {
-                const long double w = extraction[span][static_cast<std::size_t>(bezier)][static_cast<std::size_t>(j)];
-                if (w == 0) continue;  // keeps the end points exact
-                const ExtendedPoint& point = ctrl[span + static_cast<std::size_t>(j)];
-                a[static_cast<std::size_t>(bezier)] += w * point.a;
-                b[static_cast<std::size_t>(bezier)] += w * point.b;
+        for (std::size_t bezier = 0; bezier <= static_cast<std::size_t>(p); ++bezier) {
+            const BezierSum& sum = extraction[span][bezier];
+            for (std::size_t k = 0; k < static_cast<std::size_t>(sum.count); ++k) {
+                const ExtendedPoint& point = ctrl[span + sum.point[k]];
+                a[bezier] += sum.weight[k] * point.a;
+                b[bezier] += sum.weight[k] * point.b;
             }
+        }
         Span& piece = spans_[span];
         Expand(p, a, piece.FromStart.A, piece.FromEnd.A);
         Expand(p, b, piece.FromStart.B, piece.FromEnd.B);

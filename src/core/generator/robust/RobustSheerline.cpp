@@ -5,6 +5,7 @@
 #include "generator/Sheerline.h"
 #include "generator/StationCrossing.h"
 #include "generator/robust/RobustFailure.h"
+#include "numeric/BracketedRoot.h"
 #include "numeric/NumberText.h"
 #include "platform/RunControl.h"
 
@@ -15,7 +16,9 @@ namespace {
 // How far forward the sheer's middle control point may move, over Lwl.
 constexpr long double kLargestShift = 0.25L;
 constexpr int kShiftHalvings = 12;
-constexpr int kBeamHalvings = 36;
+// The widest half-breadth is held to BMax/2 within this share of it.
+constexpr long double kBeamTolerance = 1e-9L;
+constexpr int kBeamSteps = 40;
 
 // The least amount by which the deck is wider than the design waterline over
 // the stations; negative where it is narrower.
@@ -30,19 +33,22 @@ long double LeastRoom(const HullRecord& hull)
 }
 
 // The sheer with its middle control point `shift` forward of where the fit
-// put it, and out as far as gives a widest half-breadth of BMax/2.
+// put it, and out as far as gives a widest half-breadth of BMax/2. The widest
+// half-breadth grows with the point's distance out, nearly in proportion.
 void ShapeSheer(HullRecord& hull, const TPoint3r& fitted, long double shift)
 {
     hull.SheerPoints[2] = fitted;
     hull.SheerPoints[2].x = fitted.x - shift;
     const long double target = hull.BMax * 0.5L;
-    long double narrower = 0, wider = 4 * target;
-    for (int step = 0; step < kBeamHalvings; ++step) {
-        const long double middle = 0.5L * (narrower + wider);
-        hull.SheerPoints[2].y = middle;
-        (SheerMaxHalfBeam(hull) < target ? narrower : wider) = middle;
-    }
-    hull.SheerPoints[2].y = 0.5L * (narrower + wider);
+    const auto miss = [&](long double y) {
+        hull.SheerPoints[2].y = y;
+        return SheerMaxHalfBeam(hull) - target;
+    };
+    const long double inner = 0, outer = 4 * target;
+    const long double innerMiss = miss(inner), outerMiss = miss(outer);
+    hull.SheerPoints[2].y = innerMiss >= 0 ? inner
+                                           : BracketedRoot(miss, inner, innerMiss, outer, outerMiss,
+                                                           kBeamTolerance * target, kBeamSteps);
     SheerStations(hull);
 }
 

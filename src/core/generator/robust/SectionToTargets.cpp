@@ -12,6 +12,7 @@
 #include "generator/GeneratorState.h"
 #include "model/StationOutline.h"
 #include "numeric/BSpline.h"
+#include "numeric/BracketedRoot.h"
 
 namespace sloopform {
 
@@ -54,29 +55,6 @@ struct Measured {
     long double halfBreadth = 0;
     long double coefficient = 0;
 };
-
-// Illinois steps for the root of a function between two arguments where it
-// has opposite signs. Returns the argument last evaluated, which is the answer.
-long double BracketedRoot(const std::function<long double(long double)>& miss, long double a, long double fa,
-                        long double b, long double fb, long double tolerance)
-{
-    long double last = b;
-    for (int step = 0; step < kRootSteps; ++step) {
-        const long double c = b - fb * (b - a) / (fb - fa);
-        const long double fc = miss(c);
-        last = c;
-        if (std::fabs(fc) <= tolerance) break;
-        if ((fc > 0) == (fb > 0)) {
-            fa *= 0.5L;
-        } else {
-            a = b;
-            fa = fb;
-        }
-        b = c;
-        fb = fc;
-    }
-    return last;
-}
 
 // The fullness nearest `end`, towards `other`, at which the section still
 // keeps its beam: `end` itself when it does, else found by halving to a
@@ -155,7 +133,7 @@ public:
                 return halfBreadth;
             }
             if ((fb > 0) != (fa > 0)) {
-                spread_ = BracketedRoot(miss, a, fa, b, fb, tolerance);
+                spread_ = BracketedRoot(miss, a, fa, b, fb, tolerance, kRootSteps);
                 return halfBreadth;
             }
             slope = (fb - fa) / (b - a);
@@ -171,7 +149,7 @@ public:
                 return halfBreadth;
             }
             if ((fb > 0) != (fa > 0)) {
-                spread_ = BracketedRoot(miss, a, fa, b, fb, tolerance);
+                spread_ = BracketedRoot(miss, a, fa, b, fb, tolerance, kRootSteps);
                 return halfBreadth;
             }
             if (b == kNarrowestSpread || b == kWidestSpread) return halfBreadth;  // the nearest end
@@ -299,7 +277,7 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
         miss(memo.FullestKept);
     else
         BracketedRoot(miss, memo.HollowestKept, memo.Lowest - coefficient, memo.FullestKept,
-                      memo.Highest - coefficient, kFullnessTolerance);
+                      memo.Highest - coefficient, kFullnessTolerance, kRootSteps);
     reached.HalfBreadth = measured.halfBreadth;
     reached.Coefficient = measured.coefficient;
     reached.Met = std::fabs(measured.halfBreadth - beam * 0.5L) <= 1e-4L * beam &&
