@@ -115,6 +115,8 @@ struct RobustStationMemo {
     long double Highest = 0;
     bool BeamKept = false;
     long double Spread = 1;
+    long double Fullness = 0;       // where the last solve ended
+    long double FullnessSlope = 0;  // of the coefficient there; 0 until known
 };
 
 struct GeneratorState {

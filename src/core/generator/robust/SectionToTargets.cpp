@@ -33,7 +33,7 @@ constexpr long double kWidestSpread = 5.0L;
 constexpr long double kSpreadStep = 0.02L;  // the first step of a search
 constexpr int kSecantSteps = 4;  // before the search steps out
 constexpr long double kBeamTolerance = 1e-6L;         // fraction of the half-breadth
-constexpr long double kFullnessTolerance = 2e-5L;     // of the coefficient
+constexpr long double kFullnessTolerance = 5e-6L;     // of the coefficient
 constexpr int kRootSteps = 40;
 // How far out a diagonal point may stand, over BMax/2. The curve passes well
 // inside its two upper points, which it needs to reach a waterline beam near
@@ -236,6 +236,54 @@ void KeepSectionWithinEnvelope(HullRecord& hull, int s)
     }
 }
 
+namespace {
+
+// The fullness whose section has the coefficient, between the kept ends,
+// whose misses have opposite signs; leaves that section's offsets. From one
+// solve of the area curve to the next a station's coefficient moves little:
+// the station's last fullness, and the slope of the coefficient seen there,
+// aim the first two tries, each of which narrows the bracket.
+void SolveFullness(const std::function<long double(long double)>& miss, RobustStationMemo& memo,
+                   long double coefficient)
+{
+    long double previous = 0, previousMiss = 0, last = 0, lastMiss = 0;
+    int evaluations = 0;
+    const auto tracked = [&](long double fullness) {
+        previous = last;
+        previousMiss = lastMiss;
+        last = fullness;
+        lastMiss = miss(fullness);
+        ++evaluations;
+        return lastMiss;
+    };
+    long double lo = memo.HollowestKept, loMiss = memo.Lowest - coefficient;
+    long double hi = memo.FullestKept, hiMiss = memo.Highest - coefficient;
+    const auto tryAt = [&](long double fullness) {
+        if (!(fullness > lo && fullness < hi)) return false;
+        const long double m = tracked(fullness);
+        if (std::fabs(m) <= kFullnessTolerance) return true;
+        if (m < 0) {
+            lo = fullness;
+            loMiss = m;
+        } else {
+            hi = fullness;
+            hiMiss = m;
+        }
+        return false;
+    };
+    bool met = false;
+    if (memo.FullnessSlope > 0 && tryAt(memo.Fullness)) met = true;
+    if (!met && memo.FullnessSlope > 0 && evaluations == 1) met = tryAt(last - lastMiss / memo.FullnessSlope);
+    if (!met) BracketedRoot(tracked, lo, loMiss, hi, hiMiss, kFullnessTolerance, kRootSteps);
+    memo.Fullness = last;
+    if (evaluations >= 2 && last != previous) {
+        const long double slope = (lastMiss - previousMiss) / (last - previous);
+        if (slope > 0) memo.FullnessSlope = slope;
+    }
+}
+
+}  // namespace
+
 SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient)
 {
     RobustStationMemo& memo = Generator().RobustStations[static_cast<std::size_t>(s)];
@@ -276,8 +324,7 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
     else if (coefficient >= memo.Highest)
         miss(memo.FullestKept);
     else
-        BracketedRoot(miss, memo.HollowestKept, memo.Lowest - coefficient, memo.FullestKept,
-                      memo.Highest - coefficient, kFullnessTolerance, kRootSteps);
+        SolveFullness(miss, memo, coefficient);
     reached.HalfBreadth = measured.halfBreadth;
     reached.Coefficient = measured.coefficient;
     reached.Met = std::fabs(measured.halfBreadth - beam * 0.5L) <= 1e-4L * beam &&
