@@ -59,12 +59,13 @@ void FillFigures(const HullRecord& hull, const LengthSums& sums, const ExactStat
 
 std::optional<ExactStation> MeasureSectionOutline(const std::vector<ExtendedPoint>& outline,
                                                   long double level, int pieces,
-                                                  const std::vector<ExtendedPoint>& slope)
+                                                  const std::vector<ExtendedPoint>& slope,
+                                                  ImmersedMeasures measures)
 {
     std::optional<ExtendedBSpline> slopeCurve;
     if (!slope.empty()) slopeCurve.emplace(kCubic, slope);
     const auto side = MeasureImmersedSection(ExtendedBSpline(kCubic, outline), level, pieces,
-                                             slopeCurve ? &*slopeCurve : nullptr);
+                                             slopeCurve ? &*slopeCurve : nullptr, measures);
     if (!side) return std::nullopt;
     ExactStation station;
     station.Depth = level - outline.front().b;
@@ -81,11 +82,13 @@ ExactHydrostatics ComputeExactHydrostatics(const HullRecord& hull,
 {
     const StationLoft loft(hull);
     const long double spacing = 0.05L * hull.Lwl;
+    const bool surfaces = resolution.Measures == ImmersedMeasures::All;
     const auto measure = [&](long double station) {
-        std::vector<ExtendedPoint> slope = loft.OutlineSlopeAt(station);
+        std::vector<ExtendedPoint> slope;
+        if (surfaces) slope = loft.OutlineSlopeAt(station);
         for (ExtendedPoint& p : slope) p = {Divide(p.a, spacing), Divide(p.b, spacing)};
         const auto section = MeasureSectionOutline(loft.OutlineAt(station), hull.Tc,
-                                                   resolution.SectionPieces, slope);
+                                                   resolution.SectionPieces, slope, resolution.Measures);
         if (!section)
             throw std::runtime_error("The section at station " + FormatFixed(station, 2) +
                                      " does not reach the design waterline");

@@ -29,6 +29,9 @@ struct ExactResolution {
     int SectionPieces = kImmersedSectionResolution;
     int EndPoints = 16;
     int InteriorPoints = 4;
+    // AreaAndMoment leaves the girths and the wetted surface 0: for a search
+    // that needs the volume, its centres and the waterplane alone.
+    ImmersedMeasures Measures = ImmersedMeasures::All;
 };
 
 // The hydrostatics of the hull's own section curves in extended precision:
@@ -67,7 +70,8 @@ struct ExactHydrostatics {
 std::optional<ExactStation> MeasureSectionOutline(const std::vector<ExtendedPoint>& outline,
                                                   long double level,
                                                   int pieces = kImmersedSectionResolution,
-                                                  const std::vector<ExtendedPoint>& slope = {});
+                                                  const std::vector<ExtendedPoint>& slope = {},
+                                                  ImmersedMeasures measures = ImmersedMeasures::All);
 
 // Reads the generated stations as they are. A section that does not reach the
 // design waterline throws, naming its station; a zero volume, waterplane or

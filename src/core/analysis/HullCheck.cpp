@@ -211,7 +211,8 @@ void CheckAreaCurve(const HullRecord& hull, std::vector<HullFault>& faults)
         const TPointBlock2 outline = StationOutline(hull, s);
         std::vector<ExtendedPoint> points;
         for (int p = 1; p <= kStationOutlinePoints; ++p) points.push_back({outline[p].x, outline[p].y});
-        if (const auto measured = MeasureSectionOutline(points, hull.Tc))
+        if (const auto measured = MeasureSectionOutline(points, hull.Tc, kImmersedSectionResolution, {},
+                                                        ImmersedMeasures::AreaAndMoment))
             areas[static_cast<std::size_t>(s)] = measured->SectionArea;
     }
     const long double largest = *std::max_element(areas.begin(), areas.end());

@@ -20,15 +20,16 @@ constexpr int kGaussPoints = 5;
 // lengthwise slopes (a_x, b_x), sqrt(a_t² + b_t² + (a_x b_t − b_x a_t)²).
 void AddPiece(const ExtendedBSpline& curve, const ExtendedBSpline* slope,
               const std::vector<QuadratureNode>& rule, long double t0, long double t1,
-              ImmersedSection& m)
+              ImmersedMeasures measures, ImmersedSection& m)
 {
     for (const QuadratureNode& node : rule) {
         const long double t = t0 + (t1 - t0) * node.x;
         const CurvePoint p = curve.At(t);
         const long double w = node.w * (t1 - t0);
-        const long double speed2 = p.da * p.da + p.db * p.db;
         m.HalfArea += w * p.a * p.db;
         m.AreaMoment += w * p.a * p.b * p.db;
+        if (measures == ImmersedMeasures::AreaAndMoment) continue;
+        const long double speed2 = p.da * p.da + p.db * p.db;
         m.HalfGirth += w * std::sqrt(speed2);
         long double twist = 0;
         if (slope) {
@@ -43,7 +44,8 @@ void AddPiece(const ExtendedBSpline& curve, const ExtendedBSpline* slope,
 
 std::optional<ImmersedSection> MeasureImmersedSection(const ExtendedBSpline& curve,
                                                       long double level, int resolution,
-                                                      const ExtendedBSpline* slope)
+                                                      const ExtendedBSpline* slope,
+                                                      ImmersedMeasures measures)
 {
     if (resolution < 1)
         throw std::invalid_argument("the section resolution must be at least 1");
@@ -59,10 +61,10 @@ std::optional<ImmersedSection> MeasureImmersedSection(const ExtendedBSpline& cur
     long double t0 = 0;
     for (int k = 1; k < crossing->Piece; ++k) {
         const long double t1 = static_cast<long double>(k) / resolution;
-        AddPiece(curve, slope, rule, t0, t1, m);
+        AddPiece(curve, slope, rule, t0, t1, measures, m);
         t0 = t1;
     }
-    AddPiece(curve, slope, rule, t0, crossing->T, m);
+    AddPiece(curve, slope, rule, t0, crossing->T, measures, m);
     m.HalfBreadth = curve.PositionAt(crossing->T).a;
     return m;
 }

@@ -22,6 +22,11 @@ struct ImmersedSection {
 // level: enough that doubling it changes no hull figure by 0.01 %.
 constexpr int kImmersedSectionResolution = 2;
 
+// What a measure takes: everything, or the half-breadth, the area and its
+// moment alone (the girths left 0), which are all that a volume, its centres
+// and the waterplane need.
+enum class ImmersedMeasures { All, AreaAndMoment };
+
 // Area and moment are exact (the integrands are polynomials on each knot span,
 // integrated with a five-point Gauss rule); the girth converges with the
 // resolution. Nothing when the curve never reaches the level. A curve starting
@@ -30,7 +35,8 @@ constexpr int kImmersedSectionResolution = 2;
 // and count); without it the surface girth is the girth.
 std::optional<ImmersedSection> MeasureImmersedSection(
     const ExtendedBSpline& curve, long double level,
-    int resolution = kImmersedSectionResolution, const ExtendedBSpline* slope = nullptr);
+    int resolution = kImmersedSectionResolution, const ExtendedBSpline* slope = nullptr,
+    ImmersedMeasures measures = ImmersedMeasures::All);
 
 // Where the curve first reaches the level, as the measure above finds it:
 // its start when that is at or above the level; nothing when it never does.

@@ -41,6 +41,14 @@ constexpr int kFairings = 8;
 // tolerances) is kept: the report measures it the same way.
 constexpr long double kAccept = 0.8L;
 
+// The exact figures the search reads: it never needs the wetted surface.
+ExactResolution VolumeAndWaterplane()
+{
+    ExactResolution resolution;
+    resolution.Measures = ImmersedMeasures::AreaAndMoment;
+    return resolution;
+}
+
 void MarkConstructed(HullRecord& hull, int s)
 {
     TStation& station = hull.Stations[s];
@@ -177,7 +185,7 @@ ExactHydrostatics MeetVolumeAndLcb(HullRecord& hull, AreaCurve& curve, const Vol
         for (long double term : curve.Terms) terms += (terms.empty() ? "" : ", ") + FormatFixed(term, 3);
         ConsoleLine(" ConstructSections(" + terms + ")");
         BuildStations(hull, curve);
-        built = ComputeExactHydrostatics(hull);
+        built = ComputeExactHydrostatics(hull, VolumeAndWaterplane());
         Ui().ProcessMessages();
         if (CancelFlag()) break;
         if (Within(built.Volume, request.volume, kAccept * request.volumeTolerance) &&

@@ -194,7 +194,8 @@ private:
     // beam; 0 when it never reaches the design waterline.
     long double Coefficient() const
     {
-        const std::optional<ImmersedSection> side = MeasureImmersedSection(*curve_, hull_.Tc);
+        const std::optional<ImmersedSection> side = MeasureImmersedSection(*curve_, hull_.Tc, kImmersedSectionResolution, nullptr,
+                                                                            ImmersedMeasures::AreaAndMoment);
         return side ? 2 * side->HalfArea / (depth_ * beam_) : 0;
     }
 
