@@ -5,6 +5,7 @@
 #include <cmath>
 #include <optional>
 
+#include "analysis/CurveCrossing.h"
 #include "analysis/ExactHydrostatics.h"
 #include "analysis/ExtendedBSpline.h"
 #include "model/StationOutline.h"
@@ -23,14 +24,34 @@ struct SectionPoint {
 };
 using SectionPolyline = std::vector<SectionPoint>;
 
+int SampleCount(const ExtendedBSpline& curve) { return curve.LastKnot() * kSamplesPerSpan; }
+
+// The curve parameter of sample i.
+long double SampleParameter(const ExtendedBSpline& curve, int i)
+{
+    return static_cast<long double>(curve.LastKnot()) * i / SampleCount(curve);
+}
+
+// The largest coordinate along one axis of the samples; only that
+// coordinate is evaluated.
+long double Widest(const ExtendedBSpline& curve, CurveAxis axis)
+{
+    long double widest = 0;
+    for (int i = 0; i <= SampleCount(curve); ++i) {
+        const long double t = SampleParameter(curve, i);
+        widest = std::max(widest, (axis == CurveAxis::A ? curve.AlongA(t) : curve.AlongB(t)).value);
+    }
+    return widest;
+}
+
 SectionPolyline SampleSection(const HullRecord& hull, int s)
 {
     const ExtendedBSpline curve(kStationOutlinePoints, kCubicOrder, StationOutline(hull, s));
-    const int count = curve.LastKnot() * kSamplesPerSpan;
+    const int count = SampleCount(curve);
     SectionPolyline points;
     points.reserve(static_cast<std::size_t>(count) + 1);
     for (int i = 0; i <= count; ++i) {
-        const CurvePoint p = curve.At(static_cast<long double>(curve.LastKnot()) * i / count);
+        const ExtendedPoint p = curve.PositionAt(SampleParameter(curve, i));
         points.push_back({p.a, p.b});
     }
     return points;
@@ -248,15 +269,13 @@ bool FairAlongStations(const std::vector<long double>& halfBreadths, long double
 
 long double WidestDesignWaterline(const HullRecord& hull)
 {
-    const ExtendedBSpline curve(kWaterlinePointCount, kCubicOrder, hull.WaterlinePoints);
-    const int count = curve.LastKnot() * kSamplesPerSpan;
-    long double widest = 0;
-    for (int i = 0; i <= count; ++i)
-        widest = std::max(widest, curve.At(static_cast<long double>(curve.LastKnot()) * i / count).b);
-    return widest;
+    return Widest(ExtendedBSpline(kWaterlinePointCount, kCubicOrder, hull.WaterlinePoints), CurveAxis::B);
 }
 
-bool SectionPastBMax(const HullRecord& hull, int s) { return PastBMax(hull, Widest(SampleSection(hull, s))); }
+bool SectionPastBMax(const HullRecord& hull, const ExtendedBSpline& section)
+{
+    return PastBMax(hull, Widest(section, CurveAxis::A));
+}
 
 std::vector<std::optional<long double>> SectionHalfBreadthsAtLevels(const HullRecord& hull, int s,
                                                                     const std::vector<long double>& levels)

@@ -3,6 +3,7 @@
 #include <string>
 #include <vector>
 
+#include "analysis/ExtendedBSpline.h"
 #include "model/HullRecord.h"
 
 namespace sloopform {
@@ -45,9 +46,9 @@ long double WidestDesignWaterline(const HullRecord& hull);
 // Whether it stands past Bwl/2 by more than the check allows.
 bool DesignWaterlinePastBwl(const HullRecord& hull);
 
-// Whether station s's section curve, sampled as the check samples it,
-// reaches past BMax/2 by more than the check allows.
-bool SectionPastBMax(const HullRecord& hull, int s);
+// Whether a section curve (a station outline's), sampled as the check
+// samples it, reaches past BMax/2 by more than the check allows.
+bool SectionPastBMax(const HullRecord& hull, const ExtendedBSpline& section);
 
 // The outermost half-breadths of station s's section at the levels, sampled
 // as the check samples it; nothing at a level the section lies wholly above

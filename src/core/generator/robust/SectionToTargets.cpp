@@ -159,6 +159,9 @@ public:
         }
     }
 
+    // The section curve last spread.
+    const ExtendedBSpline& Curve() const { return *curve_; }
+
 private:
     // Sets the offsets of the polygon of this fullness whose waterline point
     // stands `spread` half-beams out; returns where the curve reaches the
@@ -302,7 +305,7 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
         const long double halfBeam = beam * 0.5L;
         auto keepsBeam = [&](long double fullness) {
             return std::fabs(family.SpreadToBeam(fullness) - halfBeam) <= kBeamKept * halfBeam &&
-                   !SectionPastBMax(hull, s);
+                   !SectionPastBMax(hull, family.Curve());
         };
         const bool known = memo.Beam != 0;
         const long double hollowest = memo.HollowestKept, fullest = memo.FullestKept;
