@@ -33,10 +33,20 @@ bool ClampedIn(const HullRecord& hull, const AreaCurve& curve, KeelQuarter quart
                                        : curve.ClampedBetween(hull, 1, kMidshipStation - 1, wantsFuller);
 }
 
+// A trial keel for the search: the profile of the height at the transom
+// rise last solved, whose keel heights differ from the solved profile's only
+// near the aft end of the waterline, by far less than the move's margin.
+void TryKeel(HullRecord& hull, KeelQuarter quarter, long double height)
+{
+    QuarterHeight(hull, quarter) = height;
+    BuildProfile(hull);
+    ProfileStations(hull);
+}
+
 bool Reaches(HullRecord& hull, const AreaCurve& curve, const VolumeRequest& request, KeelMove move,
              long double height)
 {
-    BuildKeel(hull, move.Quarter, height);
+    TryKeel(hull, move.Quarter, height);
     AreaCurve trial = curve;
     const AreaSums target{request.volume, request.volume * request.lcb};
     return SolveAreaCurve(hull, trial, target, request).Norm() <= kAreaCurveAim * kAreaCurveAim &&
