@@ -28,8 +28,8 @@ constexpr int kImmersedSectionResolution = 2;
 enum class ImmersedMeasures { All, AreaAndMoment };
 
 // Area and moment are exact (the integrands are polynomials on each knot span,
-// integrated with a five-point Gauss rule); the girth converges with the
-// resolution. Nothing when the curve never reaches the level. A curve starting
+// integrated with a five-point Gauss rule; without the girths, over whole
+// spans); the girth converges with the resolution. Nothing when the curve never reaches the level. A curve starting
 // at or above the level has no immersed part: all measures 0. `slope` is the
 // curve of how the control points move per metre along the length (same order
 // and count); without it the surface girth is the girth.
