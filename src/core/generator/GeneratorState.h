@@ -114,7 +114,11 @@ struct RobustStationMemo {
     long double Lowest = 0;   // coefficients at the two ends
     long double Highest = 0;
     bool BeamKept = false;
+    // Where the sections last met the beam: the spread moves with the
+    // fullness, so each end of the range keeps its own.
     long double Spread = 1;
+    long double HollowestSpread = 1;
+    long double FullestSpread = 1;
     long double Fullness = 0;       // where the last solve ended
     long double FullnessSlope = 0;  // of the coefficient there; 0 until known
 };

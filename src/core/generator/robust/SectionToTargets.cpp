@@ -91,7 +91,7 @@ long double KeptEnd(const std::function<bool(long double)>& keepsBeam, long doub
 class SectionFamily {
 public:
     SectionFamily(HullRecord& hull, int s, long double beam, long double& spread)
-        : hull_(hull), station_(hull.Stations[static_cast<std::size_t>(s)]), s_(s), beam_(beam), spread_(spread)
+        : hull_(hull), station_(hull.Stations[static_cast<std::size_t>(s)]), s_(s), beam_(beam), spread_(&spread)
     {
         keel_ = station_.KeelHeight;
         depth_ = hull.Tc - keel_;
@@ -108,6 +108,9 @@ public:
         return {halfBreadth, Coefficient()};
     }
 
+    // The spread the next searches start from and leave where they end.
+    void SpreadFrom(long double& spread) { spread_ = &spread; }
+
     // The same without the area: the half-breadth at the design waterline of
     // the section found. The half-breadth grows about in proportion to the
     // spread: secant steps from that slope while they keep the sign of the
@@ -121,7 +124,7 @@ public:
             halfBreadth = HalfBreadthAt(fullness, spread);
             return halfBreadth - halfBeam;
         };
-        long double a = spread_, fa = miss(a);
+        long double a = *spread_, fa = miss(a);
         if (std::fabs(fa) <= tolerance) return halfBreadth;
         long double slope = halfBreadth / a;
         for (int secant = 0; secant < kSecantSteps && slope > 0; ++secant) {
@@ -129,11 +132,11 @@ public:
             if (b == a) break;
             const long double fb = miss(b);
             if (std::fabs(fb) <= tolerance) {
-                spread_ = b;
+                *spread_ = b;
                 return halfBreadth;
             }
             if ((fb > 0) != (fa > 0)) {
-                spread_ = BracketedRoot(miss, a, fa, b, fb, tolerance, kRootSteps);
+                *spread_ = BracketedRoot(miss, a, fa, b, fb, tolerance, kRootSteps);
                 return halfBreadth;
             }
             slope = (fb - fa) / (b - a);
@@ -145,11 +148,11 @@ public:
             const long double b = std::clamp(a + step, kNarrowestSpread, kWidestSpread);
             const long double fb = miss(b);
             if (std::fabs(fb) <= tolerance) {
-                spread_ = b;
+                *spread_ = b;
                 return halfBreadth;
             }
             if ((fb > 0) != (fa > 0)) {
-                spread_ = BracketedRoot(miss, a, fa, b, fb, tolerance, kRootSteps);
+                *spread_ = BracketedRoot(miss, a, fa, b, fb, tolerance, kRootSteps);
                 return halfBreadth;
             }
             if (b == kNarrowestSpread || b == kWidestSpread) return halfBreadth;  // the nearest end
@@ -206,7 +209,7 @@ private:
     TStation& station_;
     int s_;
     long double beam_;
-    long double& spread_;
+    long double* spread_;
     std::optional<ExtendedBSpline> curve_;  // of the offsets last set
     long double keel_ = 0;
     long double depth_ = 0;
@@ -309,11 +312,14 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
         };
         const bool known = memo.Beam != 0;
         const long double hollowest = memo.HollowestKept, fullest = memo.FullestKept;
+        family.SpreadFrom(memo.HollowestSpread);
         memo.HollowestKept = KeptEnd(keepsBeam, kHollowest, kFullest, known ? &hollowest : nullptr);
+        family.SpreadFrom(memo.FullestSpread);
         memo.FullestKept = KeptEnd(keepsBeam, kFullest, memo.HollowestKept, known ? &fullest : nullptr);
         miss(memo.FullestKept);
         memo.Highest = measured.coefficient;
         memo.BeamKept = std::fabs(measured.halfBreadth - halfBeam) <= kBeamKept * halfBeam;
+        family.SpreadFrom(memo.HollowestSpread);
         miss(memo.HollowestKept);
         memo.Lowest = measured.coefficient;
         memo.Beam = beam;
@@ -323,12 +329,16 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
     reached.Lowest = memo.Lowest;
     reached.Highest = memo.Highest;
     reached.BeamKept = memo.BeamKept;
-    if (coefficient <= memo.Lowest)
+    if (coefficient <= memo.Lowest) {
+        family.SpreadFrom(memo.HollowestSpread);
         miss(memo.HollowestKept);
-    else if (coefficient >= memo.Highest)
+    } else if (coefficient >= memo.Highest) {
+        family.SpreadFrom(memo.FullestSpread);
         miss(memo.FullestKept);
-    else
+    } else {
+        family.SpreadFrom(memo.Spread);
         SolveFullness(miss, memo, coefficient);
+    }
     reached.HalfBreadth = measured.halfBreadth;
     reached.Coefficient = measured.coefficient;
     reached.Met = std::fabs(measured.halfBreadth - beam * 0.5L) <= 1e-4L * beam &&
