@@ -123,6 +123,14 @@ struct RobustStationMemo {
     long double FullnessSlope = 0;  // of the coefficient there; 0 until known
 };
 
+// Where the robust waterline's widest part last stood with room for the
+// LCB: a waterline aimed again tries it first.
+struct RobustWaterlineMemo {
+    bool Placed = false;
+    long double Shift = 0;  // fractions of Lwl
+    long double Flat = 0;
+};
+
 struct GeneratorState {
     ProfileStageState Profile;
     SheerStageState Sheer;
@@ -132,6 +140,7 @@ struct GeneratorState {
     HullStageState HullStage;
     TransomStageState Transom;
     std::array<RobustStationMemo, kStationCount> RobustStations;
+    RobustWaterlineMemo RobustWaterline;
 };
 
 GeneratorState& Generator();

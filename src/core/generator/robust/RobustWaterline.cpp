@@ -9,6 +9,7 @@
 
 #include "analysis/HullCheck.h"
 #include "analysis/StationLoft.h"
+#include "generator/GeneratorState.h"
 #include "generator/Sections.h"
 #include "generator/Waterline.h"
 #include "generator/robust/RobustFailure.h"
@@ -176,26 +177,43 @@ bool FairWaterline(const HullRecord& hull)
     return FairAlongStations(halfBreadths, hull.Bwl);
 }
 
+// The places the widest part may take, nearest LCF first; the one that last
+// served, if any, heads the list.
+std::vector<WidestPart> WidestParts()
+{
+    const RobustWaterlineMemo& last = Generator().RobustWaterline;
+    std::vector<WidestPart> parts;
+    if (last.Placed) parts.push_back({last.Shift, last.Flat});
+    for (long double flat : kFlats)
+        for (int step = 0; step <= 2 * kShiftSteps; ++step) {
+            const WidestPart part{kWidestShift * ((step + 1) / 2) * (step % 2 == 1 ? 1 : -1) / kShiftSteps, flat};
+            if (!(last.Placed && part.shift == last.Shift && part.flat == last.Flat)) parts.push_back(part);
+        }
+    return parts;
+}
+
 // The widest part stays at LCF unless the shoulders or the LCB need it
-// moved; then the nearest position that serves both is taken, or failing
-// that the one that leaves the LCB the most room.
+// moved; then the nearest place that serves both is taken, or failing that
+// the one that leaves the LCB the most room. Aimed again, the waterline
+// keeps its widest part where it was while that still serves.
 void SolveShoulders(HullRecord& hull, const WaterlineAim& aim)
 {
     std::optional<WidestPart> roomiest;
     long double mostRoom = -std::numeric_limits<long double>::infinity();
-    for (long double flat : kFlats)
-        for (int step = 0; step <= 2 * kShiftSteps; ++step) {
-            const WidestPart part{kWidestShift * ((step + 1) / 2) * (step % 2 == 1 ? 1 : -1) / kShiftSteps, flat};
-            if (!PlaceWidest(hull, part)) continue;
-            const std::optional<Shoulders> shoulders = ShouldersFor(hull, aim);
-            if (!shoulders || !shoulders->Fit() || !FairWaterline(hull)) continue;
-            const long double room = LcbSlack(hull);
-            if (room >= kLcbMargin) return;
-            if (room > mostRoom) {
-                mostRoom = room;
-                roomiest = part;
-            }
+    for (const WidestPart& part : WidestParts()) {
+        if (!PlaceWidest(hull, part)) continue;
+        const std::optional<Shoulders> shoulders = ShouldersFor(hull, aim);
+        if (!shoulders || !shoulders->Fit() || !FairWaterline(hull)) continue;
+        const long double room = LcbSlack(hull);
+        if (room >= kLcbMargin) {
+            Generator().RobustWaterline = {true, part.shift, part.flat};
+            return;
         }
+        if (room > mostRoom) {
+            mostRoom = room;
+            roomiest = part;
+        }
+    }
     PlaceWidest(hull, roomiest.value_or(WidestPart{}));
     const std::optional<Shoulders> shoulders = ShouldersFor(hull, aim);
     if (!shoulders) {
