@@ -58,14 +58,11 @@ std::optional<ImmersedSection> MeasureImmersedSection(const ExtendedBSpline& cur
     }
     const auto crossing = FirstCrossing(curve, CurveAxis::B, level, resolution);
     if (!crossing) return std::nullopt;
-    // Areas and moments are polynomials on each knot span, which the rule
-    // integrates exactly whole; the girths are integrated piece by piece.
-    const bool wholeSpans = measures == ImmersedMeasures::AreaAndMoment;
-    const int piecesPerSpan = wholeSpans ? 1 : resolution;
-    const int wholePieces = wholeSpans ? static_cast<int>(crossing->T) : crossing->Piece - 1;
+    // Span by span up to the crossing, then the part of its span below it.
+    const int wholeSpans = static_cast<int>(crossing->T);
     long double t0 = 0;
-    for (int k = 1; k <= wholePieces; ++k) {
-        const long double t1 = static_cast<long double>(k) / piecesPerSpan;
+    for (int k = 1; k <= wholeSpans; ++k) {
+        const long double t1 = k;
         AddPiece(curve, slope, rule, t0, t1, measures, m);
         t0 = t1;
     }
