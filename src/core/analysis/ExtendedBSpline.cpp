@@ -1,6 +1,7 @@
 #include "analysis/ExtendedBSpline.h"
 
 #include <algorithm>
+#include <cmath>
 #include <map>
 #include <mutex>
 #include <stdexcept>
@@ -140,6 +141,36 @@ long double HornerSlope(const std::array<long double, kMax>& c, int order, long 
     return slope;
 }
 
+// Where a polynomial of at most cubic degree (coefficients c about the start
+// of the unit interval) has zero slope inside the interval: up to two places.
+struct Stationary {
+    int count = 0;
+    std::array<long double, 2> x{};
+
+    void AddIfInside(long double root)
+    {
+        if (root > 0 && root < 1) x[static_cast<std::size_t>(count++)] = root;
+    }
+};
+
+Stationary StationaryPoints(const std::array<long double, kMax>& c, int order)
+{
+    // c1 + 2 c2 x + 3 c3 x² = 0
+    const long double a = order > 3 ? 3 * c[3] : 0, b = order > 2 ? 2 * c[2] : 0, k = c[1];
+    Stationary points;
+    if (a == 0) {
+        if (b != 0) points.AddIfInside(-k / b);
+        return points;
+    }
+    const long double discriminant = b * b - 4 * a * k;
+    if (discriminant < 0) return points;
+    // The root of the larger magnitude first, the other from their product.
+    const long double q = -0.5L * (b + std::copysign(std::sqrt(discriminant), b));
+    points.AddIfInside(q / a);
+    if (q != 0) points.AddIfInside(k / q);
+    return points;
+}
+
 }  // namespace
 
 ExtendedBSpline::ExtendedBSpline(int order, const std::vector<ExtendedPoint>& ctrl) : order_(order)
@@ -222,6 +253,18 @@ AxisPoint ExtendedBSpline::AlongB(long double t) const
     return Evaluate(t, [this](const Expansion& e, long double x) {
         return AxisPoint{Horner(e.B, order_, x), HornerSlope(e.B, order_, x)};
     });
+}
+
+long double ExtendedBSpline::LargestA() const
+{
+    long double largest = spans_.front().FromStart.A[0];
+    for (const Span& span : spans_) {
+        largest = std::max(largest, span.FromEnd.A[0]);
+        const Stationary stationary = StationaryPoints(span.FromStart.A, order_);
+        for (int i = 0; i < stationary.count; ++i)
+            largest = std::max(largest, Horner(span.FromStart.A, order_, stationary.x[static_cast<std::size_t>(i)]));
+    }
+    return largest;
 }
 
 }  // namespace sloopform

@@ -49,6 +49,9 @@ public:
     ExtendedPoint PositionAt(long double t) const;
     AxisPoint AlongA(long double t) const;
     AxisPoint AlongB(long double t) const;
+    // The largest first coordinate over the whole curve: at the end of a knot
+    // interval or where its slope is zero inside one.
+    long double LargestA() const;
 
 private:
     // The polynomial of one knot interval about one of its ends:

@@ -274,6 +274,10 @@ long double WidestDesignWaterline(const HullRecord& hull)
 
 bool SectionPastBMax(const HullRecord& hull, const ExtendedBSpline& section)
 {
+    // The curve's own largest half-breadth bounds its samples' (but for the
+    // last bits): only a section that may pass is sampled.
+    constexpr long double kRounding = 1e-12L;
+    if (!PastBMax(hull, section.LargestA() * (1 + kRounding))) return false;
     return PastBMax(hull, Widest(section, CurveAxis::A));
 }
 

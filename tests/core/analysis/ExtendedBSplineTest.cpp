@@ -129,6 +129,26 @@ TEST(ExtendedBSpline, ThePartsOfAPointAreThoseOfTheWholePointToTheLastBit)
     }
 }
 
+TEST(ExtendedBSpline, LargestFirstCoordinateIsTheTopOfTheCurveInsideASpanOrAtAnEnd)
+{
+    for (const auto& [nPts, order] : {std::pair{3, 3}, {6, 4}, {9, 4}, {5, 2}}) {
+        SCOPED_TRACE(std::to_string(nPts) + " points of order " + std::to_string(order));
+        // Swapped axes: the first coordinate swings out and back, as a section's half-breadth does.
+        TPointBlock2 bulging = Wave(nPts);
+        for (int i = 1; i <= nPts; ++i) std::swap(bulging[i].x, bulging[i].y);
+        const ExtendedBSpline curve(nPts, order, bulging);
+        constexpr int kSamples = 200000;
+        long double densest = -1e30L;
+        for (int i = 0; i <= kSamples; ++i)
+            densest = std::max(densest, curve.PositionAt(static_cast<long double>(curve.LastKnot()) * i / kSamples).a);
+        EXPECT_GE(curve.LargestA(), densest * (1 - 1e-15L));
+        EXPECT_LE(curve.LargestA(), densest + 1e-9L);
+    }
+    // A first coordinate that only grows is largest at the curve's end, exactly.
+    const ExtendedBSpline rising(6, 4, Wave(6));
+    EXPECT_EQ(rising.LargestA(), rising.PositionAt(rising.LastKnot()).a);
+}
+
 TEST(ExtendedBSpline, RefusesAnOrderItCannotEvaluate)
 {
     EXPECT_THROW(ExtendedBSpline(3, 4, Wave(3)), std::invalid_argument);
