@@ -11,7 +11,7 @@ namespace {
 
 // The shallowest keel at a quarter, over Tc.
 constexpr long double kShallowestQuarter = 0.4L;
-constexpr int kHeightHalvings = 10;
+constexpr int kHeightHalvings = 7;
 // A move is taken a little past the least one the prediction needs: the
 // built sections miss the predicted areas by a little.
 constexpr long double kMoveMargin = 1.6L;
