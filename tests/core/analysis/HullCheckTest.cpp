@@ -9,6 +9,7 @@
 #include "RecordingUi.h"
 #include "analysis/HullCheckReport.h"
 #include "generator/Output.h"
+#include "model/StationOutline.h"
 
 using namespace sloopform;
 
@@ -63,6 +64,22 @@ TEST_F(HullCheck, NamesASectionPastTheBeamAndAcrossTheCentrePlane)
     EXPECT_TRUE(Names(faults, "Station 12 reaches ")) << Listed(faults);
     EXPECT_TRUE(Names(faults, "past BMax/2 (" + std::string("1.700 m)"))) << Listed(faults);
     EXPECT_TRUE(Names(faults, "Station 14 crosses the centre plane by ")) << Listed(faults);
+}
+
+TEST_F(HullCheck, TheBMaxTestOfOneSectionAgreesWithTheCheckAcrossTheLimit)
+{
+    // The section's deck edge moved out step by step past BMax/2: the test of
+    // the one curve says what the check of the whole hull says.
+    int past = 0;
+    for (long double share = 0.96L; share <= 1.06L; share += 0.0025L) {
+        hull->Stations[12].SheerBeam = hull->BMax * share;
+        const ExtendedBSpline section(kStationOutlinePoints, 4, StationOutline(*hull, 12));
+        const bool named = Names(HullCheckLines(*hull), "Station 12 reaches ");
+        EXPECT_EQ(SectionPastBMax(*hull, section), named) << "deck at " << share << " BMax";
+        past += named;
+    }
+    EXPECT_GT(past, 0);
+    EXPECT_LT(past, 41);
 }
 
 TEST_F(HullCheck, NamesADesignWaterlineWiderThanTheWaterlineBeam)
