@@ -102,8 +102,7 @@ const std::vector<BezierSums>& Extraction(int order, int nPts)
 // Taylor coefficients of a Bézier polynomial of degree p (points q) about
 // its start, f(u) = Σ c_k u^k, and about its end, f(1 + v) = Σ e_k v^k:
 // c_k = C(p, k) Δ^k q_0 and e_k = C(p, k) ∇^k q_p. The differences are
-// taken in q itself: a copy of extended values just stored would be read
-// back in 16-byte pieces, which stalls until the 10-byte stores are done.
+// taken in q itself, which the caller no longer needs, rather than in a copy.
 void Expand(int p, std::array<long double, kMax>& q, std::array<long double, kMax>& start,
             std::array<long double, kMax>& end)
 {
