@@ -103,14 +103,39 @@ const std::vector<BezierSums>& Extraction(int order, int nPts)
 // its start, f(u) = Σ c_k u^k, and about its end, f(1 + v) = Σ e_k v^k:
 // c_k = C(p, k) Δ^k q_0 and e_k = C(p, k) ∇^k q_p. The differences are
 // taken in q itself, which the caller no longer needs, rather than in a copy.
-void Expand(int p, std::array<long double, kMax>& q, std::array<long double, kMax>& start,
+template <int P>
+void Expand(std::array<long double, kMax>& q, std::array<long double, kMax>& start,
             std::array<long double, kMax>& end)
 {
     static constexpr long double kBinomial[kMax][kMax] = {{1}, {1, 1}, {1, 2, 1}, {1, 3, 3, 1}};
-    for (int k = 0; k <= p; ++k) {
-        start[k] = kBinomial[p][k] * q[0];
-        end[k] = kBinomial[p][k] * q[p - k];
-        for (int j = 0; j < p - k; ++j) q[j] = q[j + 1] - q[j];  // the next differences
+    for (int k = 0; k <= P; ++k) {
+        start[k] = kBinomial[P][k] * q[0];
+        end[k] = kBinomial[P][k] * q[P - k];
+        for (int j = 0; j < P - k; ++j) q[j] = q[j + 1] - q[j];  // the next differences
+    }
+}
+
+// The expansions of every knot interval of a curve of degree P: the Bézier
+// points from the extraction, then their Taylor coefficients. The degree is
+// a constant here, so that the short loops over it unroll.
+template <int P, typename Span>
+void BuildSpans(const std::vector<BezierSums>& extraction, const std::vector<ExtendedPoint>& ctrl,
+                std::vector<Span>& spans)
+{
+    spans.resize(extraction.size());
+    for (std::size_t span = 0; span < extraction.size(); ++span) {
+        std::array<long double, kMax> a{}, b{};
+        for (std::size_t bezier = 0; bezier <= static_cast<std::size_t>(P); ++bezier) {
+            const BezierSum& sum = extraction[span][bezier];
+            for (std::size_t k = 0; k < static_cast<std::size_t>(sum.count); ++k) {
+                const ExtendedPoint& point = ctrl[span + sum.point[k]];
+                a[bezier] += sum.weight[k] * point.a;
+                b[bezier] += sum.weight[k] * point.b;
+            }
+        }
+        Span& piece = spans[span];
+        Expand<P>(a, piece.FromStart.A, piece.FromEnd.A);
+        Expand<P>(b, piece.FromStart.B, piece.FromEnd.B);
     }
 }
 
@@ -180,22 +205,11 @@ ExtendedBSpline::ExtendedBSpline(int order, const std::vector<ExtendedPoint>& ct
     if (order < 2 || order > kMaxOrder || nPts < order)
         throw std::invalid_argument("B-spline of " + std::to_string(nPts) +
                                     " control points cannot have order " + std::to_string(order));
-    const int p = order - 1;
     const std::vector<BezierSums>& extraction = Extraction(order, nPts);
-    spans_.resize(extraction.size());
-    for (std::size_t span = 0; span < extraction.size(); ++span) {
-        std::array<long double, kMax> a{}, b{};
-        for (std::size_t bezier = 0; bezier <= static_cast<std::size_t>(p); ++bezier) {
-            const BezierSum& sum = extraction[span][bezier];
-            for (std::size_t k = 0; k < static_cast<std::size_t>(sum.count); ++k) {
-                const ExtendedPoint& point = ctrl[span + sum.point[k]];
-                a[bezier] += sum.weight[k] * point.a;
-                b[bezier] += sum.weight[k] * point.b;
-            }
-        }
-        Span& piece = spans_[span];
-        Expand(p, a, piece.FromStart.A, piece.FromEnd.A);
-        Expand(p, b, piece.FromStart.B, piece.FromEnd.B);
+    switch (order - 1) {
+    case 1: BuildSpans<1>(extraction, ctrl, spans_); break;
+    case 2: BuildSpans<2>(extraction, ctrl, spans_); break;
+    default: BuildSpans<3>(extraction, ctrl, spans_); break;
     }
 }
 
