@@ -148,8 +148,11 @@ std::vector<ExtendedPoint> FirstPoints(int nPts, const TPointBlock2& ctrl)
     return points;
 }
 
+// Cubics, nearly every curve here, are written out: the same steps in the
+// same order as the loop, without its count.
 long double Horner(const std::array<long double, kMax>& c, int order, long double x)
 {
+    if (order == kMax) return ((c[3] * x + c[2]) * x + c[1]) * x + c[0];
     long double value = c[static_cast<std::size_t>(order - 1)];
     for (int k = order - 2; k >= 0; --k) value = value * x + c[static_cast<std::size_t>(k)];
     return value;
@@ -161,6 +164,7 @@ constexpr std::array<long double, kMax> kPower = {0, 1, 2, 3};
 
 long double HornerSlope(const std::array<long double, kMax>& c, int order, long double x)
 {
+    if (order == kMax) return (kPower[3] * c[3] * x + kPower[2] * c[2]) * x + kPower[1] * c[1];
     long double slope = kPower[static_cast<std::size_t>(order - 1)] * c[static_cast<std::size_t>(order - 1)];
     for (int k = order - 2; k >= 1; --k)
         slope = slope * x + kPower[static_cast<std::size_t>(k)] * c[static_cast<std::size_t>(k)];
