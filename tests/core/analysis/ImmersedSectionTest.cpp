@@ -109,3 +109,24 @@ TEST(ImmersedSection, TheHalfBreadthAloneIsTheOneTheMeasureFinds)
     }
     EXPECT_FALSE(ImmersedHalfBreadth(section, 2.0L));
 }
+
+TEST(ImmersedSection, ALevelMetOnAKnotOrInsideASpanIsIntegratedToItAlone)
+{
+    // The straight V of collinear control points: at any level the immersed
+    // part is a triangle, whether the level is met on a knot or between two.
+    const long double b = 1.2L, t = 0.7L, k = 0.25L;
+    const ExtendedBSpline vee =
+        Cubic({{0, k}, {0, k}, {b / 3, k + t / 3}, {b, k + t}, {1.5L * b, k + 1.5L * t}, {2 * b, k + 2 * t}});
+    for (long double knot : {1.0L, 2.0L}) {
+        const long double onKnot = vee.PositionAt(knot).b;
+        for (long double level : {onKnot, 0.5L * (onKnot + k)}) {
+            SCOPED_TRACE(static_cast<double>(level));
+            const auto measured = MeasureImmersedSection(vee, level);
+            ASSERT_TRUE(measured);
+            const long double depth = level - k, halfBreadth = depth * b / t;
+            ExpectRelative(measured->HalfBreadth, halfBreadth, "half-breadth");
+            ExpectRelative(measured->HalfArea, halfBreadth * depth / 2, "area");
+            ExpectRelative(measured->HalfGirth, std::hypot(halfBreadth, depth), "girth");
+        }
+    }
+}
