@@ -49,7 +49,7 @@ long double Coordinate(const CurvePoint& point, CurveAxis axis)
     return axis == CurveAxis::A ? point.a : point.b;
 }
 
-std::optional<CurveCrossing> FirstCrossing(const ExtendedBSpline& curve, CurveAxis axis,
+std::optional<long double> FirstCrossing(const ExtendedBSpline& curve, CurveAxis axis,
                                            long double level, int resolution)
 {
     const int pieces = curve.LastKnot() * resolution;
@@ -61,7 +61,7 @@ std::optional<CurveCrossing> FirstCrossing(const ExtendedBSpline& curve, CurveAx
             // Newton starts where the chord of the piece meets the level.
             const long double chord = c1 > c0 ? t0 + (t1 - t0) * (level - c0) / (c1 - c0) : t1;
             const long double start = std::clamp(chord, t0, t1);
-            return CurveCrossing{k, LevelCrossing(curve, axis, t0, t1, start, level)};
+            return LevelCrossing(curve, axis, t0, t1, start, level);
         }
         t0 = t1;
         c0 = c1;

@@ -21,9 +21,9 @@ struct ExactStation {
 
 // How finely the figures are found: pieces of each knot span of a section
 // curve in the search for the waterline, and the Gauss points of the two end
-// spacings and of each spacing between them along the length. The loft is a cubic in each inner spacing,
-// so four points integrate it closely; at the ends the waterline closes like
-// a square root, which needs more. The defaults are fine enough that doubling
+// spacings and of each spacing between them along the length. The loft is a
+// cubic in each inner spacing, so four points integrate it closely; at the
+// ends the waterline closes like a square root, which needs more. The defaults are fine enough that doubling
 // them changes no figure by 0.01 %.
 struct ExactResolution {
     int SectionPieces = kImmersedSectionResolution;

@@ -59,15 +59,15 @@ std::optional<ImmersedSection> MeasureImmersedSection(const ExtendedBSpline& cur
     const auto crossing = FirstCrossing(curve, CurveAxis::B, level, resolution);
     if (!crossing) return std::nullopt;
     // Span by span up to the crossing, then the part of its span below it.
-    const int wholeSpans = static_cast<int>(crossing->T);
+    const int wholeSpans = static_cast<int>(*crossing);
     long double t0 = 0;
     for (int k = 1; k <= wholeSpans; ++k) {
         const long double t1 = k;
         AddPiece(curve, slope, rule, t0, t1, measures, m);
         t0 = t1;
     }
-    AddPiece(curve, slope, rule, t0, crossing->T, measures, m);
-    m.HalfBreadth = curve.PositionAt(crossing->T).a;
+    AddPiece(curve, slope, rule, t0, *crossing, measures, m);
+    m.HalfBreadth = curve.PositionAt(*crossing).a;
     return m;
 }
 
@@ -77,7 +77,7 @@ std::optional<long double> ImmersedHalfBreadth(const ExtendedBSpline& curve, lon
     if (start.b >= level) return start.a;
     const auto crossing = FirstCrossing(curve, CurveAxis::B, level, resolution);
     if (!crossing) return std::nullopt;
-    return curve.PositionAt(crossing->T).a;
+    return curve.PositionAt(*crossing).a;
 }
 
 }  // namespace sloopform

@@ -31,9 +31,9 @@ enum class ImmersedMeasures { All, AreaAndMoment };
 // The girths are not, but a section's span is smooth: on the generated hulls
 // the wetted surface from whole spans differs from that of eighths of spans by
 // less than 3e-6 of itself. Nothing when the curve never reaches the level. A
-// curve starting at or above the level has no immersed part: all measures 0. `slope` is the
-// curve of how the control points move per metre along the length (same order
-// and count); without it the surface girth is the girth.
+// curve starting at or above the level has no immersed part: all measures 0.
+// `slope` is the curve of how the control points move per metre along the
+// length (same order and count); without it the surface girth is the girth.
 std::optional<ImmersedSection> MeasureImmersedSection(
     const ExtendedBSpline& curve, long double level,
     int resolution = kImmersedSectionResolution, const ExtendedBSpline* slope = nullptr,

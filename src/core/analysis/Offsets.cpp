@@ -42,7 +42,7 @@ std::optional<long double> Crossing(const ExtendedBSpline& section, CurveAxis ax
     if (Coordinate(start, axis) >= level) return Coordinate(start, other);
     const auto crossing = FirstCrossing(section, axis, level, kCrossingResolution);
     if (!crossing) return std::nullopt;
-    return Coordinate(section.At(crossing->T), other);
+    return Coordinate(section.At(*crossing), other);
 }
 
 }  // namespace

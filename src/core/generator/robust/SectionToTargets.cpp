@@ -90,8 +90,8 @@ long double KeptEnd(const std::function<bool(long double)>& keepsBeam, long doub
 
 class SectionFamily {
 public:
-    SectionFamily(HullRecord& hull, int s, long double beam, long double& spread)
-        : hull_(hull), station_(hull.Stations[static_cast<std::size_t>(s)]), s_(s), beam_(beam), spread_(&spread)
+    SectionFamily(HullRecord& hull, int s, long double beam)
+        : hull_(hull), station_(hull.Stations[static_cast<std::size_t>(s)]), s_(s), beam_(beam)
     {
         keel_ = station_.KeelHeight;
         depth_ = hull.Tc - keel_;
@@ -108,7 +108,8 @@ public:
         return {halfBreadth, Coefficient()};
     }
 
-    // The spread the next searches start from and leave where they end.
+    // The spread the next searches start from and leave where they end; set
+    // before the first.
     void SpreadFrom(long double& spread) { spread_ = &spread; }
 
     // The same without the area: the half-breadth at the design waterline of
@@ -209,7 +210,7 @@ private:
     TStation& station_;
     int s_;
     long double beam_;
-    long double* spread_;
+    long double* spread_ = nullptr;
     std::optional<ExtendedBSpline> curve_;  // of the offsets last set
     long double keel_ = 0;
     long double depth_ = 0;
@@ -294,7 +295,7 @@ void SolveFullness(const std::function<long double(long double)>& miss, RobustSt
 SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient)
 {
     RobustStationMemo& memo = Generator().RobustStations[static_cast<std::size_t>(s)];
-    SectionFamily family(hull, s, beam, memo.Spread);
+    SectionFamily family(hull, s, beam);
     Measured measured;
     auto miss = [&](long double fullness) {
         measured = family.ToBeam(fullness);
