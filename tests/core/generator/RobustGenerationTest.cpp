@@ -135,13 +135,13 @@ const Unreachable kUnreachable[] = {
       0.682, 55.065, 56.0, 1.979},
      "Fatal Error[1]: Required LCB 56.0 % too far aft for Cp 0.60: the aft sections would need to be fuller than "
      "their beams and depths allow; move LCB forward or lower Cp"},
-    // LCB 50.6 % on a 12.2 m boat with LCF at 57.4 %: the forward sections
+    // LCB 50.2 % on a 9.3 m boat with LCF at 57.3 %: the forward sections
     // held at their fullest leave a kink in a waterline below the design
     // waterline that no shift takes out.
     {"LCB forward of what fair sections allow",
-     {"", 12.241, 10.621, 4.124, 3.519, 2.607, 0.498, 0.833, 1.748, 1.589, 1.476, 3.373, 0.237, 0.993, 0.508, 0.678,
-      0.742, 57.357, 50.569, 2.686},
-     "Fatal Error[1]: Required LCB 50.6 % too far forward for Cp 0.51: the forward sections are as full as their "
+     {"", 9.31, 8.477, 3.366, 2.718, 2.72, 0.53, 0.529, 1.075, 0.936, 0.931, 5.83, 0.287, 11.249, 0.581, 0.682,
+      0.688, 57.28, 50.218, 16.247},
+     "Fatal Error[1]: Required LCB 50.2 % too far forward for Cp 0.58: the forward sections are as full as their "
      "beams and depths allow, and the waterlines below the design waterline cannot be faired; move LCB aft"},
     // A 10.7 m boat whose transom, raked forward at 18.9 degrees, has its top
     // forward of the waterline's aft end: the last station would have no deck.

@@ -1,5 +1,5 @@
 // The keel line's moves: which body gives or takes depth, how far the keel
-// moves, and that it stays between the base and 0.4 Tc.
+// moves, and that it stays between the base and 0.6 Tc.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -49,7 +49,7 @@ TEST_F(RobustKeel, TheBodyThatShouldGainVolumeGoesDeeperFirst)
     EXPECT_TRUE(KeelMovesOutOfLimits(*hull, AreaCurve{}).empty());
 }
 
-TEST_F(RobustKeel, AKeelMovesNoFurtherThanTheBaseAndFourTenthsOfTc)
+TEST_F(RobustKeel, AKeelMovesNoFurtherThanTheBaseAndIsCutAwayNoHigherThanSixTenthsOfTc)
 {
     // An LCB no depth can reach: the keel goes to the end of its range, and
     // then cannot move further that way.
@@ -58,9 +58,14 @@ TEST_F(RobustKeel, AKeelMovesNoFurtherThanTheBaseAndFourTenthsOfTc)
     EXPECT_TRUE(MoveKeel(*hull, curve, request, {KeelQuarter::Aft, true}));
     EXPECT_EQ(hull->AftKeelHeight, 0);
     EXPECT_FALSE(MoveKeel(*hull, curve, request, {KeelQuarter::Aft, true}));
+    // Shallower, the forefoot stops at 0.4 Tc first; a further move cuts it
+    // away up to 0.6 Tc, and none goes beyond.
     request.lcb = 20;
     EXPECT_TRUE(MoveKeel(*hull, curve, request, {KeelQuarter::Forward, false}));
     EXPECT_NEAR(hull->ForefootKeelHeight, 0.4L * hull->Tc, 1e-12L);
+    EXPECT_TRUE(MoveKeel(*hull, curve, request, {KeelQuarter::Forward, false}));
+    EXPECT_NEAR(hull->ForefootKeelHeight, 0.6L * hull->Tc, 1e-12L);
+    EXPECT_FALSE(MoveKeel(*hull, curve, request, {KeelQuarter::Forward, false}));
     for (const TStation& station : hull->Stations) {
         EXPECT_GE(station.KeelHeight, -1e-9L);
         EXPECT_LE(station.KeelHeight, hull->Tc + 1e-9L);

@@ -9,8 +9,11 @@ namespace sloopform {
 
 namespace {
 
-// The shallowest keel at a quarter, over Tc.
-constexpr long double kShallowestQuarter = 0.4L;
+// The shallowest keel at a quarter, over Tc: the usual range ends at
+// kShallowQuarter; a body that must grow finer still has its forefoot or run
+// cut away up to kCutAwayQuarter.
+constexpr long double kShallowQuarter = 0.4L;
+constexpr long double kCutAwayQuarter = 0.6L;
 constexpr int kHeightHalvings = 7;
 // A move is taken a little past the least one the prediction needs: the
 // built sections miss the predicted areas by a little.
@@ -25,6 +28,16 @@ void BuildKeel(HullRecord& hull, KeelQuarter quarter, long double height)
 {
     QuarterHeight(hull, quarter) = height;
     CreateProfile(hull);
+}
+
+// Where a move of the keel at `now` ends: at the end of the range it is in,
+// the usual one or the cut-away one; it enters the other only from their
+// common end.
+long double EndOfMove(const HullRecord& hull, long double now, bool deeper)
+{
+    const long double shallow = kShallowQuarter * hull.Tc;
+    if (deeper) return now > shallow + hull.DimensionGoal ? shallow : 0;
+    return now < shallow - hull.DimensionGoal ? shallow : kCutAwayQuarter * hull.Tc;
 }
 
 bool ClampedIn(const HullRecord& hull, const AreaCurve& curve, KeelQuarter quarter, bool wantsFuller)
@@ -83,7 +96,7 @@ std::vector<KeelMove> KeelMovesOutOfLimits(const HullRecord& hull, const AreaCur
 bool MoveKeel(HullRecord& hull, const AreaCurve& curve, const VolumeRequest& request, KeelMove move)
 {
     const long double now = QuarterHeight(hull, move.Quarter);
-    const long double end = move.Deeper ? 0 : kShallowestQuarter * hull.Tc;
+    const long double end = EndOfMove(hull, now, move.Deeper);
     if (std::fabs(end - now) <= hull.DimensionGoal) return false;
     long double height = end;
     if (Reaches(hull, curve, request, move, end)) {

@@ -33,7 +33,8 @@ std::vector<KeelMove> KeelMovesForVolume(const HullRecord& hull, const AreaCurve
 std::vector<KeelMove> KeelMovesOutOfLimits(const HullRecord& hull, const AreaCurve& curve);
 
 // Moves the keel at the quarter as little as lets the area curve, predicted
-// on the new depths, meet the request, at most to the base or 0.4 Tc;
+// on the new depths, meet the request, at most to the base or 0.4 Tc, and
+// from 0.4 Tc on to 0.6 Tc;
 // rebuilds the profile and the sheerline, whose aft end follows the transom.
 // False when the keel is already at that end.
 bool MoveKeel(HullRecord& hull, const AreaCurve& curve, const VolumeRequest& request, KeelMove move);
