@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <optional>
 
 #include "numeric/ArithmeticFault.h"
 
@@ -35,7 +36,14 @@ Real48 Log10(long double x)
 
 Real48 Tan(long double x)
 {
-    return Divide(std::sin(x), std::cos(x));
+    // Every section outline takes the tangent of the same diagonal angle:
+    // the last argument and its tangent are kept.
+    thread_local std::optional<long double> lastArgument;
+    thread_local Real48 lastTangent;
+    if (lastArgument == x) return lastTangent;
+    lastTangent = Divide(std::sin(x), std::cos(x));
+    lastArgument = x;
+    return lastTangent;
 }
 
 Real48 Cube(long double x)

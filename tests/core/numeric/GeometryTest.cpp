@@ -65,3 +65,14 @@ TEST(Geometry, SmallHelpers)
     EXPECT_THROW(Log10(0), DivisionByZero);
     EXPECT_NEAR(DegreesToRadians(180), kPi, 1e-15);
 }
+
+TEST(Geometry, ATangentTakenAgainIsTheSameAsTheFirst)
+{
+    // Repeated and alternating angles, and the two zeros, which the 6-byte
+    // result holds alike.
+    const long double angles[] = {0.3L, 0.3L, 0.0L, -0.0L, 0.3L, -0.0L, 1.2L, 0.3L};
+    for (long double angle : angles) {
+        const Real48 expected = std::sin(angle) / std::cos(angle);
+        EXPECT_EQ(Tan(angle).Value(), expected.Value()) << angle;
+    }
+}
