@@ -35,17 +35,6 @@ void TMatrix::Reshape(int rows, int cols)
         for (int j = 0; j < cols; ++j) cells_[i * kMaxSize + j] = 0;
 }
 
-Real48& TMatrix::operator()(int i, int j)
-{
-    if (i < 1 || i > kMaxSize || j < 1 || j > kMaxSize) throw std::out_of_range("matrix cell");
-    return cells_[(i - 1) * kMaxSize + (j - 1)];
-}
-
-const Real48& TMatrix::operator()(int i, int j) const
-{
-    return const_cast<TMatrix&>(*this)(i, j);
-}
-
 MatrixPtr NewMatrix(int rows, int cols) { return std::make_unique<TMatrix>(rows, cols); }
 
 bool MatMultiplyInto(const TMatrix& a, const TMatrix& b, TMatrix& c)
@@ -84,6 +73,10 @@ bool MatInverseInto(TMatrix& a, TMatrix& r)
         for (int o = 1; o <= n; ++o) {
             if (o == i) continue;
             const Real48 f = -a(o, i);
+            // Adding a zero multiple leaves every 6-byte value as it is (they
+            // hold no negative zero): a row without this column's entry, as
+            // most rows of a banded fit are, is skipped.
+            if (f == 0) continue;
             for (int b = 1; b <= n; ++b) {
                 a(o, b) = a(o, b) + a(i, b) * f;
                 r(o, b) = r(o, b) + r(i, b) * f;

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <memory>
+#include <stdexcept>
 
 #include "numeric/Points.h"
 #include "numeric/Real48.h"
@@ -20,8 +21,14 @@ struct TMatrix {
     int Rows = 0;
     int Cols = 0;
 
-    Real48& operator()(int i, int j);
-    const Real48& operator()(int i, int j) const;
+    // Cells outside 1..30 throw. Inline: the curve fits reach every cell
+    // this way, many times per run.
+    Real48& operator()(int i, int j)
+    {
+        if (i < 1 || i > kMaxSize || j < 1 || j > kMaxSize) throw std::out_of_range("matrix cell");
+        return cells_[(i - 1) * kMaxSize + (j - 1)];
+    }
+    const Real48& operator()(int i, int j) const { return const_cast<TMatrix&>(*this)(i, j); }
 
 private:
     std::array<Real48, kMaxSize * kMaxSize> cells_{};
