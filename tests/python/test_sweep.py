@@ -106,3 +106,23 @@ def test_a_row_says_why_its_design_has_no_figures():
     slow = sweep.run_design("c", cruiser, "classic", ("fn", "2"), 10)
     assert slow["finished"] and slow["volume"] > 0 and "resistance_total" not in slow
     assert slow["message"].startswith("Froude Number is outside of the range")
+
+
+def test_a_chunk_leaves_the_garbage_collector_as_it_found_it():
+    import gc
+
+    from conftest import BUNDLED
+
+    with open(next(path for path in BUNDLED if path.stem == "daysailer-6m")) as file:
+        daysailer = dict(line.strip().split("=") for line in file)
+    chunk = [("ok", daysailer), ("refused", {**daysailer, "Cp": "0.700"})]
+    assert gc.isenabled()
+    rows = sweep.run_chunk(chunk, "classic", None, 10, False)
+    assert [row["finished"] for row in rows] == [True, False]
+    assert gc.isenabled()
+    gc.disable()
+    try:
+        sweep.run_chunk(chunk, "classic", None, 10, False)
+        assert not gc.isenabled()
+    finally:
+        gc.enable()
