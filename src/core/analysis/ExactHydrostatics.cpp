@@ -84,11 +84,14 @@ ExactHydrostatics ComputeExactHydrostatics(const HullRecord& hull,
     const long double spacing = 0.05L * hull.Lwl;
     const bool surfaces = resolution.Measures == ImmersedMeasures::All;
     const auto measure = [&](long double station) {
-        std::vector<ExtendedPoint> slope;
-        if (surfaces) slope = loft.OutlineSlopeAt(station);
-        for (ExtendedPoint& p : slope) p = {Divide(p.a, spacing), Divide(p.b, spacing)};
-        const auto section = MeasureSectionOutline(loft.OutlineAt(station), hull.Tc,
-                                                   resolution.SectionPieces, slope, resolution.Measures);
+        StationLoft::OutlineAndSlope lofted;
+        if (surfaces)
+            lofted = loft.OutlineAndSlopeAt(station);
+        else
+            lofted.Outline = loft.OutlineAt(station);
+        for (ExtendedPoint& p : lofted.Slope) p = {Divide(p.a, spacing), Divide(p.b, spacing)};
+        const auto section = MeasureSectionOutline(lofted.Outline, hull.Tc, resolution.SectionPieces,
+                                                   lofted.Slope, resolution.Measures);
         if (!section)
             throw std::runtime_error("The section at station " + FormatFixed(station, 2) +
                                      " does not reach the design waterline");

@@ -64,13 +64,17 @@ StationLoft::StationLoft(const HullRecord& hull)
 std::vector<ExtendedPoint> StationLoft::Combine(
     int first, const std::array<long double, LoftWindow::kSections>& weight) const
 {
-    std::vector<ExtendedPoint> outline(kStationOutlinePoints, ExtendedPoint{0, 0});
-    for (int j = 0; j < LoftWindow::kSections; ++j) {
-        const auto& near = outlines_[static_cast<std::size_t>(first + j)];
-        for (std::size_t p = 0; p < outline.size(); ++p) {
-            outline[p].a += weight[static_cast<std::size_t>(j)] * near[p].a;
-            outline[p].b += weight[static_cast<std::size_t>(j)] * near[p].b;
+    // Point by point, each coordinate summed over the sections in their
+    // order, so that the sums stay in registers.
+    std::vector<ExtendedPoint> outline(kStationOutlinePoints);
+    for (std::size_t p = 0; p < outline.size(); ++p) {
+        long double a = 0, b = 0;
+        for (int j = 0; j < LoftWindow::kSections; ++j) {
+            const ExtendedPoint& near = outlines_[static_cast<std::size_t>(first + j)][p];
+            a += weight[static_cast<std::size_t>(j)] * near.a;
+            b += weight[static_cast<std::size_t>(j)] * near.b;
         }
+        outline[p] = {a, b};
     }
     return outline;
 }
@@ -81,10 +85,10 @@ std::vector<ExtendedPoint> StationLoft::OutlineAt(long double station) const
     return Combine(window.First, window.Weight);
 }
 
-std::vector<ExtendedPoint> StationLoft::OutlineSlopeAt(long double station) const
+StationLoft::OutlineAndSlope StationLoft::OutlineAndSlopeAt(long double station) const
 {
     const LoftWindow window = CubicLoftWindow(station, kStationCount);
-    return Combine(window.First, window.Slope);
+    return {Combine(window.First, window.Weight), Combine(window.First, window.Slope)};
 }
 
 }  // namespace sloopform

@@ -39,10 +39,14 @@ public:
     explicit StationLoft(const HullRecord& hull);
 
     std::vector<ExtendedPoint> OutlineAt(long double station) const;
-    // How fast each control point moves along the length, per station unit:
-    // the derivative of the same cubic (at a station, of the cubic that
-    // carries the loft from it aftwards).
-    std::vector<ExtendedPoint> OutlineSlopeAt(long double station) const;
+    // The outline and how fast each of its control points moves along the
+    // length, per station unit: the derivative of the same cubic (at a
+    // station, of the cubic that carries the loft from it aftwards).
+    struct OutlineAndSlope {
+        std::vector<ExtendedPoint> Outline;
+        std::vector<ExtendedPoint> Slope;
+    };
+    OutlineAndSlope OutlineAndSlopeAt(long double station) const;
 
 private:
     std::vector<ExtendedPoint> Combine(

@@ -70,13 +70,16 @@ TEST(StationLoft, SlopeIsTheDerivativeOfTheLoftAlongTheLength)
     const StationLoft loft(*hull);
     constexpr long double kStep = 1e-4L;
     for (long double at : {0.2L, 7.5L, 13.9L, 19.6L}) {
-        const auto slope = loft.OutlineSlopeAt(at);
+        const auto [outline, slope] = loft.OutlineAndSlopeAt(at);
+        const auto here = loft.OutlineAt(at);
         const auto ahead = loft.OutlineAt(at - kStep);
         const auto behind = loft.OutlineAt(at + kStep);
         for (std::size_t p = 0; p < slope.size(); ++p) {
+            EXPECT_EQ(outline[p].a, here[p].a) << at;
+            EXPECT_EQ(outline[p].b, here[p].b) << at;
             EXPECT_NEAR(slope[p].a, (behind[p].a - ahead[p].a) / (2 * kStep), 1e-7) << at;
             EXPECT_NEAR(slope[p].b, (behind[p].b - ahead[p].b) / (2 * kStep), 1e-7) << at;
         }
     }
-    EXPECT_THROW(loft.OutlineSlopeAt(20.01L), std::out_of_range);
+    EXPECT_THROW(loft.OutlineAndSlopeAt(20.01L), std::out_of_range);
 }
