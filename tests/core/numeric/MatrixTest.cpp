@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <stdexcept>
 
 #include "numeric/ArithmeticFault.h"
@@ -54,6 +55,41 @@ TEST(Matrix, InverseTakesTheFirstUsablePivot)
     // The argument is reduced to the identity.
     EXPECT_NEAR((*m)(1, 1), 1.0L, 1e-11);
     EXPECT_NEAR((*m)(2, 1), 0.0L, 1e-11);
+}
+
+TEST(Matrix, InverseOfABandedMatrixIsEveryElimination)
+{
+    // A banded matrix like a curve fit's: rows below the band hold zeros in
+    // the pivot's column. The inverse equals, bit for bit, Gauss-Jordan run
+    // on every other row, negative zero products included.
+    constexpr int n = 9;
+    TMatrix banded(n, n);
+    for (int i = 1; i <= n; ++i)
+        for (int j = std::max(1, i - 1); j <= std::min(n, i + 2); ++j)
+            banded(i, j) = (i == j ? 2.5L : -0.375L) + 0.01L * i - 0.02L * j;
+    TMatrix a = banded, every = banded, inverse, reference(n, n);
+    ASSERT_TRUE(MatInverseInto(a, inverse));
+    for (int i = 1; i <= n; ++i) reference(i, i) = 1;
+    for (int i = 1; i <= n; ++i) {
+        const Real48 scale = 1 / static_cast<long double>(every(i, i));
+        for (int j = 1; j <= n; ++j) {
+            every(i, j) = every(i, j) * scale;
+            reference(i, j) = reference(i, j) * scale;
+        }
+        for (int o = 1; o <= n; ++o) {
+            if (o == i) continue;
+            const Real48 f = -every(o, i);
+            for (int b = 1; b <= n; ++b) {
+                every(o, b) = every(o, b) + every(i, b) * f;
+                reference(o, b) = reference(o, b) + reference(i, b) * f;
+            }
+        }
+    }
+    for (int i = 1; i <= n; ++i)
+        for (int j = 1; j <= n; ++j) {
+            EXPECT_EQ(Real48(inverse(i, j)).Pack(), Real48(reference(i, j)).Pack()) << i << ", " << j;
+            EXPECT_EQ(Real48(a(i, j)).Pack(), Real48(every(i, j)).Pack()) << i << ", " << j;
+        }
 }
 
 TEST(Matrix, InverseThresholdIsOneTenToTheMinusTen)
