@@ -65,7 +65,8 @@ private:
     {
         if (i >= size())
             throw std::out_of_range("section sample " + std::to_string(i) + " of " + std::to_string(size()));
-        for (; made_ <= i; ++made_) points_[made_] = basis_->SampleAt(static_cast<int>(made_), ctrl_.data());
+        made_ = static_cast<std::size_t>(
+            basis_->SampleFrom(static_cast<int>(made_), static_cast<int>(i) + 1, ctrl_.data(), points_.data()));
     }
 
     const SamplingBasis* basis_;

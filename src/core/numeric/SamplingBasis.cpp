@@ -1,5 +1,6 @@
 #include "numeric/SamplingBasis.h"
 
+#include <algorithm>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -25,6 +26,19 @@ SamplingBasis::SamplingBasis(int nPts, int order, int m) : nPts_(nPts)
         rows_.push_back({first, last - first + 1, static_cast<int>(weights_.size())});
         for (int j = first; j <= last; ++j) weights_.push_back(basis[j]);
     }
+    if (nPts > kMaxControlPoints) return;
+    for (std::size_t q = 0; 4 * q + 3 < rows_.size(); ++q) {
+        const Row* lanes = &rows_[4 * q];
+        int steps = 0;
+        for (int l = 0; l < 4; ++l) steps = std::max(steps, lanes[l].count);
+        quads_.push_back({steps, static_cast<int>(quadWeights_.size())});
+        for (int j = 0; j < steps; ++j)
+            for (int l = 0; l < 4; ++l) {
+                const bool inRow = j < lanes[l].count;
+                quadWeights_.push_back(inRow ? weights_[static_cast<std::size_t>(lanes[l].offset + j)].Value() : 0.0);
+                quadPoints_.push_back(lanes[l].first - 1 + (inRow ? j : 0));
+            }
+    }
 }
 
 namespace {
@@ -33,8 +47,7 @@ template <typename Block, typename Point>
 void SampleInto(const SamplingBasis& basis, const Block& ctrl, Point* out)
 {
     Block::RequireFits(basis.ControlPoints(), "sampled curve points");
-    const Point* points = &ctrl[1];
-    for (int i = 0; i < basis.Samples(); ++i) out[i] = basis.SampleAt(i, points);
+    basis.SampleFrom(0, basis.Samples(), &ctrl[1], out);
 }
 
 }  // namespace

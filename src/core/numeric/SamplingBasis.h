@@ -1,8 +1,11 @@
 #pragma once
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "numeric/Points.h"
 #include "numeric/Real48.h"
+#include "numeric/SampleLanes.h"
 
 namespace sloopform {
 
@@ -27,6 +30,12 @@ public:
     template <typename Point>
     Point SampleAt(int i, const Point* ctrl) const;
 
+    // Samples begin, begin + 1, ... of that curve into out[begin..], at least
+    // up to end - 1 and at most up to Samples() - 1: where the processor
+    // allows, whole groups of four at once. Returns one past the last made.
+    template <typename Point>
+    int SampleFrom(int begin, int end, const Point* ctrl, Point* out) const;
+
 private:
     struct Row {
         int first;   // first control point of the run, from 1
@@ -34,9 +43,22 @@ private:
         int offset;  // of its first weight in weights_
     };
 
+    // Samples 4q..4q + 3 side by side: step j of lane l adds the weight
+    // quadWeights_[offset + 4j + l] times control point quadPoints_[offset + 4j + l]
+    // (from 0); a lane whose row is shorter adds zeros.
+    static constexpr int kMaxControlPoints = TRealBlock::Capacity();
+
+    struct Quad {
+        int steps;
+        int offset;
+    };
+
     int nPts_;
     std::vector<Row> rows_;
     std::vector<Real48> weights_;
+    std::vector<Quad> quads_;
+    std::vector<double> quadWeights_;
+    std::vector<int> quadPoints_;
 };
 
 // The basis of a curve shape and sample count, built on first use and kept for
@@ -59,6 +81,31 @@ Point SamplingBasis::SampleAt(int i, const Point* ctrl) const
         for (int c = 0; c < kDims; ++c) Coord(sample, c) = Coord(sample, c) + w * Coord(points[j], c);
     }
     return sample;
+}
+
+template <typename Point>
+int SamplingBasis::SampleFrom(int begin, int end, const Point* ctrl, Point* out) const
+{
+    constexpr int kDims = sizeof(Point) / sizeof(Real48);
+    static_assert(sizeof(Point) == kDims * sizeof(double) && std::is_trivially_copyable_v<Point>,
+                  "a point must be its coordinates' doubles side by side");
+    int i = begin;
+    if (SampleLanesAvailable()) {
+        for (; i % 4 != 0 && i < end; ++i) out[i] = SampleAt(i, ctrl);
+        if (i < end && i / 4 < static_cast<int>(quads_.size())) {
+            double coords[kDims * kMaxControlPoints];
+            std::memcpy(coords, ctrl, sizeof(Point) * static_cast<std::size_t>(nPts_));
+            for (; i < end && i / 4 < static_cast<int>(quads_.size()); i += 4) {
+                const Quad& quad = quads_[static_cast<std::size_t>(i / 4)];
+                double sums[4 * kDims];
+                SumFourSamples<kDims>(quad.steps, quadWeights_.data() + quad.offset,
+                                      quadPoints_.data() + quad.offset, coords, sums);
+                std::memcpy(out + i, sums, sizeof sums);
+            }
+        }
+    }
+    for (; i < end; ++i) out[i] = SampleAt(i, ctrl);
+    return i;
 }
 
 }  // namespace sloopform

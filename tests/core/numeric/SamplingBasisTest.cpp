@@ -6,6 +6,7 @@
 #include <cmath>
 #include <random>
 #include <stdexcept>
+#include <utility>
 #include <vector>
 
 #include "numeric/ArithmeticFault.h"
@@ -120,6 +121,25 @@ TEST(SamplingRule, StoredRowsGiveTheFullSumsBitForBit)
             ASSERT_EQ(samples3[i].x.Value(), expected.x.Value()) << i;
             ASSERT_EQ(samples3[i].y.Value(), expected.y.Value()) << i;
             ASSERT_EQ(samples3[i].z.Value(), expected.z.Value()) << i;
+        }
+    }
+}
+
+TEST(SamplingRule, SamplesMadeFromAnyPointOnEqualTheRule)
+{
+    // Section measures make samples as they read them, from wherever they stopped.
+    std::mt19937_64 random(7);
+    const SamplingBasis& basis = SamplingBasisFor(6, 4, 60);
+    const auto ctrl = RandomPolygon<TPointBlock2>(6, random);
+    for (const auto& [begin, end] : {std::pair{0, 1}, {3, 5}, {5, 13}, {57, 60}, {16, 60}}) {
+        TPoint2r out[60]{};
+        const int made = basis.SampleFrom(begin, end, &ctrl[1], out);
+        EXPECT_GE(made, end);
+        EXPECT_LE(made, basis.Samples());
+        for (int i = begin; i < made; ++i) {
+            const TPoint2r expected = basis.SampleAt(i, &ctrl[1]);
+            ASSERT_EQ(out[i].x.Value(), expected.x.Value()) << begin << " to " << end << ", sample " << i;
+            ASSERT_EQ(out[i].y.Value(), expected.y.Value()) << begin << " to " << end << ", sample " << i;
         }
     }
 }
