@@ -30,6 +30,24 @@ constexpr std::int64_t kExponentField = 0x7FF0000000000000;
 constexpr std::int64_t kLowestExponent = 1023 - 128;
 constexpr std::int64_t kExponentSpan = 125 + 128;
 
+// The lanes in the mask `undecided` of sum + weight * point taken again in
+// extended precision, and stored; the others as `result` has them.
+__attribute__((noinline)) __m256d ExtendedSteps(int undecided, __m256d sum, __m256d weight, __m256d point,
+                                                __m256d result)
+{
+    alignas(32) double sums[4], weights[4], points[4], results[4];
+    _mm256_store_pd(sums, sum);
+    _mm256_store_pd(weights, weight);
+    _mm256_store_pd(points, point);
+    _mm256_store_pd(results, result);
+    for (int lane = 0; lane < 4; ++lane)
+        if ((undecided >> lane) & 1)
+            results[lane] = Real48(static_cast<long double>(sums[lane]) +
+                                   static_cast<long double>(weights[lane]) * static_cast<long double>(points[lane]))
+                                .Value();
+    return _mm256_load_pd(results);
+}
+
 // sum + weight * point rounded to 6 bytes, four lanes. With h the double
 // nearest the exact sum T and the product's exponent at most h's, T and the
 // extended sum both lie within one unit of h's last place (T - h is h's own
@@ -37,7 +55,7 @@ constexpr std::int64_t kExponentSpan = 125 + 128;
 // roundings are 2^-11 units). Two units or more from a half-way point of the
 // 6-byte grid, all three round to the same 6-byte value: h's bits with half a
 // 6-byte step added and the dropped bits cut.
-__m256d AddProduct(__m256d sum, __m256d weight, __m256d point)
+inline __attribute__((always_inline)) __m256d AddProduct(__m256d sum, __m256d weight, __m256d point)
 {
     const __m256d product = _mm256_mul_pd(weight, point);
     const __m256d nearest = _mm256_add_pd(sum, product);
@@ -60,41 +78,24 @@ __m256d AddProduct(__m256d sum, __m256d weight, __m256d point)
 
     const __m256i rounded =
         _mm256_andnot_si256(_mm256_set1_epi64x(kDropped), _mm256_add_epi64(bits, _mm256_set1_epi64x(kHalf)));
-    __m256d result = _mm256_castsi256_pd(rounded);
+    const __m256d result = _mm256_castsi256_pd(rounded);
     const int undecided = _mm256_movemask_pd(_mm256_castsi256_pd(_mm256_or_si256(cancels, _mm256_or_si256(nearHalf, outOfRange))));
     if (undecided == 0) return result;
 
-    alignas(32) double sums[4], weights[4], points[4], results[4];
-    _mm256_store_pd(sums, sum);
-    _mm256_store_pd(weights, weight);
-    _mm256_store_pd(points, point);
-    _mm256_store_pd(results, result);
-    for (int lane = 0; lane < 4; ++lane)
-        if ((undecided >> lane) & 1)
-            results[lane] = Real48(static_cast<long double>(sums[lane]) +
-                                   static_cast<long double>(weights[lane]) * static_cast<long double>(points[lane]))
-                                .Value();
-    return _mm256_load_pd(results);
+    return ExtendedSteps(undecided, sum, weight, point, result);
 }
 
 }  // namespace
 
 template <int kDims>
-void SumFourSamples(int steps, const double* weights, const int* points, const double* coords,
-                                    double* out)
+void SumFourSamples(int steps, const double* weights, const double* coords, double* out)
 {
     __m256d sums[kDims];
     for (int c = 0; c < kDims; ++c) sums[c] = _mm256_setzero_pd();
-    const __m256d every = _mm256_castsi256_pd(_mm256_set1_epi64x(-1));  // gather all four lanes
     for (int j = 0; j < steps; ++j) {
         const __m256d weight = _mm256_loadu_pd(weights + 4 * j);
-        const __m128i first = _mm_mullo_epi32(_mm_loadu_si128(reinterpret_cast<const __m128i*>(points + 4 * j)),
-                                              _mm_set1_epi32(kDims));
-        for (int c = 0; c < kDims; ++c) {
-            const __m256d point = _mm256_mask_i32gather_pd(_mm256_setzero_pd(), coords,
-                                                           _mm_add_epi32(first, _mm_set1_epi32(c)), every, 8);
-            sums[c] = AddProduct(sums[c], weight, point);
-        }
+        for (int c = 0; c < kDims; ++c)
+            sums[c] = AddProduct(sums[c], weight, _mm256_broadcast_sd(coords + j * kDims + c));
     }
     alignas(32) double lanes[4];
     for (int c = 0; c < kDims; ++c) {
@@ -103,8 +104,8 @@ void SumFourSamples(int steps, const double* weights, const int* points, const d
     }
 }
 
-template void SumFourSamples<2>(int, const double*, const int*, const double*, double*);
-template void SumFourSamples<3>(int, const double*, const int*, const double*, double*);
+template void SumFourSamples<2>(int, const double*, const double*, double*);
+template void SumFourSamples<3>(int, const double*, const double*, double*);
 
 #pragma GCC pop_options
 

@@ -13,9 +13,9 @@ namespace sloopform {
 bool SampleLanesAvailable();
 
 // For lanes l = 0..3: out[l * kDims + c] := the sum over steps j = 0..steps - 1
-// of weights[4j + l] times coordinate c of point points[4j + l], the points
-// being coords[0..] with kDims coordinates each. Only where SampleLanesAvailable().
+// of weights[4j + l] times coordinate c of point j, the points being
+// coords[0..] with kDims coordinates each. Only where SampleLanesAvailable().
 template <int kDims>
-void SumFourSamples(int steps, const double* weights, const int* points, const double* coords, double* out);
+void SumFourSamples(int steps, const double* weights, const double* coords, double* out);
 
 }  // namespace sloopform

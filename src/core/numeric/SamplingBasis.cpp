@@ -29,14 +29,19 @@ SamplingBasis::SamplingBasis(int nPts, int order, int m) : nPts_(nPts)
     if (nPts > kMaxControlPoints) return;
     for (std::size_t q = 0; 4 * q + 3 < rows_.size(); ++q) {
         const Row* lanes = &rows_[4 * q];
-        int steps = 0;
-        for (int l = 0; l < 4; ++l) steps = std::max(steps, lanes[l].count);
-        quads_.push_back({steps, static_cast<int>(quadWeights_.size())});
-        for (int j = 0; j < steps; ++j)
+        int first = nPts;
+        int last = 1;
+        for (int l = 0; l < 4; ++l) {
+            first = std::min(first, lanes[l].first);
+            last = std::max(last, lanes[l].first + lanes[l].count - 1);
+        }
+        quads_.push_back({first, last - first + 1, static_cast<int>(quadWeights_.size())});
+        for (int point = first; point <= last; ++point)
             for (int l = 0; l < 4; ++l) {
-                const bool inRow = j < lanes[l].count;
-                quadWeights_.push_back(inRow ? weights_[static_cast<std::size_t>(lanes[l].offset + j)].Value() : 0.0);
-                quadPoints_.push_back(lanes[l].first - 1 + (inRow ? j : 0));
+                const int j = point - lanes[l].first;
+                quadWeights_.push_back(j >= 0 && j < lanes[l].count
+                                           ? weights_[static_cast<std::size_t>(lanes[l].offset + j)].Value()
+                                           : 0.0);
             }
     }
 }

@@ -43,12 +43,14 @@ private:
         int offset;  // of its first weight in weights_
     };
 
-    // Samples 4q..4q + 3 side by side: step j of lane l adds the weight
-    // quadWeights_[offset + 4j + l] times control point quadPoints_[offset + 4j + l]
-    // (from 0); a lane whose row is shorter adds zeros.
     static constexpr int kMaxControlPoints = TRealBlock::Capacity();
 
+    // Samples 4q..4q + 3 side by side over the control points their rows
+    // span together: step j of lane l adds quadWeights_[offset + 4j + l] times
+    // control point first + j, a zero outside the lane's own row (which
+    // changes nothing, neither before the row's first point nor after its last).
     struct Quad {
+        int first;  // from 1
         int steps;
         int offset;
     };
@@ -58,7 +60,6 @@ private:
     std::vector<Real48> weights_;
     std::vector<Quad> quads_;
     std::vector<double> quadWeights_;
-    std::vector<int> quadPoints_;
 };
 
 // The basis of a curve shape and sample count, built on first use and kept for
@@ -99,7 +100,7 @@ int SamplingBasis::SampleFrom(int begin, int end, const Point* ctrl, Point* out)
                 const Quad& quad = quads_[static_cast<std::size_t>(i / 4)];
                 double sums[4 * kDims];
                 SumFourSamples<kDims>(quad.steps, quadWeights_.data() + quad.offset,
-                                      quadPoints_.data() + quad.offset, coords, sums);
+                                      coords + (quad.first - 1) * kDims, sums);
                 std::memcpy(out + i, sums, sizeof sums);
             }
         }

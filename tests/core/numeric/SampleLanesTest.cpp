@@ -28,27 +28,22 @@ std::vector<double> PointsOf(const std::vector<double>& values)
     return coords;
 }
 
-// The lanes' sums of the first coordinate, each walked step by step by the rule.
-std::vector<double> RuleSums(int steps, const std::vector<double>& weights, const std::vector<int>& points,
-                             const std::vector<double>& values)
+// The lanes' sums of the first coordinate over the points `values`, each
+// walked step by step by the rule.
+std::vector<double> RuleSums(const std::vector<double>& weights, const std::vector<double>& values)
 {
     std::vector<double> sums(4, 0.0);
-    for (int j = 0; j < steps; ++j)
-        for (int l = 0; l < 4; ++l) {
-            const auto k = static_cast<std::size_t>(4 * j + l);
-            sums[static_cast<std::size_t>(l)] = RuleStep(sums[static_cast<std::size_t>(l)], weights[k],
-                                                         values[static_cast<std::size_t>(points[k])]);
-        }
+    for (std::size_t j = 0; j < values.size(); ++j)
+        for (std::size_t l = 0; l < 4; ++l) sums[l] = RuleStep(sums[l], weights[4 * j + l], values[j]);
     return sums;
 }
 
 // The lanes' sums of both coordinates; the second must be the first's negative.
-std::vector<double> LaneSums(int steps, const std::vector<double>& weights, const std::vector<int>& points,
-                             const std::vector<double>& values)
+std::vector<double> LaneSums(const std::vector<double>& weights, const std::vector<double>& values)
 {
     const std::vector<double> coords = PointsOf(values);
     double out[8];
-    SumFourSamples<2>(steps, weights.data(), points.data(), coords.data(), out);
+    SumFourSamples<2>(static_cast<int>(values.size()), weights.data(), coords.data(), out);
     std::vector<double> sums(4);
     for (std::size_t l = 0; l < 4; ++l) {
         sums[l] = out[2 * l];
@@ -71,19 +66,17 @@ protected:
 
 TEST_F(SampleLanes, DecideExactHalvesAndNearHalvesAsTheExtendedSumDoes)
 {
-    // From 1, one step of: exactly half a 6-byte step (up, away from zero); a
-    // hair less, which the extended sum rounds to the half and so up, where the
-    // exact sum would go down; a little less, which the nearest double still
-    // takes for the half but the extended sum does not (down); and half a step
-    // of the binade below, down from 1 (back to 1, away from zero).
-    const long double half = std::ldexp(1.0L, -40);
-    const std::vector<double> values = {1.0, Stored(half), Stored(half * (1 - std::ldexp(1.0L, -40))),
-                                        Stored(half * (1 - std::ldexp(1.0L, -20))), Stored(-half / 2)};
-    const std::vector<double> weights(8, 1.0);
-    const std::vector<int> points = {0, 0, 0, 0, 1, 2, 3, 4};
+    // From 1, one step to half a 6-byte step up: exactly (up, away from zero);
+    // a hair less, which the extended sum rounds to the half and so up, where
+    // the exact sum would go down; a little less, which the nearest double
+    // still takes for the half but the extended sum does not (down); and half a
+    // step of the binade below, down from 1 (back to 1, away from zero).
+    const std::vector<double> values = {1.0, std::ldexp(1.0, -40)};
+    const std::vector<double> weights = {1, 1, 1, 1, 1, Stored(1 - std::ldexp(1.0L, -40)),
+                                         Stored(1 - std::ldexp(1.0L, -20)), -0.5};
     const double up = 1.0 + std::ldexp(1.0, -39);
-    EXPECT_EQ(RuleSums(2, weights, points, values), (std::vector<double>{up, up, 1.0, 1.0}));
-    EXPECT_EQ(LaneSums(2, weights, points, values), RuleSums(2, weights, points, values));
+    EXPECT_EQ(RuleSums(weights, values), (std::vector<double>{up, up, 1.0, 1.0}));
+    EXPECT_EQ(LaneSums(weights, values), RuleSums(weights, values));
 }
 
 TEST_F(SampleLanes, EqualTheRuleOnRandomAndCancellingSums)
@@ -108,24 +101,18 @@ TEST_F(SampleLanes, EqualTheRuleOnRandomAndCancellingSums)
     };
     for (int trial = 0; trial < 300000; ++trial) {
         const int kind = trial % 3;
-        const int n = steps(random);
-        std::vector<double> values(8);
+        std::vector<double> values(static_cast<std::size_t>(steps(random)));
         for (double& v : values) v = value(kind);
-        std::vector<double> weights(static_cast<std::size_t>(4 * n));
-        std::vector<int> points(weights.size());
-        for (std::size_t k = 0; k < weights.size(); ++k) {
-            weights[k] = weight(kind);
-            points[k] = static_cast<int>(random() % values.size());
-        }
-        ASSERT_EQ(LaneSums(n, weights, points, values), RuleSums(n, weights, points, values)) << "trial " << trial;
+        std::vector<double> weights(4 * values.size());
+        for (double& w : weights) w = weight(kind);
+        ASSERT_EQ(LaneSums(weights, values), RuleSums(weights, values)) << "trial " << trial;
     }
 }
 
 TEST_F(SampleLanes, FaultWhereTheRuleFaults)
 {
-    const std::vector<double> values = {std::ldexp(1.5, 126), 1.0};
-    const std::vector<double> weights = {1, 1, 1, 1, 1, 1, 1, 1};
-    const std::vector<int> points = {0, 1, 1, 1, 0, 1, 1, 1};  // lane 0 passes the largest value
-    EXPECT_THROW(RuleSums(2, weights, points, values), FloatingOverflow);
-    EXPECT_THROW(LaneSums(2, weights, points, values), FloatingOverflow);
+    const std::vector<double> values = {std::ldexp(1.5, 126), std::ldexp(1.5, 126)};
+    const std::vector<double> weights = {1, 0, 0, 0, 1, 0, 0, 0};  // lane 0 passes the largest value
+    EXPECT_THROW(RuleSums(weights, values), FloatingOverflow);
+    EXPECT_THROW(LaneSums(weights, values), FloatingOverflow);
 }
