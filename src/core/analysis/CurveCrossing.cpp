@@ -22,7 +22,7 @@ AxisPoint Along(const ExtendedBSpline& curve, long double t, CurveAxis axis)
 long double LevelCrossing(const ExtendedBSpline& curve, CurveAxis axis, long double lo,
                           long double hi, long double start, long double level)
 {
-    const long double tolerance = 8 * std::numeric_limits<long double>::epsilon() * (1 + hi);
+    const long double tolerance = 8 * std::numeric_limits<double>::epsilon() * (1 + hi);
     long double t = start;
     for (int iteration = 0; iteration < kMaxCrossingIterations; ++iteration) {
         const AxisPoint p = Along(curve, t, axis);

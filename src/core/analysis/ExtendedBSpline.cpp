@@ -24,7 +24,7 @@ using BezierWeights = std::array<std::array<long double, kMax>, kMax>;
 struct BezierSum {
     int count = 0;
     std::array<std::size_t, kMax> point{};
-    std::array<long double, kMax> weight{};
+    std::array<double, kMax> weight{};
 };
 using BezierSums = std::array<BezierSum, kMax>;
 
@@ -104,10 +104,10 @@ const std::vector<BezierSums>& Extraction(int order, int nPts)
 // c_k = C(p, k) Δ^k q_0 and e_k = C(p, k) ∇^k q_p. The differences are
 // taken in q itself, which the caller no longer needs, rather than in a copy.
 template <int P>
-void Expand(std::array<long double, kMax>& q, std::array<long double, kMax>& start,
-            std::array<long double, kMax>& end)
+void Expand(std::array<double, kMax>& q, std::array<double, kMax>& start,
+            std::array<double, kMax>& end)
 {
-    static constexpr long double kBinomial[kMax][kMax] = {{1}, {1, 1}, {1, 2, 1}, {1, 3, 3, 1}};
+    static constexpr double kBinomial[kMax][kMax] = {{1}, {1, 1}, {1, 2, 1}, {1, 3, 3, 1}};
     for (int k = 0; k <= P; ++k) {
         start[k] = kBinomial[P][k] * q[0];
         end[k] = kBinomial[P][k] * q[P - k];
@@ -124,13 +124,13 @@ void BuildSpans(const std::vector<BezierSums>& extraction, const std::vector<Ext
 {
     spans.resize(extraction.size());
     for (std::size_t span = 0; span < extraction.size(); ++span) {
-        std::array<long double, kMax> a{}, b{};
+        std::array<double, kMax> a{}, b{};
         for (std::size_t bezier = 0; bezier <= static_cast<std::size_t>(P); ++bezier) {
             const BezierSum& sum = extraction[span][bezier];
             for (std::size_t k = 0; k < static_cast<std::size_t>(sum.count); ++k) {
                 const ExtendedPoint& point = ctrl[span + sum.point[k]];
-                a[bezier] += sum.weight[k] * point.a;
-                b[bezier] += sum.weight[k] * point.b;
+                a[bezier] += sum.weight[k] * static_cast<double>(point.a);
+                b[bezier] += sum.weight[k] * static_cast<double>(point.b);
             }
         }
         Span& piece = spans[span];
@@ -150,24 +150,19 @@ std::vector<ExtendedPoint> FirstPoints(int nPts, const TPointBlock2& ctrl)
 
 // Cubics, nearly every curve here, are written out: the same steps in the
 // same order as the loop, without its count.
-long double Horner(const std::array<long double, kMax>& c, int order, long double x)
+double Horner(const std::array<double, kMax>& c, int order, double x)
 {
     if (order == kMax) return ((c[3] * x + c[2]) * x + c[1]) * x + c[0];
-    long double value = c[static_cast<std::size_t>(order - 1)];
+    double value = c[static_cast<std::size_t>(order - 1)];
     for (int k = order - 2; k >= 0; --k) value = value * x + c[static_cast<std::size_t>(k)];
     return value;
 }
 
-// The powers as extended constants: an integer enters an extended product
-// only through memory, which would cost more than the rest of the slope.
-constexpr std::array<long double, kMax> kPower = {0, 1, 2, 3};
-
-long double HornerSlope(const std::array<long double, kMax>& c, int order, long double x)
+double HornerSlope(const std::array<double, kMax>& c, int order, double x)
 {
-    if (order == kMax) return (kPower[3] * c[3] * x + kPower[2] * c[2]) * x + kPower[1] * c[1];
-    long double slope = kPower[static_cast<std::size_t>(order - 1)] * c[static_cast<std::size_t>(order - 1)];
-    for (int k = order - 2; k >= 1; --k)
-        slope = slope * x + kPower[static_cast<std::size_t>(k)] * c[static_cast<std::size_t>(k)];
+    if (order == kMax) return (3 * c[3] * x + 2 * c[2]) * x + c[1];
+    double slope = (order - 1) * c[static_cast<std::size_t>(order - 1)];
+    for (int k = order - 2; k >= 1; --k) slope = slope * x + k * c[static_cast<std::size_t>(k)];
     return slope;
 }
 
@@ -183,7 +178,7 @@ struct Stationary {
     }
 };
 
-Stationary StationaryPoints(const std::array<long double, kMax>& c, int order)
+Stationary StationaryPoints(const std::array<double, kMax>& c, int order)
 {
     // c1 + 2 c2 x + 3 c3 x² = 0
     const long double a = order > 3 ? 3 * c[3] : 0, b = order > 2 ? 2 * c[2] : 0, k = c[1];
@@ -225,29 +220,23 @@ ExtendedBSpline::ExtendedBSpline(int nPts, int order, const TPointBlock2& ctrl)
 template <typename Evaluation>
 auto ExtendedBSpline::Evaluate(long double t, Evaluation evaluation) const
 {
-    // The interval is found by comparison with the knots rather than by
-    // truncation: an extended value converts to an integer only through
-    // memory, which costs more than the rest of the evaluation. The end of
-    // the range belongs to the last interval.
+    // The end of the range belongs to the last interval.
     const std::size_t last = spans_.size() - 1;
     std::size_t span = 0;
-    long double x = 0;
-    if (t > 0) {
-        long double start = 0;
-        while (span < last && t >= start + 1) {
-            ++span;
-            start += 1;
-        }
-        x = std::min(t - start, 1.0L);
+    double x = 0;
+    const double at = static_cast<double>(t);
+    if (at > 0) {
+        span = std::min(static_cast<std::size_t>(at), last);
+        x = std::min(at - static_cast<double>(span), 1.0);
     }
     const Span& piece = spans_[span];
-    if (x > 0.5L) return evaluation(piece.FromEnd, x - 1);
+    if (x > 0.5) return evaluation(piece.FromEnd, x - 1);
     return evaluation(piece.FromStart, x);
 }
 
 CurvePoint ExtendedBSpline::At(long double t) const
 {
-    return Evaluate(t, [this](const Expansion& e, long double x) {
+    return Evaluate(t, [this](const Expansion& e, double x) {
         return CurvePoint{Horner(e.A, order_, x), Horner(e.B, order_, x), HornerSlope(e.A, order_, x),
                           HornerSlope(e.B, order_, x)};
     });
@@ -255,33 +244,33 @@ CurvePoint ExtendedBSpline::At(long double t) const
 
 ExtendedPoint ExtendedBSpline::PositionAt(long double t) const
 {
-    return Evaluate(t, [this](const Expansion& e, long double x) {
+    return Evaluate(t, [this](const Expansion& e, double x) {
         return ExtendedPoint{Horner(e.A, order_, x), Horner(e.B, order_, x)};
     });
 }
 
 AxisPoint ExtendedBSpline::AlongA(long double t) const
 {
-    return Evaluate(t, [this](const Expansion& e, long double x) {
+    return Evaluate(t, [this](const Expansion& e, double x) {
         return AxisPoint{Horner(e.A, order_, x), HornerSlope(e.A, order_, x)};
     });
 }
 
 AxisPoint ExtendedBSpline::AlongB(long double t) const
 {
-    return Evaluate(t, [this](const Expansion& e, long double x) {
+    return Evaluate(t, [this](const Expansion& e, double x) {
         return AxisPoint{Horner(e.B, order_, x), HornerSlope(e.B, order_, x)};
     });
 }
 
 long double ExtendedBSpline::LargestA() const
 {
-    long double largest = spans_.front().FromStart.A[0];
+    double largest = spans_.front().FromStart.A[0];
     for (const Span& span : spans_) {
         largest = std::max(largest, span.FromEnd.A[0]);
         const Stationary stationary = StationaryPoints(span.FromStart.A, order_);
         for (int i = 0; i < stationary.count; ++i)
-            largest = std::max(largest, Horner(span.FromStart.A, order_, stationary.x[static_cast<std::size_t>(i)]));
+            largest = std::max(largest, Horner(span.FromStart.A, order_, static_cast<double>(stationary.x[static_cast<std::size_t>(i)])));
     }
     return largest;
 }

@@ -27,8 +27,11 @@ struct AxisPoint {
 };
 
 // A planar B-spline on the open uniform knot vector with integer knots,
-// evaluated exactly in extended precision: the same curve that the sampling
-// rule cuts into segments, without the samples and without 6-byte rounding.
+// evaluated between the samples: the same curve that the sampling rule cuts
+// into segments, without the samples and without 6-byte rounding. Its
+// polynomials are held and evaluated in double precision, 13 bits finer than
+// the 6-byte control points they are made from; points and parameters pass in
+// and out as extended values.
 // The parameter runs from 0 to LastKnot(); the curve is one polynomial on each
 // unit interval between consecutive knots. Each of them is kept as its Taylor
 // expansions about the two ends of its interval, and a point is evaluated
@@ -57,8 +60,8 @@ private:
     // The polynomial of one knot interval about one of its ends:
     // a(t) = Σ A[k] (t - end)^k, b likewise, for the first `order` terms.
     struct Expansion {
-        std::array<long double, kMaxOrder> A{};
-        std::array<long double, kMaxOrder> B{};
+        std::array<double, kMaxOrder> A{};
+        std::array<double, kMaxOrder> B{};
     };
     struct Span {
         Expansion FromStart;
