@@ -22,6 +22,8 @@ AxisPoint Along(const ExtendedBSpline& curve, long double t, CurveAxis axis)
 long double LevelCrossing(const ExtendedBSpline& curve, CurveAxis axis, long double lo,
                           long double hi, long double start, long double level)
 {
+    // The curve is evaluated in double precision: steps below a few of its
+    // units in the parameter move nothing.
     const long double tolerance = 8 * std::numeric_limits<double>::epsilon() * (1 + hi);
     long double t = start;
     for (int iteration = 0; iteration < kMaxCrossingIterations; ++iteration) {
