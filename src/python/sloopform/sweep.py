@@ -9,7 +9,7 @@ designs.csv has a column per project-file key (Loa, Lwl, ...) and optionally an
 Each row of results.csv holds the id, the nineteen parameters, `finished`,
 `message` (the fatal line or the refusal, empty for a finished run), the
 hydrostatics, the exact hydrostatics prefixed `exact_` (unless --no-exact:
-they add about a quarter to the generation's time), the resistance
+they add about two fifths to the generation's time), the resistance
 prefixed `resistance_` when a speed is given, and `seconds`. Rows are written in
 the order they finish, each chunk flushed as it arrives, so a sweep stopped
 half-way keeps what it has; run again, it skips the ids already in the file.
@@ -244,7 +244,7 @@ def main(argv=None):
     parser.add_argument("--timeout", type=float, default=DEFAULT_TIMEOUT,
                         help=f"seconds a design's generation may take (default {DEFAULT_TIMEOUT})")
     parser.add_argument("--no-exact", dest="exact", action="store_false",
-                        help="leave out the exact hydrostatics (about a fifth of a design's time)")
+                        help="leave out the exact hydrostatics (about a quarter of a design's time)")
     speeds = parser.add_mutually_exclusive_group()
     for unit in SPEED_UNITS:
         speeds.add_argument("--" + unit, help=f"add the resistance at this speed ({unit})")
