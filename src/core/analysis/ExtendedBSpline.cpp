@@ -218,16 +218,15 @@ ExtendedBSpline::ExtendedBSpline(int nPts, int order, const TPointBlock2& ctrl)
 }
 
 template <typename Evaluation>
-auto ExtendedBSpline::Evaluate(long double t, Evaluation evaluation) const
+auto ExtendedBSpline::Evaluate(double t, Evaluation evaluation) const
 {
     // The end of the range belongs to the last interval.
     const std::size_t last = spans_.size() - 1;
     std::size_t span = 0;
     double x = 0;
-    const double at = static_cast<double>(t);
-    if (at > 0) {
-        span = std::min(static_cast<std::size_t>(at), last);
-        x = std::min(at - static_cast<double>(span), 1.0);
+    if (t > 0) {
+        span = std::min(static_cast<std::size_t>(t), last);
+        x = std::min(t - static_cast<double>(span), 1.0);
     }
     const Span& piece = spans_[span];
     if (x > 0.5) return evaluation(piece.FromEnd, x - 1);
@@ -236,7 +235,7 @@ auto ExtendedBSpline::Evaluate(long double t, Evaluation evaluation) const
 
 CurvePoint ExtendedBSpline::At(long double t) const
 {
-    return Evaluate(t, [this](const Expansion& e, double x) {
+    return Evaluate(static_cast<double>(t), [this](const Expansion& e, double x) {
         return CurvePoint{Horner(e.A, order_, x), Horner(e.B, order_, x), HornerSlope(e.A, order_, x),
                           HornerSlope(e.B, order_, x)};
     });
@@ -244,19 +243,19 @@ CurvePoint ExtendedBSpline::At(long double t) const
 
 ExtendedPoint ExtendedBSpline::PositionAt(long double t) const
 {
-    return Evaluate(t, [this](const Expansion& e, double x) {
+    return Evaluate(static_cast<double>(t), [this](const Expansion& e, double x) {
         return ExtendedPoint{Horner(e.A, order_, x), Horner(e.B, order_, x)};
     });
 }
 
-AxisPoint ExtendedBSpline::AlongA(long double t) const
+AxisPoint ExtendedBSpline::AlongA(double t) const
 {
     return Evaluate(t, [this](const Expansion& e, double x) {
         return AxisPoint{Horner(e.A, order_, x), HornerSlope(e.A, order_, x)};
     });
 }
 
-AxisPoint ExtendedBSpline::AlongB(long double t) const
+AxisPoint ExtendedBSpline::AlongB(double t) const
 {
     return Evaluate(t, [this](const Expansion& e, double x) {
         return AxisPoint{Horner(e.B, order_, x), HornerSlope(e.B, order_, x)};

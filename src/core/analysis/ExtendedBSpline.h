@@ -20,10 +20,12 @@ struct CurvePoint {
     long double db;
 };
 
-// One coordinate of a curve point and its derivative by the curve parameter.
+// One coordinate of a curve point and its derivative by the curve parameter,
+// in the curve's own double precision: what a search along the curve reads
+// at every step.
 struct AxisPoint {
-    long double value;
-    long double slope;
+    double value;
+    double slope;
 };
 
 // A planar B-spline on the open uniform knot vector with integer knots,
@@ -50,8 +52,8 @@ public:
     CurvePoint At(long double t) const;
     // The parts of At that a caller often needs alone, evaluated the same way.
     ExtendedPoint PositionAt(long double t) const;
-    AxisPoint AlongA(long double t) const;
-    AxisPoint AlongB(long double t) const;
+    AxisPoint AlongA(double t) const;
+    AxisPoint AlongB(double t) const;
     // The largest first coordinate over the whole curve: at the end of a knot
     // interval or where its slope is zero inside one.
     long double LargestA() const;
@@ -71,7 +73,7 @@ private:
     // The evaluation, on the expansion nearest to parameter t, at t's offset
     // from that end of its interval.
     template <typename Evaluation>
-    auto Evaluate(long double t, Evaluation evaluation) const;
+    auto Evaluate(double t, Evaluation evaluation) const;
 
     int order_;
     std::vector<Span> spans_;

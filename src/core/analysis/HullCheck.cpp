@@ -39,7 +39,7 @@ long double Widest(const ExtendedBSpline& curve, CurveAxis axis)
     long double widest = 0;
     for (int i = 0; i <= SampleCount(curve); ++i) {
         const long double t = SampleParameter(curve, i);
-        widest = std::max(widest, (axis == CurveAxis::A ? curve.AlongA(t) : curve.AlongB(t)).value);
+        widest = std::max<long double>(widest, (axis == CurveAxis::A ? curve.AlongA(t) : curve.AlongB(t)).value);
     }
     return widest;
 }
