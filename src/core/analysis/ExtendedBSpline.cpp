@@ -115,12 +115,18 @@ void Expand(std::array<double, kMax>& q, std::array<double, kMax>& start,
     }
 }
 
+// A control point as the polynomials take it.
+struct PlanePoint {
+    double a;
+    double b;
+};
+
 // The expansions of every knot interval of a curve of degree P: the Bézier
-// points from the extraction, then their Taylor coefficients. The degree is
-// a constant here, so that the short loops over it unroll.
-template <int P, typename Span>
-void BuildSpans(const std::vector<BezierSums>& extraction, const std::vector<ExtendedPoint>& ctrl,
-                std::vector<Span>& spans)
+// points from the extraction, then their Taylor coefficients; control point i
+// (from 0) is pointAt(i). The degree is a constant here, so that the short
+// loops over it unroll.
+template <int P, typename PointAt, typename Span>
+void BuildSpans(const std::vector<BezierSums>& extraction, const PointAt& pointAt, std::vector<Span>& spans)
 {
     spans.resize(extraction.size());
     for (std::size_t span = 0; span < extraction.size(); ++span) {
@@ -128,9 +134,9 @@ void BuildSpans(const std::vector<BezierSums>& extraction, const std::vector<Ext
         for (std::size_t bezier = 0; bezier <= static_cast<std::size_t>(P); ++bezier) {
             const BezierSum& sum = extraction[span][bezier];
             for (std::size_t k = 0; k < static_cast<std::size_t>(sum.count); ++k) {
-                const ExtendedPoint& point = ctrl[span + sum.point[k]];
-                a[bezier] += sum.weight[k] * static_cast<double>(point.a);
-                b[bezier] += sum.weight[k] * static_cast<double>(point.b);
+                const PlanePoint point = pointAt(span + sum.point[k]);
+                a[bezier] += sum.weight[k] * point.a;
+                b[bezier] += sum.weight[k] * point.b;
             }
         }
         Span& piece = spans[span];
@@ -139,13 +145,18 @@ void BuildSpans(const std::vector<BezierSums>& extraction, const std::vector<Ext
     }
 }
 
-std::vector<ExtendedPoint> FirstPoints(int nPts, const TPointBlock2& ctrl)
+template <typename PointAt, typename Span>
+void BuildCurve(int order, int nPts, const PointAt& pointAt, std::vector<Span>& spans)
 {
-    TPointBlock2::RequireFits(nPts, "B-spline control points");
-    std::vector<ExtendedPoint> points;
-    points.reserve(static_cast<std::size_t>(nPts));
-    for (int j = 1; j <= nPts; ++j) points.push_back({ctrl[j].x, ctrl[j].y});
-    return points;
+    if (order < 2 || order > kMax || nPts < order)
+        throw std::invalid_argument("B-spline of " + std::to_string(nPts) +
+                                    " control points cannot have order " + std::to_string(order));
+    const std::vector<BezierSums>& extraction = Extraction(order, nPts);
+    switch (order - 1) {
+    case 1: BuildSpans<1>(extraction, pointAt, spans); break;
+    case 2: BuildSpans<2>(extraction, pointAt, spans); break;
+    default: BuildSpans<3>(extraction, pointAt, spans); break;
+    }
 }
 
 // Cubics, nearly every curve here, are written out: the same steps in the
@@ -200,21 +211,22 @@ Stationary StationaryPoints(const std::array<double, kMax>& c, int order)
 
 ExtendedBSpline::ExtendedBSpline(int order, const std::vector<ExtendedPoint>& ctrl) : order_(order)
 {
-    const int nPts = static_cast<int>(ctrl.size());
-    if (order < 2 || order > kMaxOrder || nPts < order)
-        throw std::invalid_argument("B-spline of " + std::to_string(nPts) +
-                                    " control points cannot have order " + std::to_string(order));
-    const std::vector<BezierSums>& extraction = Extraction(order, nPts);
-    switch (order - 1) {
-    case 1: BuildSpans<1>(extraction, ctrl, spans_); break;
-    case 2: BuildSpans<2>(extraction, ctrl, spans_); break;
-    default: BuildSpans<3>(extraction, ctrl, spans_); break;
-    }
+    BuildCurve(
+        order, static_cast<int>(ctrl.size()),
+        [&](std::size_t i) { return PlanePoint{static_cast<double>(ctrl[i].a), static_cast<double>(ctrl[i].b)}; },
+        spans_);
 }
 
-ExtendedBSpline::ExtendedBSpline(int nPts, int order, const TPointBlock2& ctrl)
-    : ExtendedBSpline(order, FirstPoints(nPts, ctrl))
+ExtendedBSpline::ExtendedBSpline(int nPts, int order, const TPointBlock2& ctrl) : order_(order)
 {
+    TPointBlock2::RequireFits(nPts, "B-spline control points");
+    BuildCurve(
+        order, nPts,
+        [&](std::size_t i) {
+            const TPoint2r& point = ctrl[static_cast<int>(i) + 1];
+            return PlanePoint{point.x.Value(), point.y.Value()};
+        },
+        spans_);
 }
 
 template <typename Evaluation>
