@@ -83,7 +83,7 @@ def main():
     parser.add_argument("write_designs", help="the write-bench-designs program")
     parser.add_argument("--count", type=int, default=2000)
     parser.add_argument("--timeout", type=float, default=1.0)
-    parser.add_argument("--chunk", type=int, default=50)
+    parser.add_argument("--chunk", type=int, default=100)
     parser.add_argument("--bundled", action="store_true", help="the bundled designs instead of random ones")
     parser.add_argument("--no-exact", dest="exact", action="store_false", help="the sweep's --no-exact")
     options = parser.parse_args()

@@ -197,7 +197,7 @@ def connect(scheduler, workers):
 DEFAULT_TIMEOUT = 60  # seconds, as the batch tool's
 
 
-def sweep(designs_path, out_path, method="classic", scheduler=None, workers=None, chunk=50,
+def sweep(designs_path, out_path, method="classic", scheduler=None, workers=None, chunk=100,
           speed=None, timeout=DEFAULT_TIMEOUT, exact=True, report=sys.stderr):
     """Runs the designs of designs_path not yet in out_path; returns how many ran."""
     from distributed import as_completed
@@ -240,7 +240,7 @@ def main(argv=None):
     parser.add_argument("--method", choices=("classic", "robust"), default="classic")
     parser.add_argument("--scheduler", help="address of a running Dask scheduler")
     parser.add_argument("--workers", type=int, help="worker processes of the local cluster (default: cores)")
-    parser.add_argument("--chunk", type=int, default=50, help="designs per task (default 50)")
+    parser.add_argument("--chunk", type=int, default=100, help="designs per task (default 100)")
     parser.add_argument("--timeout", type=float, default=DEFAULT_TIMEOUT,
                         help=f"seconds a design's generation may take (default {DEFAULT_TIMEOUT})")
     parser.add_argument("--no-exact", dest="exact", action="store_false",
