@@ -52,7 +52,7 @@ __attribute__((noinline)) __m256d ExtendedSteps(int undecided, __m256d sum, __m2
 // nearest the exact sum T and the product's exponent at most h's, T and the
 // extended sum both lie within one unit of h's last place (T - h is h's own
 // rounding error plus the product's, each at most half a unit; the extended
-// roundings are 2^-11 units). Two units or more from a half-way point of the
+// roundings add at most 2^-10 units). Two units or more from a half-way point of the
 // 6-byte grid, all three round to the same 6-byte value: h's bits with half a
 // 6-byte step added and the dropped bits cut.
 inline __attribute__((always_inline)) __m256d AddProduct(__m256d sum, __m256d weight, __m256d point)
