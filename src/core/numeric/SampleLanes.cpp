@@ -10,7 +10,10 @@ namespace sloopform {
 
 bool SampleLanesAvailable()
 {
-    static const bool available = __builtin_cpu_supports("avx2");
+    static const bool available = [] {
+        __builtin_cpu_init();  // may run before the constructors that would do it
+        return __builtin_cpu_supports("avx2") != 0;
+    }();
     return available;
 }
 
