@@ -245,9 +245,9 @@ auto ExtendedBSpline::Evaluate(double t, Evaluation evaluation) const
     return evaluation(piece.FromStart, x);
 }
 
-CurvePoint ExtendedBSpline::At(long double t) const
+CurvePoint ExtendedBSpline::At(double t) const
 {
-    return Evaluate(static_cast<double>(t), [this](const Expansion& e, double x) {
+    return Evaluate(t, [this](const Expansion& e, double x) {
         return CurvePoint{Horner(e.A, order_, x), Horner(e.B, order_, x), HornerSlope(e.A, order_, x),
                           HornerSlope(e.B, order_, x)};
     });

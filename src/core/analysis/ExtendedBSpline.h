@@ -12,12 +12,13 @@ struct ExtendedPoint {
     long double b;
 };
 
-// A position and the tangent (derivative by the curve parameter) in the plane.
+// A position and the tangent (derivative by the curve parameter) in the
+// plane, in the curve's own double precision.
 struct CurvePoint {
-    long double a;
-    long double b;
-    long double da;
-    long double db;
+    double a;
+    double b;
+    double da;
+    double db;
 };
 
 // One coordinate of a curve point and its derivative by the curve parameter,
@@ -49,7 +50,7 @@ public:
     ExtendedBSpline(int nPts, int order, const TPointBlock2& ctrl);
 
     int LastKnot() const { return static_cast<int>(spans_.size()); }
-    CurvePoint At(long double t) const;
+    CurvePoint At(double t) const;
     // The parts of At that a caller often needs alone, evaluated the same way.
     ExtendedPoint PositionAt(long double t) const;
     AxisPoint AlongA(double t) const;

@@ -249,8 +249,8 @@ TEST_F(RobustGeneration, TopsidesRiseToTheDeckWithoutBulgingPastItOrPinchingIn)
             for (int i = 0; i <= 300; ++i) {
                 const CurvePoint p = curve.At(curve.LastKnot() * i / 300.0L);
                 long double& widest = p.b >= hull->Tc ? widestAbove : widestBelow;
-                widest = std::max(widest, p.a);
-                if (p.b > hull->Tc) narrowestAbove = std::min(narrowestAbove, p.a);
+                widest = std::max<long double>(widest, p.a);
+                if (p.b > hull->Tc) narrowestAbove = std::min<long double>(narrowestAbove, p.a);
             }
             const long double edge = std::max(station.SheerBeam * 0.5L, widestBelow);
             EXPECT_LE(widestAbove, 1.15L * edge) << name << " station " << s;
