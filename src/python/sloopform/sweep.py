@@ -9,7 +9,7 @@ designs.csv has a column per project-file key (Loa, Lwl, ...) and optionally an
 Each row of results.csv holds the id, the nineteen parameters, `finished`,
 `message` (the fatal line or the refusal, empty for a finished run), the
 hydrostatics, the exact hydrostatics prefixed `exact_` (unless --no-exact:
-they add about two fifths to the generation's time), the resistance
+they add about a third to the generation's time), the resistance
 prefixed `resistance_` when a speed is given, and `seconds`. Rows are written in
 the order they finish, each chunk flushed as it arrives, so a sweep stopped
 half-way keeps what it has; run again, it skips the ids already in the file.
