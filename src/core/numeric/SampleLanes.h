@@ -6,8 +6,9 @@ namespace sloopform {
 // exactly as the sampling rule sums one: a coordinate accumulated from zero in
 // a 6-byte real, a step at a time. A step's sum is rounded from the double
 // nearest it wherever that is provably the rounding of the extended sum; the
-// few steps it cannot decide (a sum next to a half-way point, or one that
-// cancels) are taken again in extended precision.
+// few steps it cannot decide (a sum next to a half-way point, one that
+// cancels, one at the edges of the 6-byte range) are taken again in extended
+// precision.
 
 // Whether this processor has the vector unit.
 bool SampleLanesAvailable();
