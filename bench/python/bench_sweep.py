@@ -2,18 +2,21 @@
 module's own cost per design against the core's generation time.
 
     PYTHONPATH=build/python /usr/bin/python3 bench/python/bench_sweep.py \\
-        build/bench/write-bench-designs [--count 2000] [--timeout 1] [--bundled]
+        build/bench/write-bench-designs [--count 2000] [--timeout 1] [--bundled | --series]
 
-The designs are the benchmark set's seeded random designs, or with --bundled
-the three bundled designs over and over (runs that all finish, in 1-3 ms). A
-design that does not finish within --timeout seconds is cancelled (a few of
-the random set never do); the sweep figures count every design, finished or not.
+The designs are the benchmark set's seeded random designs; with --bundled the
+three bundled designs over and over (runs that all finish, in 1-3 ms); with
+--series a seeded systematic series, each bundled design in turn with its Cp
+and LCB moved at random within a Cp x LCB grid around its own. A design that
+does not finish within --timeout seconds is cancelled (a few of the random set
+never do); the sweep figures count every design, finished or not.
 """
 import argparse
 import csv
 import io
 import os
 import pathlib
+import random
 import statistics
 import subprocess
 import sys
@@ -32,15 +35,40 @@ def seeded_designs(writer, count, folder):
     return path
 
 
-def bundled_designs(count, folder):
-    designs = [sloopform.Design.load(str(path)).to_dict() for path in sorted(EXAMPLES.glob("*.sfp"))]
-    path = os.path.join(folder, f"bundled-{count}.csv")
+# The series' grid around each bundled design: Cp within +-0.04, LCB within
+# +-2 % of Lwl, the 3 decimals of a project file.
+SERIES_SEED = 27
+SERIES_CP = 0.04
+SERIES_LCB = 2.0
+
+
+def write_designs(designs, name, folder):
+    path = os.path.join(folder, name)
     with open(path, "w", newline="") as file:
         writer = csv.DictWriter(file, fieldnames=["id", *sloopform.PARAMETER_KEYS])
         writer.writeheader()
-        for i in range(count):
-            writer.writerow({"id": i, **designs[i % len(designs)]})
+        for i, design in enumerate(designs):
+            writer.writerow({"id": i, **design})
     return path
+
+
+def bundled():
+    return [sloopform.Design.load(str(path)).to_dict() for path in sorted(EXAMPLES.glob("*.sfp"))]
+
+
+def bundled_designs(count, folder):
+    designs = bundled()
+    return write_designs((designs[i % len(designs)] for i in range(count)), f"bundled-{count}.csv", folder)
+
+
+def series_designs(count, folder):
+    designs, rng = bundled(), random.Random(SERIES_SEED)
+
+    def varied(design):
+        return {**design, "Cp": round(float(design["Cp"]) + rng.uniform(-SERIES_CP, SERIES_CP), 3),
+                "LCB": round(float(design["LCB"]) + rng.uniform(-SERIES_LCB, SERIES_LCB), 3)}
+
+    return write_designs((varied(designs[i % len(designs)]) for i in range(count)), f"series-{count}.csv", folder)
 
 
 def module_overhead(designs_path, timeout):
@@ -84,13 +112,17 @@ def main():
     parser.add_argument("--count", type=int, default=2000)
     parser.add_argument("--timeout", type=float, default=1.0)
     parser.add_argument("--chunk", type=int, default=100)
-    parser.add_argument("--bundled", action="store_true", help="the bundled designs instead of random ones")
+    chosen = parser.add_mutually_exclusive_group()
+    chosen.add_argument("--bundled", action="store_true", help="the bundled designs instead of random ones")
+    chosen.add_argument("--series", action="store_true", help="a Cp x LCB series around the bundled designs")
     parser.add_argument("--no-exact", dest="exact", action="store_false", help="the sweep's --no-exact")
     options = parser.parse_args()
     print(f"load average before: {os.getloadavg()}")
     with tempfile.TemporaryDirectory() as folder:
         if options.bundled:
             designs = bundled_designs(options.count, folder)
+        elif options.series:
+            designs = series_designs(options.count, folder)
         else:
             designs = seeded_designs(options.write_designs, options.count, folder)
 
