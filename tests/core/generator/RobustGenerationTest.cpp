@@ -135,13 +135,13 @@ const Unreachable kUnreachable[] = {
       0.682, 55.065, 56.0, 1.979},
      "Fatal Error[1]: Required LCB 56.0 % too far aft for Cp 0.60: the aft sections would need to be fuller than "
      "their beams and depths allow; move LCB forward or lower Cp"},
-    // LCB 50.2 % on a 9.3 m boat with LCF at 57.3 %: the forward sections
-    // held at their fullest leave a kink in a waterline below the design
-    // waterline that no shift takes out.
+    // LCB 51.6 % on a 24 m boat with LCF at 57.9 %: the forward sections
+    // held at their fullest, even at smooth limits, leave kinks in the
+    // waterlines below the design waterline that no shift takes out.
     {"LCB forward of what fair sections allow",
-     {"", 9.31, 8.477, 3.366, 2.718, 2.72, 0.53, 0.529, 1.075, 0.936, 0.931, 5.83, 0.287, 11.249, 0.581, 0.682,
-      0.688, 57.28, 50.218, 16.247},
-     "Fatal Error[1]: Required LCB 50.2 % too far forward for Cp 0.58: the forward sections are as full as their "
+     {"", 23.841, 22.026, 6.216, 5.237, 4.662, 0.776, 0.868, 3.498, 2.38, 1.726, 3.818, 0.32, 5.645, 0.594, 0.753,
+      0.696, 57.915, 51.622, 17.93},
+     "Fatal Error[1]: Required LCB 51.6 % too far forward for Cp 0.59: the forward sections are as full as their "
      "beams and depths allow, and the waterlines below the design waterline cannot be faired; move LCB aft"},
     // A 10.7 m boat whose transom, raked forward at 18.9 degrees, has its top
     // forward of the waterline's aft end: the last station would have no deck.
@@ -306,6 +306,21 @@ TEST_F(RobustGeneration, AWiggleInALowWaterlineIsTakenOutWithTheFiguresKept)
     ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
     EXPECT_TRUE(HasLine(" FairWaterlines"));
     ExpectFairAndFiveFiguresMet(*hull, kLcbFarForwardOfLcf.name);
+}
+
+// LCB 1.7 % aft of LCF on a fine body: the forward sections are held at the
+// family's finest, whose coefficient jumps between stations, and shifting
+// single stations cannot fair the low waterlines over those jumps.
+const Design kFineBowOnJaggedLimits = {"fine bow on jagged limits", 24.296, 21.343, 8.112, 6.457, 7.079, 1.012,
+                                       1.428, 3.369, 2.306, 1.945, 14.658, 0.58, 0.841, 0.514, 0.67, 0.73,
+                                       53.755, 55.439, 5.13};
+
+TEST_F(RobustGeneration, SectionsHeldAtJaggedLimitsAreFairedOnSmoothOnes)
+{
+    auto hull = HullOf(kFineBowOnJaggedLimits);
+    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
+    EXPECT_TRUE(HasLine(" SmoothLimits"));
+    ExpectFairAndFiveFiguresMet(*hull, kFineBowOnJaggedLimits.name);
 }
 
 TEST_F(RobustGeneration, TheDiagonalsDescribeTheFloorAndBilgeSoAWideShallowHullCanBeFullAft)

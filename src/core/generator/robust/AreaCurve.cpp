@@ -37,8 +37,12 @@ TermVector TermShapes(int s)
 
 }  // namespace
 
-AreaCurve::AreaCurve()
+AreaCurve::AreaCurve() { Restart(); }
+
+void AreaCurve::Restart()
 {
+    Terms.fill(0);
+    Shifts.fill(0);
     Lowest.fill(kLowestSectionCoefficient);
     Highest.fill(kHighestSectionCoefficient);
 }

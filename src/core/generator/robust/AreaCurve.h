@@ -24,8 +24,13 @@ struct AreaCurve {
     // to what a station reached when it fell short of its coefficient.
     std::array<long double, kStationCount> Lowest;
     std::array<long double, kStationCount> Highest;
+    // Whether the limits each build learns are smoothed (see SmoothLimits).
+    bool LimitsSmoothed = false;
 
     AreaCurve();
+    // Back to the state before the first solve: no terms, shifts or learnt
+    // limits; the limits stay smoothed if they were.
+    void Restart();
     long double Requested(const HullRecord& hull, int s) const;
     long double Coefficient(const HullRecord& hull, int s) const;
     bool ClampedHigh(const HullRecord& hull, int s) const;

@@ -14,6 +14,7 @@
 #include "generator/Sections.h"
 #include "generator/Transom.h"
 #include "generator/robust/AreaCurve.h"
+#include "generator/robust/LimitEnvelope.h"
 #include "generator/robust/RobustFailure.h"
 #include "generator/robust/RobustKeel.h"
 #include "generator/robust/RobustWaterline.h"
@@ -86,6 +87,7 @@ void BuildStations(HullRecord& hull, AreaCurve& curve)
     for (int s = 1; s < kLastStation; ++s)
         if (!IsFitData(s)) build(s);
     SectionsFromDiagonals(hull);
+    if (curve.LimitsSmoothed) SmoothLimits(curve);
 }
 
 bool Within(long double value, long double target, long double tolerance)
@@ -253,18 +255,26 @@ void GenerateToRequest(HullRecord& hull)
             if (!keel.MoveFirstOf(hull, curve, request, aim, moves, true))
                 return ExplainMiss(hull, curve, request, built);
             if (CancelFlag()) return;
-            curve = AreaCurve{};
+            curve.Restart();
             continue;
         }
         // Sections held at the family's limits put kinks into the waterlines
         // below the design waterline: the keel gives the body room first.
         if (keel.MoveFirstOf(hull, curve, request, aim, KeelMovesOutOfLimits(hull, curve), false)) {
             if (CancelFlag()) return;
-            curve = AreaCurve{};
+            curve.Restart();
             continue;
         }
         if (Within(built.Cwl, hull.Cwp, tolerance[kCwlFigure]) && Within(built.LCF, hull.LCF, tolerance[kLcfFigure])) {
             if (LowWaterlinesFair(hull)) return;
+            if (fairings == kFairings && !curve.LimitsSmoothed) {
+                // Sections held at the family's limits follow them from
+                // station to station; held at smooth ones, they can be faired.
+                ConsoleLine(" SmoothLimits");
+                curve.LimitsSmoothed = true;
+                fairings = 0;
+                continue;
+            }
             if (fairings == kFairings) return ExplainUnfairAtLimits(hull, curve);
             ++fairings;
             ConsoleLine(" FairWaterlines");
