@@ -76,6 +76,12 @@ const Design kFullWaterplaneForward = {"full waterplane forward", 6.516, 5.302, 
                                        0.862, 0.725, 0.544, 2.184, 0.115, 18.069, 0.552, 0.78, 0.775, 52.641,
                                        50.258, 9.656};
 
+// Cwp 0.78 with LCF 57.7 % on an 11.8 m boat: the aft shoulder would stand
+// wider than Bwl unless the parallel part reaches far forward and aft.
+const Design kFullWaterplaneFarAft = {"full waterplane far aft", 11.843, 10.422, 3.946, 3.207, 3.221, 0.577, 0.854,
+                                      1.319, 1.27, 1.207, 6.184, 0.23, 0.79, 0.51, 0.725, 0.78, 57.691, 52.603,
+                                      13.873};
+
 // Cp 0.600 with Cm 0.799 on Cwp 0.682 and LCB 53.2 %: with the widest part of
 // the waterline at LCF even every aft section at 0.95 leaves the centre too
 // far forward; moved aft, the waterline carries more of the volume there.
@@ -127,14 +133,14 @@ const Unreachable kUnreachable[] = {
       0.682, 55.065, 53.234, 1.979},
      "Fatal Error[1]: Required Cm 0.80 too low for the midship section of Bwl 4.095 m and Tc 0.689 m: the nearest "
      "section has Cm 0.825; raise Cm"},
-    // With room for the midship beam and LCB 56.0 %: wherever the widest part
-    // of the waterline stands, the fullest aft sections still leave the
-    // forward body too much of the volume.
+    // With room for the midship beam, Cp 0.60 on Cm 0.80 and LCB 56.0 %: the
+    // waterline that leaves the LCB room, its widest part long and far aft,
+    // leaves the fullest sections too little beam for the volume.
     {"too full for its LCB",
      {"", 15.847, 14.159, 4.6, 3.883, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
       0.682, 55.065, 56.0, 1.979},
-     "Fatal Error[1]: Required LCB 56.0 % too far aft for Cp 0.60: the aft sections would need to be fuller than "
-     "their beams and depths allow; move LCB forward or lower Cp"},
+     "Fatal Error[1]: Required Cp 0.60 too high for Cm 0.80: the sections would need to be fuller than their beams "
+     "and depths allow; lower Cp"},
     // LCB 51.6 % on a 24 m boat with LCF at 57.9 %: the forward sections
     // held at their fullest, even at smooth limits, leave kinks in the
     // waterlines below the design waterline that no shift takes out.
@@ -375,12 +381,17 @@ TEST_F(RobustGeneration, TheDeckStandsAtLeastAsWideAsTheWaterlineAtEveryStation)
 
 TEST_F(RobustGeneration, AFullWaterplaneGetsALongerParallelPartInsteadOfABulge)
 {
-    auto hull = HullOf(kFullWaterplaneForward);
-    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
-    ExpectFairAndFiveFiguresMet(*hull, kFullWaterplaneForward.name);
-    const TPointBlock2& w = hull->WaterlinePoints;
-    EXPECT_GT(w[7].x - w[3].x, 0.2L * hull->Lwl + 1e-9L);
-    for (int i = 3; i <= 7; ++i) EXPECT_EQ(w[i].y, hull->Bwl * 0.5L);
+    // The parallel part longer than the classic one, and for the waterplane
+    // whose centre stands far aft, longer than two fifths of Lwl.
+    for (const auto& [design, longerThan] : {std::pair{&kFullWaterplaneForward, 0.2L}, std::pair{&kFullWaterplaneFarAft, 0.4L}}) {
+        memo.ClearText();
+        auto hull = HullOf(*design);
+        ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust)) << design->name;
+        ExpectFairAndFiveFiguresMet(*hull, design->name);
+        const TPointBlock2& w = hull->WaterlinePoints;
+        EXPECT_GT(w[7].x - w[3].x, longerThan * hull->Lwl + 1e-9L) << design->name;
+        for (int i = 3; i <= 7; ++i) EXPECT_EQ(w[i].y, hull->Bwl * 0.5L) << design->name;
+    }
 }
 
 TEST_F(RobustGeneration, ARequestNoHullOfTheFamilyCanMeetEndsWithAPlainWordsFatalLine)

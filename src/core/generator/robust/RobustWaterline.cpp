@@ -33,9 +33,11 @@ constexpr long double kWidestShift = 0.2L;
 constexpr int kShiftSteps = 8;
 // The parallel part reaches this far either side of the widest point
 // (fractions of Lwl): as the classic waterline has it, then longer for a full
-// waterplane whose shoulders would bulge past Bwl, or shorter for a fine one.
+// waterplane whose shoulders would bulge past Bwl, or shorter for a fine one;
+// the longest, for a full waterplane whose centre stands far from midship,
+// leaves only the entry or the run forward or aft of it.
 constexpr long double kClassicFlat = 0.1L;
-constexpr std::array<long double, 4> kFlats = {kClassicFlat, 0.15L, 0.05L, 0.2L};
+constexpr std::array<long double, 6> kFlats = {kClassicFlat, 0.15L, 0.05L, 0.2L, 0.25L, 0.3L};
 // How far below Bwl the waterline may pass the midship section.
 constexpr long double kMidshipOnWidest = 1e-4L;
 // How far inside the reachable LCB range the request must lie (per cent of
