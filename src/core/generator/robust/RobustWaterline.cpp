@@ -41,8 +41,9 @@ constexpr std::array<long double, 6> kFlats = {kClassicFlat, 0.15L, 0.05L, 0.2L,
 // How far below Bwl the waterline may pass the midship section.
 constexpr long double kMidshipOnWidest = 1e-4L;
 // How far inside the reachable LCB range the request must lie (per cent of
-// Lwl): the built sections miss the predicted areas by a little.
-constexpr long double kLcbMargin = 0.3L;
+// Lwl): the range is reckoned on the family's widest coefficient limits,
+// which the sections of the shallow stations near the ends fall short of.
+constexpr long double kLcbMargin = 1.0L;
 
 struct StationSums {
     long double area = 0;    // the beams integrated along the loft, in station units
