@@ -149,14 +149,6 @@ const Unreachable kUnreachable[] = {
       0.696, 57.915, 51.622, 17.93},
      "Fatal Error[1]: Required LCB 51.6 % too far forward for Cp 0.59: the forward sections are as full as their "
      "beams and depths allow, and the waterlines below the design waterline cannot be faired; move LCB aft"},
-    // A 10.7 m boat whose transom, raked forward at 18.9 degrees, has its top
-    // forward of the waterline's aft end: the last station would have no deck.
-    {"transom top forward of the waterline's end",
-     {"", 10.696, 9.931, 3.435, 3.011, 2.16, 0.716, 0.46, 1.513, 1.404, 1.397, 9.352, 0.377, 18.946, 0.587, 0.703,
-      0.739, 54.98, 55.433, 2.058},
-     "Fatal Error[1]: Required TransomAngle 18.9 too steep for FreeAft 1.397 m: the transom top stands at 10.240 m, "
-     "forward of the waterline's aft end at 10.391 m, so the deck would end before the hull does; lower "
-     "TransomAngle or FreeAft, or lengthen Loa"},
     // The second design above with Cwp 0.800: the aft shoulder would stand
     // wider than Bwl wherever the widest part stands.
     {"waterplane too full aft",
@@ -165,6 +157,12 @@ const Unreachable kUnreachable[] = {
      "Fatal Error[1]: Required Cwp 0.80 too high for LCF 57.7 %: the aft waterline would be wider than Bwl; lower "
      "Cwp or move LCF aft"},
 };
+
+// A 10.7 m boat whose transom, raked forward at 18.9 degrees, has its top
+// forward of the waterline's aft end: the deck ends before the last station.
+const Design kTransomTopForwardOfTheWaterlineEnd = {
+    "transom top forward of the waterline's end", 10.696, 9.931, 3.435, 3.011, 2.16, 0.716, 0.46, 1.513, 1.404,
+    1.397, 9.352, 0.377, 18.946, 0.587, 0.703, 0.739, 54.98, 55.433, 2.058};
 
 // A design whose keel must go deeper at one quarter than its usual height
 // (over Tc).
@@ -327,6 +325,27 @@ TEST_F(RobustGeneration, SectionsHeldAtJaggedLimitsAreFairedOnSmoothOnes)
     ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
     EXPECT_TRUE(HasLine(" SmoothLimits"));
     ExpectFairAndFiveFiguresMet(*hull, kFineBowOnJaggedLimits.name);
+}
+
+TEST_F(RobustGeneration, ATransomTopForwardOfTheWaterlinesEndTakesTheLastSectionOnItsFace)
+{
+    auto hull = HullOf(kTransomTopForwardOfTheWaterlineEnd);
+    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
+    ExpectFairAndFiveFiguresMet(*hull, kTransomTopForwardOfTheWaterlineEnd.name);
+    const long double waterlineEnd = hull->Fovh + hull->Lwl;
+    ASSERT_LT(hull->TransomTopX, waterlineEnd);
+    // The face runs straight from its foot at Loa to its top; the last
+    // section ends on it, at the transom's half-beam.
+    const TStation& last = hull->Stations[kLastStation];
+    const long double foot = hull->Tc + hull->TransomRise, top = hull->Tc + hull->FreeAft;
+    const long double slope = (top - foot) / (hull->TransomTopX - hull->Loa);
+    EXPECT_NEAR(last.SheerHeight, foot + slope * (waterlineEnd - hull->Loa), 1e-9L);
+    EXPECT_GT(last.SheerHeight, foot);
+    EXPECT_LT(last.SheerHeight, top);
+    // The section's top point, as the drawings and exports take it.
+    const TPointBlock2 outline = StationOutline(*hull, kLastStation);
+    EXPECT_NEAR(outline[kStationOutlinePoints].x, hull->BTransom * 0.5L, 1e-12L);
+    EXPECT_EQ(outline[kStationOutlinePoints].y, last.SheerHeight);
 }
 
 TEST_F(RobustGeneration, TheDiagonalsDescribeTheFloorAndBilgeSoAWideShallowHullCanBeFullAft)

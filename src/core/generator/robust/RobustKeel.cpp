@@ -3,7 +3,7 @@
 #include <cmath>
 
 #include "generator/Profile.h"
-#include "generator/Sheerline.h"
+#include "generator/robust/RobustSheerline.h"
 
 namespace sloopform {
 
@@ -109,7 +109,7 @@ bool MoveKeel(HullRecord& hull, const AreaCurve& curve, const VolumeRequest& req
         if ((end - height) * (end - now) < 0) height = end;
     }
     BuildKeel(hull, move.Quarter, height);
-    CreateSheerline(hull);
+    CreateRobustSheerline(hull);
     return true;
 }
 

@@ -4,7 +4,6 @@
 
 #include "generator/Sheerline.h"
 #include "generator/StationCrossing.h"
-#include "generator/robust/RobustFailure.h"
 #include "numeric/BracketedRoot.h"
 #include "numeric/NumberText.h"
 #include "platform/RunControl.h"
@@ -60,10 +59,13 @@ void CreateRobustSheerline(HullRecord& hull)
     if (CancelFlag()) return;
     const long double waterlineEnd = SampledStationX(hull, kLastStation);
     if (hull.TransomTopX >= waterlineEnd) return;
-    FailRun("Required TransomAngle " + FormatFixed(hull.TransomAngle, 1) + " too steep for FreeAft " +
-            FormatFixed(hull.FreeAft, 3) + " m: the transom top stands at " + FormatFixed(hull.TransomTopX, 3) +
-            " m, forward of the waterline's aft end at " + FormatFixed(waterlineEnd, 3) +
-            " m, so the deck would end before the hull does; lower TransomAngle or FreeAft, or lengthen Loa");
+    // The face runs straight from its foot (Loa, Tc + TransomRise) to its top
+    // (TransomTopX, Tc + FreeAft).
+    TStation& last = hull.Stations[kLastStation];
+    const long double foot = hull.Tc + hull.TransomRise, top = hull.Tc + hull.FreeAft;
+    const long double fromFoot = (hull.Loa - waterlineEnd) / (hull.Loa - hull.TransomTopX);
+    last.SheerHeight = foot + fromFoot * (top - foot);
+    last.SheerBeam = hull.BTransom;
 }
 
 void WidenDeckOverWaterline(HullRecord& hull)

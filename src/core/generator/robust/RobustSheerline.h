@@ -3,10 +3,11 @@
 
 namespace sloopform {
 
-// The sheerline as the classic method makes it. A transom whose top stands
-// forward of the waterline's aft end leaves the last station without a deck:
-// the run ends there with a plain-words fatal line naming the parameters to
-// change.
+// The sheerline as the classic method makes it. A transom raked forward from
+// its foot at Loa may have its top forward of the waterline's aft end: the
+// deck then ends before the last station, whose section ends on the
+// transom's face instead, where the station's plane crosses it, at the
+// transom's half-beam.
 void CreateRobustSheerline(HullRecord& hull);
 
 // Where the deck edge would stand inside the design waterline at some station
