@@ -178,6 +178,7 @@ NetPoint TransomNormal(const HullRecord& hull)
 HullSurfaceNet BuildHullSurfaceNet(const HullRecord& hull)
 {
     if (!HullReadyForCad(hull)) throw std::runtime_error(kNoHullMessage);
+    if (hull.TransomTopX < StationPosition(hull, kLastStation)) throw std::runtime_error(kDeckEndsForwardMessage);
     const ExtendedBSpline profile(kProfilePointCount, kCubic, hull.ProfilePoints);
     const Sheer sheer(hull);
     const auto profileAt = [&](long double t) {

@@ -40,12 +40,17 @@ constexpr int kOverhangSpans = 8;
 constexpr int StationSpan(int s) { return kOverhangSpans + s; }
 
 constexpr const char* kNoHullMessage = "No Data Available, Run Generator";
+constexpr const char* kDeckEndsForwardMessage =
+    "The transom's top stands forward of the waterline's aft end: no surfaces are made for a deck that ends "
+    "before the hull does";
 
 // Whether a run has left the complete hull: profile, sheer, sections and transom.
 bool HullReadyForCad(const HullRecord& hull);
 
-// Throws std::runtime_error with kNoHullMessage when the hull is not ready, or
-// naming the curve when its overhangs cannot be laid out.
+// Throws std::runtime_error with kNoHullMessage when the hull is not ready,
+// with kDeckEndsForwardMessage when the sheer ends forward of the last
+// station (a transom raked far forward), or naming the curve when its
+// overhangs cannot be laid out.
 HullSurfaceNet BuildHullSurfaceNet(const HullRecord& hull);
 
 // The transom plane: x = Loa − (z − Tc − TransomRise) · TransomSlope, and its

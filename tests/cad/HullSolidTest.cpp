@@ -35,6 +35,8 @@
 #include "analysis/ExactHydrostatics.h"
 #include "analysis/ExtendedBSpline.h"
 #include "generator/GeneratorState.h"
+#include "generator/Output.h"
+#include "generator/RunGeneration.h"
 #include "model/HullOutlines.h"
 #include "model/StationOutline.h"
 #include "numeric/BSpline.h"
@@ -283,6 +285,33 @@ TEST(HullSolid, AHullNotGeneratedExportsNothingAndSaysWhy)
     ExportHullCad(*hull, CadFormat::Iges);
     EXPECT_EQ(ui.MessageTexts(), std::vector<std::string>{"No Data Available, Run Generator"});
     EXPECT_TRUE(ui.saveRequests.empty());
+}
+
+TEST(HullSolid, AHullWhoseDeckEndsBeforeItsWaterlineExportsNothingAndSaysWhy)
+{
+    // A transom raked 18.9 degrees forward from its foot: its top stands
+    // forward of the last station, which ends on the transom's face.
+    auto hull = test::DesignFromText(
+        "Loa=10.696 Lwl=9.931 BMax=3.435 Bwl=3.011 BTransom=2.16 Tc=0.716 Fovh=0.46 FreeBow=1.513 "
+        "FreeCenter=1.404 FreeAft=1.397 BPDA=9.352 BPLWLT=0.377 TransomAngle=18.946 Cp=0.587 Cm=0.703 "
+        "Cwp=0.739 LCF=54.98 LCB=55.433 ApAngle=2.058");
+    test::SetDefaultGoals(*hull);
+    test::RecordingUi ui;
+    ResetGeneratorState();
+    TOutput console;
+    RunGeneration(*hull, console, {}, GeneratorMethod::Robust);
+    ResetGeneratorState();
+    ASSERT_TRUE(HullReadyForCad(*hull));
+    test::TempDir dir;
+    for (const CadFormat format : {CadFormat::Step, CadFormat::Iges}) {
+        try {
+            WriteHullCad(*hull, format, (dir / "hull").string());
+            ADD_FAILURE() << "the hull was exported";
+        } catch (const std::runtime_error& refusal) {
+            EXPECT_STREQ(refusal.what(), kDeckEndsForwardMessage);
+        }
+    }
+    EXPECT_TRUE(std::filesystem::is_empty(dir.Path()));
 }
 
 TEST(HullSolid, AFailedWriteLeavesNoFileAndKeepsThePreviousOne)

@@ -17,6 +17,7 @@
 #include "generator/robust/LimitEnvelope.h"
 #include "generator/robust/RobustFailure.h"
 #include "generator/robust/RobustKeel.h"
+#include "generator/robust/RobustSheerline.h"
 #include "generator/robust/RobustWaterline.h"
 #include "generator/robust/SectionToTargets.h"
 #include "generator/robust/WaterlineFairing.h"
@@ -349,6 +350,7 @@ void CreateRobustTransom(HullRecord& hull)
 {
     CreateTransom(hull);
     if (CancelFlag()) return;
+    EndLastStationOnTheTransomOutline(hull);
     RunGuarded("Hull check", [&hull] { RefuseUnfairHull(hull); });
 }
 

@@ -1,9 +1,14 @@
 #include "generator/robust/RobustSheerline.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
+#include "analysis/ExtendedBSpline.h"
+#include "analysis/ImmersedSection.h"
 #include "generator/Sheerline.h"
 #include "generator/StationCrossing.h"
+#include "numeric/BSpline.h"
 #include "numeric/BracketedRoot.h"
 #include "numeric/NumberText.h"
 #include "platform/RunControl.h"
@@ -51,14 +56,18 @@ void ShapeSheer(HullRecord& hull, const TPoint3r& fitted, long double shift)
     SheerStations(hull);
 }
 
+bool DeckEndsBeforeTheLastStation(const HullRecord& hull)
+{
+    return hull.TransomTopX < SampledStationX(hull, kLastStation);
+}
+
 }  // namespace
 
 void CreateRobustSheerline(HullRecord& hull)
 {
     CreateSheerline(hull);
-    if (CancelFlag()) return;
+    if (CancelFlag() || !DeckEndsBeforeTheLastStation(hull)) return;
     const long double waterlineEnd = SampledStationX(hull, kLastStation);
-    if (hull.TransomTopX >= waterlineEnd) return;
     // The face runs straight from its foot (Loa, Tc + TransomRise) to its top
     // (TransomTopX, Tc + FreeAft).
     TStation& last = hull.Stations[kLastStation];
@@ -66,6 +75,17 @@ void CreateRobustSheerline(HullRecord& hull)
     const long double fromFoot = (hull.Loa - waterlineEnd) / (hull.Loa - hull.TransomTopX);
     last.SheerHeight = foot + fromFoot * (top - foot);
     last.SheerBeam = hull.BTransom;
+}
+
+void EndLastStationOnTheTransomOutline(HullRecord& hull)
+{
+    if (!DeckEndsBeforeTheLastStation(hull)) return;
+    std::vector<ExtendedPoint> outline;
+    for (int i = 1; i <= kTransomPointCount; ++i) outline.push_back({hull.TransomPoints[i].y, hull.TransomPoints[i].z});
+    TStation& last = hull.Stations[kLastStation];
+    const std::optional<long double> halfBreadth =
+        ImmersedHalfBreadth(ExtendedBSpline(kCubic, outline), last.SheerHeight);
+    if (halfBreadth) last.SheerBeam = 2 * *halfBreadth;
 }
 
 void WidenDeckOverWaterline(HullRecord& hull)

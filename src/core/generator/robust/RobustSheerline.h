@@ -7,8 +7,13 @@ namespace sloopform {
 // its foot at Loa may have its top forward of the waterline's aft end: the
 // deck then ends before the last station, whose section ends on the
 // transom's face instead, where the station's plane crosses it, at the
-// transom's half-beam.
+// transom's half-beam until the transom's outline is known.
 void CreateRobustSheerline(HullRecord& hull);
+
+// Once the transom is made: a last station whose section ends on the
+// transom's face ends on its outline, at the outline's half-breadth at the
+// station's height.
+void EndLastStationOnTheTransomOutline(HullRecord& hull);
 
 // Where the deck edge would stand inside the design waterline at some station
 // (a full waterplane under the sheer's fine entry), the sheer's middle control
