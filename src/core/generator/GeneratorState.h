@@ -131,6 +131,12 @@ struct RobustWaterlineMemo {
     long double Flat = 0;
 };
 
+// Whether the robust method's section family reaches hollower sections than
+// its usual range: once the usual family has left the low waterlines unfair.
+struct RobustFamilyMemo {
+    bool Hollower = false;
+};
+
 struct GeneratorState {
     ProfileStageState Profile;
     SheerStageState Sheer;
@@ -141,6 +147,7 @@ struct GeneratorState {
     TransomStageState Transom;
     std::array<RobustStationMemo, kStationCount> RobustStations;
     RobustWaterlineMemo RobustWaterline;
+    RobustFamilyMemo RobustFamily;
 };
 
 GeneratorState& Generator();

@@ -320,12 +320,34 @@ const Design kFineBowOnJaggedLimits = {"fine bow on jagged limits", 24.296, 21.3
                                        1.428, 3.369, 2.306, 1.945, 14.658, 0.58, 0.841, 0.514, 0.67, 0.73,
                                        53.755, 55.439, 5.13};
 
-TEST_F(RobustGeneration, SectionsHeldAtJaggedLimitsAreFairedOnSmoothOnes)
+// LCB 6.3 % forward of LCF: sections held even at smooth limits leave the
+// low waterlines unfair, sections blended between them do not.
+const Design kLcbFarForwardOnSmoothLimits = {"LCB far forward on smooth limits", 19.767, 15.831, 5.887, 5.298, 3.592,
+                                             0.917, 2.335, 2.333, 2.098, 1.583, 13.906, 0.464, 1.251, 0.568,
+                                             0.765, 0.682, 57.752, 51.468, 15.983};
+
+// LCB 6.8 % forward of LCF on a fine body: the aft sections must be finer
+// than the usual family reaches for the low waterlines to run fair.
+const Design kFineAftBody = {"fine aft body", 12.241, 10.621, 4.124, 3.519, 2.607, 0.498, 0.833, 1.748, 1.589,
+                             1.476, 3.373, 0.237, 0.993, 0.508, 0.678, 0.742, 57.357, 50.569, 2.686};
+
+TEST_F(RobustGeneration, UnfairLowWaterlinesAreFairedOnSmoothLimitsThenBetweenThemThenWithHollowerSections)
 {
-    auto hull = HullOf(kFineBowOnJaggedLimits);
-    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
-    EXPECT_TRUE(HasLine(" SmoothLimits"));
-    ExpectFairAndFiveFiguresMet(*hull, kFineBowOnJaggedLimits.name);
+    struct FairedCase {
+        const struct Design* design;
+        const char* way;
+    };
+    const FairedCase cases[] = {{&kFineBowOnJaggedLimits, " SmoothLimits"},
+                                {&kLcbFarForwardOnSmoothLimits, " BlendLimits"},
+                                {&kFineAftBody, " WidenSections"}};
+    for (const auto& [design, way] : cases) {
+        ResetGeneratorState();
+        memo.ClearText();
+        auto hull = HullOf(*design);
+        ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust)) << design->name;
+        EXPECT_TRUE(HasLine(way)) << design->name;
+        ExpectFairAndFiveFiguresMet(*hull, design->name);
+    }
 }
 
 TEST_F(RobustGeneration, ATransomTopForwardOfTheWaterlinesEndTakesTheLastSectionOnItsFace)

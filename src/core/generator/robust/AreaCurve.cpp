@@ -11,6 +11,11 @@ constexpr int kSlope = 4;
 constexpr int kCurveSolveSteps = 40;
 constexpr int kCurveHalvings = 12;
 constexpr long double kCurveDifference = 1e-4L;
+// A blended station's share of its range is the logistic of this times what
+// the curve asks of it over Cm, less one; near either end of the range it
+// counts as held there.
+constexpr long double kBlendSteepness = 4;
+constexpr long double kBlendHeld = 0.02L;
 
 int SimpsonMultiplier(int s)
 {
@@ -55,19 +60,27 @@ long double AreaCurve::Requested(const HullRecord& hull, int s) const
     return hull.Cm * sum + Shifts[s];
 }
 
+long double AreaCurve::BlendShare(const HullRecord& hull, int s) const
+{
+    return 1 / (1 + std::exp(-kBlendSteepness * (Requested(hull, s) / hull.Cm - 1)));
+}
+
 long double AreaCurve::Coefficient(const HullRecord& hull, int s) const
 {
+    if (Blended && s != kMidshipStation) return Lowest[s] + (Highest[s] - Lowest[s]) * BlendShare(hull, s);
     return std::clamp(Requested(hull, s), Lowest[s], Highest[s]);
 }
 
 bool AreaCurve::ClampedHigh(const HullRecord& hull, int s) const
 {
-    return s != kMidshipStation && Requested(hull, s) > Highest[s];
+    if (s == kMidshipStation) return false;
+    return Blended ? BlendShare(hull, s) > 1 - kBlendHeld : Requested(hull, s) > Highest[s];
 }
 
 bool AreaCurve::ClampedLow(const HullRecord& hull, int s) const
 {
-    return s != kMidshipStation && Requested(hull, s) < Lowest[s];
+    if (s == kMidshipStation) return false;
+    return Blended ? BlendShare(hull, s) < kBlendHeld : Requested(hull, s) < Lowest[s];
 }
 
 bool AreaCurve::ClampedBetween(const HullRecord& hull, int from, int to, bool high) const

@@ -26,18 +26,28 @@ struct AreaCurve {
     std::array<long double, kStationCount> Highest;
     // Whether the limits each build learns are smoothed (see SmoothLimits).
     bool LimitsSmoothed = false;
+    // Whether each station's coefficient is taken between its limits, at a
+    // share that rises smoothly with what the curve asks of it, instead of
+    // what the curve asks held to the limits: no section then follows a
+    // limit from station to station.
+    bool Blended = false;
 
     AreaCurve();
     // Back to the state before the first solve: no terms, shifts or learnt
-    // limits; the limits stay smoothed if they were.
+    // limits; the limits stay smoothed and blended if they were.
     void Restart();
     long double Requested(const HullRecord& hull, int s) const;
     long double Coefficient(const HullRecord& hull, int s) const;
+    // Whether station s is held at (blended: all but at) its highest or lowest.
     bool ClampedHigh(const HullRecord& hull, int s) const;
     bool ClampedLow(const HullRecord& hull, int s) const;
     // Whether the curve asks more (high) or less than some station from `from`
     // to `to` can give.
     bool ClampedBetween(const HullRecord& hull, int from, int to, bool high) const;
+
+private:
+    // A blended station's share of its range, 0 to 1.
+    long double BlendShare(const HullRecord& hull, int s) const;
 };
 
 // The beam a station's section is built to: Bwl at midship, else the design

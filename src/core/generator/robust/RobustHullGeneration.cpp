@@ -203,6 +203,32 @@ ExactHydrostatics MeetVolumeAndLcb(HullRecord& hull, AreaCurve& curve, const Vol
 
 void BuildMidship(HullRecord& hull);
 
+// When shifting single stations has not faired the low waterlines, the next
+// way to try: sections held at the family's limits follow them from station
+// to station, so the limits are smoothed first; then no station is held at
+// a limit at all, each taking its coefficient between them; then the family
+// reaches hollower sections and the curve starts again. False when every way
+// has been tried.
+bool MayFairAnotherWay(AreaCurve& curve)
+{
+    if (!curve.LimitsSmoothed) {
+        ConsoleLine(" SmoothLimits");
+        curve.LimitsSmoothed = true;
+        return true;
+    }
+    if (!curve.Blended) {
+        ConsoleLine(" BlendLimits");
+        curve.Blended = true;
+        curve.Terms.fill(0);
+        curve.Shifts.fill(0);
+        return true;
+    }
+    if (!WidenSectionFamily()) return false;
+    ConsoleLine(" WidenSections");
+    curve = AreaCurve{};
+    return true;
+}
+
 // The keel moves of a run: a few at most, and none that undoes an earlier
 // move at the same quarter, so that the keel cannot go back and forth.
 class KeelShaping {
@@ -268,11 +294,7 @@ void GenerateToRequest(HullRecord& hull)
         }
         if (Within(built.Cwl, hull.Cwp, tolerance[kCwlFigure]) && Within(built.LCF, hull.LCF, tolerance[kLcfFigure])) {
             if (LowWaterlinesFair(hull)) return;
-            if (fairings == kFairings && !curve.LimitsSmoothed) {
-                // Sections held at the family's limits follow them from
-                // station to station; held at smooth ones, they can be faired.
-                ConsoleLine(" SmoothLimits");
-                curve.LimitsSmoothed = true;
+            if (fairings == kFairings && MayFairAnotherWay(curve)) {
                 fairings = 0;
                 continue;
             }

@@ -22,6 +22,10 @@ namespace {
 // Beyond the hollow section the polygon draws in further below the
 // waterline, a deeper hollow that the envelope keeps rising.
 constexpr long double kHollowest = -1.6L;
+// The hollowest of the widened family: sections draw in further still below
+// the waterline, which lets a fine body's sections follow each other fairly
+// where the usual family leaves them held at its hollowest.
+constexpr long double kHollowerStill = -2.0L;
 constexpr long double kVee = 0;
 // Past the box the points crowd into the bilge: fuller still, while the
 // envelope keeps them above the keel and within the beam.
@@ -314,7 +318,8 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
         const bool known = memo.Beam != 0;
         const long double hollowest = memo.HollowestKept, fullest = memo.FullestKept;
         family.SpreadFrom(memo.HollowestSpread);
-        memo.HollowestKept = KeptEnd(keepsBeam, kHollowest, kFullest, known ? &hollowest : nullptr);
+        const long double familyHollowest = Generator().RobustFamily.Hollower ? kHollowerStill : kHollowest;
+        memo.HollowestKept = KeptEnd(keepsBeam, familyHollowest, kFullest, known ? &hollowest : nullptr);
         family.SpreadFrom(memo.FullestSpread);
         memo.FullestKept = KeptEnd(keepsBeam, kFullest, memo.HollowestKept, known ? &fullest : nullptr);
         miss(memo.FullestKept);
@@ -345,6 +350,15 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
     reached.Met = std::fabs(measured.halfBreadth - beam * 0.5L) <= 1e-4L * beam &&
                   std::fabs(measured.coefficient - coefficient) <= kSectionCoefficientTolerance;
     return reached;
+}
+
+bool WidenSectionFamily()
+{
+    GeneratorState& state = Generator();
+    if (state.RobustFamily.Hollower) return false;
+    state.RobustFamily.Hollower = true;
+    for (RobustStationMemo& memo : state.RobustStations) memo.Beam = 0;
+    return true;
 }
 
 }  // namespace sloopform

@@ -27,6 +27,11 @@ struct SectionReached {
 // the nearest end of the range. The station keeps the offsets.
 SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coefficient);
 
+// Lets every station's sections reach hollower shapes than the usual family
+// allows; the ranges learnt so far are forgotten. False when the family is
+// already widened.
+bool WidenSectionFamily();
+
 // Moves station s's diagonal offsets as little as keeps each diagonal point
 // no lower than the one before, no higher than the sheer and not far past
 // BMax/2, nor, above the design waterline, far past the larger of the
