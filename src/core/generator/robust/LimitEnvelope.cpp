@@ -1,6 +1,5 @@
 #include "generator/robust/LimitEnvelope.h"
 
-#include <algorithm>
 #include <array>
 #include <optional>
 
@@ -8,6 +7,8 @@ namespace sloopform {
 
 namespace {
 
+// A parabola this close to a station's limit counts as within it: it passes
+// through three of them, computed.
 constexpr long double kWithin = 1e-12L;
 
 struct Body {
