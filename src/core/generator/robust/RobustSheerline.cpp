@@ -6,6 +6,7 @@
 
 #include "analysis/ExtendedBSpline.h"
 #include "analysis/ImmersedSection.h"
+#include "generator/Profile.h"
 #include "generator/Sheerline.h"
 #include "generator/StationCrossing.h"
 #include "numeric/BSpline.h"
@@ -68,12 +69,10 @@ void CreateRobustSheerline(HullRecord& hull)
     CreateSheerline(hull);
     if (CancelFlag() || !DeckEndsBeforeTheLastStation(hull)) return;
     const long double waterlineEnd = SampledStationX(hull, kLastStation);
-    // The face runs straight from its foot (Loa, Tc + TransomRise) to its top
-    // (TransomTopX, Tc + FreeAft).
+    // The face rises from its foot (Loa, Tc + TransomRise) one metre for
+    // every TransomRake metres forward.
     TStation& last = hull.Stations[kLastStation];
-    const long double foot = hull.Tc + hull.TransomRise, top = hull.Tc + hull.FreeAft;
-    const long double fromFoot = (hull.Loa - waterlineEnd) / (hull.Loa - hull.TransomTopX);
-    last.SheerHeight = foot + fromFoot * (top - foot);
+    last.SheerHeight = hull.Tc + hull.TransomRise + (hull.Loa - waterlineEnd) / TransomRake(hull);
     last.SheerBeam = hull.BTransom;
 }
 
