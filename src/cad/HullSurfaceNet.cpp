@@ -25,12 +25,12 @@ NetPoint operator+(NetPoint a, NetPoint b) { return {a.x + b.x, a.y + b.y, a.z +
 NetPoint operator-(NetPoint a, NetPoint b) { return {a.x - b.x, a.y - b.y, a.z - b.z}; }
 NetPoint operator*(long double f, NetPoint a) { return {f * a.x, f * a.y, f * a.z}; }
 
-// The sheer (three control points, quadratic) in plan and in elevation.
+// The sheer in plan and in elevation.
 class Sheer {
 public:
     explicit Sheer(const HullRecord& hull)
-        : plan_(kQuadratic, Coordinates(hull, &TPoint3r::y)),
-          elevation_(kQuadratic, Coordinates(hull, &TPoint3r::z))
+        : plan_(hull.SheerOrder, Coordinates(hull, &TPoint3r::y)),
+          elevation_(hull.SheerOrder, Coordinates(hull, &TPoint3r::z))
     {
     }
     NetPoint At(long double t) const
@@ -39,12 +39,14 @@ public:
         return {p.a, p.b, elevation_.At(t).b};
     }
     long double XAt(long double t) const { return plan_.At(t).a; }
+    // The parameter at the transom top.
+    long double End() const { return plan_.LastKnot(); }
 
 private:
     static std::vector<ExtendedPoint> Coordinates(const HullRecord& hull, Real48 TPoint3r::*across)
     {
         std::vector<ExtendedPoint> points;
-        for (int i = 1; i <= kSheerPointCount; ++i)
+        for (int i = 1; i <= hull.SheerPointCount; ++i)
             points.push_back({hull.SheerPoints[i].x, hull.SheerPoints[i].*across});
         return points;
     }
@@ -187,9 +189,9 @@ HullSurfaceNet BuildHullSurfaceNet(const HullRecord& hull)
     };
     const auto sheerX = [&](long double t) { return sheer.XAt(t); };
     const auto profileX = [&](long double t) { return profile.At(t).a; };
-    const long double sheerAtBow = ParameterAtX(sheerX, 0, 1, StationPosition(hull, 0), "sheer");
+    const long double sheerAtBow = ParameterAtX(sheerX, 0, sheer.End(), StationPosition(hull, 0), "sheer");
     const long double sheerAtStern =
-        ParameterAtX(sheerX, 0, 1, StationPosition(hull, kLastStation), "sheer");
+        ParameterAtX(sheerX, 0, sheer.End(), StationPosition(hull, kLastStation), "sheer");
     const long double profileAtStern = ParameterAtX(
         profileX, kStemFoot, kTransomFoot, StationPosition(hull, kLastStation), "profile");
 
@@ -209,7 +211,7 @@ HullSurfaceNet BuildHullSurfaceNet(const HullRecord& hull)
                     [&](long double w) {
                         return profileAt(profileAtStern + w * (kTransomFoot - profileAtStern));
                     },
-                    [&](long double w) { return sheer.At(sheerAtStern + w * (1 - sheerAtStern)); }),
+                    [&](long double w) { return sheer.At(sheerAtStern + w * (sheer.End() - sheerAtStern)); }),
                 net);
     return net;
 }

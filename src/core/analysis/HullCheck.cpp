@@ -6,8 +6,10 @@
 #include <optional>
 
 #include "analysis/CurveCrossing.h"
+#include "analysis/DenseSamples.h"
 #include "analysis/ExactHydrostatics.h"
 #include "analysis/ExtendedBSpline.h"
+#include "analysis/OutlineCheck.h"
 #include "model/StationOutline.h"
 #include "numeric/NumberText.h"
 
@@ -16,29 +18,18 @@ namespace sloopform {
 namespace {
 
 constexpr int kCubicOrder = 4;
-constexpr int kSamplesPerSpan = 48;
 
-struct SectionPoint {
-    long double y;
-    long double z;
-};
-using SectionPolyline = std::vector<SectionPoint>;
-
-int SampleCount(const ExtendedBSpline& curve) { return curve.LastKnot() * kSamplesPerSpan; }
-
-// The curve parameter of sample i.
-long double SampleParameter(const ExtendedBSpline& curve, int i)
-{
-    return static_cast<long double>(curve.LastKnot()) * i / SampleCount(curve);
-}
+// A section's samples: a the half-breadth, b the height.
+using SectionPolyline = std::vector<ExtendedPoint>;
 
 // The largest coordinate along one axis of the samples; only that
 // coordinate is evaluated.
 long double Widest(const ExtendedBSpline& curve, CurveAxis axis)
 {
+    const int count = curve.LastKnot() * kDenseSamplesPerSpan;
     long double widest = 0;
-    for (int i = 0; i <= SampleCount(curve); ++i) {
-        const long double t = SampleParameter(curve, i);
+    for (int i = 0; i <= count; ++i) {
+        const long double t = static_cast<long double>(curve.LastKnot()) * i / count;
         widest = std::max<long double>(widest, (axis == CurveAxis::A ? curve.AlongA(t) : curve.AlongB(t)).value);
     }
     return widest;
@@ -46,15 +37,7 @@ long double Widest(const ExtendedBSpline& curve, CurveAxis axis)
 
 SectionPolyline SampleSection(const HullRecord& hull, int s)
 {
-    const ExtendedBSpline curve(kStationOutlinePoints, kCubicOrder, StationOutline(hull, s));
-    const int count = SampleCount(curve);
-    SectionPolyline points;
-    points.reserve(static_cast<std::size_t>(count) + 1);
-    for (int i = 0; i <= count; ++i) {
-        const ExtendedPoint p = curve.PositionAt(SampleParameter(curve, i));
-        points.push_back({p.a, p.b});
-    }
-    return points;
+    return DenseSamples(ExtendedBSpline(kStationOutlinePoints, kCubicOrder, StationOutline(hull, s)));
 }
 
 std::string Metres(long double value) { return FormatFixed(value, 3) + " m"; }
@@ -63,21 +46,21 @@ std::string StationName(int s) { return "Station " + std::to_string(s); }
 // The largest drop below the highest point already passed, keel to sheer.
 long double WorstFold(const SectionPolyline& points)
 {
-    long double highest = points.front().z, worst = 0;
-    for (const SectionPoint& p : points) {
-        highest = std::max(highest, p.z);
-        worst = std::max(worst, highest - p.z);
+    long double highest = points.front().b, worst = 0;
+    for (const ExtendedPoint& p : points) {
+        highest = std::max(highest, p.b);
+        worst = std::max(worst, highest - p.b);
     }
     return worst;
 }
 
-long double Cross(const SectionPoint& o, const SectionPoint& a, const SectionPoint& b)
+long double Cross(const ExtendedPoint& o, const ExtendedPoint& a, const ExtendedPoint& b)
 {
-    return (a.y - o.y) * (b.z - o.z) - (a.z - o.z) * (b.y - o.y);
+    return (a.a - o.a) * (b.b - o.b) - (a.b - o.b) * (b.a - o.a);
 }
 
 // Proper crossings of two pieces that share no end point.
-bool PiecesCross(const SectionPoint& a, const SectionPoint& b, const SectionPoint& c, const SectionPoint& d)
+bool PiecesCross(const ExtendedPoint& a, const ExtendedPoint& b, const ExtendedPoint& c, const ExtendedPoint& d)
 {
     const long double d1 = Cross(c, d, a), d2 = Cross(c, d, b);
     const long double d3 = Cross(a, b, c), d4 = Cross(a, b, d);
@@ -92,7 +75,7 @@ std::vector<std::size_t> HeightMonotoneRuns(const SectionPolyline& points)
     std::vector<std::size_t> starts{0};
     int direction = 0;
     for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        const long double rise = points[i + 1].z - points[i].z;
+        const long double rise = points[i + 1].b - points[i].b;
         const int piece = rise > 0 ? 1 : (rise < 0 ? -1 : 0);
         if (piece == 0) continue;
         if (direction != 0 && piece != direction) {
@@ -116,25 +99,10 @@ bool CrossesItself(const SectionPolyline& points)
     return false;
 }
 
-// The outermost half-breadth where the section meets the level; nothing when
-// it lies wholly above or below it.
-std::optional<long double> HalfBreadthAt(const SectionPolyline& points, long double level)
-{
-    std::optional<long double> outermost;
-    for (std::size_t i = 0; i + 1 < points.size(); ++i) {
-        const SectionPoint& a = points[i];
-        const SectionPoint& b = points[i + 1];
-        if ((a.z - level) * (b.z - level) > 0 || a.z == b.z) continue;
-        const long double y = a.y + (b.y - a.y) * (level - a.z) / (b.z - a.z);
-        outermost = std::max(outermost.value_or(y), y);
-    }
-    return outermost;
-}
-
 long double Widest(const SectionPolyline& points)
 {
     long double widest = 0;
-    for (const SectionPoint& p : points) widest = std::max(widest, p.y);
+    for (const ExtendedPoint& p : points) widest = std::max(widest, p.a);
     return widest;
 }
 
@@ -153,7 +121,7 @@ void CheckSection(const HullRecord& hull, int s, const SectionPolyline& points, 
     const long double halfBeam = hull.BMax * 0.5L;
     const long double widest = Widest(points);
     long double farthestPort = 0;
-    for (const SectionPoint& p : points) farthestPort = std::min(farthestPort, p.y);
+    for (const ExtendedPoint& p : points) farthestPort = std::min(farthestPort, p.a);
     if (PastBMax(hull, widest))
         faults.push_back({HullFaultKind::PastBeam, s,
                           StationName(s) + " reaches " + Metres(widest) + " from the centre plane, past BMax/2 (" +
@@ -161,8 +129,10 @@ void CheckSection(const HullRecord& hull, int s, const SectionPolyline& points, 
     if (-farthestPort > kBeamShare * halfBeam)
         faults.push_back(
             {HullFaultKind::AcrossCentrePlane, s, StationName(s) + " crosses the centre plane by " + Metres(-farthestPort)});
-
-
+    const long double bulge = widest - points.back().a;
+    if (bulge > kTumblehomeShare * halfBeam)
+        faults.push_back({HullFaultKind::Tumblehome, s,
+                          StationName(s) + " is " + Metres(bulge) + " wider below than at its sheer: tumblehome"});
     if (CrossesItself(points)) faults.push_back({HullFaultKind::CrossesItself, s, StationName(s) + " crosses itself"});
 }
 
@@ -185,13 +155,15 @@ void CheckWaterlines(const HullRecord& hull, const std::array<SectionPolyline, k
         // The stations the level meets, bow to stern.
         std::vector<long double> halfBreadths;
         for (const SectionPolyline& points : sections)
-            if (const auto y = HalfBreadthAt(points, level)) halfBreadths.push_back(*y);
+            if (const auto y = OutermostWhere(points, CurveAxis::B, level)) halfBreadths.push_back(*y);
         if (FairAlongStations(halfBreadths, hull.Bwl)) continue;
         const int changes = CurvatureSignChanges(halfBreadths, kFairnessShare * hull.Bwl);
-            faults.push_back({HullFaultKind::UnfairWaterline, -1,
-                              "The waterline at " + Metres(level) + " (" + kShares[quarter - 1] +
-                                  " Tc) is not fair: its curvature changes sign " + std::to_string(changes) +
-                                  " times along the stations"});
+        HullFault fault{HullFaultKind::UnfairWaterline, -1,
+                        "The waterline at " + Metres(level) + " (" + kShares[quarter - 1] +
+                            " Tc) is not fair: its curvature changes sign " + std::to_string(changes) +
+                            " times along the stations"};
+        fault.Level = level;
+        faults.push_back(fault);
     }
 }
 
@@ -281,12 +253,17 @@ bool SectionPastBMax(const HullRecord& hull, const ExtendedBSpline& section)
     return PastBMax(hull, Widest(section, CurveAxis::A));
 }
 
+long double WiderBelowThanAtSheer(const ExtendedBSpline& section)
+{
+    return section.LargestA() - section.PositionAt(section.LastKnot()).a;
+}
+
 std::vector<std::optional<long double>> SectionHalfBreadthsAtLevels(const HullRecord& hull, int s,
                                                                     const std::vector<long double>& levels)
 {
     const SectionPolyline points = SampleSection(hull, s);
     std::vector<std::optional<long double>> halfBreadths;
-    for (long double level : levels) halfBreadths.push_back(HalfBreadthAt(points, level));
+    for (long double level : levels) halfBreadths.push_back(OutermostWhere(points, CurveAxis::B, level));
     return halfBreadths;
 }
 
@@ -303,7 +280,9 @@ std::vector<HullFault> CheckHull(const HullRecord& hull)
         sections[static_cast<std::size_t>(s)] = SampleSection(hull, s);
         CheckSection(hull, s, sections[static_cast<std::size_t>(s)], faults);
     }
+    if (auto fault = CheckProfile(hull)) faults.push_back(*fault);
     CheckDesignWaterline(hull, faults);
+    if (auto fault = CheckWaterlineInsideSheer(hull)) faults.push_back(*fault);
     CheckWaterlines(hull, sections, faults);
     CheckAreaCurve(hull, faults);
     return faults;

@@ -8,6 +8,7 @@
 #include "numeric/Points.h"
 #include "numeric/Real48.h"
 #include "numeric/SecantSolver.h"
+#include "generator/robust/SectionToTargets.h"
 
 namespace sloopform {
 
@@ -20,6 +21,9 @@ struct ProfileStageState {
     Real48 TrialRise;  // height of the transom's lowest point above the waterline
     TSecantSolver Solver;
     Real48 LastResidual;  // Tc minus the keel height at station 20
+    // The robust method's profile runs aft from the stem head to the transom
+    // wherever the described construction would turn it back.
+    bool KeepRunningAft = false;
 };
 
 struct SheerStageState {
@@ -108,7 +112,9 @@ struct TransomStageState {
 // the waterline point that last met the beam, where the next search starts.
 struct RobustStationMemo {
     long double Beam = 0;  // 0 until a range is known
-    long double KeelHeight = 0;  // the range holds for this beam and keel
+    long double KeelHeight = 0;  // the range holds for this beam, keel and deck
+    long double SheerBeam = 0;
+    SectionReach Reach = SectionReach::NearBMax;  // the one the range was found in
     long double HollowestKept = 0;
     long double FullestKept = 0;
     long double Lowest = 0;   // coefficients at the two ends

@@ -1,6 +1,9 @@
 #include "generator/HullGeneration.h"
 
+#include <algorithm>
 #include <cmath>
+#include <limits>
+#include <string>
 
 #include "generator/DiagonalFitting.h"
 #include "generator/GeneratorState.h"
@@ -18,7 +21,31 @@ constexpr int kAftQuarter = 15;
 constexpr int kDiagonalOrder = 3;
 constexpr long double kVolumeTolerance = 0.05L;  // m^3, not a preference
 
+// Outer alternations in a row that bring neither the volume nor the LCB
+// nearer than before end the run: such a run goes round for ever.
+constexpr int kStalledAlternations = 40;
+
 HullStageState& Work() { return Generator().HullStage; }
+
+// Whether the outer alternation still approaches the request: each
+// alternation that brings the volume or the LCB nearer than every one before
+// it starts the count of stalled alternations again.
+class Approach {
+public:
+    bool Continues(long double volumeMiss, long double lcbMiss)
+    {
+        if (volumeMiss < nearestVolume_ || lcbMiss < nearestLcb_) stalled_ = 0;
+        else ++stalled_;
+        nearestVolume_ = std::min(nearestVolume_, volumeMiss);
+        nearestLcb_ = std::min(nearestLcb_, lcbMiss);
+        return stalled_ < kStalledAlternations;
+    }
+
+private:
+    long double nearestVolume_ = std::numeric_limits<long double>::infinity();
+    long double nearestLcb_ = std::numeric_limits<long double>::infinity();
+    int stalled_ = 0;
+};
 
 long double VolumeFunction(long double trial)
 {
@@ -63,14 +90,21 @@ void GenerateHull(HullRecord& hull)
     // The volume of the previous evaluation decides, even one from an earlier
     // run: a repeated run of the same design starts with the LCB solver.
     auto volumeMissed = [&] { return std::fabs(w.HullVolume - w.VolumeSolver.Target); };
-    do {
+    auto lcbMissed = [&] { return std::fabs(w.HullLCBFraction - w.LCBSolver.Target); };
+    Approach approach;
+    for (;;) {
         if (volumeMissed() > kVolumeTolerance)
             SolveSecant(w.VolumeSolver, VolumeFunction, w.SectionFullness);
         else
             SolveSecant(w.LCBSolver, LCBFunction, w.SectionSkew);
-    } while (!((volumeMissed() < kVolumeTolerance &&
-                std::fabs(w.HullLCBFraction - w.LCBSolver.Target) < w.LCBSolver.Tolerance) ||
-               CancelFlag()));
+        if ((volumeMissed() < kVolumeTolerance && lcbMissed() < w.LCBSolver.Tolerance) || CancelFlag()) break;
+        if (!approach.Continues(volumeMissed(), lcbMissed())) {
+            FailIteration("The volume and LCB iteration makes no progress: " +
+                          std::to_string(kStalledAlternations) +
+                          " alternations in a row came no nearer to the required volume or LCB");
+            break;
+        }
+    }
     hull.HullComplete = true;
 }
 

@@ -1,5 +1,6 @@
 #include "generator/Profile.h"
 
+#include <algorithm>
 #include <cmath>
 
 #include "generator/GeneratorState.h"
@@ -31,6 +32,22 @@ long double ProfileResidual(HullRecord& hull, long double rise)
 void SetPoints(TPointBlock2& points, int first, int last, const TPoint2r& point)
 {
     for (int i = first; i <= last; ++i) points[i] = point;
+}
+
+// A curve whose control points never step back in x never does either, so
+// the profile runs aft from the stem head to Loa when its polygon does. The
+// forefoot corner that lands outside the stretch between the waterline's
+// forward end and the forefoot point (tangents near parallel put it far
+// ahead of the stem or behind the keel) is taken at P0 on the stem tangent
+// instead, as for a vertical line; then no point stands forward of the one
+// before it.
+void KeepRunningAft(TPointBlock2& p, const TPoint2r& p0)
+{
+    constexpr int kForefootCorner = 7, kWaterlineEnd = 4, kForefootPoint = 8;
+    const long double forward = p[kWaterlineEnd].x, aft = p[kForefootPoint].x;
+    if (p[kForefootCorner].x < forward || p[kForefootCorner].x > aft || p[kForefootCorner].y > p[kWaterlineEnd].y)
+        p[kForefootCorner] = {std::clamp<long double>(p0.x, forward, std::max(forward, aft)), p0.y};
+    for (int i = 2; i <= kProfileKeelPointCount; ++i) p[i].x = std::max(p[i].x, p[i - 1].x);
 }
 
 }  // namespace
@@ -97,6 +114,7 @@ void BuildProfile(HullRecord& hull)
     // waterline, meets the line from the forefoot point to the quarter-length
     // bottom point. A vertical line leaves it at P0.
     IntersectLines(p[7].x, p[7].y, p[11], p[12], p[4], p[3]);
+    if (Generator().Profile.KeepRunningAft) KeepRunningAft(p, p0);
 }
 
 Real48 TransomRake(const HullRecord& hull)

@@ -47,6 +47,12 @@ const Stage kClassicStages[] = {
     {"Creating Transom...", CreateTransom},
 };
 
+void CreateRobustProfile(HullRecord& hull)
+{
+    Generator().Profile.KeepRunningAft = true;
+    CreateProfile(hull);
+}
+
 void GenerateCompleteRobustHull(HullRecord& hull)
 {
     GenerateRobustHull(hull);
@@ -57,7 +63,7 @@ void GenerateCompleteRobustHull(HullRecord& hull)
 // the waterline, the midship section and the hull are built to their targets
 // without open-ended alternation.
 const Stage kRobustStages[] = {
-    {"Creating Profile...", CreateProfile},
+    {"Creating Profile...", CreateRobustProfile},
     {"Creating Sheerline...", CreateRobustSheerline},
     {"Creating Diagonals...", CreateRobustDiagonals},
     {"Creating WaterLine...", CreateRobustWaterline},

@@ -12,14 +12,13 @@ namespace sloopform {
 
 namespace {
 
-constexpr int kSheerSamples = kGeneratorSamplesPerPoint * kSheerPointCount;
-
-using SheerSampleArray = CurveSamples<TPoint3r, kSheerSamples>;
+using SheerSampleArray = CurveSamples<TPoint3r, kGeneratorSamplesPerPoint * kFullDeckSheerPointCount>;
 
 SheerSampleArray SheerSamples(const HullRecord& hull)
 {
     SheerSampleArray samples;
-    SampleBSpline3d(kSheerPointCount, kQuadratic, hull.SheerPoints, kSheerSamples, samples);
+    SampleBSpline3d(hull.SheerPointCount, hull.SheerOrder, hull.SheerPoints,
+                    kGeneratorSamplesPerPoint * hull.SheerPointCount, samples);
     return samples;
 }
 
@@ -53,6 +52,8 @@ void FitSheer(HullRecord& hull)
                hull.FreeAft + hull.Tc};  // transom top
     hull.TransomTopX = data[3].x;
     hull.SheerPoints = FitBSpline3d(kSheerPointCount, kQuadratic, data);
+    hull.SheerPointCount = kSheerPointCount;
+    hull.SheerOrder = kQuadratic;
 }
 
 Real48 SheerMaxHalfBeam(const HullRecord& hull)

@@ -43,7 +43,7 @@ void EmitProfile(const HullRecord& hull, LineSink& sink, OutlineDetail detail)
 
 void EmitSheerline(const HullRecord& hull, LineSink& sink, OutlineDetail detail)
 {
-    EmitMirroredPair(kSheerPointCount, kQuadratic, hull.SheerPoints, sink, detail);
+    EmitMirroredPair(hull.SheerPointCount, hull.SheerOrder, hull.SheerPoints, sink, detail);
 }
 
 void EmitWaterlineSegments(const HullRecord& hull, LineSink& sink)

@@ -19,6 +19,8 @@ constexpr int kMidshipStation = 10;
 constexpr int kProfilePointCount = 23;
 constexpr int kWaterlinePointCount = 9;
 constexpr int kSheerPointCount = 3;
+// A deck filled out over a full waterline is a cubic of five control points.
+constexpr int kFullDeckSheerPointCount = 5;
 constexpr int kTransomPointCount = 6;
 
 struct TStation {
@@ -79,6 +81,10 @@ struct HullRecord {
     TPointBlock2 ProfilePoints;
     TPointBlock2 WaterlinePoints;
     TPointBlock3 SheerPoints;
+    // The sheer is a quadratic of kSheerPointCount points unless the robust
+    // method filled the deck out over the waterline.
+    std::int32_t SheerPointCount = kSheerPointCount;
+    std::int32_t SheerOrder = 3;
     TPointBlock3 TransomPoints;
 
     // 6. Completion flags.

@@ -63,10 +63,15 @@ void SolveSecant(TSecantSolver& s, const SecantFunction& f, long double x0)
     try {
         Iterate(s, f, x0);
     } catch (const std::exception& fault) {
-        ConsoleLine("Fatal Error[1]: Iteration Failed");
-        Ui().ShowError(fault.what(), "Iteration procedure");
-        CancelGeneration();
+        FailIteration(fault.what());
     }
+}
+
+void FailIteration(const std::string& why)
+{
+    ConsoleLine("Fatal Error[1]: Iteration Failed");
+    Ui().ShowError(why, "Iteration procedure");
+    CancelGeneration();
 }
 
 bool Bracketed(long double target, long double yPrev, long double y)

@@ -1,5 +1,6 @@
 #pragma once
 #include <functional>
+#include <string>
 
 #include "numeric/Real48.h"
 
@@ -27,6 +28,10 @@ void ResetSolver(TSecantSolver& s);
 // a started solver resumes from its stored pair of points. Any exception ends
 // the run through the fatal path and never leaves this routine.
 void SolveSecant(TSecantSolver& s, const SecantFunction& f, long double x0);
+
+// Ends the run through the fatal path: the console line, the error dialog
+// with `why` from the iteration procedure, and the cancel flag.
+void FailIteration(const std::string& why);
 
 // True when y lies strictly between yPrev and target.
 bool Bracketed(long double target, long double yPrev, long double y);

@@ -8,8 +8,11 @@
 #include "BundledDesigns.h"
 #include "RecordingUi.h"
 #include "analysis/HullCheckReport.h"
+#include "analysis/OutlineCheck.h"
 #include "generator/Output.h"
+#include "model/HullOutlines.h"
 #include "model/StationOutline.h"
+#include "numeric/NumberText.h"
 
 using namespace sloopform;
 
@@ -119,6 +122,71 @@ TEST_F(HullCheck, NamesWaterlinesAndAnAreaCurveThatWiggle)
     const std::vector<std::string> faults = HullCheckLines(*hull);
     EXPECT_TRUE(Names(faults, "(1/2 Tc) is not fair: its curvature changes sign ")) << Listed(faults);
     EXPECT_TRUE(Names(faults, "The sectional-area curve has ")) << Listed(faults);
+}
+
+TEST_F(HullCheck, NamesASectionWiderBelowThanAtItsSheer)
+{
+    // Station 2's deck edge pulled in to half its beam: the topside comes back
+    // in above the bilge.
+    hull->Stations[2].SheerBeam = hull->Stations[2].SheerBeam * 0.5L;
+    const std::vector<HullFault> faults = CheckHull(*hull);
+    const auto tumblehome = std::find_if(faults.begin(), faults.end(),
+                                         [](const HullFault& f) { return f.Kind == HullFaultKind::Tumblehome; });
+    ASSERT_NE(tumblehome, faults.end()) << Listed(HullCheckLines(*hull));
+    EXPECT_EQ(tumblehome->Station, 2);
+    EXPECT_EQ(tumblehome->Text.rfind("Station 2 is ", 0), 0u) << tumblehome->Text;
+    EXPECT_NE(tumblehome->Text.find(" m wider below than at its sheer: tumblehome"), std::string::npos);
+    // The bulge named is what the curve shows: its widest point less its deck edge.
+    const ExtendedBSpline section(kStationOutlinePoints, 4, StationOutline(*hull, 2));
+    const long double bulge = section.LargestA() - hull->Stations[2].SheerBeam * 0.5L;
+    EXPECT_NE(tumblehome->Text.find(FormatFixed(bulge, 3) + " m wider"), std::string::npos) << tumblehome->Text;
+}
+
+TEST_F(HullCheck, NamesAProfileThatRunsBackTowardsTheBow)
+{
+    // The forefoot's control points pulled ahead of the stem head: the curve
+    // leaves the waterline forward again before it turns down to the keel.
+    for (int p = 7; p <= 11; ++p) hull->ProfilePoints[p].x = -1.0L;
+    const std::vector<HullFault> faults = CheckHull(*hull);
+    const auto back = std::find_if(faults.begin(), faults.end(),
+                                   [](const HullFault& f) { return f.Kind == HullFaultKind::ProfileRunsBack; });
+    ASSERT_NE(back, faults.end()) << Listed(HullCheckLines(*hull));
+    EXPECT_EQ(back->Text.rfind("The profile runs back ", 0), 0u) << back->Text;
+    EXPECT_LT(back->FromX, 0.0L);
+    EXPECT_NEAR(back->ToX, hull->Fovh, 0.05L);
+    EXPECT_NE(back->Text.find(" m towards the bow between x = " + FormatFixed(back->FromX, 3) + " m and x = " +
+                              FormatFixed(back->ToX, 3) + " m"),
+              std::string::npos)
+        << back->Text;
+}
+
+TEST_F(HullCheck, ATransomRakedAftOfItsFootIsNoProfileRunningBack)
+{
+    // The walk ends at the profile's aftmost point: the transom's top forward
+    // of its foot is where the profile ends, not a fault.
+    EXPECT_LT(WorstProfileRunBack(*hull).Distance, 1e-9L);
+    hull->TransomAngle = 40;
+    hull->ProfilePoints[kProfilePointCount].x = hull->Loa - 1.0L;
+    EXPECT_LT(WorstProfileRunBack(*hull).Distance, 1e-9L);
+}
+
+TEST_F(HullCheck, NamesADesignWaterlineOutsideTheSheerInPlan)
+{
+    // The deck narrowed to 60 % of its beam amidships: the waterline stands
+    // outside it over the middle body, not at the ends.
+    hull->SheerPoints[2].y = hull->SheerPoints[2].y * 0.6L;
+    const std::vector<HullFault> faults = CheckHull(*hull);
+    const auto outside = std::find_if(faults.begin(), faults.end(), [](const HullFault& f) {
+        return f.Kind == HullFaultKind::WaterlineOutsideSheer;
+    });
+    ASSERT_NE(outside, faults.end()) << Listed(HullCheckLines(*hull));
+    EXPECT_EQ(outside->Text.rfind("The design waterline stands outside the sheer line in plan from station ", 0), 0u)
+        << outside->Text;
+    const std::vector<long double> by = WaterlineOutsideSheerAtStations(*hull);
+    EXPECT_EQ(by.front(), 0.0L);
+    EXPECT_GT(by[kMidshipStation], 0.1L);
+    EXPECT_LT(outside->FromX, StationPosition(*hull, kMidshipStation));
+    EXPECT_GT(outside->ToX, StationPosition(*hull, kMidshipStation));
 }
 
 TEST_F(HullCheck, TheReportBlockListsTheFaultsOrSaysThereAreNone)

@@ -96,3 +96,4 @@ TEST_F(HullGeneration, AFarAftCentreOfBuoyancyClampsTheAftQuarterOnEveryEvaluati
     }
     EXPECT_GT(clamped, 3);
 }
+

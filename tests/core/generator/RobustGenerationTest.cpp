@@ -15,6 +15,7 @@
 #include "analysis/ExactHydrostatics.h"
 #include "analysis/ExtendedBSpline.h"
 #include "analysis/HullCheck.h"
+#include "analysis/OutlineCheck.h"
 #include "generator/Output.h"
 #include "generator/RunGeneration.h"
 #include "generator/Sheerline.h"
@@ -64,11 +65,12 @@ const Design kNarrowFullBow = {"narrow full bow", 13.318, 10.03, 4.071, 3.851, 2
 const Design kFullAftOfMidship = {"full aft of midship", 9.325, 8.257, 2.375, 2.185, 1.972, 0.506, 0.431, 0.942,
                                   0.905, 0.888, 6.963, 0.193, 17.341, 0.582, 0.798, 0.695, 56.306, 54.3, 19.301};
 
-// LCB 51.2 % on a 5.6 m boat with LCF at 57.4 %: on the usual keel even the
-// fullest forward sections leave the centre too far aft.
-const Design kLcbForwardOfItsWaterplane = {"LCB forward of its waterplane", 5.55, 4.842, 1.539, 1.251, 0.98, 0.194,
-                                           0.484, 0.831, 0.826, 0.453, 5.156, 0.092, 19.796, 0.561, 0.793, 0.763,
-                                           57.409, 51.191, 4.89};
+// LCB 52.0 % on a full 22 m body with LCF at 52.3 %: on the usual keel even
+// the fullest forward sections, flaring out to a deck barely wider than the
+// waterline, leave the centre too far aft.
+const Design kLcbForwardOfItsWaterplane = {"LCB forward of its waterplane", 22.423, 17.941, 6.047, 5.593, 4.812, 1.361,
+                                           2.243, 2.903, 2.859, 2.287, 10.661, 0.682, 8.019, 0.596, 0.784, 0.750,
+                                           52.324, 51.964, 12.38};
 
 // Cwp 0.775 with LCF 52.6 % and LCB 50.3 % on a 6.5 m boat: with the
 // parallel part of the waterline as long as the classic waterline's, the
@@ -133,7 +135,7 @@ const Unreachable kUnreachable[] = {
      {"", 15.847, 14.159, 4.095, 4.095, 2.854, 0.689, 1.035, 1.819, 1.716, 1.495, 3.582, 0.395, 7.246, 0.6, 0.799,
       0.682, 55.065, 53.234, 1.979},
      "Fatal Error[1]: Required Cm 0.80 too low for the midship section of Bwl 4.095 m and Tc 0.689 m: the nearest "
-     "section has Cm 0.825; raise Cm"},
+     "section has Cm 0.888; raise Cm"},
     // With room for the midship beam, Cp 0.60 on Cm 0.80 and LCB 56.0 %: the
     // waterline that leaves the LCB room, its widest part long and far aft,
     // leaves the fullest sections too little beam for the volume.
@@ -314,12 +316,12 @@ TEST_F(RobustGeneration, AWiggleInALowWaterlineIsTakenOutWithTheFiguresKept)
     ExpectFairAndFiveFiguresMet(*hull, kLcbFarForwardOfLcf.name);
 }
 
-// LCB 1.7 % aft of LCF on a fine body: the forward sections are held at the
-// family's finest, whose coefficient jumps between stations, and shifting
+// LCB 1.8 % aft of LCF on a shallow 24 m body: sections held at the
+// family's limits, whose coefficient jumps between stations, and shifting
 // single stations cannot fair the low waterlines over those jumps.
-const Design kFineBowOnJaggedLimits = {"fine bow on jagged limits", 24.296, 21.343, 8.112, 6.457, 7.079, 1.012,
-                                       1.428, 3.369, 2.306, 1.945, 14.658, 0.58, 0.841, 0.514, 0.67, 0.73,
-                                       53.755, 55.439, 5.13};
+const Design kFineBowOnJaggedLimits = {"fine bow on jagged limits", 24.097, 20.387, 7.857, 7.13, 5.817, 0.892,
+                                       2.001, 2.763, 2.509, 2.316, 6.139, 0.529, 11.221, 0.59, 0.754, 0.724,
+                                       53.815, 55.658, 9.863};
 
 // LCB 6.3 % forward of LCF: sections held even at smooth limits leave the
 // low waterlines unfair, sections blended between them do not.
@@ -403,7 +405,8 @@ TEST_F(RobustGeneration, TheDeckStandsAtLeastAsWideAsTheWaterlineAtEveryStation)
 {
     // The classic sheer of this design is narrower than the design waterline
     // forward of midship; the robust one moves its widest part forward until
-    // it is not, and still reaches BMax/2 and runs from the stem head to the
+    // it is not (and fills out over the waterline where the sections need room
+    // to flare), and still reaches BMax/2 and runs from the stem head to the
     // transom top.
     auto classic = HullOf(kDeckInsideTheWaterline);
     Run(*classic, GeneratorMethod::Classic);
@@ -420,13 +423,70 @@ TEST_F(RobustGeneration, TheDeckStandsAtLeastAsWideAsTheWaterlineAtEveryStation)
     EXPECT_LT(hull->SheerPoints[2].x, classic->SheerPoints[2].x);
     EXPECT_NEAR(SheerMaxHalfBeam(*hull), hull->BMax * 0.5L, 1e-6L);
     const TPoint3r& stemHead = hull->SheerPoints[1];
-    const TPoint3r& transomTop = hull->SheerPoints[3];
+    const TPoint3r& transomTop = hull->SheerPoints[hull->SheerPointCount];
     EXPECT_NEAR(stemHead.x, 0, 1e-9L);
     EXPECT_NEAR(stemHead.y, 0, 1e-9L);
     EXPECT_NEAR(stemHead.z, hull->Tc + hull->FreeBow, 1e-9L);
     EXPECT_NEAR(transomTop.x, hull->TransomTopX, 1e-9L);
     EXPECT_NEAR(transomTop.y, hull->BTransom * 0.5L, 1e-9L);
     EXPECT_NEAR(transomTop.z, hull->Tc + hull->FreeAft, 1e-9L);
+}
+
+// A long bow overhang with a short, steep forefoot: the described forefoot
+// corner, where two near-parallel tangents meet, lands 0.9 m ahead of the
+// stem head.
+const Design kForefootAheadOfTheStem = {"forefoot ahead of the stem", 21.675, 17.18, 6.622, 5.374, 2.95, 1.303, 3.495,
+                                        1.692, 1.593, 1.59, 17.687, 0.471, 29.969, 0.558, 0.671, 0.681, 54.24,
+                                        51.675, 15.321};
+
+TEST_F(RobustGeneration, TheProfileRunsAftFromTheStemHeadWhereTheDescribedForefootLoops)
+{
+    auto classic = HullOf(kForefootAheadOfTheStem);
+    ASSERT_TRUE(Run(*classic, GeneratorMethod::Classic));
+    const ProfileRunBack loop = WorstProfileRunBack(*classic);
+    EXPECT_GT(loop.Distance, 4.0L);
+    EXPECT_LT(loop.FromX, 0.0L);
+    const std::vector<HullFault> faults = CheckHull(*classic);
+    EXPECT_TRUE(std::any_of(faults.begin(), faults.end(),
+                            [](const HullFault& f) { return f.Kind == HullFaultKind::ProfileRunsBack; }));
+
+    auto hull = HullOf(kForefootAheadOfTheStem);
+    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
+    ExpectFairAndFiveFiguresMet(*hull, kForefootAheadOfTheStem.name);
+    EXPECT_LT(WorstProfileRunBack(*hull).Distance, 1e-9L);
+    // The profile's polygon runs aft from the stem head to Loa, so the curve does.
+    for (int p = 2; p <= 20; ++p) EXPECT_GE(hull->ProfilePoints[p].x, hull->ProfilePoints[p - 1].x) << p;
+}
+
+// A full waterplane (Cwp 0.733) 0.86 of BMax wide on a quadratic deck: the
+// deck stands less than 7 % of BMax/2 outside the waterline at the bow, too
+// little for the sections to flare out to it.
+const Design kDeckTooNarrowToFlare = {"deck too narrow to flare", 16.668, 13.149, 5.865, 5.043, 4.781, 0.962, 1.528,
+                                      1.894, 1.479, 1.236, 3.949, 0.433, 11.949, 0.515, 0.776, 0.733, 54.818,
+                                      52.322, 4.538};
+
+TEST_F(RobustGeneration, ADeckTooNarrowForTheSectionsToFlareIsFilledOutOverTheWaterline)
+{
+    auto hull = HullOf(kDeckTooNarrowToFlare);
+    ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
+    ExpectFairAndFiveFiguresMet(*hull, kDeckTooNarrowToFlare.name);
+    const auto lines = Lines();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.rfind(" FillDeck(", 0) == 0; }));
+    ASSERT_EQ(hull->SheerPointCount, kFullDeckSheerPointCount);
+    EXPECT_NEAR(SheerMaxHalfBeam(*hull), hull->BMax * 0.5L, 1e-6L);
+    // Room to flare at every station, and no section wider below than at its deck.
+    for (int s = 1; s < kLastStation; ++s) {
+        const TStation& station = hull->Stations[static_cast<std::size_t>(s)];
+        EXPECT_GE(station.SheerBeam - station.DesignWaterlineBeam, 0.07L * hull->BMax - 1e-6L) << "station " << s;
+        const ExtendedBSpline section(kStationOutlinePoints, 4, StationOutline(*hull, s));
+        EXPECT_LE(WiderBelowThanAtSheer(section), kTumblehomeShare * hull->BMax * 0.5L) << "station " << s;
+    }
+    // The filled deck still runs from the stem head to the transom top.
+    const TPoint3r& transomTop = hull->SheerPoints[hull->SheerPointCount];
+    EXPECT_NEAR(hull->SheerPoints[1].y, 0, 1e-9L);
+    EXPECT_NEAR(transomTop.x, hull->TransomTopX, 1e-9L);
+    EXPECT_NEAR(transomTop.y, hull->BTransom * 0.5L, 1e-9L);
 }
 
 TEST_F(RobustGeneration, AFullWaterplaneGetsALongerParallelPartInsteadOfABulge)
@@ -456,6 +516,31 @@ TEST_F(RobustGeneration, ARequestNoHullOfTheFamilyCanMeetEndsWithAPlainWordsFata
         EXPECT_FALSE(HasLine("Fatal Error[1]: Iteration Failed")) << request.name;
     }
     EXPECT_TRUE(ui.errors.empty());
+}
+
+// A 23.6 m design on which the classic method's volume and LCB solvers
+// trade one figure against the other for ever.
+const Design kClassicGoesRound = {"classic goes round", 23.566, 19.302, 8.206, 7.058, 5.901, 1.23, 2.723, 3.235,
+                                  2.531, 2.072, 4.998, 0.424, 18.821, 0.528, 0.703, 0.711, 54.929, 53.27, 16.279};
+
+TEST_F(RobustGeneration, AClassicRunThatStopsApproachingItsTargetsEndsWithTheFatalLine)
+{
+    // More evaluations than the fixture's watchdog allows: the run's own bound ends it.
+    ui.onProcessMessages = [this] {
+        if (++messageCalls == 100 * kWatchdogCalls) CancelGeneration();
+    };
+    auto hull = HullOf(kClassicGoesRound);
+    EXPECT_FALSE(Run(*hull, GeneratorMethod::Classic));
+    const auto lines = Lines();
+    ASSERT_GE(lines.size(), 4u);
+    EXPECT_EQ(std::vector<std::string>(lines.end() - 4, lines.end()),
+              (std::vector<std::string>{"Fatal Error[1]: Iteration Failed", "TARNOVIC: Cancelling...",
+                                        "...Process Terminated", ""}));
+    ASSERT_EQ(ui.errors.size(), 1u);
+    EXPECT_EQ(ui.errors[0].origin, "Iteration procedure");
+    EXPECT_EQ(ui.errors[0].message,
+              "The volume and LCB iteration makes no progress: 40 alternations in a row came no nearer to the "
+              "required volume or LCB");
 }
 
 TEST_F(RobustGeneration, TheClassicMethodIsTheDefaultAndKeepsItsBanner)

@@ -25,4 +25,12 @@ void EndLastStationOnTheTransomOutline(HullRecord& hull);
 // suffices, the deck stays as fitted.
 void WidenDeckOverWaterline(HullRecord& hull);
 
+// Where the deck is still not wider than the design waterline by the room
+// the sections need to flare out to it, the quadratic sheer becomes the same
+// curve of five cubic control points, and its three inner points move out
+// towards BMax/2 as little as gives that room at every station (or as far as
+// they go), the widest half-breadth kept at BMax/2 and the sheer heights as
+// they were; the console shows how far, from 0 to 1, as "FillDeck(fullness)".
+void FillDeckOverWaterline(HullRecord& hull);
+
 }  // namespace sloopform

@@ -239,7 +239,9 @@ void AimRobustWaterline(HullRecord& hull, const WaterlineAim& aim)
     hull.WaterlineDone = true;
     hull.Stations[0].DesignWaterlineBeam = 0;
     hull.Stations[kLastStation].DesignWaterlineBeam = 0;
-    if (!CancelFlag()) WidenDeckOverWaterline(hull);
+    if (CancelFlag()) return;
+    WidenDeckOverWaterline(hull);
+    FillDeckOverWaterline(hull);
 }
 
 }  // namespace sloopform

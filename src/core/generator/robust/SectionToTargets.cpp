@@ -51,6 +51,10 @@ constexpr long double kTopsideBeam = 1.25L;
 // otherwise draws its upper point towards the centre line, and its topside
 // pinches in above the waterline before it flares out to the deck.
 constexpr long double kWaistBeam = 0.8L;
+// How far out a diagonal point may stand past the station's deck edge, over
+// BMax/2: a little less than the hull check allows a section to be wider
+// below than at its sheer, and the curve never passes its polygon.
+constexpr long double kFlareSlack = 0.99L * kTumblehomeShare;
 // A section keeps its beam within this share of the half-beam.
 constexpr long double kBeamKept = 1e-5L;
 constexpr int kKeptEndSteps = 12;
@@ -170,6 +174,9 @@ public:
     // The section curve last spread.
     const ExtendedBSpline& Curve() const { return *curve_; }
 
+    // How far out the offsets of the next sections may stand.
+    void Within(SectionReach reach) { reach_ = reach; }
+
 private:
     // Sets the offsets of the polygon of this fullness whose waterline point
     // stands `spread` half-beams out; returns where the curve reaches the
@@ -196,7 +203,7 @@ private:
                 fullness < kVee ? vee - fullness * (hollow - vee) : vee + fullness * (box - vee);
             station_.DiagonalOffset[d] = offset;
         }
-        KeepSectionWithinEnvelope(hull_, s_);
+        KeepSectionWithinEnvelope(hull_, s_, reach_);
         curve_.emplace(kStationOutlinePoints, kCubic, StationOutline(hull_, s_));
         return ImmersedHalfBreadth(*curve_, hull_.Tc).value_or(0);
     }
@@ -216,19 +223,23 @@ private:
     long double beam_;
     long double* spread_ = nullptr;
     std::optional<ExtendedBSpline> curve_;  // of the offsets last set
+    SectionReach reach_ = SectionReach::NearBMax;
     long double keel_ = 0;
     long double depth_ = 0;
 };
 
 }  // namespace
 
-void KeepSectionWithinEnvelope(HullRecord& hull, int s)
+void KeepSectionWithinEnvelope(HullRecord& hull, int s, SectionReach reach)
 {
     TStation& station = hull.Stations[static_cast<std::size_t>(s)];
-    const long double halfBeam = hull.BMax * 0.5L * kControlPointBeam;
     const long double sheerHalfBeam = station.SheerBeam * 0.5L, waterlineHalfBeam = station.DesignWaterlineBeam * 0.5L;
+    const long double deckEdge = sheerHalfBeam + kFlareSlack * hull.BMax * 0.5L;
+    const long double halfBeam =
+        reach == SectionReach::WithinDeck ? std::min(hull.BMax * 0.5L * kControlPointBeam, deckEdge)
+                                         : hull.BMax * 0.5L * kControlPointBeam;
     const long double topsideHalfBeam =
-        std::min(halfBeam, std::max(sheerHalfBeam, waterlineHalfBeam) * kTopsideBeam);
+        std::min({halfBeam, std::max(sheerHalfBeam, waterlineHalfBeam) * kTopsideBeam, deckEdge});
     const long double waistHalfBeam = std::min(sheerHalfBeam, waterlineHalfBeam) * kWaistBeam;
     long double below = station.KeelHeight;  // height of the point before
     for (int d = 1; d <= 3; ++d) {
@@ -305,32 +316,65 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
         measured = family.ToBeam(fullness);
         return measured.coefficient - static_cast<long double>(coefficient);
     };
-    const long double keel = hull.Stations[static_cast<std::size_t>(s)].KeelHeight;
-    if (memo.Beam != static_cast<long double>(beam) || memo.KeelHeight != keel) {
+    const TStation& station = hull.Stations[static_cast<std::size_t>(s)];
+    const long double keel = station.KeelHeight, sheerBeam = station.SheerBeam;
+    if (memo.Beam != static_cast<long double>(beam) || memo.KeelHeight != keel || memo.SheerBeam != sheerBeam) {
         // Very hollow or very full sections may not reach the beam within
-        // BMax, and very full ones may bulge past BMax/2 above the
-        // waterline: the range is narrowed to the fullness that does neither.
+        // BMax, very full ones may bulge past BMax/2 above the waterline, and
+        // either may stand out wider below than at the deck edge: the range
+        // is narrowed to the fullness that does none of these. Where no
+        // section of the usual envelope does, the deck is barely wider than
+        // the waterline, and the sections are kept within the deck edge.
         const long double halfBeam = beam * 0.5L;
+        const long double flare = kFlareSlack * hull.BMax * 0.5L;
+        const auto kept = [&] {
+            return std::fabs(measured.halfBreadth - halfBeam) <= kBeamKept * halfBeam &&
+                   !SectionPastBMax(hull, family.Curve()) && WiderBelowThanAtSheer(family.Curve()) <= flare;
+        };
         auto keepsBeam = [&](long double fullness) {
-            return std::fabs(family.SpreadToBeam(fullness) - halfBeam) <= kBeamKept * halfBeam &&
-                   !SectionPastBMax(hull, family.Curve());
+            measured.halfBreadth = family.SpreadToBeam(fullness);
+            return kept();
+        };
+        struct Range {
+            SectionReach Reach;
+            long double HollowestKept, FullestKept, Lowest, Highest;
+            bool BeamKept, Kept;
         };
         const bool known = memo.Beam != 0;
         const long double hollowest = memo.HollowestKept, fullest = memo.FullestKept;
-        family.SpreadFrom(memo.HollowestSpread);
         const long double familyHollowest = Generator().RobustFamily.Hollower ? kHollowerStill : kHollowest;
-        memo.HollowestKept = KeptEnd(keepsBeam, familyHollowest, kFullest, known ? &hollowest : nullptr);
-        family.SpreadFrom(memo.FullestSpread);
-        memo.FullestKept = KeptEnd(keepsBeam, kFullest, memo.HollowestKept, known ? &fullest : nullptr);
-        miss(memo.FullestKept);
-        memo.Highest = measured.coefficient;
-        memo.BeamKept = std::fabs(measured.halfBreadth - halfBeam) <= kBeamKept * halfBeam;
-        family.SpreadFrom(memo.HollowestSpread);
-        miss(memo.HollowestKept);
-        memo.Lowest = measured.coefficient;
+        const auto learn = [&](SectionReach reach) {
+            Range range{reach, 0, 0, 0, 0, false, false};
+            family.Within(reach);
+            family.SpreadFrom(memo.HollowestSpread);
+            range.HollowestKept = KeptEnd(keepsBeam, familyHollowest, kFullest, known ? &hollowest : nullptr);
+            family.SpreadFrom(memo.FullestSpread);
+            range.FullestKept = KeptEnd(keepsBeam, kFullest, range.HollowestKept, known ? &fullest : nullptr);
+            miss(range.FullestKept);
+            range.Kept = kept();
+            range.Highest = measured.coefficient;
+            range.BeamKept = std::fabs(measured.halfBreadth - halfBeam) <= kBeamKept * halfBeam;
+            family.SpreadFrom(memo.HollowestSpread);
+            miss(range.HollowestKept);
+            range.Lowest = measured.coefficient;
+            return range;
+        };
+        // The reach whose kept sections span the wider range of coefficients.
+        Range range = learn(SectionReach::NearBMax);
+        const Range withinDeck = learn(SectionReach::WithinDeck);
+        if (!range.Kept || (withinDeck.Kept && withinDeck.Highest - withinDeck.Lowest > range.Highest - range.Lowest))
+            range = withinDeck;
+        memo.Reach = range.Reach;
+        memo.HollowestKept = range.HollowestKept;
+        memo.FullestKept = range.FullestKept;
+        memo.Lowest = range.Lowest;
+        memo.Highest = range.Highest;
+        memo.BeamKept = range.BeamKept;
         memo.Beam = beam;
         memo.KeelHeight = keel;
+        memo.SheerBeam = sheerBeam;
     }
+    family.Within(memo.Reach);
     SectionReached reached;
     reached.Lowest = memo.Lowest;
     reached.Highest = memo.Highest;

@@ -32,15 +32,20 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
 // already widened.
 bool WidenSectionFamily();
 
+// How far out a section's diagonal points may stand: a little past BMax/2,
+// or, for a section whose deck is barely wider than its waterline, no
+// further than the deck edge.
+enum class SectionReach { NearBMax, WithinDeck };
+
 // Moves station s's diagonal offsets as little as keeps each diagonal point
-// no lower than the one before, no higher than the sheer and not far past
-// BMax/2, nor, above the design waterline, far past the larger of the
-// station's deck and waterline half-beams or far inside the smaller: then the
-// section can neither fold back nor loop (a B-spline varies no more than its
-// polygon), it passes well inside the outermost points, and its topside
-// neither bulges out and tucks back in under a narrow deck nor pinches in
-// above the waterline.
-void KeepSectionWithinEnvelope(HullRecord& hull, int s);
+// no lower than the one before, no higher than the sheer and not past the
+// envelope, nor, above the design waterline, past the deck edge, far past
+// the station's waterline half-beam or far inside the smaller of the two:
+// then the section can neither fold back nor loop (a B-spline varies no more
+// than its polygon), it passes well inside the outermost points, and its
+// topside neither bulges out and tucks back in under a narrow deck nor
+// pinches in above the waterline.
+void KeepSectionWithinEnvelope(HullRecord& hull, int s, SectionReach reach = SectionReach::NearBMax);
 
 // Coefficient tolerance of a constructed section.
 constexpr long double kSectionCoefficientTolerance = 0.002L;
