@@ -17,7 +17,7 @@ const char* UsageText()
            "                                 [--json FILE] [--timeout SECONDS] [--quiet]\n"
            "                                 [--method classic|robust]\n"
            "                                 [--offsets FILE] [--offsets-levels WL1,WL2,...:BT1,BT2,...]\n"
-           "                                 [--scale 1:N (with --svg)]\n"
+           "                                 [--scale 1:N (with --svg)] [--combs (with --svg)]\n"
            "  sloopform-batch resistance PROJECT.sfp (--fn F | --knots K | --ms V) [--json FILE]\n"
            "  sloopform-batch resistance PROJECT.sfp --curve FILE.csv [--unit fn|knots|ms]\n"
            "                                 [--from X] [--to Y] [--step Z]\n"
@@ -66,6 +66,8 @@ public:
             return Fail("--exact adds a block to the report: give --report FILE too");
         if (options_.scale && !options_.svg)
             return Fail("--scale draws the --svg lines plan to scale: give --svg FILE too");
+        if (options_.combs && !options_.svg)
+            return Fail("--combs draws curvature combs on the --svg lines plan: give --svg FILE too");
         if (levelsGiven_ && !options_.offsets && !options_.json)
             return Fail("--offsets-levels sets the levels of the offsets: give --offsets FILE or "
                         "--json FILE too");
@@ -96,7 +98,7 @@ private:
                    option == "--gf1" || option == "--svg" || option == "--svg-3d" ||
                    option == "--json" || option == "--timeout" || option == "--quiet" ||
                    option == "--exact" || option == "--method" || option == "--offsets" ||
-                   option == "--offsets-levels" || option == "--scale";
+                   option == "--offsets-levels" || option == "--scale" || option == "--combs";
         case Command::Resistance:
             return option == "--fn" || option == "--knots" || option == "--ms" || option == "--json" ||
                    option == "--curve" || option == "--unit" || option == "--from" || option == "--to" ||
@@ -128,8 +130,9 @@ private:
     {
         if (!Allowed(option)) return Error("unknown option '" + option + "' for this command");
         if (option == "--quiet" || option == "--exact" || option == "--no-cp" ||
-            option == "--no-lcb") {
+            option == "--no-lcb" || option == "--combs") {
             options_.quiet |= option == "--quiet";
+            options_.combs |= option == "--combs";
             options_.exact |= option == "--exact";
             options_.optimiseCp &= option != "--no-cp";
             options_.optimiseLcb &= option != "--no-lcb";

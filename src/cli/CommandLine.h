@@ -37,6 +37,7 @@ struct BatchOptions {
     std::optional<std::string> offsets;
     OffsetLevels offsetLevels;  // empty lists: the hull's default levels
     std::optional<int> scale;   // N of --scale 1:N: the SVG drawn to that scale on paper
+    bool combs = false;         // the SVG lines plan with curvature combs on every curve
     std::optional<std::string> curve;  // the resistance over a range of speeds, as CSV
     SpeedUnit curveUnit = SpeedUnit::FroudeNumber;
     std::optional<long double> curveFrom, curveTo, curveStep;  // unset: the unit's default

@@ -80,6 +80,20 @@ bool ExportCad(ConsoleUi& ui, const std::string& path, const HullRecord& hull, c
     });
 }
 
+// The drawing's switches: what the hull check faults is marked, and with
+// --combs every curve carries its curvature comb.
+DisplaySwitches LinesPlanSwitches(const BatchOptions& options)
+{
+    DisplaySwitches switches;
+    if (options.combs) {
+        CombSwitches& combs = switches.Combs;
+        combs.DesignWaterline = combs.Waterlines = combs.Buttocks = true;
+        combs.Sections = combs.Diagonals = combs.Profile = true;
+        switches.Waterlines = switches.Buttocks = true;
+    }
+    return switches;
+}
+
 bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
 {
     const HullRecord& hull = editor.Hull();
@@ -103,7 +117,8 @@ bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
                        });
     if (options.svg)
         ok &= WriteText(*options.svg, options.scale ? ScaledLinesPlanSvg(hull, *options.scale, options.project)
-                                                    : LinesPlanSvg(hull, kSvgWidth, kSvgHeight, drawing));
+                                                    : LinesPlanSvg(hull, kSvgWidth, kSvgHeight, drawing,
+                                                                   LinesPlanSwitches(options)));
     if (options.svg3d)
         ok &= WriteText(*options.svg3d, ThreeDViewSvg(hull, kSvgWidth, kSvgHeight, kIsometricElevation,
                                                       kIsometricAzimuth, drawing));

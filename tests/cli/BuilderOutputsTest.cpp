@@ -103,3 +103,18 @@ TEST(BatchScale, TheSvgIsDrawnInMillimetresAtTheScale)
         EXPECT_EQ(RunBatch({"run", project, "--svg", "-", "--scale", bad}).status, 2) << bad;
     EXPECT_EQ(RunBatch({"run", project, "--scale", "1:10"}).status, 2);
 }
+
+TEST(BatchCombs, TheSvgLinesPlanGainsCurvatureCombsAndMarksWhatTheHullCheckFaults)
+{
+    const std::string project = ExampleProject("cruiser-10m").string();
+    const auto plain = RunBatch({"run", project, "--quiet", "--svg", "-"});
+    const auto combed = RunBatch({"run", project, "--quiet", "--svg", "-", "--combs"});
+    ASSERT_EQ(plain.status, 0) << plain.err;
+    ASSERT_EQ(combed.status, 0) << combed.err;
+    // Every comb tooth and every piece of the line through the tips is drawn
+    // too: thousands of lines more than the plan itself.
+    EXPECT_GT(combed.out.size(), 2 * plain.out.size());
+    // The bundled cruiser is fair: nothing is marked in red.
+    EXPECT_EQ(plain.out.find("#ff0000"), std::string::npos);
+    EXPECT_EQ(RunBatch({"run", project, "--combs"}).status, 2);
+}

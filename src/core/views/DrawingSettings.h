@@ -1,6 +1,7 @@
 #pragma once
 #include "analysis/Offsets.h"
 #include "views/Canvas.h"
+#include "views/CurvatureCombs.h"
 
 namespace sloopform {
 
@@ -33,6 +34,9 @@ struct DisplaySwitches {
     bool Buttocks = false;
     bool Labels = false;         // station numbers, base line and design waterline
     OffsetLevels Levels;         // of the waterlines and buttocks (see ChosenOffsetLevels)
+    CombSwitches Combs;          // curvature combs on the lines plan's curves
+    // What the hull check faults is marked in the lines plan, in red.
+    bool FaultMarks = true;
 };
 
 }  // namespace sloopform

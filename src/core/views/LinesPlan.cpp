@@ -1,11 +1,13 @@
 #include "views/LinesPlan.h"
 
+#include "analysis/HullCheck.h"
 #include "model/HullOutlines.h"
 #include "model/StationOutline.h"
 #include "numeric/ArithmeticFault.h"
 #include "numeric/BSpline.h"
 #include "numeric/Geometry.h"
 #include "platform/UiServices.h"
+#include "views/FaultMarks.h"
 #include "views/LinesPlanAdditions.h"
 
 namespace sloopform {
@@ -202,6 +204,11 @@ void RedrawLinesPlan(TViewport& viewport, const HullRecord& hull, const DrawingS
     if (switches.HullOutlines)
         DrawHullOutlines(viewport, hull, settings.OutlineColor, switches.SplitBodyPlan);
     DrawLinesPlanAdditions(viewport, hull, settings.OutlineColor, switches);
+    auto* linesPlan = dynamic_cast<TViewportEngView*>(&viewport);
+    if (!linesPlan || !hull.HullComplete) return;
+    DrawCurvatureCombs(*linesPlan, hull, switches.Combs, ChosenOffsetLevels(hull, switches.Levels),
+                       switches.SplitBodyPlan, settings.OutlineColor);
+    if (switches.FaultMarks) DrawFaultMarks(*linesPlan, hull, CheckHull(hull), switches.SplitBodyPlan);
 }
 
 }  // namespace sloopform

@@ -26,15 +26,16 @@ void RequireDrawingSize(int width, int height)
 
 }  // namespace
 
-std::string LinesPlanSvg(const HullRecord& hull, int width, int height, const DrawingSettings& settings)
+std::string LinesPlanSvg(const HullRecord& hull, int width, int height, const DrawingSettings& settings,
+                         const DisplaySwitches& switches)
 {
     RequireDrawingSize(width, height);
     SvgCanvas canvas(width, height);
     TViewportEngView viewport(canvas);
     viewport.SetScreenAspectRatio(settings.AspectRatio);
     viewport.OnResize = [&hull, &viewport](TViewport&) { FitLinesPlan(viewport, hull); };
-    viewport.OnRedraw = [&hull, &settings](TViewport& sender) {
-        RedrawLinesPlan(sender, hull, settings, DisplaySwitches{});
+    viewport.OnRedraw = [&hull, &settings, &switches](TViewport& sender) {
+        RedrawLinesPlan(sender, hull, settings, switches);
     };
     viewport.Paint();
     return canvas.Document();

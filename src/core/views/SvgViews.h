@@ -10,9 +10,11 @@ namespace sloopform {
 constexpr int kMaxSvgSize = 100000;  // pixels, either way
 
 // A standalone SVG document of the lines plan (construction lines and hull
-// outlines, fitted to width x height pixels on the background colour). Throws
-// std::invalid_argument for a size outside 1..kMaxSvgSize.
-std::string LinesPlanSvg(const HullRecord& hull, int width, int height, const DrawingSettings& settings);
+// outlines and what the switches add, fitted to width x height pixels on the
+// background colour). Throws std::invalid_argument for a size outside
+// 1..kMaxSvgSize.
+std::string LinesPlanSvg(const HullRecord& hull, int width, int height, const DrawingSettings& settings,
+                         const DisplaySwitches& switches = DisplaySwitches{});
 
 // A standalone SVG document of the 3D view from the given direction, in
 // perspective as the 3D viewer starts, fitted to width x height pixels.

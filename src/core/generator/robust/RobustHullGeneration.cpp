@@ -340,11 +340,16 @@ void BuildMidship(HullRecord& hull)
     FitDiagonalsKeepingTheEnds(hull);
 }
 
-// What to change for the first fault: a section that cannot keep its shape
+// What to change for the first fault: a section wider below than at its deck
+// stands under a deck too narrow for it; a section that cannot keep its shape
 // holds more area than its beam and depth allow at that end of the hull; an
 // unfair waterline or area curve follows from where the volume is asked to lie.
 std::string Remedy(const HullFault& fault)
 {
+    if (fault.Kind == HullFaultKind::Tumblehome || fault.Kind == HullFaultKind::WaterlineOutsideSheer)
+        return "the deck is too narrow over the design waterline for the sections to flare out to it; lower Bwl or "
+               "Cwp, or raise BMax";
+    if (fault.Kind == HullFaultKind::ProfileRunsBack) return "change the forefoot's BPLWLT or BPDA";
     if (fault.Station >= 0 && fault.Station < kMidshipStation)
         return "the forward sections cannot carry their share of the volume on their beams; lower Cp, move LCB aft "
                "or raise Cwp";
