@@ -65,12 +65,11 @@ const Design kNarrowFullBow = {"narrow full bow", 13.318, 10.03, 4.071, 3.851, 2
 const Design kFullAftOfMidship = {"full aft of midship", 9.325, 8.257, 2.375, 2.185, 1.972, 0.506, 0.431, 0.942,
                                   0.905, 0.888, 6.963, 0.193, 17.341, 0.582, 0.798, 0.695, 56.306, 54.3, 19.301};
 
-// LCB 52.0 % on a full 22 m body with LCF at 52.3 %: on the usual keel even
-// the fullest forward sections, flaring out to a deck barely wider than the
-// waterline, leave the centre too far aft.
-const Design kLcbForwardOfItsWaterplane = {"LCB forward of its waterplane", 22.423, 17.941, 6.047, 5.593, 4.812, 1.361,
-                                           2.243, 2.903, 2.859, 2.287, 10.661, 0.682, 8.019, 0.596, 0.784, 0.750,
-                                           52.324, 51.964, 12.38};
+// LCB 52.5 % on a 15 m boat with LCF at 57.0 %: on the usual keel even the
+// fullest forward sections leave the centre too far aft.
+const Design kLcbForwardOfItsWaterplane = {"LCB forward of its waterplane", 15.009, 13.699, 4.561, 3.671, 2.986, 0.455,
+                                           0.535, 2.082, 2.016, 1.795, 10.925, 0.159, 19.347, 0.55, 0.782, 0.724,
+                                           57.006, 52.475, 14.763};
 
 // Cwp 0.775 with LCF 52.6 % and LCB 50.3 % on a 6.5 m boat: with the
 // parallel part of the waterline as long as the classic waterline's, the
@@ -316,12 +315,12 @@ TEST_F(RobustGeneration, AWiggleInALowWaterlineIsTakenOutWithTheFiguresKept)
     ExpectFairAndFiveFiguresMet(*hull, kLcbFarForwardOfLcf.name);
 }
 
-// LCB 1.8 % aft of LCF on a shallow 24 m body: sections held at the
+// LCB 2.1 % aft of LCF on a fine, shallow 10 m body: sections held at the
 // family's limits, whose coefficient jumps between stations, and shifting
 // single stations cannot fair the low waterlines over those jumps.
-const Design kFineBowOnJaggedLimits = {"fine bow on jagged limits", 24.097, 20.387, 7.857, 7.13, 5.817, 0.892,
-                                       2.001, 2.763, 2.509, 2.316, 6.139, 0.529, 11.221, 0.59, 0.754, 0.724,
-                                       53.815, 55.658, 9.863};
+const Design kFineBowOnJaggedLimits = {"fine bow on jagged limits", 10.21, 9.34, 2.825, 2.195, 2.521, 0.481, 0.58,
+                                       1.26, 1.246, 1.156, 2.624, 0.214, 7.03, 0.509, 0.644, 0.728, 53.695, 55.84,
+                                       3.148};
 
 // LCB 6.3 % forward of LCF: sections held even at smooth limits leave the
 // low waterlines unfair, sections blended between them do not.
@@ -459,7 +458,7 @@ TEST_F(RobustGeneration, TheProfileRunsAftFromTheStemHeadWhereTheDescribedForefo
 }
 
 // A full waterplane (Cwp 0.733) 0.86 of BMax wide on a quadratic deck: the
-// deck stands less than 7 % of BMax/2 outside the waterline at the bow, too
+// deck stands less than 12 % of BMax/2 outside the waterline at the bow, too
 // little for the sections to flare out to it.
 const Design kDeckTooNarrowToFlare = {"deck too narrow to flare", 16.668, 13.149, 5.865, 5.043, 4.781, 0.962, 1.528,
                                       1.894, 1.479, 1.236, 3.949, 0.433, 11.949, 0.515, 0.776, 0.733, 54.818,
@@ -478,7 +477,7 @@ TEST_F(RobustGeneration, ADeckTooNarrowForTheSectionsToFlareIsFilledOutOverTheWa
     // Room to flare at every station, and no section wider below than at its deck.
     for (int s = 1; s < kLastStation; ++s) {
         const TStation& station = hull->Stations[static_cast<std::size_t>(s)];
-        EXPECT_GE(station.SheerBeam - station.DesignWaterlineBeam, 0.07L * hull->BMax - 1e-6L) << "station " << s;
+        EXPECT_GE(station.SheerBeam - station.DesignWaterlineBeam, 0.12L * hull->BMax - 1e-6L) << "station " << s;
         const ExtendedBSpline section(kStationOutlinePoints, 4, StationOutline(*hull, s));
         EXPECT_LE(WiderBelowThanAtSheer(section), kTumblehomeShare * hull->BMax * 0.5L) << "station " << s;
     }
@@ -487,6 +486,26 @@ TEST_F(RobustGeneration, ADeckTooNarrowForTheSectionsToFlareIsFilledOutOverTheWa
     EXPECT_NEAR(hull->SheerPoints[1].y, 0, 1e-9L);
     EXPECT_NEAR(transomTop.x, hull->TransomTopX, 1e-9L);
     EXPECT_NEAR(transomTop.y, hull->BTransom * 0.5L, 1e-9L);
+}
+
+// A 21.5 m design whose waterline is aimed again after its deck was filled.
+const Design kWaterlineAimedOverAFilledDeck = {"waterline aimed over a filled deck", 21.494, 17.334, 5.427, 4.766, 3.429,
+                                               0.626, 1.735, 2.65, 2.509, 1.964, 4.864, 0.359, 6.763, 0.53, 0.688,
+                                               0.713, 57.565, 50.34, 21.881};
+
+TEST_F(RobustGeneration, AWaterlineAimedAgainFillsTheDeckFromTheQuadraticSheer)
+{
+    // The deck is fitted again before it is filled for the new waterline, so
+    // it still ends at the transom top and reaches BMax/2, however the run ends.
+    auto hull = HullOf(kWaterlineAimedOverAFilledDeck);
+    Run(*hull, GeneratorMethod::Robust);
+    const auto lines = Lines();
+    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
+                            [](const std::string& line) { return line.rfind(" AimWaterline(", 0) == 0; }));
+    const TPoint3r& transomTop = hull->SheerPoints[hull->SheerPointCount];
+    EXPECT_NEAR(transomTop.x, hull->TransomTopX, 1e-9L);
+    EXPECT_NEAR(transomTop.y, hull->BTransom * 0.5L, 1e-9L);
+    EXPECT_NEAR(SheerMaxHalfBeam(*hull), hull->BMax * 0.5L, 1e-6L);
 }
 
 TEST_F(RobustGeneration, AFullWaterplaneGetsALongerParallelPartInsteadOfABulge)

@@ -29,7 +29,7 @@ constexpr int kBeamSteps = 40;
 
 // How much wider than the design waterline the deck must be at every
 // station for the sections to flare out to it, over BMax/2.
-constexpr long double kFlareRoom = 0.07L;
+constexpr long double kFlareRoom = 0.12L;
 constexpr int kFillHalvings = 10;
 
 // The least amount by which the deck is wider than the design waterline plus

@@ -240,6 +240,9 @@ void AimRobustWaterline(HullRecord& hull, const WaterlineAim& aim)
     hull.Stations[0].DesignWaterlineBeam = 0;
     hull.Stations[kLastStation].DesignWaterlineBeam = 0;
     if (CancelFlag()) return;
+    // A deck filled out over the last waterline is a cubic: the quadratic is
+    // fitted again, then widened and filled for this one.
+    if (hull.SheerPointCount != kSheerPointCount) CreateRobustSheerline(hull);
     WidenDeckOverWaterline(hull);
     FillDeckOverWaterline(hull);
 }
