@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
 # Draws seeded random designs of the benchmark set as contact sheets: a lines
 # plan per design, 24 to a PNG, each titled with its number and what the hull
-# check found.
-#   scripts/hull-gallery.sh OUTDIR [--method classic|robust] [--count N] [--seed S]
+# check found (and marked in red), with --combs the curvature combs of the
+# profile, the design waterline and the sections.
+#   scripts/hull-gallery.sh OUTDIR [--method classic|robust] [--count N] [--seed S] [--combs]
 set -euo pipefail
 if [ $# -lt 1 ]; then
-  echo "usage: scripts/hull-gallery.sh OUTDIR [--method classic|robust] [--count N] [--seed S]" >&2
+  echo "usage: scripts/hull-gallery.sh OUTDIR [--method classic|robust] [--count N] [--seed S] [--combs]" >&2
   exit 2
 fi
 outdir=$(realpath -m "$1")

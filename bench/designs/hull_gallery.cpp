@@ -2,8 +2,10 @@
 // plans (profile, plan view and body plan), 24 to a sheet, each tile titled with
 // the design's number and what the hull check found, so that the hulls a
 // method builds can be looked at as a designer would:
-//   hull-gallery OUTDIR [--method classic|robust] [--count N] [--seed S]
-// writes OUTDIR/sheet-01.svg, ... and prints each design's outcome.
+//   hull-gallery OUTDIR [--method classic|robust] [--count N] [--seed S] [--combs]
+// writes OUTDIR/sheet-01.svg, ... and prints each design's outcome. With
+// --combs the profile, the design waterline and the sections carry their
+// curvature combs.
 #include <cstdint>
 #include <exception>
 #include <filesystem>
@@ -36,15 +38,23 @@ struct Options {
     GeneratorMethod method = GeneratorMethod::Classic;
     int count = 48;
     std::uint32_t seed = bench::kRandomDesignSeed;
+    bool combs = false;
 };
 
 std::optional<Options> ParseOptions(int argc, char** argv)
 {
-    if (argc < 2 || (argc % 2) != 0) return std::nullopt;
+    if (argc < 2) return std::nullopt;
     Options options;
     options.folder = argv[1];
-    for (int i = 2; i + 1 < argc; i += 2) {
-        const std::string option = argv[i], value = argv[i + 1];
+    for (int i = 2; i < argc; i += 2) {
+        const std::string option = argv[i];
+        if (option == "--combs") {
+            options.combs = true;
+            --i;
+            continue;
+        }
+        if (i + 1 == argc) return std::nullopt;
+        const std::string value = argv[i + 1];
         try {
             if (option == "--method" && (value == "classic" || value == "robust"))
                 options.method = value == "robust" ? GeneratorMethod::Robust : GeneratorMethod::Classic;
@@ -111,7 +121,7 @@ struct Tile {
     std::string drawing;  // empty when no hull was built
 };
 
-Tile DrawDesign(int number, const bench::DesignParameters& design, GeneratorMethod method)
+Tile DrawDesign(int number, const bench::DesignParameters& design, GeneratorMethod method, bool combs)
 {
     auto hull = bench::NewHull(design);
     FatalLineMemo memo;
@@ -138,7 +148,9 @@ Tile DrawDesign(int number, const bench::DesignParameters& design, GeneratorMeth
         if (faults.size() > 1) tile.detail += " (+" + std::to_string(faults.size() - 1) + " more)";
     }
     DrawingSettings settings;
-    tile.drawing = NestedDrawing(LinesPlanSvg(*hull, kTileWidth, kTileHeight - kTitleHeight, settings));
+    DisplaySwitches switches;
+    switches.Combs.Profile = switches.Combs.DesignWaterline = switches.Combs.Sections = combs;
+    tile.drawing = NestedDrawing(LinesPlanSvg(*hull, kTileWidth, kTileHeight - kTitleHeight, settings, switches));
     return tile;
 }
 
@@ -180,7 +192,7 @@ int main(int argc, char** argv)
 {
     const std::optional<Options> options = ParseOptions(argc, argv);
     if (!options) {
-        std::cerr << "usage: hull-gallery OUTDIR [--method classic|robust] [--count N] [--seed S]\n";
+        std::cerr << "usage: hull-gallery OUTDIR [--method classic|robust] [--count N] [--seed S] [--combs]\n";
         return 2;
     }
     try {
@@ -190,7 +202,7 @@ int main(int argc, char** argv)
         int fair = 0, finished = 0;
         std::vector<Tile> sheet;
         for (std::size_t i = 0; i < designs.size(); ++i) {
-            sheet.push_back(DrawDesign(static_cast<int>(i) + 1, designs[i], options->method));
+            sheet.push_back(DrawDesign(static_cast<int>(i) + 1, designs[i], options->method, options->combs));
             fair += sheet.back().fair;
             finished += sheet.back().finished;
             std::cout << sheet.back().title << ": " << sheet.back().detail << '\n';
