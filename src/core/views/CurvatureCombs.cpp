@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <functional>
 #include <vector>
 
 #include "analysis/DenseSamples.h"
@@ -145,26 +146,23 @@ void DrawCurvatureCombs(TViewportEngView& viewport, const HullRecord& hull, cons
     if (!hull.HullComplete || !combs.Any()) return;
     viewport.SetLineColor(color);
     const long double longest = kLongestTooth * hull.Loa * combs.Scale;
-    if (combs.Profile) {
-        const auto profile = DenseSamples(ExtendedBSpline(kProfilePointCount, kCubic, hull.ProfilePoints));
-        DrawSet(viewport, {{TViewportEngView::kProfileView, Every(Seen(profile), kSamplesPerTooth)}}, longest);
-    }
-    if (combs.DesignWaterline) {
-        const auto waterline = DenseSamples(ExtendedBSpline(kWaterlinePointCount, kCubic, hull.WaterlinePoints));
-        DrawSet(viewport, {{TViewportEngView::kPlanView, Every(Seen(waterline), kSamplesPerTooth)}}, longest);
-    }
+    // One comb on a curve of the record's own control points.
+    const auto drawSpline = [&](int view, int count, const TPointBlock2& points) {
+        const auto samples = DenseSamples(ExtendedBSpline(count, kCubic, points));
+        DrawSet(viewport, {{view, Every(Seen(samples), kSamplesPerTooth)}}, longest);
+    };
+    // The combs of the lines an emitter traces, seen in one view.
+    const auto drawTraced = [&](int view, ViewPlane plane, const std::function<void(LineSink&)>& emit) {
+        DrawSet(viewport, Combs(view, RecordedPolylines(emit, plane)), longest);
+    };
+    if (combs.Profile) drawSpline(TViewportEngView::kProfileView, kProfilePointCount, hull.ProfilePoints);
+    if (combs.DesignWaterline) drawSpline(TViewportEngView::kPlanView, kWaterlinePointCount, hull.WaterlinePoints);
     if (combs.Waterlines)
-        DrawSet(viewport,
-                Combs(TViewportEngView::kPlanView,
-                      RecordedPolylines([&](LineSink& sink) { EmitWaterlines(hull, levels.Waterlines, sink); },
-                                        ViewPlane::Plan)),
-                longest);
+        drawTraced(TViewportEngView::kPlanView, ViewPlane::Plan,
+                   [&](LineSink& sink) { EmitWaterlines(hull, levels.Waterlines, sink); });
     if (combs.Buttocks)
-        DrawSet(viewport,
-                Combs(TViewportEngView::kProfileView,
-                      RecordedPolylines([&](LineSink& sink) { EmitButtocks(hull, levels.Buttocks, sink); },
-                                        ViewPlane::Profile)),
-                longest);
+        drawTraced(TViewportEngView::kProfileView, ViewPlane::Profile,
+                   [&](LineSink& sink) { EmitButtocks(hull, levels.Buttocks, sink); });
     if (combs.Sections) DrawSet(viewport, SectionCombs(hull, splitBodyPlan), longest);
     if (combs.Diagonals) DrawSet(viewport, DiagonalCombs(hull), longest);
 }

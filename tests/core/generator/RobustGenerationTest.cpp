@@ -186,6 +186,12 @@ protected:
         const auto lines = Lines();
         return std::find(lines.begin(), lines.end(), text) != lines.end();
     }
+    bool HasLineStarting(const std::string& start) const
+    {
+        const auto lines = Lines();
+        return std::any_of(lines.begin(), lines.end(),
+                           [&start](const std::string& line) { return line.rfind(start, 0) == 0; });
+    }
 };
 
 // The hull is fair and meets the five figures as its own section curves
@@ -218,10 +224,7 @@ TEST_F(RobustGeneration, EveryHullItFinishesIsFairAndMeetsTheFiveFiguresExactly)
         EXPECT_FALSE(HasLine("...Finished")) << design->name;
         EXPECT_TRUE(HasLine("...Process Terminated")) << design->name;
         EXPECT_FALSE(HasLine("Fatal Error[1]: Iteration Failed")) << design->name;
-        const auto lines = Lines();
-        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                                [](const std::string& line) { return line.rfind("Fatal Error[1]: ", 0) == 0; }))
-            << design->name;
+        EXPECT_TRUE(HasLineStarting("Fatal Error[1]: ")) << design->name;
     }
 }
 
@@ -293,10 +296,7 @@ TEST_F(RobustGeneration, TheKeelLineGivesABodyTheDepthItsSectionsCannotGive)
         auto hull = HullOf(*c.design);
         ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust)) << c.design->name;
         ExpectFairAndFiveFiguresMet(*hull, c.design->name);
-        const auto lines = Lines();
-        EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                                [](const std::string& line) { return line.rfind(" ShapeKeel(", 0) == 0; }))
-            << c.design->name;
+        EXPECT_TRUE(HasLineStarting(" ShapeKeel(")) << c.design->name;
         EXPECT_LT((*hull).*c.quarter, (c.usual - 0.01L) * hull->Tc) << c.design->name;
         for (const TStation& station : hull->Stations) {
             EXPECT_GE(station.KeelHeight, -1e-9L) << c.design->name;
@@ -413,9 +413,7 @@ TEST_F(RobustGeneration, TheDeckStandsAtLeastAsWideAsTheWaterlineAtEveryStation)
     auto hull = HullOf(kDeckInsideTheWaterline);
     ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
     ExpectFairAndFiveFiguresMet(*hull, kDeckInsideTheWaterline.name);
-    const auto lines = Lines();
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                            [](const std::string& line) { return line.rfind(" WidenDeck(", 0) == 0; }));
+    EXPECT_TRUE(HasLineStarting(" WidenDeck("));
     EXPECT_LT(classic->Stations[7].SheerBeam, classic->Stations[7].DesignWaterlineBeam);
     for (int s = 1; s < kLastStation; ++s)
         EXPECT_GE(hull->Stations[s].SheerBeam, hull->Stations[s].DesignWaterlineBeam - 1e-9L) << "station " << s;
@@ -469,9 +467,7 @@ TEST_F(RobustGeneration, ADeckTooNarrowForTheSectionsToFlareIsFilledOutOverTheWa
     auto hull = HullOf(kDeckTooNarrowToFlare);
     ASSERT_TRUE(Run(*hull, GeneratorMethod::Robust));
     ExpectFairAndFiveFiguresMet(*hull, kDeckTooNarrowToFlare.name);
-    const auto lines = Lines();
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                            [](const std::string& line) { return line.rfind(" FillDeck(", 0) == 0; }));
+    EXPECT_TRUE(HasLineStarting(" FillDeck("));
     ASSERT_EQ(hull->SheerPointCount, kFullDeckSheerPointCount);
     EXPECT_NEAR(SheerMaxHalfBeam(*hull), hull->BMax * 0.5L, 1e-6L);
     // Room to flare at every station, and no section wider below than at its deck.
@@ -499,9 +495,7 @@ TEST_F(RobustGeneration, AWaterlineAimedAgainFillsTheDeckFromTheQuadraticSheer)
     // it still ends at the transom top and reaches BMax/2, however the run ends.
     auto hull = HullOf(kWaterlineAimedOverAFilledDeck);
     Run(*hull, GeneratorMethod::Robust);
-    const auto lines = Lines();
-    EXPECT_TRUE(std::any_of(lines.begin(), lines.end(),
-                            [](const std::string& line) { return line.rfind(" AimWaterline(", 0) == 0; }));
+    EXPECT_TRUE(HasLineStarting(" AimWaterline("));
     const TPoint3r& transomTop = hull->SheerPoints[hull->SheerPointCount];
     EXPECT_NEAR(transomTop.x, hull->TransomTopX, 1e-9L);
     EXPECT_NEAR(transomTop.y, hull->BTransom * 0.5L, 1e-9L);
