@@ -18,6 +18,7 @@
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
 #include "export/OffsetsCsv.h"
+#include "export/StlFile.h"
 #include "frame/FrameServices.h"
 #include "generator/ConsoleMemo.h"
 #include "generator/OffsetLevelsDialog.h"
@@ -187,6 +188,7 @@ void GeneratorWindow::buildMenus()
                           [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Step); });
     exportMenu->addAction("Export IGES...", this,
                           [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Iges); });
+    exportMenu->addAction("Export STL...", this, [this] { sloopform::ExportHullStl(editor_->Hull()); });
     item(fileMenu_, "Export Offsets...", [this] { exportOffsets(); })->setObjectName("ExportOffsets1");
     item(fileMenu_, "Offset Levels...", [this] { chooseOffsetLevels(); })->setObjectName("OffsetLevels1");
     fileMenu_->addSeparator();
