@@ -12,7 +12,7 @@ const char* UsageText()
 {
     return "usage:\n"
            "  sloopform-batch run PROJECT.sfp [--goals DIM,PCT,COEF] [--report FILE [--exact]]\n"
-           "                                 [--dxf FILE] [--gf1 FILE] [--svg FILE] [--svg-3d FILE]\n"
+           "                                 [--dxf FILE] [--dxf-plan FILE] [--gf1 FILE] [--svg FILE] [--svg-3d FILE]\n"
            "                                 [--step FILE] [--iges FILE] [--stl FILE [--stl-tolerance MM]]\n"
            "                                 [--json FILE] [--timeout SECONDS] [--quiet]\n"
            "                                 [--method classic|robust]\n"
@@ -93,7 +93,7 @@ private:
     {
         switch (options_.command) {
         case Command::Run:
-            return option == "--goals" || option == "--report" || option == "--dxf" ||
+            return option == "--goals" || option == "--report" || option == "--dxf" || option == "--dxf-plan" ||
                    option == "--step" || option == "--iges" || option == "--stl" ||
                    option == "--stl-tolerance" || option == "--gf1" || option == "--svg" || option == "--svg-3d" ||
                    option == "--json" || option == "--timeout" || option == "--quiet" ||
@@ -167,6 +167,7 @@ private:
         }
         static const std::map<std::string, std::optional<std::string> BatchOptions::*> files = {
             {"--report", &BatchOptions::report}, {"--dxf", &BatchOptions::dxf},
+            {"--dxf-plan", &BatchOptions::dxfPlan},
             {"--step", &BatchOptions::step},     {"--iges", &BatchOptions::iges},
             {"--stl", &BatchOptions::stl},
             {"--gf1", &BatchOptions::gf1},       {"--svg", &BatchOptions::svg},

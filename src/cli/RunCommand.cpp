@@ -20,6 +20,7 @@
 #include "analysis/HydrostaticsReport.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
+#include "export/LinesPlanDxf.h"
 #include "export/OffsetsCsv.h"
 #include "export/StlFile.h"
 #include "generator/RunGeneration.h"
@@ -110,6 +111,9 @@ bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
             TDxfFile file(target);
             WriteHullOutlines(hull, file);
         });
+    if (options.dxfPlan)
+        ok &= ExportTo(ui, *options.dxfPlan, [&] { ExportLinesPlanDxf(hull); },
+                       [&](ExportTarget& target) { WriteLinesPlanDxf(hull, target); });
     if (options.step) ok &= ExportCad(ui, *options.step, hull, cad::CadFormat::Step);
     if (options.iges) ok &= ExportCad(ui, *options.iges, hull, cad::CadFormat::Iges);
     if (options.stl)
@@ -168,7 +172,7 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
 
     bool written = true;
     if (finished) written = WriteOutputs(options, *editor, ui);
-    else if (options.step || options.iges || options.stl)
+    else if (options.dxfPlan || options.step || options.iges || options.stl)
         Ui().ShowMessage(kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
     if (options.json) {
         nlohmann::json json = RunJson(*editor, goals, memo.Lines(), outcome);

@@ -273,6 +273,20 @@ TEST(BatchTool, WritesTheCanoeBodyAsBinaryStlAtTheChosenTolerance)
     EXPECT_EQ(RunBatch({"run", Example("daysailer-6m"), "--stl-tolerance", "1"}).status, 2);
 }
 
+TEST(BatchTool, WritesTheLinesPlanDxfToAFileOrStandardOutput)
+{
+    TempDir dir;
+    const auto file = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--dxf-plan", (dir / "p.dxf").string()});
+    ASSERT_EQ(file.status, 0) << file.err;
+    const auto lines = FileLines(dir / "p.dxf");
+    ASSERT_GT(lines.size(), 4u);
+    EXPECT_EQ(lines[3], "HEADER");
+    EXPECT_EQ(lines.back(), "EOF");
+    const auto dash = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--dxf-plan", "-"}, dir.Path());
+    EXPECT_EQ(dash.status, 0) << dash.err;
+    EXPECT_EQ(dash.OutLines(), lines);
+}
+
 TEST(BatchTool, MethodOptionChoosesTheGenerator)
 {
     // The daysailer: the robust method's hull meets Cwp on its own section curves (the exact

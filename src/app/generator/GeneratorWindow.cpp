@@ -17,6 +17,7 @@
 #include "curve/ResistanceCurveWindow.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
+#include "export/LinesPlanDxf.h"
 #include "export/OffsetsCsv.h"
 #include "export/StlFile.h"
 #include "frame/FrameServices.h"
@@ -183,6 +184,7 @@ void GeneratorWindow::buildMenus()
     runModeItems_.append(exportMenu->menuAction());
     exportMenu->addAction("AutoSHIP (*.gf1)", this, [this] { exportGf1(); });
     exportMenu->addAction("AutoCAD - Hull Outlines (*.dxf)", this, [this] { exportDxf(); });
+    exportMenu->addAction("Lines Plan DXF...", this, [this] { sloopform::ExportLinesPlanDxf(editor_->Hull()); });
     using sloopform::cad::CadFormat;
     exportMenu->addAction("Export STEP...", this,
                           [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Step); });
