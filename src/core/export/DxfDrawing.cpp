@@ -241,9 +241,9 @@ void DxfDrawing::Polyline(const std::string& layer, const std::vector<DrawingPoi
 
 void DxfDrawing::Line(const std::string& layer, DrawingPoint from, DrawingPoint to)
 {
-    Entity("LINE", layer, "AcDbLine")
-        .insert(entities_.back().end(), {{10, Number(from.x)}, {20, Number(from.y)}, {30, Number(0)},
-                                         {11, Number(to.x)}, {21, Number(to.y)}, {31, Number(0)}});
+    Groups& groups = Entity("LINE", layer, "AcDbLine");
+    groups.insert(groups.end(), {{10, Number(from.x)}, {20, Number(from.y)}, {30, Number(0)},
+                                 {11, Number(to.x)}, {21, Number(to.y)}, {31, Number(0)}});
     Extend(from);
     Extend(to);
 }
@@ -254,11 +254,11 @@ void DxfDrawing::Text(const std::string& layer, DrawingPoint at, long double hei
     // Group 72 places the text by its second point; 73 (middle) in the
     // closing AcDbText subclass sets it vertically.
     const char* horizontal = anchor == TextAnchor::Left ? "0" : anchor == TextAnchor::Centre ? "1" : "2";
-    Entity("TEXT", layer, "AcDbText")
-        .insert(entities_.back().end(),
-                {{10, Number(at.x)}, {20, Number(at.y)}, {30, Number(0)}, {40, Number(height)}, {1, text},
-                 {72, horizontal}, {11, Number(at.x)}, {21, Number(at.y)}, {31, Number(0)}, {100, "AcDbText"},
-                 {73, "2"}});
+    Groups& groups = Entity("TEXT", layer, "AcDbText");
+    groups.insert(groups.end(),
+                  {{10, Number(at.x)}, {20, Number(at.y)}, {30, Number(0)}, {40, Number(height)}, {1, text},
+                   {72, horizontal}, {11, Number(at.x)}, {21, Number(at.y)}, {31, Number(0)}, {100, "AcDbText"},
+                   {73, "2"}});
     Extend(at);
 }
 
