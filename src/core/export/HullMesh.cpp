@@ -46,18 +46,15 @@ long double LengthBend(const HullSurfaceNet& net, int span)
 // B-spline is linear between its control points E[j] and E[j + 1].
 std::array<long double, kAcrossSpans> AcrossBends(const HullSurfaceNet& net)
 {
+    constexpr std::size_t kPoles = kStationOutlinePoints;
     const TRealBlock knots = BSplineKnots(kStationOutlinePoints, kCubic);
-    const auto t = [&](int i) { return static_cast<long double>(knots[i + 1]); };
+    const auto t = [&](std::size_t i) { return static_cast<long double>(knots[static_cast<int>(i) + 1]); };
     std::array<long double, kAcrossSpans> bends{};
     for (const SectionPoles& row : net.Rows) {
-        std::array<NetPoint, kStationOutlinePoints - 1> d;
-        for (int i = 0; i + 1 < kStationOutlinePoints; ++i)
-            d[static_cast<std::size_t>(i)] =
-                (3 / (t(i + 4) - t(i + 1))) * (row[static_cast<std::size_t>(i + 1)] - row[static_cast<std::size_t>(i)]);
-        std::array<long double, kStationOutlinePoints - 2> e;
-        for (int i = 0; i + 2 < kStationOutlinePoints; ++i)
-            e[static_cast<std::size_t>(i)] =
-                Length((2 / (t(i + 4) - t(i + 2))) * (d[static_cast<std::size_t>(i + 1)] - d[static_cast<std::size_t>(i)]));
+        std::array<NetPoint, kPoles - 1> d;
+        for (std::size_t i = 0; i < d.size(); ++i) d[i] = (3 / (t(i + 4) - t(i + 1))) * (row[i + 1] - row[i]);
+        std::array<long double, kPoles - 2> e;
+        for (std::size_t i = 0; i < e.size(); ++i) e[i] = Length((2 / (t(i + 4) - t(i + 2))) * (d[i + 1] - d[i]));
         for (std::size_t j = 0; j < bends.size(); ++j) bends[j] = std::max({bends[j], e[j], e[j + 1]});
     }
     return bends;

@@ -102,7 +102,8 @@ long double AlongDiagonal(const TDiagonal& diagonal, const SpacePoint& p)
 
 class LinesPlanDrawing {
 public:
-    explicit LinesPlanDrawing(const HullRecord& hull) : hull_(hull), diagonals_(TraceDiagonals()), views_(hull, DiagonalReach())
+    explicit LinesPlanDrawing(const HullRecord& hull)
+        : hull_(hull), diagonals_(TraceDiagonals()), views_(hull, DiagonalReach())
     {
         for (std::size_t i = 0; i < std::size(kLinesPlanLayers); ++i)
             drawing_.AddLayer(kLinesPlanLayers[i], kLayerColors[i]);
@@ -166,7 +167,8 @@ private:
         TPointBlock3 points;
         for (int i = 1; i <= kProfilePointCount; ++i)
             points[i] = {hull_.ProfilePoints[i].x, 0, hull_.ProfilePoints[i].y};
-        Spline("Profile", points, kProfilePointCount, kCubic, [&](const TPoint3r& p) { return views_.Profile(p.x, p.z); });
+        Spline("Profile", points, kProfilePointCount, kCubic,
+               [&](const TPoint3r& p) { return views_.Profile(p.x, p.z); });
     }
 
     // A curve in space in all three views, the body plan on both halves.
@@ -285,7 +287,8 @@ private:
     void Diagonal(int d)
     {
         const TDiagonal& diagonal = hull_.Diagonals[d];
-        const long double length = std::hypot(static_cast<long double>(diagonal.DY), static_cast<long double>(diagonal.DZ));
+        const long double length =
+            std::hypot(static_cast<long double>(diagonal.DY), static_cast<long double>(diagonal.DZ));
         const std::vector<Chain>& traced = diagonals_[static_cast<std::size_t>(d - 1)];
         if (traced.empty() || length == 0) return;
         for (const Chain& chain : traced)
