@@ -62,9 +62,8 @@ def check(label, value, reference):
         failures.append("%s %+.3f %%" % (label, d))
     return "%+.3f %%" % d
 
-def fine_volume(shape):
-    mesh = MeshPart.meshFromShape(Shape=shape, LinearDeflection=0.05, AngularDeflection=0.05, Relative=False)
-    return mesh.Volume / MM3, mesh.CountFacets
+def fine_mesh(shape):
+    return MeshPart.meshFromShape(Shape=shape, LinearDeflection=0.05, AngularDeflection=0.05, Relative=False)
 
 # The part below the level. The keel meets the design waterline at both ends
 # of the waterline, where the plane only touches the surface; a fuzzy
@@ -124,14 +123,15 @@ for step in sorted(glob.glob(os.path.join(folder, "*.step"))):
     if not shape.isValid() or len(shape.Solids) != 1:
         failures.append(name + ": not one valid solid")
 
-    whole, whole_facets = fine_volume(shape)
-    fc_whole = shape.Volume / MM3
-    say("  whole solid    FreeCAD Volume %9.5f m3  triangulation (%d triangles) %9.5f m3  FreeCAD %s" % (
-        fc_whole, whole_facets, whole, check(name + " whole volume", fc_whole, whole)))
+    mesh = fine_mesh(shape)
+    whole, fc_whole = mesh.Volume / MM3, shape.Volume / MM3
+    say("  whole solid    FreeCAD Volume %9.5f m3  triangulation (%d triangles) %9.5f m3  FreeCAD %s;  Area %.4f m2, triangulation %.4f m2  %s" % (
+        fc_whole, mesh.CountFacets, whole, check(name + " whole volume", fc_whole, whole),
+        shape.Area / MM2, mesh.Area / MM2, check(name + " whole area", shape.Area, mesh.Area)))
 
     part = below(shape, tc * MM)
     fc_below = part.Volume / MM3
-    tri_below, _ = fine_volume(part)
+    tri_below = fine_mesh(part).Volume / MM3
     say("  below the DWL  FreeCAD Volume %9.5f m3  triangulation %9.5f m3  exact %9.5f m3  FreeCAD %s  triangulation %s" % (
         fc_below, tri_below, exact["volume"], check(name + " volume below", fc_below, exact["volume"]),
         check(name + " triangulated volume below", tri_below, exact["volume"])))
