@@ -2,7 +2,8 @@
 # Builds the picture tour in Release and writes a PNG of every window and
 # dialog of the desktop program into OUTDIR, on the offscreen platform: among
 # them the report's design check block (design-check.png) and the resistance
-# curve window (resistance-curve*.png).
+# curve window (resistance-curve*.png). The README's small pictures in
+# docs/readme/ are made from them.
 set -euo pipefail
 if [ $# -ne 1 ]; then
   echo "usage: scripts/screenshots.sh OUTDIR" >&2
@@ -19,5 +20,5 @@ cmake --build build-release -j "$(nproc)" --target sloopform-screenshots
 config=$(mktemp -d)
 trap 'rm -rf "$config"' EXIT
 QT_QPA_PLATFORM=offscreen XDG_CONFIG_HOME="$config" \
-  build-release/tests/app/sloopform-screenshots "$outdir"
-echo "Pictures written to $outdir"
+  build-release/tests/app/sloopform-screenshots "$outdir" docs/readme
+echo "Pictures written to $outdir and docs/readme"

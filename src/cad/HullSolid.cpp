@@ -1,5 +1,6 @@
 #include "HullSolid.h"
 
+#include <set>
 #include <stdexcept>
 
 #include <BRepBuilderAPI_MakeEdge.hxx>
@@ -10,6 +11,7 @@
 #include <BRepCheck_Analyzer.hxx>
 #include <BRepLib.hxx>
 #include <BRep_Tool.hxx>
+#include <Geom_BSplineSurface.hxx>
 #include <Geom_Plane.hxx>
 #include <Precision.hxx>
 #include <Standard_Failure.hxx>
@@ -21,7 +23,7 @@
 #include <TopoDS_Shell.hxx>
 #include <gp_Pln.hxx>
 
-#include "HullSurfaceNet.h"
+#include "export/HullSurfaceNet.h"
 
 namespace sloopform::cad {
 
@@ -37,30 +39,29 @@ gp_Pnt Point(const NetPoint& p, double side)
                   static_cast<double>(p.z));
 }
 
-// Knots along the length: one per span end, multiplicity 3 inside (the loft
-// bends at its sections), 4 at the ends.
-void LengthKnots(int spans, TColStd_Array1OfReal& knots, TColStd_Array1OfInteger& mults)
+// One Bézier span along the length, [k, k + 1], as OpenCASCADE's default
+// integration takes it: with the whole length in one face its Gauss points,
+// capped at 61 along the length, miss the bends at the 36 span ends by per cents.
+void SpanKnots(int span, TColStd_Array1OfReal& knots, TColStd_Array1OfInteger& mults)
 {
-    knots.Resize(1, spans + 1, false);
-    mults.Resize(1, spans + 1, false);
-    for (int k = 0; k <= spans; ++k) {
-        knots(k + 1) = k;
-        mults(k + 1) = k == 0 || k == spans ? 4 : 3;
-    }
+    knots.Resize(1, 2, false);
+    mults.Resize(1, 2, false);
+    knots(1) = span;
+    knots(2) = span + 1;
+    mults(1) = mults(2) = 4;
 }
 
-// The hull surface of one side: side +1 starboard, −1 port.
-Handle(Geom_BSplineSurface) SideSurface(const HullSurfaceNet& net, double side)
+// Span k of the hull surface of one side: side +1 starboard, −1 port.
+Handle(Geom_BSplineSurface) SideSpan(const HullSurfaceNet& net, int span, double side)
 {
-    const int rows = static_cast<int>(net.Rows.size());
-    TColgp_Array2OfPnt poles(1, rows, 1, kStationOutlinePoints);
-    for (int r = 0; r < rows; ++r)
+    TColgp_Array2OfPnt poles(1, 4, 1, kStationOutlinePoints);
+    for (int r = 0; r < 4; ++r)
         for (int i = 0; i < kStationOutlinePoints; ++i)
             poles(r + 1, i + 1) =
-                Point(net.Rows[static_cast<std::size_t>(r)][static_cast<std::size_t>(i)], side);
+                Point(net.Rows[static_cast<std::size_t>(3 * span + r)][static_cast<std::size_t>(i)], side);
     TColStd_Array1OfReal uKnots(1, 1);
     TColStd_Array1OfInteger uMults(1, 1);
-    LengthKnots(net.Spans(), uKnots, uMults);
+    SpanKnots(span, uKnots, uMults);
     // The stations' knot vector (0, 0, 0, 0, 1, 2, 3, 3, 3, 3).
     TColStd_Array1OfReal vKnots(1, 4);
     TColStd_Array1OfInteger vMults(1, 4);
@@ -71,19 +72,18 @@ Handle(Geom_BSplineSurface) SideSurface(const HullSurfaceNet& net, double side)
     return new Geom_BSplineSurface(poles, uKnots, vKnots, uMults, vMults, 3, 3);
 }
 
-// The deck: straight athwartships from the port sheer to the starboard sheer.
-Handle(Geom_BSplineSurface) DeckSurface(const HullSurfaceNet& net)
+// Span k of the deck: straight athwartships from the port sheer to the starboard sheer.
+Handle(Geom_BSplineSurface) DeckSpan(const HullSurfaceNet& net, int span)
 {
-    const int rows = static_cast<int>(net.Rows.size());
-    TColgp_Array2OfPnt poles(1, rows, 1, 2);
-    for (int r = 0; r < rows; ++r) {
-        const NetPoint& sheer = net.Rows[static_cast<std::size_t>(r)].back();
+    TColgp_Array2OfPnt poles(1, 4, 1, 2);
+    for (int r = 0; r < 4; ++r) {
+        const NetPoint& sheer = net.Rows[static_cast<std::size_t>(3 * span + r)].back();
         poles(r + 1, 1) = Point(sheer, -1);
         poles(r + 1, 2) = Point(sheer, 1);
     }
     TColStd_Array1OfReal uKnots(1, 1);
     TColStd_Array1OfInteger uMults(1, 1);
-    LengthKnots(net.Spans(), uKnots, uMults);
+    SpanKnots(span, uKnots, uMults);
     TColStd_Array1OfReal vKnots(1, 2);
     TColStd_Array1OfInteger vMults(1, 2);
     vKnots(1) = 0;
@@ -101,8 +101,8 @@ TopoDS_Face SurfaceFace(const Handle(Geom_Surface)& surface, const char* what)
     return face.Face();
 }
 
-// The transom: flat, bounded by the two sides' transom outlines and the
-// deck's aft edge.
+// The transom: flat, bounded by the two sides' transom outlines (the aft
+// ends of their last spans) and the deck's aft edge.
 TopoDS_Face TransomFace(const HullRecord& hull, const Handle(Geom_BSplineSurface)& starboard,
                         const Handle(Geom_BSplineSurface)& port)
 {
@@ -140,27 +140,36 @@ TopoDS_Shell SewnShell(const std::vector<TopoDS_Face>& faces)
     return shell;
 }
 
+// The hull and the deck one face per span, joined at the span ends where the
+// loft bends, and the flat transom.
 HullSolid SolidFromNet(const HullRecord& hull, const HullSurfaceNet& net)
 {
-    HullSolid result;
-    result.Starboard = SideSurface(net, 1);
-    const Handle(Geom_BSplineSurface) port = SideSurface(net, -1);
-    const Handle(Geom_BSplineSurface) deck = DeckSurface(net);
-    const TopoDS_Face transom = TransomFace(hull, result.Starboard, port);
+    std::vector<TopoDS_Face> faces;
+    std::set<const Geom_Surface*> decks;
+    Handle(Geom_BSplineSurface) starboard, port;
+    for (int span = 0; span < net.Spans(); ++span) {
+        starboard = SideSpan(net, span, 1);
+        port = SideSpan(net, span, -1);
+        const Handle(Geom_BSplineSurface) deck = DeckSpan(net, span);
+        decks.insert(deck.get());
+        faces.push_back(SurfaceFace(starboard, "starboard hull"));
+        faces.push_back(SurfaceFace(port, "port hull"));
+        faces.push_back(SurfaceFace(deck, "deck"));
+    }
+    const TopoDS_Face transom = TransomFace(hull, starboard, port);
     const Handle(Geom_Surface) transomPlane = BRep_Tool::Surface(transom);
+    faces.push_back(transom);
 
-    TopoDS_Solid solid = BRepBuilderAPI_MakeSolid(
-        SewnShell({SurfaceFace(result.Starboard, "starboard hull"), SurfaceFace(port, "port hull"),
-                   SurfaceFace(deck, "deck"), transom}));
+    TopoDS_Solid solid = BRepBuilderAPI_MakeSolid(SewnShell(faces));
     BRepLib::OrientClosedSolid(solid);
     if (!BRepCheck_Analyzer(solid).IsValid())
         throw std::runtime_error("The hull solid is not valid");
+    HullSolid result;
     result.Solid = solid;
-
     for (TopExp_Explorer it(solid, TopAbs_FACE); it.More(); it.Next()) {
         const TopoDS_Face& face = TopoDS::Face(it.Current());
         const Handle(Geom_Surface) surface = BRep_Tool::Surface(face);
-        const char* name = surface == deck ? "Deck" : surface == transomPlane ? "Transom" : "Hull";
+        const char* name = decks.count(surface.get()) ? "Deck" : surface == transomPlane ? "Transom" : "Hull";
         result.Faces.push_back({face, name});
     }
     return result;

@@ -2,7 +2,6 @@
 #include <string>
 #include <vector>
 
-#include <Geom_BSplineSurface.hxx>
 #include <TopoDS_Face.hxx>
 #include <TopoDS_Solid.hxx>
 
@@ -18,11 +17,11 @@ struct NamedFace {
 // The canoe body as one closed solid in the coordinates of the DXF export
 // (metres): the starboard hull surface and its mirror image, the flat transom
 // and the deck laid level across between the two sheers (the sheer is not a
-// plane curve pair, so no flat deck closes it).
+// plane curve pair, so no flat deck closes it). The hull and the deck are one
+// face per span of the surface net.
 struct HullSolid {
     TopoDS_Solid Solid;
     std::vector<NamedFace> Faces;  // the solid's faces
-    Handle(Geom_BSplineSurface) Starboard;
 };
 
 // Throws std::runtime_error when the hull is not generated or its faces do

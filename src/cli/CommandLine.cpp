@@ -12,8 +12,8 @@ const char* UsageText()
 {
     return "usage:\n"
            "  sloopform-batch run PROJECT.sfp [--goals DIM,PCT,COEF] [--report FILE [--exact]]\n"
-           "                                 [--dxf FILE] [--gf1 FILE] [--svg FILE] [--svg-3d FILE]\n"
-           "                                 [--step FILE] [--iges FILE]\n"
+           "                                 [--dxf FILE] [--dxf-plan FILE] [--gf1 FILE] [--svg FILE] [--svg-3d FILE]\n"
+           "                                 [--step FILE] [--iges FILE] [--stl FILE [--stl-tolerance MM]]\n"
            "                                 [--json FILE] [--timeout SECONDS] [--quiet]\n"
            "                                 [--method classic|robust]\n"
            "                                 [--offsets FILE] [--offsets-levels WL1,WL2,...:BT1,BT2,...]\n"
@@ -64,6 +64,8 @@ public:
             return Fail("give the speed with --fn, --knots or --ms");
         if (options_.exact && !options_.report)
             return Fail("--exact adds a block to the report: give --report FILE too");
+        if (options_.stlToleranceMm && !options_.stl)
+            return Fail("--stl-tolerance sets the chord deviation of the --stl mesh: give --stl FILE too");
         if (options_.scale && !options_.svg)
             return Fail("--scale draws the --svg lines plan to scale: give --svg FILE too");
         if (options_.combs && !options_.svg)
@@ -93,9 +95,9 @@ private:
     {
         switch (options_.command) {
         case Command::Run:
-            return option == "--goals" || option == "--report" || option == "--dxf" ||
-                   option == "--step" || option == "--iges" ||
-                   option == "--gf1" || option == "--svg" || option == "--svg-3d" ||
+            return option == "--goals" || option == "--report" || option == "--dxf" || option == "--dxf-plan" ||
+                   option == "--step" || option == "--iges" || option == "--stl" ||
+                   option == "--stl-tolerance" || option == "--gf1" || option == "--svg" || option == "--svg-3d" ||
                    option == "--json" || option == "--timeout" || option == "--quiet" ||
                    option == "--exact" || option == "--method" || option == "--offsets" ||
                    option == "--offsets-levels" || option == "--scale" || option == "--combs";
@@ -150,6 +152,7 @@ private:
         // The run command's --step names the STEP file.
         if (option == "--step" && options_.command == Command::Resistance)
             return CurveBound(option, *value, options_.curveStep);
+        if (option == "--stl-tolerance") return StlTolerance(*value);
         if (option == "--timeout") {
             const auto seconds = ParseReal(*value);
             if (!seconds || *seconds <= 0 || *seconds > kLongestTimeoutSeconds)
@@ -167,7 +170,9 @@ private:
         }
         static const std::map<std::string, std::optional<std::string> BatchOptions::*> files = {
             {"--report", &BatchOptions::report}, {"--dxf", &BatchOptions::dxf},
+            {"--dxf-plan", &BatchOptions::dxfPlan},
             {"--step", &BatchOptions::step},     {"--iges", &BatchOptions::iges},
+            {"--stl", &BatchOptions::stl},
             {"--gf1", &BatchOptions::gf1},       {"--svg", &BatchOptions::svg},
             {"--svg-3d", &BatchOptions::svg3d},  {"--json", &BatchOptions::json},
             {"--apply", &BatchOptions::apply},   {"--offsets", &BatchOptions::offsets},
@@ -209,6 +214,17 @@ private:
         if (!parsed.Levels) return Error(parsed.Error);
         options_.offsetLevels = *parsed.Levels;
         levelsGiven_ = true;
+        return true;
+    }
+
+    bool StlTolerance(const std::string& text)
+    {
+        // Finer than a hundredth of a millimetre the mesh runs to millions of triangles.
+        constexpr long double kFinest = 0.01L, kCoarsest = 100;
+        const auto millimetres = ParseReal(Trim(text));
+        if (!millimetres || *millimetres < kFinest || *millimetres > kCoarsest)
+            return Error("--stl-tolerance is a chord deviation from 0.01 to 100 mm, not '" + text + "'");
+        options_.stlToleranceMm = *millimetres;
         return true;
     }
 

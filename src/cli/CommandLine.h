@@ -26,7 +26,8 @@ struct BatchOptions {
     Command command = Command::Help;
     std::string project;
     Goals goals;
-    std::optional<std::string> report, dxf, step, iges, gf1, svg, svg3d, json, apply;
+    std::optional<std::string> report, dxf, dxfPlan, step, iges, stl, gf1, svg, svg3d, json, apply;
+    std::optional<long double> stlToleranceMm;  // unset: the mesh's default chord deviation
     double timeoutSeconds = 60;
     bool quiet = false;
     bool exact = false;  // the report gains the exact hydrostatics block

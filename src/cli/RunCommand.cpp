@@ -15,12 +15,14 @@
 #include "ScaledSvg.h"
 #include "StreamMemo.h"
 #include "analysis/ExactHydrostaticsReport.h"
-#include "HullSurfaceNet.h"
 #include "analysis/HullCheck.h"
 #include "analysis/HydrostaticsReport.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
+#include "export/HullSurfaceNet.h"
+#include "export/LinesPlanDxf.h"
 #include "export/OffsetsCsv.h"
+#include "export/StlFile.h"
 #include "generator/RunGeneration.h"
 #include "platform/RunControl.h"
 #include "platform/UiServices.h"
@@ -49,26 +51,30 @@ std::vector<std::string> ReportLines(const TDataEdit& editor, bool exact)
     return memo.Lines();
 }
 
-// An export routine that asks for its file name, answered with `path`, or,
-// for "-", its lines written to standard output. True when it showed no
-// message or error.
-template <typename Export, typename WriteExport>
-bool ExportTo(ConsoleUi& ui, const std::string& path, Export exportRoutine, WriteExport writeRoutine)
+// An export routine that asks for its file name, answered with `path`. True
+// when it showed no message or error.
+template <typename Export>
+bool ExportToFile(ConsoleUi& ui, const std::string& path, Export exportRoutine)
 {
-    if (path == "-") {
-        ExportLineList lines(path);
-        try {
-            writeRoutine(lines);
-        } catch (const std::exception& fault) {
-            ui.ShowError(fault.what(), kGlobalHandlerOrigin);
-            return false;
-        }
-        return WriteLines(path, lines.Lines());
-    }
     ui.TakeReportCount();
     ui.AnswerNextSaveDialog(path);
     exportRoutine();
     return ui.TakeReportCount() == 0;
+}
+
+// The same, or for "-" its lines written to standard output.
+template <typename Export, typename WriteExport>
+bool ExportTo(ConsoleUi& ui, const std::string& path, Export exportRoutine, WriteExport writeRoutine)
+{
+    if (path != "-") return ExportToFile(ui, path, exportRoutine);
+    ExportLineList lines(path);
+    try {
+        writeRoutine(lines);
+    } catch (const std::exception& fault) {
+        ui.ShowError(fault.what(), kGlobalHandlerOrigin);
+        return false;
+    }
+    return WriteLines(path, lines.Lines());
 }
 
 // The hull solid as STEP or IGES: the file's own lines for "-".
@@ -94,6 +100,20 @@ DisplaySwitches LinesPlanSwitches(const BatchOptions& options)
     return switches;
 }
 
+// The canoe body's mesh as binary STL: the bytes themselves for "-".
+bool ExportStl(ConsoleUi& ui, const std::string& path, const HullRecord& hull, long double toleranceMm)
+{
+    if (path != "-") return ExportToFile(ui, path, [&] { ExportHullStl(hull, toleranceMm); });
+    try {
+        std::cout << StlBytes(BuildHullMesh(hull, toleranceMm * kMetresPerMillimetre));
+    } catch (const std::exception& fault) {
+        ui.ShowError(fault.what(), kGlobalHandlerOrigin);
+        return false;
+    }
+    std::cout.flush();
+    return static_cast<bool>(std::cout);
+}
+
 bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
 {
     const HullRecord& hull = editor.Hull();
@@ -105,8 +125,13 @@ bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
             TDxfFile file(target);
             WriteHullOutlines(hull, file);
         });
+    if (options.dxfPlan)
+        ok &= ExportTo(ui, *options.dxfPlan, [&] { ExportLinesPlanDxf(hull); },
+                       [&](ExportTarget& target) { WriteLinesPlanDxf(hull, target); });
     if (options.step) ok &= ExportCad(ui, *options.step, hull, cad::CadFormat::Step);
     if (options.iges) ok &= ExportCad(ui, *options.iges, hull, cad::CadFormat::Iges);
+    if (options.stl)
+        ok &= ExportStl(ui, *options.stl, hull, options.stlToleranceMm.value_or(kDefaultMeshToleranceMm));
     if (options.gf1)
         ok &= ExportTo(ui, *options.gf1, [&] { ExportGF1(hull); },
                        [&](ExportTarget& target) { WriteGF1(hull, target); });
@@ -162,8 +187,8 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
 
     bool written = true;
     if (finished) written = WriteOutputs(options, *editor, ui);
-    else if (options.step || options.iges)
-        Ui().ShowMessage(cad::kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
+    else if (options.dxfPlan || options.step || options.iges || options.stl)
+        Ui().ShowMessage(kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
     if (options.json) {
         nlohmann::json json = RunJson(*editor, goals, memo.Lines(), outcome);
         if (finished) json["offsets"] = OffsetsJson(hull, options.offsetLevels);

@@ -473,10 +473,11 @@ private slots:
     {
         const std::string gf1 = (*folder / "hull.gf1").string();
         const std::string dxf = (*folder / "hull.dxf").string();
-        for (const char* item : {"AutoSHIP (*.gf1)", "Export STEP...", "Export IGES..."})
+        for (const char* item :
+             {"AutoSHIP (*.gf1)", "Export STEP...", "Export IGES...", "Export STL...", "Lines Plan DXF..."})
             chooseMenu({"&File", "&Export", item});
         QCOMPARE(program->record().MessageTexts(),
-                 std::vector<std::string>(3, "No Data Available, Run Generator"));
+                 std::vector<std::string>(5, "No Data Available, Run Generator"));
         QVERIFY(program->record().saveRequests.empty());
 
         program->generator().openProject(QString::fromStdString(test::ExampleProject("cruiser-10m").string()));
@@ -498,6 +499,15 @@ private slots:
         chooseMenu({"&File", "&Export", "Export STEP..."});
         QCOMPARE(program->record().saveRequests.back().title, std::string("Export Hull Solid to STEP"));
         QVERIFY(test::ReadFileBytes(step).rfind("ISO-10303-21;", 0) == 0);
+
+        const std::string stl = (*folder / "hull.stl").string();
+        const std::string plan = (*folder / "plan.dxf").string();
+        program->record().saveAnswers = {stl, plan};
+        chooseMenu({"&File", "&Export", "Export STL..."});
+        chooseMenu({"&File", "&Export", "Lines Plan DXF..."});
+        QCOMPARE(program->record().saveRequests.back().title, std::string("Export Lines Plan to DXF"));
+        QVERIFY(std::filesystem::file_size(stl) > 84);
+        QVERIFY(test::ReadFileBytes(plan).find("Diagonals") != std::string::npos);
         QVERIFY(program->record().errors.empty());
     }
 

@@ -29,7 +29,7 @@
 #include "BundledDesigns.h"
 #include "CadExport.h"
 #include "HullSolid.h"
-#include "HullSurfaceNet.h"
+#include "export/HullSurfaceNet.h"
 #include "RecordingUi.h"
 #include "TestPaths.h"
 #include "analysis/ExactHydrostatics.h"
@@ -103,16 +103,29 @@ double Area(const TopoDS_Shape& shape)
     return props.Mass();
 }
 
-// The two sides' hull surfaces: the B-spline faces cubic across.
-std::vector<Handle(Geom_BSplineSurface)> HullSides(const TopoDS_Shape& shape)
+// The hull faces of both sides covering the length parameter u: the B-spline
+// faces cubic across whose span holds it.
+std::vector<TopoDS_Face> HullFacesAt(const TopoDS_Shape& shape, double u)
 {
-    std::vector<Handle(Geom_BSplineSurface)> sides;
+    std::vector<TopoDS_Face> faces;
     for (TopExp_Explorer it(shape, TopAbs_FACE); it.More(); it.Next()) {
-        const auto surface =
-            Handle(Geom_BSplineSurface)::DownCast(BRep_Tool::Surface(TopoDS::Face(it.Current())));
-        if (surface && surface->VDegree() == 3) sides.push_back(surface);
+        const TopoDS_Face& face = TopoDS::Face(it.Current());
+        const auto surface = Handle(Geom_BSplineSurface)::DownCast(BRep_Tool::Surface(face));
+        if (surface && surface->VDegree() == 3 && surface->UKnot(1) <= u &&
+            u <= surface->UKnot(surface->NbUKnots()))
+            faces.push_back(face);
     }
-    return sides;
+    return faces;
+}
+
+// The solid below the design waterline.
+TopoDS_Shape ImmersedPart(const TopoDS_Shape& solid, double tc)
+{
+    const TopoDS_Face waterplane = BRepBuilderAPI_MakeFace(gp_Pln(gp_Pnt(0, 0, tc), gp_Dir(0, 0, 1))).Face();
+    const TopoDS_Solid below = BRepPrimAPI_MakeHalfSpace(waterplane, gp_Pnt(0, 0, tc - 1)).Solid();
+    BRepAlgoAPI_Common cut(solid, below);
+    EXPECT_TRUE(cut.IsDone());
+    return cut.Shape();
 }
 
 // How many entities of each type an IGES file's directory holds: the type
@@ -160,7 +173,8 @@ TEST(HullSolid, StepFileReadsBackAsOneValidClosedSolidWithNamedFaces)
         for (const char* face : {"ADVANCED_FACE('Hull'", "ADVANCED_FACE('Transom'",
                                  "ADVANCED_FACE('Deck'"})
             EXPECT_NE(text.find(face), std::string::npos) << face;
-        EXPECT_EQ(Count(shape, TopAbs_FACE), 4);
+        // Hull and deck one face per span, and the transom.
+        EXPECT_EQ(Count(shape, TopAbs_FACE), 3 * BuildHullSurfaceNet(*design->hull).Spans() + 1);
     }
 }
 
@@ -170,17 +184,13 @@ TEST(HullSolid, EveryStationCurveLiesOnTheSurface)
     for (const auto& [name, design] : Designs()) {
         SCOPED_TRACE(name);
         const HullRecord& hull = *design->hull;
-        const std::vector<Handle(Geom_BSplineSurface)> sides = HullSides(design->stepShape);
-        ASSERT_EQ(sides.size(), 2u);
         double worst = 0;
         for (int s = 0; s <= kLastStation; ++s) {
-            // The read-back hull faces between the neighbouring stations: a
-            // point search over the whole face misses the exact station line
-            // where station 0 and 20 shrink into the keel.
-            std::vector<TopoDS_Face> near;
-            for (const auto& side : sides)
-                near.push_back(BRepBuilderAPI_MakeFace(side, StationSpan(s) - 1, StationSpan(s) + 1, 0, 3,
-                                                       Precision::Confusion()));
+            // The read-back hull faces on either side of the station: a point
+            // search over one face misses the exact station line where station
+            // 0 and 20 shrink into the keel.
+            const std::vector<TopoDS_Face> near = HullFacesAt(design->stepShape, StationSpan(s));
+            ASSERT_EQ(near.size(), 4u);
             const ExtendedBSpline curve(kStationOutlinePoints, kCubic, StationOutline(hull, s));
             const double x = static_cast<double>(StationPosition(hull, s));
             for (int i = 0; i <= curve.LastKnot() * kPointsPerSpan; ++i) {
@@ -206,14 +216,8 @@ TEST(HullSolid, CutAtTheWaterlineMatchesTheExactHydrostatics)
     for (const auto& [name, design] : Designs()) {
         SCOPED_TRACE(name);
         const HullRecord& hull = *design->hull;
+        const TopoDS_Shape body = ImmersedPart(design->stepShape, static_cast<double>(hull.Tc));
         const double tc = static_cast<double>(hull.Tc);
-        const TopoDS_Face waterplane =
-            BRepBuilderAPI_MakeFace(gp_Pln(gp_Pnt(0, 0, tc), gp_Dir(0, 0, 1))).Face();
-        const TopoDS_Solid below =
-            BRepPrimAPI_MakeHalfSpace(waterplane, gp_Pnt(0, 0, tc - 1)).Solid();
-        BRepAlgoAPI_Common cut(design->stepShape, below);
-        ASSERT_TRUE(cut.IsDone());
-        const TopoDS_Shape& body = cut.Shape();
 
         GProp_GProps volume;
         BRepGProp::VolumeProperties(body, volume, kIntegrationPrecision);
@@ -228,6 +232,35 @@ TEST(HullSolid, CutAtTheWaterlineMatchesTheExactHydrostatics)
             if (!OnPlaneZ(face, tc)) wetted += Area(face);
         }
         EXPECT_NEAR(wetted, exact.WettedSurface, kAreaShare * exact.WettedSurface);
+    }
+}
+
+// What a reader measures with OpenCASCADE's default integration (FreeCAD's
+// Volume, Area and CenterOfMass): the same as the exact hydrostatics below the
+// waterline, and as the fine adaptive integration for the whole solid.
+TEST(HullSolid, DefaultIntegrationMeasuresTheSolidAndItsImmersedPart)
+{
+    constexpr double kDefaultShare = 0.001;  // 0.1 %
+    for (const auto& [name, design] : Designs()) {
+        SCOPED_TRACE(name);
+        const HullRecord& hull = *design->hull;
+        const TopoDS_Shape body = ImmersedPart(design->stepShape, static_cast<double>(hull.Tc));
+        GProp_GProps immersed;
+        BRepGProp::VolumeProperties(body, immersed);
+        const ExactHydrostatics& exact = design->exact;
+        EXPECT_NEAR(immersed.Mass(), exact.Volume, kDefaultShare * exact.Volume);
+        const double lcb = 100 * (immersed.CentreOfMass().X() - StationPosition(hull, 0)) / hull.Lwl;
+        EXPECT_NEAR(lcb, exact.LCB, kDefaultShare * 100);
+        EXPECT_NEAR(immersed.CentreOfMass().Z(), exact.VCB, kDefaultShare * hull.Tc);
+
+        GProp_GProps coarse, fine, coarseArea, fineArea;
+        BRepGProp::VolumeProperties(design->stepShape, coarse);
+        BRepGProp::VolumeProperties(design->stepShape, fine, kIntegrationPrecision);
+        BRepGProp::SurfaceProperties(design->stepShape, coarseArea);
+        BRepGProp::SurfaceProperties(design->stepShape, fineArea, kIntegrationPrecision);
+        EXPECT_NEAR(coarse.Mass(), fine.Mass(), kDefaultShare * fine.Mass());
+        EXPECT_NEAR(coarseArea.Mass(), fineArea.Mass(), kDefaultShare * fineArea.Mass());
+        EXPECT_LT(coarse.CentreOfMass().Distance(fine.CentreOfMass()), kDefaultShare * hull.Loa);
     }
 }
 
@@ -257,13 +290,14 @@ TEST(HullSolid, IgesFileReadsBackWithTheSameSurfaces)
             EXPECT_NEAR(igesAreas[i], stepAreas[i], 1e-6 * stepAreas[i]) << i;
 
         // Metres and version 5.3 in the global section; four trimmed
-        // surfaces, each over a B-spline surface (type 128).
+        // surfaces, each over a B-spline surface (type 128), one per face.
         const std::string text = test::ReadFileBytes(path);
         EXPECT_NE(text.find(",6,1HM,"), std::string::npos);
         EXPECT_NE(text.find(",11,"), std::string::npos);
         const std::map<int, int> entities = IgesEntityCounts(text);
-        EXPECT_EQ(entities.at(144), 4);
-        EXPECT_EQ(entities.at(128), 4);
+        const int faces = Count(design->stepShape, TopAbs_FACE);
+        EXPECT_EQ(entities.at(144), faces);
+        EXPECT_EQ(entities.at(128), faces);
         for (int plane : {108, 190}) EXPECT_EQ(entities.count(plane), 0u) << plane;
     }
 }

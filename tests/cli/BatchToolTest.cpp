@@ -248,6 +248,45 @@ TEST(BatchTool, WritesTheHullSolidAsStepAndIgesOnlyForAFinishedRun)
     EXPECT_FALSE(std::filesystem::exists(dir / "cut.step"));
 }
 
+TEST(BatchTool, WritesTheCanoeBodyAsBinaryStlAtTheChosenTolerance)
+{
+    TempDir dir;
+    const auto result = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--stl", (dir / "h.stl").string()});
+    ASSERT_EQ(result.status, 0) << result.err;
+    const std::string stl = ReadFileBytes(dir / "h.stl");
+    ASSERT_GT(stl.size(), 84u);
+    EXPECT_EQ((stl.size() - 84) % 50, 0u);
+    const auto dash = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--stl", "-"}, dir.Path());
+    EXPECT_EQ(dash.status, 0) << dash.err;
+    EXPECT_EQ(dash.out, stl);
+    const auto coarse = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--stl", (dir / "c.stl").string(),
+                                  "--stl-tolerance", "5"});
+    EXPECT_EQ(coarse.status, 0) << coarse.err;
+    EXPECT_LT(ReadFileBytes(dir / "c.stl").size() * 5, stl.size());
+
+    for (const char* bad : {"0", "0.001", "101", "fine"}) {
+        const auto refused = RunBatch({"run", Example("daysailer-6m"), "--stl", "-", "--stl-tolerance", bad});
+        EXPECT_EQ(refused.status, 2) << bad;
+        EXPECT_EQ(refused.ErrLines().front(), std::string("sloopform-batch: --stl-tolerance is a chord deviation "
+                                                          "from 0.01 to 100 mm, not '") + bad + "'");
+    }
+    EXPECT_EQ(RunBatch({"run", Example("daysailer-6m"), "--stl-tolerance", "1"}).status, 2);
+}
+
+TEST(BatchTool, WritesTheLinesPlanDxfToAFileOrStandardOutput)
+{
+    TempDir dir;
+    const auto file = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--dxf-plan", (dir / "p.dxf").string()});
+    ASSERT_EQ(file.status, 0) << file.err;
+    const auto lines = FileLines(dir / "p.dxf");
+    ASSERT_GT(lines.size(), 4u);
+    EXPECT_EQ(lines[3], "HEADER");
+    EXPECT_EQ(lines.back(), "EOF");
+    const auto dash = RunBatch({"run", Example("daysailer-6m"), "--quiet", "--dxf-plan", "-"}, dir.Path());
+    EXPECT_EQ(dash.status, 0) << dash.err;
+    EXPECT_EQ(dash.OutLines(), lines);
+}
+
 TEST(BatchTool, MethodOptionChoosesTheGenerator)
 {
     // The daysailer: the robust method's hull meets Cwp on its own section curves (the exact

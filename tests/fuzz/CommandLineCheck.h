@@ -53,6 +53,9 @@ inline std::string CheckCommandLine(const std::vector<std::string>& arguments)
     const bool needsSpeed = options.command == Command::Resistance || options.command == Command::Optimise;
     if (needsSpeed != options.speed.has_value()) return "a speed given or missing against the command";
     if (options.exact && !options.report) return "--exact without --report";
+    // A mesh tolerance the tool takes: fine enough to matter, coarse enough to mesh.
+    if (options.stlToleranceMm && (!options.stl || !(*options.stlToleranceMm >= 0.01L && *options.stlToleranceMm <= 100)))
+        return "a --stl-tolerance the mesh cannot use";
     return {};
 }
 

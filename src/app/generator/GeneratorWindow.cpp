@@ -17,7 +17,9 @@
 #include "curve/ResistanceCurveWindow.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
+#include "export/LinesPlanDxf.h"
 #include "export/OffsetsCsv.h"
+#include "export/StlFile.h"
 #include "frame/FrameServices.h"
 #include "generator/ConsoleMemo.h"
 #include "generator/OffsetLevelsDialog.h"
@@ -182,11 +184,13 @@ void GeneratorWindow::buildMenus()
     runModeItems_.append(exportMenu->menuAction());
     exportMenu->addAction("AutoSHIP (*.gf1)", this, [this] { exportGf1(); });
     exportMenu->addAction("AutoCAD - Hull Outlines (*.dxf)", this, [this] { exportDxf(); });
+    exportMenu->addAction("Lines Plan DXF...", this, [this] { sloopform::ExportLinesPlanDxf(editor_->Hull()); });
     using sloopform::cad::CadFormat;
     exportMenu->addAction("Export STEP...", this,
                           [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Step); });
     exportMenu->addAction("Export IGES...", this,
                           [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Iges); });
+    exportMenu->addAction("Export STL...", this, [this] { sloopform::ExportHullStl(editor_->Hull()); });
     item(fileMenu_, "Export Offsets...", [this] { exportOffsets(); })->setObjectName("ExportOffsets1");
     item(fileMenu_, "Offset Levels...", [this] { chooseOffsetLevels(); })->setObjectName("OffsetLevels1");
     fileMenu_->addSeparator();

@@ -11,6 +11,10 @@ namespace sloopform {
 namespace {
 
 constexpr int kSectionsPerStation = 4;  // enough for a smooth line at any zoom that fits the hull
+// Pieces of each knot span of a section searched for a diagonal, and the
+// halvings that then bring the crossing below a micrometre.
+constexpr int kDiagonalSearchPieces = 16;
+constexpr int kDiagonalBisections = 60;
 
 struct LevelPoint {
     long double y;
@@ -42,7 +46,40 @@ void EmitLevelLines(const HullRecord& hull, const std::vector<long double>& leve
     }
 }
 
+// Where a section first crosses the diagonal's line going up from the keel,
+// which lies on the line's lower side.
+std::optional<LevelPoint> DiagonalCut(const ExtendedBSpline& section, const TDiagonal& diagonal)
+{
+    const long double y0 = diagonal.Y0, z0 = diagonal.Z0, dy = diagonal.DY, dz = diagonal.DZ;
+    const auto side = [&](long double t) {
+        const ExtendedPoint p = section.PositionAt(t);
+        return (p.a - y0) * dz - (p.b - z0) * dy;
+    };
+    const int pieces = section.LastKnot() * kDiagonalSearchPieces;
+    const long double keelSide = side(0);
+    for (int i = 1; i <= pieces; ++i) {
+        long double hi = static_cast<long double>(i) / kDiagonalSearchPieces;
+        if ((side(hi) > 0) == (keelSide > 0)) continue;
+        long double lo = hi - 1.0L / kDiagonalSearchPieces;
+        for (int k = 0; k < kDiagonalBisections; ++k) {
+            const long double mid = (lo + hi) / 2;
+            ((side(mid) > 0) == (keelSide > 0) ? lo : hi) = mid;
+        }
+        const ExtendedPoint p = section.PositionAt(hi);
+        return LevelPoint{p.a, p.b};
+    }
+    return std::nullopt;
+}
+
 }  // namespace
+
+void EmitDiagonal(const HullRecord& hull, int d, LineSink& sink)
+{
+    const TDiagonal& diagonal = hull.Diagonals[d];
+    EmitLevelLines(hull, {0},
+                   [&](const ExtendedBSpline& section, long double) { return DiagonalCut(section, diagonal); },
+                   sink);
+}
 
 void EmitWaterlines(const HullRecord& hull, const std::vector<long double>& heights, LineSink& sink)
 {

@@ -12,5 +12,7 @@ namespace sloopform {
 // leaves the hull.
 void EmitWaterlines(const HullRecord& hull, const std::vector<long double>& heights, LineSink& sink);
 void EmitButtocks(const HullRecord& hull, const std::vector<long double>& distances, LineSink& sink);
+// Diagonal d (1 to 3) where it cuts the same sections, both sides.
+void EmitDiagonal(const HullRecord& hull, int d, LineSink& sink);
 
 }  // namespace sloopform

@@ -1,5 +1,5 @@
-// sloopform-screenshots OUTDIR: a picture of every window and dialog, and
-// the time the program takes to start.
+// sloopform-screenshots OUTDIR [README_DIR]: a picture of every window and
+// dialog, the time the program takes to start, and the README's pictures.
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <map>
 
+#include "ReadmePictures.h"
 #include "Shots.h"
 #include "StartedProgram.h"
 #include "frame/Application.h"
@@ -108,8 +109,8 @@ void Tour::save(QWidget& widget, const QString& name)
 int main(int argc, char** argv)
 {
     Application application(argc, argv);
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: sloopform-screenshots OUTDIR\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: sloopform-screenshots OUTDIR [README_DIR]\n");
         return 2;
     }
     const QString folder = QString::fromLocal8Bit(argv[1]);
@@ -121,5 +122,7 @@ int main(int argc, char** argv)
     std::printf("Start-up to the first painted frame, without the splash's pauses: %lld ms\n",
                 static_cast<long long>(tour.startUpMilliseconds()));
     shots::TakeAll(tour);
-    return tour.failures() == 0 ? 0 : 1;
+    int failures = tour.failures();
+    if (argc == 3) failures += shots::WriteReadmePictures(folder, QString::fromLocal8Bit(argv[2]));
+    return failures == 0 ? 0 : 1;
 }

@@ -15,6 +15,8 @@ using namespace sloopform::test;
 namespace {
 
 constexpr long double kWritten = 0.0005L;  // three decimals in the file
+constexpr std::size_t kDescribedDxfBytes = 748822;
+constexpr std::uint64_t kDescribedDxfDigest = 15270129483426664389ull;
 
 using StatusTexts = std::vector<std::pair<int, std::string>>;
 
@@ -252,4 +254,18 @@ TEST(HullOutlineExport, UnrepresentableGeometryIsReportedWithoutAFile)
     EXPECT_EQ(ui.errors[0].message, "Floating point overflow");
     EXPECT_EQ(ui.statusTexts.back(), (std::pair<int, std::string>{2, ""}));
     EXPECT_TRUE(FileNamesIn(dir.Path()).empty());
+}
+
+TEST(HullOutlineExport, TheFileStaysByteForByteAsDescribed)
+{
+    // FNV-1a over every byte of the hand-made hull's file: a change of
+    // order, number format, line end or layer name changes it.
+    TempDir dir;
+    const auto path = dir / "hull.dxf";
+    ExportToFile(*HandMadeHull(), path);
+    std::uint64_t digest = 14695981039346656037ull;
+    const std::string bytes = ReadFileBytes(path);
+    for (const char c : bytes) digest = (digest ^ static_cast<unsigned char>(c)) * 1099511628211ull;
+    EXPECT_EQ(bytes.size(), kDescribedDxfBytes);
+    EXPECT_EQ(digest, kDescribedDxfDigest);
 }

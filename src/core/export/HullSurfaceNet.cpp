@@ -1,4 +1,4 @@
-#include "HullSurfaceNet.h"
+#include "export/HullSurfaceNet.h"
 
 #include <cmath>
 #include <functional>
@@ -9,7 +9,7 @@
 #include "model/HullOutlines.h"
 #include "numeric/BSpline.h"
 
-namespace sloopform::cad {
+namespace sloopform {
 
 namespace {
 
@@ -215,4 +215,4 @@ HullSurfaceNet BuildHullSurfaceNet(const HullRecord& hull)
                 net);
     return net;
 }
-}  // namespace sloopform::cad
+}  // namespace sloopform
