@@ -21,7 +21,7 @@
 #include <TopoDS_Shell.hxx>
 #include <gp_Pln.hxx>
 
-#include "HullSurfaceNet.h"
+#include "analysis/HullSurfaceNet.h"
 
 namespace sloopform::cad {
 

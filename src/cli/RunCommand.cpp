@@ -15,7 +15,7 @@
 #include "ScaledSvg.h"
 #include "StreamMemo.h"
 #include "analysis/ExactHydrostaticsReport.h"
-#include "HullSurfaceNet.h"
+#include "analysis/HullSurfaceNet.h"
 #include "analysis/HullCheck.h"
 #include "analysis/HydrostaticsReport.h"
 #include "export/Gf1Export.h"
@@ -148,7 +148,7 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
     bool written = true;
     if (finished) written = WriteOutputs(options, *editor, ui);
     else if (options.step || options.iges)
-        Ui().ShowMessage(cad::kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
+        Ui().ShowMessage(kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
     if (options.json) {
         nlohmann::json json = RunJson(*editor, goals, memo.Lines(), outcome);
         if (finished) json["offsets"] = OffsetsJson(hull, options.offsetLevels);

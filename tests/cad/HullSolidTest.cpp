@@ -29,7 +29,7 @@
 #include "BundledDesigns.h"
 #include "CadExport.h"
 #include "HullSolid.h"
-#include "HullSurfaceNet.h"
+#include "analysis/HullSurfaceNet.h"
 #include "RecordingUi.h"
 #include "TestPaths.h"
 #include "analysis/ExactHydrostatics.h"

@@ -1,4 +1,4 @@
-#include "HullSurfaceNet.h"
+#include "analysis/HullSurfaceNet.h"
 
 #include <cmath>
 #include <functional>
@@ -9,7 +9,7 @@
 #include "model/HullOutlines.h"
 #include "numeric/BSpline.h"
 
-namespace sloopform::cad {
+namespace sloopform {
 
 namespace {
 
@@ -213,4 +213,4 @@ HullSurfaceNet BuildHullSurfaceNet(const HullRecord& hull)
                 net);
     return net;
 }
-}  // namespace sloopform::cad
+}  // namespace sloopform

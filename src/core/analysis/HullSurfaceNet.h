@@ -5,7 +5,7 @@
 #include "model/HullRecord.h"
 #include "model/StationOutline.h"
 
-namespace sloopform::cad {
+namespace sloopform {
 
 struct NetPoint {
     long double x;
@@ -58,4 +58,4 @@ HullSurfaceNet BuildHullSurfaceNet(const HullRecord& hull);
 long double TransomSlope(const HullRecord& hull);
 NetPoint TransomNormal(const HullRecord& hull);
 
-}  // namespace sloopform::cad
+}  // namespace sloopform
