@@ -1,0 +1,65 @@
+#include "analysis/StabilityReport.h"
+
+#include <cmath>
+
+#include "numeric/NumberText.h"
+
+namespace sloopform {
+
+namespace {
+
+std::string Row(const std::string& caption, const std::string& value)
+{
+    std::string row = "  " + caption;
+    row.resize(34, ' ');
+    return row + value;
+}
+
+std::string Figure(const std::optional<double>& value, int decimals, const std::string& unit)
+{
+    if (!value) return "not reached";
+    return unit.empty() ? FormatFixed(*value, decimals) : FormatFixed(*value, decimals) + " " + unit;
+}
+
+}  // namespace
+
+std::vector<std::string> StabilitySummaryLines(const StabilityResult& result)
+{
+    const StabilitySummary& s = result.Summary;
+    return {
+        "----------------- Stability (hull, transom and deck) -----------------",
+        Row("VCG", FormatFixed(s.Vcg, 3) + " m"),
+        Row("Displacement", FormatFixed(result.Displacement, 1) + " kg"),
+        Row("GM (slope at 0 deg)", FormatFixed(s.Gm, 3) + " m"),
+        Row("Largest GZ", FormatFixed(s.GzMax, 3) + " m at " + FormatFixed(s.HeelGzMax, 1) + " deg"),
+        Row("Angle of vanishing stability", Figure(s.Avs, 1, "deg")),
+        Row("Deck edge immersion", Figure(s.DeckImmersion, 1, "deg")),
+        Row("Area to 30 deg", Figure(s.Area30, 4, "m.rad")),
+        Row("Area to 40 deg", Figure(s.Area40, 4, "m.rad")),
+        Row("Area to the AVS", Figure(s.AreaAvs, 4, "m.rad")),
+        Row("Positive / negative area", Figure(s.AreaRatio, 2, {})),
+    };
+}
+
+std::vector<std::string> StabilityTableLines(const StabilityResult& result, int every)
+{
+    std::vector<std::string> lines = {"   Heel       GZ   Moment     Trim  Sinkage",
+                                      "    deg        m     kN.m      deg        m"};
+    for (const StabilityPoint& p : result.Curve) {
+        if (std::fmod(p.Heel, every) != 0) continue;
+        lines.push_back(FormatFixed(p.Heel, 1, 7) + FormatFixed(p.Gz, 3, 9) + FormatFixed(p.RightingMoment, 1, 9) +
+                        FormatFixed(p.Trim, 2, 9) + FormatFixed(p.Sinkage, 3, 9));
+    }
+    return lines;
+}
+
+std::vector<std::string> StabilityCsvLines(const StabilityResult& result)
+{
+    std::vector<std::string> lines = {"heel,gz,righting_moment,trim,sinkage"};
+    for (const StabilityPoint& p : result.Curve)
+        lines.push_back(FormatFixed(p.Heel, 3) + "," + FormatFixed(p.Gz, 5) + "," + FormatFixed(p.RightingMoment, 3) +
+                        "," + FormatFixed(p.Trim, 4) + "," + FormatFixed(p.Sinkage, 5));
+    return lines;
+}
+
+}  // namespace sloopform
