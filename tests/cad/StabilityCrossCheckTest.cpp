@@ -13,6 +13,7 @@
 #include <GProp_GProps.hxx>
 #include <TopoDS_Face.hxx>
 #include <TopoDS_Solid.hxx>
+#include <TopTools_ListOfShape.hxx>
 #include <gp_Pln.hxx>
 #include <gp_Trsf.hxx>
 
@@ -36,8 +37,8 @@ constexpr double kIntegrationPrecision = 1e-4;
 constexpr double kVolumeShare = 3e-4;
 constexpr double kTrimLever = 1e-3;  // m
 constexpr double kAvsTolerance = 0.05;  // degrees
-constexpr double kStartOff = 0.01;       // m, and 50 times that in degrees of trim
 constexpr int kSearchSteps = 40;
+constexpr double kFuzzy = 1e-5;  // m
 
 // The world's directions in the body's coordinates for a heel (starboard
 // down) and a trim (bow up): the body turned about its x axis, then about the
@@ -66,8 +67,16 @@ Cut Below(const TopoDS_Shape& solid, const gp_Vec& up, double level)
     const gp_Pnt on(up.X() * level, up.Y() * level, up.Z() * level);
     const TopoDS_Face plane = BRepBuilderAPI_MakeFace(gp_Pln(on, gp_Dir(up))).Face();
     const TopoDS_Solid half = BRepPrimAPI_MakeHalfSpace(plane, on.Translated(-100 * up)).Solid();
-    BRepAlgoAPI_Common common(solid, half);
-    EXPECT_TRUE(common.IsDone());
+    BRepAlgoAPI_Common common;
+    TopTools_ListOfShape arguments, tools;
+    arguments.Append(solid);
+    tools.Append(half);
+    common.SetArguments(arguments);
+    common.SetTools(tools);
+    // A waterplane that grazes the deck or the transom is taken as touching it.
+    common.SetFuzzyValue(kFuzzy);
+    common.Build();
+    EXPECT_TRUE(common.IsDone() && !common.HasErrors());
     GProp_GProps props;
     BRepGProp::VolumeProperties(common.Shape(), props, kIntegrationPrecision);
     return {props.Mass(), props.Mass() > 0 ? gp_Vec(props.CentreOfMass().XYZ()) : gp_Vec()};
@@ -109,7 +118,8 @@ double Root(const std::function<double(double)>& f, double guess, double step, d
 
 // The solid floating at a heel with the design volume and G above its
 // upright centre of buoyancy, found by its own searches on the level and the
-// trim, from a start a centimetre and half a degree off the core's position.
+// trim, from the core's position: the searches move only when the solid's
+// own volume or trimming lever there is off.
 class Floating {
 public:
     explicit Floating(const test::Design& design) : solid_(design.stepShape), hull_(*design.hull)
@@ -122,10 +132,11 @@ public:
     double Lever(double heel)
     {
         const StabilityPoint start = ComputeDesignStability(hull_, kVcg, {heel}).Curve.front();
+        SCOPED_TRACE(heel);
         const double phi = heel * kDegree;
         // The core's sinkage is that of the design waterline's point above G.
         const gp_Vec reference(g_.X(), 0, hull_.Tc.Value());
-        double level = start.Sinkage + WorldAt(phi, start.Trim * kDegree).up.Dot(reference) + kStartOff;
+        double level = start.Sinkage + WorldAt(phi, start.Trim * kDegree).up.Dot(reference);
         Cut cut;
         const auto trimmingLever = [&](double trim) {
             const World world = WorldAt(phi, trim);
@@ -135,7 +146,7 @@ public:
                 }, level, 1e-3, kVolumeShare);
             return (cut.centre - g_).Dot(world.along);
         };
-        const double trim = Root(trimmingLever, (start.Trim + 50 * kStartOff) * kDegree, 1e-3, kTrimLever);
+        const double trim = Root(trimmingLever, start.Trim * kDegree, 1e-3, kTrimLever);
         return (heel < 0 ? -1 : 1) * (cut.centre - g_).Dot(WorldAt(phi, trim).across);
     }
 

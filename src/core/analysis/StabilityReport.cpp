@@ -1,6 +1,11 @@
 #include "analysis/StabilityReport.h"
 
 #include <cmath>
+#include <stdexcept>
+
+#include "analysis/DesignStability.h"
+#include "generator/Output.h"
+#include "model/GeneratedHull.h"
 
 #include "numeric/NumberText.h"
 
@@ -51,6 +56,28 @@ std::vector<std::string> StabilityTableLines(const StabilityResult& result, int 
                         FormatFixed(p.Trim, 2, 9) + FormatFixed(p.Sinkage, 3, 9));
     }
     return lines;
+}
+
+bool ReportStability(const HullRecord& hull, const std::optional<Real48>& vcg, TOutput& report)
+{
+    if (!GeneratedOrSaySo(hull)) return false;
+    std::vector<std::string> lines;
+    if (!vcg) {
+        lines = {"----------------- Stability -----------------", "No VCG given: set it in the Stability window"};
+    } else {
+        try {
+            const StabilityResult result = ComputeDesignStability(hull, vcg->Value());
+            lines = StabilitySummaryLines(result);
+            lines.emplace_back();
+            const std::vector<std::string> table = StabilityTableLines(result, 10);
+            lines.insert(lines.end(), table.begin(), table.end());
+        } catch (const std::invalid_argument& refusal) {
+            lines = {"----------------- Stability -----------------", refusal.what()};
+        }
+    }
+    for (const std::string& line : lines) report.WriteLn(line);
+    report.WriteLn();
+    return true;
 }
 
 std::vector<std::string> StabilityCsvLines(const StabilityResult& result)

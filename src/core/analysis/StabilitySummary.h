@@ -13,7 +13,6 @@ public:
 
     // The area under the curve from `from` to `to` (degrees, inside the curve), m·rad.
     double Area(double from, double to) const;
-    double First() const { return heels_.front(); }
     double Last() const { return heels_.back(); }
 
 private:
