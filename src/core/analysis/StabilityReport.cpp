@@ -20,6 +20,15 @@ std::string Row(const std::string& caption, const std::string& value)
     return row + value;
 }
 
+// Fixed decimals without the sign of a value that rounds to zero (GZ upside down).
+std::string Fixed(double value, int decimals, int width = 0)
+{
+    std::string text = FormatFixed(value, decimals, width);
+    const std::size_t minus = text.find('-');
+    if (minus != std::string::npos && text.find_first_of("123456789") == std::string::npos) text[minus] = ' ';
+    return width > 0 ? text : Trim(text);
+}
+
 std::string Figure(const std::optional<double>& value, int decimals, const std::string& unit)
 {
     if (!value) return "not reached";
@@ -52,8 +61,8 @@ std::vector<std::string> StabilityTableLines(const StabilityResult& result, int 
                                       "    deg        m     kN.m      deg        m"};
     for (const StabilityPoint& p : result.Curve) {
         if (std::fmod(p.Heel, every) != 0) continue;
-        lines.push_back(FormatFixed(p.Heel, 1, 7) + FormatFixed(p.Gz, 3, 9) + FormatFixed(p.RightingMoment, 1, 9) +
-                        FormatFixed(p.Trim, 2, 9) + FormatFixed(p.Sinkage, 3, 9));
+        lines.push_back(Fixed(p.Heel, 1, 7) + Fixed(p.Gz, 3, 9) + Fixed(p.RightingMoment, 1, 9) +
+                        Fixed(p.Trim, 2, 9) + Fixed(p.Sinkage, 3, 9));
     }
     return lines;
 }
@@ -84,8 +93,8 @@ std::vector<std::string> StabilityCsvLines(const StabilityResult& result)
 {
     std::vector<std::string> lines = {"heel,gz,righting_moment,trim,sinkage"};
     for (const StabilityPoint& p : result.Curve)
-        lines.push_back(FormatFixed(p.Heel, 3) + "," + FormatFixed(p.Gz, 5) + "," + FormatFixed(p.RightingMoment, 3) +
-                        "," + FormatFixed(p.Trim, 4) + "," + FormatFixed(p.Sinkage, 5));
+        lines.push_back(Fixed(p.Heel, 3) + "," + Fixed(p.Gz, 5) + "," + Fixed(p.RightingMoment, 3) + "," +
+                        Fixed(p.Trim, 4) + "," + Fixed(p.Sinkage, 5));
     return lines;
 }
 
