@@ -123,9 +123,9 @@ void ReportWindow::buildMenus()
     AddItem(insertMenu_, "ExactHydrostatics1", "Exact Hydrostatics", {},
             [this] { insertExactHydrostatics(); });
     AddItem(insertMenu_, "HullCheck1", "Hull Check", {}, [this] { insertHullCheck(); });
-    AddItem(insertMenu_, "Stability1", "Stability", {}, [this] { insertStability(); });
     AddItem(insertMenu_, "DesignCheck1", "Design Check", {}, [this] { insertDesignCheck(); });
     AddItem(insertMenu_, "OffsetsTable1", "Offsets Table", {}, [this] { insertOffsetsTable(); });
+    AddItem(insertMenu_, "Stability1", "Stability", {}, [this] { insertStability(); });
 }
 
 void ReportWindow::connectFileManager()

@@ -23,8 +23,9 @@ std::vector<std::string> Block(const HullRecord& hull, const std::optional<Real4
 // The summary, then the curve every 10 degrees: 19 rows under two headings.
 TEST(StabilityReport, SummaryThenTheCurveEveryTenDegrees)
 {
+    const HullRecord& hull = test::SharedGeneratedDesign("cruiser-10m");
     test::RecordingUi ui;
-    const std::vector<std::string> lines = Block(test::SharedGeneratedDesign("cruiser-10m"), Real48(0.35L));
+    const std::vector<std::string> lines = Block(hull, Real48(0.35L));
     ASSERT_EQ(lines.size(), 11u + 1 + 2 + 19 + 1);
     EXPECT_EQ(lines[1], "  VCG                             0.350 m");
     EXPECT_EQ(lines[5].rfind("  Angle of vanishing stability    129.3 deg", 0), 0u);
@@ -38,8 +39,8 @@ TEST(StabilityReport, SummaryThenTheCurveEveryTenDegrees)
 // ungenerated hull is told as every report block tells it.
 TEST(StabilityReport, SaysWhyThereIsNoCurve)
 {
-    test::RecordingUi ui;
     const HullRecord& hull = test::SharedGeneratedDesign("cruiser-10m");
+    test::RecordingUi ui;
     EXPECT_EQ(Block(hull, std::nullopt)[1], "No VCG given: set it in the Stability window");
     EXPECT_EQ(Block(hull, Real48(3)).at(1).rfind("VCG 3.000 m lies above the sheer", 0), 0u);
     EXPECT_TRUE(Block(*HullRecord::Create(), Real48(0.35L)).empty());
