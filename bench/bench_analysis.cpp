@@ -1,12 +1,13 @@
 // Speed of the analysis commands: one resistance estimate, one Calculate of
 // the optimiser (40 estimates and two parabola fits), one hydrostatics
-// integration of 21 stations and the exact hydrostatics of the generated
-// cruiser's section curves.
+// integration of 21 stations, the exact hydrostatics of the generated
+// cruiser's section curves, and its whole stability curve.
 #include <benchmark/benchmark.h>
 
 #include <filesystem>
 #include <stdexcept>
 
+#include "analysis/DesignStability.h"
 #include "analysis/ExactHydrostatics.h"
 #include "analysis/Hydrostatics.h"
 #include "analysis/Resistance.h"
@@ -83,5 +84,15 @@ void BM_ExactHydrostatics(benchmark::State& state)
     for (auto _ : state) benchmark::DoNotOptimize(ComputeExactHydrostatics(*hull));
 }
 BENCHMARK(BM_ExactHydrostatics)->Unit(benchmark::kMillisecond);
+
+// The curve from 0° to 180° every 5° with free trim and its summary (GM, the
+// AVS and the deck-edge immersion searched between the curve's angles), as
+// the stability window asks for it after every regeneration.
+void BM_StabilityCurve(benchmark::State& state)
+{
+    const auto hull = GeneratedCruiser();
+    for (auto _ : state) benchmark::DoNotOptimize(ComputeDesignStability(*hull, 0.35));
+}
+BENCHMARK(BM_StabilityCurve)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -2,7 +2,8 @@
 # Builds the picture tour in Release and writes a PNG of every window and
 # dialog of the desktop program into OUTDIR, on the offscreen platform: among
 # them the report's design check block (design-check.png) and the resistance
-# curve window (resistance-curve*.png). The README's small pictures in
+# curve window (resistance-curve*.png) and the stability window of the
+# cruiser with VCG 0.35 m (stability.png). The README's small pictures in
 # docs/readme/ are made from them.
 set -euo pipefail
 if [ $# -ne 1 ]; then

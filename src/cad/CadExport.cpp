@@ -27,7 +27,7 @@
 #include <XSControl_WorkSession.hxx>
 
 #include "HullSolid.h"
-#include "export/HullSurfaceNet.h"
+#include "analysis/HullSurfaceNet.h"
 #include "export/ExportTextFile.h"
 #include "platform/TextFileWriter.h"
 #include "platform/UiServices.h"

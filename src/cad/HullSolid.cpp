@@ -23,7 +23,7 @@
 #include <TopoDS_Shell.hxx>
 #include <gp_Pln.hxx>
 
-#include "export/HullSurfaceNet.h"
+#include "analysis/HullSurfaceNet.h"
 
 namespace sloopform::cad {
 

@@ -1,5 +1,6 @@
 #include "CommandLine.h"
 
+#include <cmath>
 #include <map>
 
 #include "analysis/OffsetLevelsText.h"
@@ -24,6 +25,8 @@ const char* UsageText()
            "  sloopform-batch optimise PROJECT.sfp (--fn F | --knots K | --ms V) [--no-cp] [--no-lcb]\n"
            "                                 [--apply OUT.sfp] [--json FILE]\n"
            "  sloopform-batch quickcalc PROJECT.sfp [--json FILE]\n"
+           "  sloopform-batch stability PROJECT.sfp [--vcg Z] [--method classic|robust]\n"
+           "                                 [--angles A,B,...] [--json FILE] [--curve FILE.csv]\n"
            "  sloopform-batch --help | --version\n"
            "FILE may be - for standard output.\n";
 }
@@ -47,7 +50,8 @@ public:
             {"run", Command::Run},
             {"resistance", Command::Resistance},
             {"optimise", Command::Optimise},
-            {"quickcalc", Command::QuickCalc}};
+            {"quickcalc", Command::QuickCalc},
+            {"stability", Command::Stability}};
         const auto command = commands.find(first);
         if (command == commands.end()) return Fail("unknown command '" + first + "'");
         options_.command = command->second;
@@ -56,7 +60,7 @@ public:
         options_.project = args_[1];
         for (index_ = 2; index_ < args_.size(); ++index_)
             if (!Option(args_[index_])) return {std::nullopt, error_};
-        if (options_.curve && (options_.speed || options_.json))
+        if (options_.command == Command::Resistance && options_.curve && (options_.speed || options_.json))
             return Fail("--curve writes a range of speeds: give no --fn, --knots, --ms or --json with it");
         if (curveRangeGiven_ && !options_.curve)
             return Fail("--unit, --from, --to and --step set the range of --curve: give --curve FILE too");
@@ -109,6 +113,9 @@ private:
             return option == "--fn" || option == "--knots" || option == "--ms" || option == "--json" ||
                    option == "--no-cp" || option == "--no-lcb" || option == "--apply";
         case Command::QuickCalc: return option == "--json";
+        case Command::Stability:
+            return option == "--vcg" || option == "--method" || option == "--angles" || option == "--json" ||
+                   option == "--curve";
         default: return false;
         }
     }
@@ -147,6 +154,8 @@ private:
         if (option == "--offsets-levels") return OffsetsLevels(*value);
         if (option == "--scale") return Scale(*value);
         if (option == "--unit") return CurveUnit(*value);
+        if (option == "--vcg") return Vcg(*value);
+        if (option == "--angles") return Angles(*value);
         if (option == "--from") return CurveBound(option, *value, options_.curveFrom);
         if (option == "--to") return CurveBound(option, *value, options_.curveTo);
         // The run command's --step names the STEP file.
@@ -186,6 +195,33 @@ private:
         if (name == "classic") options_.method = GeneratorMethod::Classic;
         else if (name == "robust") options_.method = GeneratorMethod::Robust;
         else return Error("--method is classic or robust, not '" + name + "'");
+        return true;
+    }
+
+    bool Vcg(const std::string& text)
+    {
+        const auto vcg = ParseReal(Trim(text));
+        if (!vcg || !std::isfinite(static_cast<double>(*vcg)))
+            return Error("--vcg needs the height of G above the base line in metres, not '" + text + "'");
+        options_.vcg = static_cast<double>(*vcg);
+        return true;
+    }
+
+    bool Angles(const std::string& text)
+    {
+        std::vector<double> angles;
+        std::size_t start = 0;
+        for (;;) {
+            const std::size_t comma = text.find(',', start);
+            const auto angle = ParseReal(Trim(text.substr(start, comma - start)));
+            if (!angle || !(*angle >= -180 && *angle <= 180))
+                return Error("--angles needs heel angles in degrees from -180 to 180, separated by commas, not '" +
+                             text + "'");
+            angles.push_back(static_cast<double>(*angle));
+            if (comma == std::string::npos) break;
+            start = comma + 1;
+        }
+        options_.angles = angles;
         return true;
     }
 

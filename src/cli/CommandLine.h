@@ -9,7 +9,7 @@
 
 namespace sloopform::batch {
 
-enum class Command { Run, Resistance, Optimise, QuickCalc, Help, Version };
+enum class Command { Run, Resistance, Optimise, QuickCalc, Stability, Help, Version };
 
 struct Speed {
     SpeedUnit unit = SpeedUnit::FroudeNumber;
@@ -42,6 +42,8 @@ struct BatchOptions {
     std::optional<std::string> curve;  // the resistance over a range of speeds, as CSV
     SpeedUnit curveUnit = SpeedUnit::FroudeNumber;
     std::optional<long double> curveFrom, curveTo, curveStep;  // unset: the unit's default
+    std::optional<double> vcg;                  // unset: the project's own
+    std::optional<std::vector<double>> angles;  // unset: 0 to 180 every 5
 };
 
 struct ParsedCommandLine {

@@ -1,10 +1,10 @@
 #include "RunCommand.h"
 
-#include <chrono>
 #include <exception>
 #include <iostream>
 #include <sstream>
 
+#include "BatchGeneration.h"
 #include "CadExport.h"
 #include "ConsoleUi.h"
 #include "ExitStatus.h"
@@ -13,18 +13,18 @@
 #include "OutputFile.h"
 #include "ProjectInput.h"
 #include "ScaledSvg.h"
+#include "StabilityJson.h"
 #include "StreamMemo.h"
 #include "analysis/ExactHydrostaticsReport.h"
+#include "analysis/HullSurfaceNet.h"
 #include "analysis/HullCheck.h"
 #include "analysis/HydrostaticsReport.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
-#include "export/HullSurfaceNet.h"
 #include "export/LinesPlanDxf.h"
 #include "export/OffsetsCsv.h"
 #include "export/StlFile.h"
 #include "generator/RunGeneration.h"
-#include "platform/RunControl.h"
 #include "platform/UiServices.h"
 #include "views/DrawingSettings.h"
 #include "views/SvgViews.h"
@@ -161,27 +161,10 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
     StreamMemo memo(options.quiet ? nullptr : &std::cout);
     TOutput console;
     console.SetOutputMemo(&memo);
-    const GoalAccuracies goals{options.goals.dimension, options.goals.percentage,
-                               options.goals.coefficient};
+    const Generation run = GenerateHull(options, hull, console, ui);
+    const bool finished = run.finished;
 
-    ui.Deadline().Set(std::chrono::duration_cast<std::chrono::steady_clock::duration>(
-        std::chrono::duration<double>(options.timeoutSeconds)));
-    const auto start = std::chrono::steady_clock::now();
-    bool raised = false;
-    try {
-        RunGeneration(hull, console, goals, options.method);
-    } catch (const std::exception& fault) {
-        ui.ShowError(fault.what(), kGlobalHandlerOrigin);
-        raised = true;
-    }
-    const std::chrono::duration<double> seconds = std::chrono::steady_clock::now() - start;
-    ui.Deadline().Clear();
-    const bool finished = !raised && !CancelFlag();
-    if (ui.Deadline().Passed())
-        std::cerr << "sloopform-batch: the generation did not finish within "
-                  << options.timeoutSeconds << " s\n";
-
-    RunOutcome outcome{finished, seconds.count(), {}};
+    RunOutcome outcome{finished, run.seconds, {}};
     if (finished) outcome.hullCheck = HullCheckLines(hull);
     for (const std::string& fault : outcome.hullCheck) std::cerr << "Hull check: " << fault << '\n';
 
@@ -190,8 +173,9 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
     else if (options.dxfPlan || options.step || options.iges || options.stl)
         Ui().ShowMessage(kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
     if (options.json) {
-        nlohmann::json json = RunJson(*editor, goals, memo.Lines(), outcome);
+        nlohmann::json json = RunJson(*editor, GoalsOf(options), memo.Lines(), outcome);
         if (finished) json["offsets"] = OffsetsJson(hull, options.offsetLevels);
+        if (finished && editor->Vcg()) json["stability"] = DesignStabilityJson(hull, editor->Vcg()->Value());
         written &= WriteText(*options.json, json.dump(2));
     }
     if (!written) return kExitBadInput;

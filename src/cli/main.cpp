@@ -1,5 +1,5 @@
 // sloopform-batch: the whole main road without a window — generate, report,
-// export, resistance and optimisation — for designers' scripts.
+// export, resistance, optimisation and stability — for designers' scripts.
 #include <exception>
 #include <iostream>
 #include <string>
@@ -10,6 +10,7 @@
 #include "ExitStatus.h"
 #include "RunCommand.h"
 #include "SpeedCommands.h"
+#include "StabilityCommand.h"
 
 using namespace sloopform;
 using namespace sloopform::batch;
@@ -25,6 +26,7 @@ int Dispatch(const BatchOptions& options, ConsoleUi& ui)
     case Command::Resistance: return ResistanceCommand(options, ui);
     case Command::Optimise: return OptimiseCommand(options, ui);
     case Command::QuickCalc: return QuickCalcCommand(options, ui);
+    case Command::Stability: return StabilityCommand(options, ui);
     }
     return kExitBadInput;
 }

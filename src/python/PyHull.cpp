@@ -13,6 +13,7 @@
 #include "PyDesign.h"
 #include "PyFigures.h"
 #include "PySpeed.h"
+#include "PyStability.h"
 #include "analysis/ExactHydrostatics.h"
 #include "analysis/HullCheck.h"
 #include "analysis/Hydrostatics.h"
@@ -191,6 +192,7 @@ void BindHull(py::module_& module)
     module.attr("HYDROSTATICS_KEYS") = FigureNames(sloopform::HydrostaticsFigures(Hydrostatics{}));
     module.attr("EXACT_HYDROSTATICS_KEYS") = FigureNames(sloopform::ExactHydrostaticsFigures(ExactHydrostatics{}));
     module.attr("RESISTANCE_KEYS") = FigureNames(ResistanceFigures(ResistanceResult{}));
+    module.attr("STABILITY_KEYS") = FigureNames(StabilityFigures(StabilityResult{}));
     py::class_<GeneratedHull>(module, "Hull", "A generated hull: its figures, stations, console and exports.")
         .def_property_readonly("design",
                                [](const GeneratedHull& h) {
@@ -216,6 +218,10 @@ void BindHull(py::module_& module)
                             const py::object& ms, bool cp, bool lcb) { return OptimumAt(h.Record(), fn, knots, ms, cp, lcb); }, py::arg("fn") = py::none(), py::arg("knots") = py::none(),
              py::arg("ms") = py::none(), py::arg("cp") = true, py::arg("lcb") = true,
              "The Cp and LCB of least resistance at one speed, keeping the displaced volume.")
+        .def("stability", [](const GeneratedHull& h, double vcg, const py::object& angles) { return StabilityOf(h.Record(), vcg, angles); },
+             py::kw_only(), py::arg("vcg"), py::arg("angles") = py::none(),
+             "The GZ curve of the closed canoe body at the design displacement, G at vcg m above the base line: "
+             "{'summary': figures (NaN where not reached), 'curve': NumPy arrays heel, gz, righting_moment, trim, sinkage}.")
         .def(
             "export_dxf",
             [](const GeneratedHull& h, const std::string& path) {

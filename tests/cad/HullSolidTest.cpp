@@ -19,7 +19,6 @@
 #include <Geom_BSplineSurface.hxx>
 #include <Precision.hxx>
 #include <IGESControl_Reader.hxx>
-#include <STEPControl_Reader.hxx>
 #include <ShapeAnalysis_FreeBounds.hxx>
 #include <TopExp_Explorer.hxx>
 #include <TopoDS.hxx>
@@ -27,9 +26,10 @@
 #include <gp_Pln.hxx>
 
 #include "BundledDesigns.h"
+#include "StepDesigns.h"
 #include "CadExport.h"
 #include "HullSolid.h"
-#include "export/HullSurfaceNet.h"
+#include "analysis/HullSurfaceNet.h"
 #include "RecordingUi.h"
 #include "TestPaths.h"
 #include "analysis/ExactHydrostatics.h"
@@ -43,6 +43,8 @@
 
 using namespace sloopform;
 using namespace sloopform::cad;
+using test::Design;
+using test::Designs;
 
 namespace {
 
@@ -53,41 +55,6 @@ constexpr double kAreaShare = 0.002;         // 0.2 %
 // OpenCASCADE's default integration precision is off by per cents on lofted
 // B-spline faces; this one is well below the tolerances above.
 constexpr double kIntegrationPrecision = 1e-7;
-
-struct Design {
-    std::unique_ptr<HullRecord> hull;
-    ExactHydrostatics exact;
-    test::TempDir dir;
-    TopoDS_Shape stepShape;
-};
-
-TopoDS_Shape ReadStep(const std::filesystem::path& path)
-{
-    STEPControl_Reader reader;
-    EXPECT_EQ(reader.ReadFile(path.string().c_str()), IFSelect_RetDone);
-    reader.TransferRoots();
-    return reader.OneShape();
-}
-
-// Each bundled design generated, measured and written as STEP once for all tests.
-std::map<std::string, std::unique_ptr<Design>>& Designs()
-{
-    static std::map<std::string, std::unique_ptr<Design>> designs = [] {
-        std::map<std::string, std::unique_ptr<Design>> made;
-        for (const std::string& name : test::BundledDesignNames()) {
-            test::RecordingUi ui;
-            auto design = std::make_unique<Design>();
-            design->hull = test::GeneratedBundledDesign(name);
-            design->exact = ComputeExactHydrostatics(*design->hull);
-            WriteHullCad(*design->hull, CadFormat::Step, (design->dir / "hull.step").string());
-            design->stepShape = ReadStep(design->dir / "hull.step");
-            made[name] = std::move(design);
-        }
-        ResetGeneratorState();
-        return made;
-    }();
-    return designs;
-}
 
 int Count(const TopoDS_Shape& shape, TopAbs_ShapeEnum type)
 {

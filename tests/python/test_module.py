@@ -130,3 +130,24 @@ def test_hull_outputs(tmp_path):
         hull.export_dxf(str(tmp_path / "no-folder" / "hull.dxf"))
     with pytest.raises(ValueError, match="Froude Number is outside"):
         hull.resistance(fn=2)
+
+
+def test_stability_equals_the_batch_tools_and_refuses_a_vcg_above_the_sheer(tmp_path):
+    batch = tool("SLOOPFORM_BATCH")
+    hull = sloopform.generate(sloopform.Design.load(str(CRUISER)))
+    out = tmp_path / "stability.json"
+    subprocess.run([batch, "stability", str(CRUISER), "--vcg", "0.35", "--json", str(out)],
+                   check=True, capture_output=True)
+    expected = json.loads(out.read_text())
+    stability = hull.stability(vcg=0.35)
+    assert set(stability["summary"]) == set(sloopform.STABILITY_KEYS)
+    for key, value in stability["summary"].items():
+        assert value == expected[key], key
+    assert isinstance(stability["curve"]["gz"], numpy.ndarray)
+    for key, column in stability["curve"].items():
+        assert list(column) == [point[key] for point in expected["curve"]], key
+    few = hull.stability(vcg=0.35, angles=[0, 20])
+    assert list(few["curve"]["heel"]) == [0, 20]
+    assert numpy.isnan(few["summary"]["avs"])
+    with pytest.raises(ValueError, match="lies above the sheer"):
+        hull.stability(vcg=3)

@@ -126,3 +126,21 @@ def test_a_chunk_leaves_the_garbage_collector_as_it_found_it():
         assert not gc.isenabled()
     finally:
         gc.enable()
+
+
+
+def test_a_row_gains_the_stability_summary_with_a_vcg():
+    from conftest import BUNDLED
+
+    with open(next(path for path in BUNDLED if path.stem == "cruiser-10m")) as file:
+        cruiser = dict(line.strip().split("=") for line in file)
+    columns = sweep.result_columns(False, False, True)
+    assert [column for column in columns if column.startswith("stab_")] == [
+        "stab_" + key for key in ("vcg", "displacement", "gm", "gz_max", "heel_gz_max", "avs", "deck_immersion",
+                                  "area_30", "area_40", "area_avs", "area_ratio")]
+    row = sweep.run_design("a", cruiser, "classic", None, 10, exact=False, vcg=0.35)
+    assert row["finished"] and row["message"] == ""
+    assert row["stab_vcg"] == 0.35 and row["stab_avs"] > row["stab_heel_gz_max"] > 0
+    high = sweep.run_design("b", cruiser, "classic", None, 10, exact=False, vcg=3)
+    assert high["finished"] and "stab_gm" not in high
+    assert "lies above the sheer" in high["message"]

@@ -5,9 +5,9 @@
 #include <QPen>
 #include <QValueAxis>
 #include <algorithm>
-#include <cmath>
 
 #include "analysis/ResistanceCurve.h"
+#include "curve/ChartAxes.h"
 
 using sloopform::ResistanceComponent;
 using sloopform::SpeedUnit;
@@ -24,26 +24,6 @@ QPen ComponentPen(std::size_t component, bool dashed)
     return pen;
 }
 
-QValueAxis* Axis(const QString& title)
-{
-    auto* axis = new QValueAxis;
-    axis->setTitleText(title);
-    axis->setLabelFormat("%g");
-    return axis;
-}
-
-// Ticks at whole multiples of 1, 2 or 5 times a power of ten, about six of them.
-void PlaceTicks(QValueAxis& axis, double from, double to)
-{
-    const double rough = (to - from) / 6;
-    if (!(rough > 0)) return;
-    const double power = std::pow(10.0, std::floor(std::log10(rough)));
-    const double interval = rough / power < 2 ? power : rough / power < 5 ? 2 * power : 5 * power;
-    axis.setTickType(QValueAxis::TicksDynamic);
-    axis.setTickAnchor(0);
-    axis.setTickInterval(interval);
-}
-
 }  // namespace
 
 double ChartSpeed(const sloopform::ResistanceResult& point, SpeedUnit unit)
@@ -53,13 +33,9 @@ double ChartSpeed(const sloopform::ResistanceResult& point, SpeedUnit unit)
 
 void ShowResistanceCurves(QChart& chart, SpeedUnit unit, const std::vector<ChartedCurve>& curves)
 {
-    chart.removeAllSeries();
-    for (QAbstractAxis* axis : chart.axes()) {
-        chart.removeAxis(axis);
-        delete axis;
-    }
-    QValueAxis* x = Axis(unit == SpeedUnit::Knots ? "Speed (knots)" : "Froude number");
-    QValueAxis* y = Axis("Resistance (N)");
+    ClearChart(chart);
+    QValueAxis* x = ChartAxis(unit == SpeedUnit::Knots ? "Speed (knots)" : "Froude number");
+    QValueAxis* y = ChartAxis("Resistance (N)");
     chart.addAxis(x, Qt::AlignBottom);
     chart.addAxis(y, Qt::AlignLeft);
     const auto& components = sloopform::ResistanceComponents();
@@ -90,5 +66,5 @@ void ShowResistanceCurves(QChart& chart, SpeedUnit unit, const std::vector<Chart
     // A single speed still gets an axis to stand on.
     const double margin = fastest > slowest ? 0 : 0.05 * slowest;
     x->setRange(slowest - margin, fastest + margin);
-    PlaceTicks(*x, slowest - margin, fastest + margin);
+    PlaceChartTicks(*x, slowest - margin, fastest + margin);
 }

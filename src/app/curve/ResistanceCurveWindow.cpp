@@ -6,22 +6,16 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMenuBar>
-#include <QPainter>
-#include <QPrintDialog>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
-#include <QSvgGenerator>
 #include <QVBoxLayout>
 #include <exception>
-#include <functional>
 
+#include "curve/ChartExport.h"
 #include "curve/ResistanceCurveChart.h"
 #include "export/ChosenFileExport.h"
 #include "export/ExportTextFile.h"
 #include "numeric/NumberText.h"
-#include "report/TextPrinting.h"
 
 using sloopform::SpeedUnit;
 
@@ -40,57 +34,16 @@ QString NumberText(long double value)
     return QString::fromStdString(sloopform::ShortestText(static_cast<double>(value)));
 }
 
-sloopform::FileDialogRequest ExportRequest(const std::string& title, const std::string& description,
-                                           const std::string& extension)
-{
-    sloopform::FileDialogRequest request;
-    request.title = title;
-    request.filter = description + " (*." + extension + ")|*." + extension + "|All files (*.*)|*.*";
-    request.defaultExtension = extension;
-    request.confirmOverwrite = true;
-    return request;
-}
-
 void ShowRangeMessage(const std::string& text)
 {
     sloopform::Ui().ShowMessage("The speed range cannot be drawn: " + text, sloopform::MessageIcon::Error,
                                 sloopform::MessageButtons::Ok);
 }
 
-// Writes through a temporary file that replaces the target only when complete.
-void WriteWhole(const std::string& fileName, const std::function<bool(QIODevice&)>& write)
-{
-    QSaveFile file(QString::fromStdString(fileName));
-    if (!file.open(QIODevice::WriteOnly) || !write(file) || !file.commit())
-        throw sloopform::ExportFileError("Unable to write " + fileName);
-}
-
-void SavePng(QChartView& view, const std::string& fileName)
-{
-    WriteWhole(fileName, [&view](QIODevice& file) { return view.grab().save(&file, "PNG"); });
-}
-
-// Lines and texts stay vectors, at the size the window shows them.
-void SaveSvg(QChartView& view, const std::string& fileName)
-{
-    WriteWhole(fileName, [&view](QIODevice& file) {
-        QSvgGenerator generator;
-        generator.setOutputDevice(&file);
-        generator.setSize(view.size());
-        generator.setViewBox(view.rect());
-        generator.setTitle(view.window()->windowTitle());
-        QPainter painter;
-        if (!painter.begin(&generator)) return false;
-        view.render(&painter);
-        return painter.end();
-    });
-}
-
 }  // namespace
 
 ResistanceCurveWindow::ResistanceCurveWindow(QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      view_(new QChartView(new QChart)),
+    : ChartWindow(parent, "CurveChart", "Unable to print the resistance curve"),
       fnRadio_(new QRadioButton("&Froude number")),
       knotsRadio_(new QRadioButton("&Knots")),
       fromEdit_(RangeEdit("FromEdit")),
@@ -99,28 +52,10 @@ ResistanceCurveWindow::ResistanceCurveWindow(QWidget* parent)
 {
     setObjectName("ResistanceCurve");
     setWindowTitle("Resistance Curve");
-    view_->setObjectName("CurveChart");
-    view_->setRenderHint(QPainter::Antialiasing);
-    view_->setMinimumSize(560, 360);
-    view_->chart()->legend()->setAlignment(Qt::AlignBottom);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildRangeBar());
-    layout->addWidget(view_, 1);
+    layout->addWidget(&view(), 1);
     buildMenu();
-}
-
-void ResistanceCurveWindow::buildMenu()
-{
-    auto* bar = new QMenuBar(this);
-    QMenu* file = bar->addMenu("&File");
-    file->addAction("Export &PNG...", this, [this] { exportPng(); });
-    file->addAction("Export &SVG...", this, [this] { exportSvg(); });
-    file->addAction("Export &CSV...", this, [this] { exportCsv(); });
-    file->addSeparator();
-    file->addAction("&Print...", this, [this] { print(); })->setShortcut(QKeySequence(Qt::CTRL | Qt::Key_P));
-    file->addSeparator();
-    file->addAction("&Close", this, [this] { close(); });
-    layout()->setMenuBar(bar);
 }
 
 QWidget* ResistanceCurveWindow::buildRangeBar()
@@ -152,8 +87,6 @@ QWidget* ResistanceCurveWindow::buildRangeBar()
     row->addStretch(1);
     return bar;
 }
-
-QChart& ResistanceCurveWindow::chart() const { return *view_->chart(); }
 
 void ResistanceCurveWindow::setDesign(const QString& name, const sloopform::ResistanceParameters& design,
                                       const std::optional<FoundOptimum>& optimum)
@@ -221,23 +154,11 @@ void ResistanceCurveWindow::draw()
     }
 }
 
-void ResistanceCurveWindow::exportPng()
-{
-    sloopform::ExportToChosenFile(ExportRequest("Export PNG", "PNG picture", "png"),
-                                  [this](const std::string& fileName) { SavePng(*view_, fileName); });
-}
-
-void ResistanceCurveWindow::exportSvg()
-{
-    sloopform::ExportToChosenFile(ExportRequest("Export SVG", "SVG drawing", "svg"),
-                                  [this](const std::string& fileName) { SaveSvg(*view_, fileName); });
-}
-
 void ResistanceCurveWindow::exportCsv()
 {
     if (drawn_.empty()) return;
     sloopform::ExportToChosenFile(
-        ExportRequest("Export CSV", "Comma-separated values", "csv"), [this](const std::string& fileName) {
+        ChartExportRequest("Export CSV", "Comma-separated values", "csv"), [this](const std::string& fileName) {
             sloopform::ExportTextFile file(fileName);
             const auto lines = sloopform::ResistanceCurveCsvLines(
                 drawn_.front(), drawn_.size() > 1 ? drawn_[1] : std::vector<sloopform::ResistanceResult>{},
@@ -245,26 +166,4 @@ void ResistanceCurveWindow::exportCsv()
             for (const std::string& line : lines) file.WriteLine(line);
             file.Commit();
         });
-}
-
-void ResistanceCurveWindow::print()
-{
-    auto* dialog = new QPrintDialog(&printer_, this);
-    dialog->setAttribute(Qt::WA_DeleteOnClose);
-    connect(dialog, &QDialog::accepted, this, [this] { printOn(printer_); });
-    dialog->open();
-}
-
-int ResistanceCurveWindow::printOn(QPrinter& printer)
-{
-    printer.setDocName(windowTitle());
-    TextPageFormat format;
-    format.font = font();
-    format.documentName = windowTitle();
-    const int pages = PrintPicturePage(
-        printer, [this](QPainter& painter, const QRectF& body) { view_->render(&painter, body); }, format);
-    if (pages == 0)
-        sloopform::Ui().ShowMessage("Unable to print the resistance curve", sloopform::MessageIcon::Error,
-                                    sloopform::MessageButtons::Ok);
-    return pages;
 }

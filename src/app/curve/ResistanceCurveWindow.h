@@ -1,20 +1,17 @@
 #pragma once
-#include <QPrinter>
-#include <QWidget>
 #include <optional>
 
 #include "analysis/ResistanceCurve.h"
+#include "curve/ChartWindow.h"
 #include "curve/FoundOptimum.h"
 
-class QChart;
-class QChartView;
 class QLineEdit;
 class QRadioButton;
 
 // "Resistance Curve": the estimate's components and total over a range of
 // speeds, in Froude number or knots, for the design and the optimum found
 // for it; exported as PNG, SVG or CSV and printed.
-class ResistanceCurveWindow : public QWidget {
+class ResistanceCurveWindow : public ChartWindow {
     Q_OBJECT
 public:
     explicit ResistanceCurveWindow(QWidget* parent = nullptr);
@@ -30,18 +27,11 @@ public:
     // The range in the boxes redrawn; a range that cannot be drawn is named in
     // a message and leaves the chart as it was.
     void draw();
-    void exportPng();
-    void exportSvg();
-    void exportCsv();
-    void print();
-    // The chart on one page of the printer; the number of pages, 0 on failure.
-    int printOn(QPrinter& printer);
+    void exportCsv() override;
 
-    QChart& chart() const;
     sloopform::SpeedUnit unit() const { return unit_; }
 
 private:
-    void buildMenu();
     QWidget* buildRangeBar();
     void selectUnit(sloopform::SpeedUnit unit);
     std::optional<sloopform::SpeedRange> typedRange() const;
@@ -53,11 +43,9 @@ private:
     // The curves drawn last, for the CSV export.
     std::vector<std::vector<sloopform::ResistanceResult>> drawn_;
 
-    QChartView* view_;
     QRadioButton* fnRadio_;
     QRadioButton* knotsRadio_;
     QLineEdit* fromEdit_;
     QLineEdit* toEdit_;
     QLineEdit* stepEdit_;
-    QPrinter printer_{QPrinter::HighResolution};
 };

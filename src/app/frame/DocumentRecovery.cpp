@@ -24,7 +24,9 @@ RecoveryKeeper* KeepProject(GeneratorWindow& generator, const QString& folder)
     sloopform::TFileManager& project = generator.project();
     RecoveryKeeper::Document document{
         project,
-        [&generator] { return sloopform::ProjectFileLines(generator.parameters().Hull()); },
+        [&generator] {
+            return sloopform::ProjectFileLines(generator.parameters().Hull(), generator.parameters().Vcg());
+        },
         [&generator, &project](const std::string& copy) {
             // Read once on the side, so a damaged copy leaves the window as it was.
             if (!sloopform::LoadProject(*sloopform::HullRecord::Create(), copy)) return false;

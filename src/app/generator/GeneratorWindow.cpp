@@ -15,6 +15,7 @@
 #include "analysis/ResistanceCurve.h"
 #include "analysis/ResistanceOptimiser.h"
 #include "curve/ResistanceCurveWindow.h"
+#include "curve/StabilityWindow.h"
 #include "export/Gf1Export.h"
 #include "export/HullOutlineExport.h"
 #include "export/LinesPlanDxf.h"
@@ -123,7 +124,7 @@ void GeneratorWindow::connectProjectEvents()
         optimum_.reset();
         editor_->AddParameterNames(*table_);
         editor_->AddParameterValues(*table_);
-        history_.Reset(editor_->Hull(), project_.FileName());
+        history_.Reset(editor_->Hull(), project_.FileName(), editor_->Vcg());
         updateEditItems();
         emit frame_.notices().hullDimensionsChanged();
         emit frame_.notices().quickCalcRefresh();
@@ -137,7 +138,7 @@ void GeneratorWindow::connectProjectEvents()
         }
         editor_->AddParameterValues(*table_);
         optimum_.reset();
-        history_.Reset(editor_->Hull(), fileName);
+        history_.Reset(editor_->Hull(), fileName, editor_->Vcg());
         updateEditItems();
         emit frame_.notices().hullDimensionsChanged();
         emit frame_.notices().quickCalcRefresh();
@@ -146,7 +147,7 @@ void GeneratorWindow::connectProjectEvents()
     };
     project_.OnSaveFile = [this](sloopform::TFileManager&, const std::string& fileName) {
         const bool saved = editor_->SaveData(fileName);
-        if (saved) history_.MarkSaved(editor_->Hull(), fileName);
+        if (saved) history_.MarkSaved(editor_->Hull(), fileName, editor_->Vcg());
         return saved;
     };
     project_.OnUpDateFileName = [this](sloopform::TFileManager&, const std::string&,
@@ -202,6 +203,7 @@ void GeneratorWindow::buildMenus()
     item(runMenu_, "&Run Generator", [this] { runGenerator(); }, QKeySequence(Qt::Key_F9));
     item(runMenu_, "Resistance &Optimisation", [this] { resistanceOptimisation(); });
     item(runMenu_, "Resistance &Curve...", [this] { resistanceCurve(); })->setObjectName("ResistanceCurve1");
+    item(runMenu_, "&Stability...", [this] { stability(); })->setObjectName("Stability1");
 }
 
 void GeneratorWindow::buildEditMenu()
@@ -327,6 +329,7 @@ void GeneratorWindow::runGenerator()
     const std::optional<std::string> fault = generate(editor_->Hull());
     emit frame_.notices().repaintViews();
     showRunVerdict();
+    refreshStability();
 
     frame_.leaveRunMode();
     for (FrameButton id : kRunDisabledButtons) frame_.button(id)->setEnabled(true);
@@ -380,6 +383,7 @@ bool GeneratorWindow::event(QEvent* event)
     if (event->type() != kRunVerdictEvent) return ChildWindow::event(event);
     verdictPosted_ = false;
     showRunVerdict();
+    refreshStability();
     return true;
 }
 
@@ -454,7 +458,12 @@ void GeneratorWindow::redo()
 
 void GeneratorWindow::showRestored(const std::vector<int>& rows)
 {
-    if (rows.empty()) return;
+    // A step of the VCG alone changes no row: the curve follows it.
+    if (rows.empty()) {
+        noteValues();
+        refreshStability();
+        return;
+    }
     editor_->AddParameterValues(*table_);
     table_->setCurrentCell(rows.front() - 1, sloopform::kValueColumn);
     valuesChanged();
@@ -462,7 +471,7 @@ void GeneratorWindow::showRestored(const std::vector<int>& rows)
 
 void GeneratorWindow::noteValues()
 {
-    project_.SetModified(history_.DiffersFromSaved(editor_->Hull(), project_.FileName()));
+    project_.SetModified(history_.DiffersFromSaved(editor_->Hull(), project_.FileName(), editor_->Vcg()));
     updateEditItems();
 }
 
@@ -500,6 +509,37 @@ void GeneratorWindow::resistanceCurve()
     curveWindow_->show();
     curveWindow_->raise();
     curveWindow_->activateWindow();
+}
+
+void GeneratorWindow::stability()
+{
+    table_->commitPendingEdit();
+    if (!sloopform::GeneratedOrSaySo(editor_->Hull())) return;
+    if (!stabilityWindow_) {
+        stabilityWindow_ = new StabilityWindow(this);
+        stabilityWindow_->setAttribute(Qt::WA_DeleteOnClose);
+        connect(stabilityWindow_, &StabilityWindow::vcgChanged, this, &GeneratorWindow::setProjectVcg);
+    }
+    refreshStability();
+    stabilityWindow_->show();
+    stabilityWindow_->raise();
+    stabilityWindow_->activateWindow();
+}
+
+void GeneratorWindow::refreshStability()
+{
+    if (!stabilityWindow_ || !editor_->Hull().HullComplete) return;
+    const std::optional<sloopform::Real48>& vcg = editor_->Vcg();
+    stabilityWindow_->setDesign(QString::fromStdString(sloopform::ShortFileName(project_.FileName())),
+                                editor_->Hull(), vcg ? std::optional<double>(vcg->Value()) : std::nullopt);
+}
+
+void GeneratorWindow::setProjectVcg(double vcg)
+{
+    const std::optional<sloopform::Real48> before = editor_->Vcg();
+    editor_->SetVcg(sloopform::Real48(vcg));
+    history_.RecordVcg(before, editor_->Vcg());
+    noteValues();
 }
 
 void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull()); }

@@ -20,6 +20,7 @@ class QPlainTextEdit;
 class QSplitter;
 class ConsoleMemo;
 class ResistanceCurveWindow;
+class StabilityWindow;
 
 namespace sloopform {
 class TDataEdit;
@@ -54,6 +55,9 @@ public:
     // The resistance curve window of the generated design, and of the
     // optimum the optimisation dialog found for this project.
     void resistanceCurve();
+    // The stability window of the generated design at the project's VCG,
+    // which the window may change as an undoable step.
+    void stability();
     void exportGf1() override;
     void exportDxf() override;
     // The offsets table at the levels of the settings, to a CSV file.
@@ -117,6 +121,9 @@ private:
     // Says in the status bar whether the hull just run meets the requested
     // figures and what the hull check finds on it.
     void showRunVerdict();
+    // The stability window, when open, redrawn for the hull and VCG now held.
+    void refreshStability();
+    void setProjectVcg(double vcg);
 
     FrameServices& frame_;
     sloopform::TFileManager project_;
@@ -129,6 +136,7 @@ private:
 
     std::optional<FoundOptimum> optimum_;
     QPointer<ResistanceCurveWindow> curveWindow_;
+    QPointer<StabilityWindow> stabilityWindow_;
     sloopform::ParameterHistory history_;
     sloopform::LiveRegeneration liveRuns_;
     // A run writes the editor's own record: the values must stay as they are.

@@ -11,6 +11,7 @@
 #include "analysis/ExactHydrostaticsReport.h"
 #include "analysis/DesignCheck.h"
 #include "analysis/HullCheckReport.h"
+#include "analysis/StabilityReport.h"
 #include "analysis/HydrostaticsReport.h"
 #include "analysis/OffsetsReport.h"
 #include "frame/FrameServices.h"
@@ -124,6 +125,7 @@ void ReportWindow::buildMenus()
     AddItem(insertMenu_, "HullCheck1", "Hull Check", {}, [this] { insertHullCheck(); });
     AddItem(insertMenu_, "DesignCheck1", "Design Check", {}, [this] { insertDesignCheck(); });
     AddItem(insertMenu_, "OffsetsTable1", "Offsets Table", {}, [this] { insertOffsetsTable(); });
+    AddItem(insertMenu_, "Stability1", "Stability", {}, [this] { insertStability(); });
 }
 
 void ReportWindow::connectFileManager()
@@ -272,6 +274,12 @@ void ReportWindow::insertExactHydrostatics()
 void ReportWindow::insertHullCheck()
 {
     if (const sloopform::HullRecord* hull = sloopform::CurrentHull()) sloopform::ReportHullCheck(*hull, report_);
+}
+
+void ReportWindow::insertStability()
+{
+    if (const sloopform::TDataEdit* editor = sloopform::CurrentDataEdit())
+        sloopform::ReportStability(editor->Hull(), editor->Vcg(), report_);
 }
 
 void ReportWindow::insertDesignCheck()

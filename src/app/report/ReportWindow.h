@@ -45,6 +45,7 @@ public:
     void insertHydrostatics() override;
     void insertExactHydrostatics();
     void insertHullCheck();
+    void insertStability();
     void insertDesignCheck();
     // At the levels of the settings.
     void insertOffsetsTable();

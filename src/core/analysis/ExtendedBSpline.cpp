@@ -14,10 +14,6 @@ namespace {
 
 constexpr int kMax = ExtendedBSpline::kMaxOrder;
 
-// Weights of the control points (the order of them that bear on a knot
-// interval, first to last) in each Bézier point of the interval.
-using BezierWeights = std::array<std::array<long double, kMax>, kMax>;
-
 // The same weights without the zeros, which keep the end points exact: a
 // Bézier point is the sum of `count` weighted control points, `point` counted
 // from the interval's first.
@@ -48,12 +44,14 @@ std::vector<BezierSums> WithoutZeros(const std::vector<BezierWeights>& spans)
 // last knot repeated order times.
 int Knot(int i, int order, int lastKnot) { return std::clamp(i - order + 1, 0, lastKnot); }
 
+}  // namespace
+
 // The Bézier points of interval `span` are the curve's blossom with the
 // interval's start and end as arguments, p - i and i times. De Boor's
 // triangle run on the control points' weights instead of their coordinates,
 // with one argument per level, gives them. The knots are integers, so every
 // weight is a small rational.
-std::vector<BezierWeights> ComputeExtraction(int order, int nPts)
+std::vector<BezierWeights> BezierExtraction(int order, int nPts)
 {
     const int p = order - 1;
     const int lastKnot = nPts - order + 1;
@@ -78,6 +76,8 @@ std::vector<BezierWeights> ComputeExtraction(int order, int nPts)
     return spans;
 }
 
+namespace {
+
 // The extraction depends on the count of points and the order only; it is
 // computed once for each and shared by every thread. Each thread remembers
 // the last one it used, since curves come in runs of the same shape.
@@ -94,7 +94,7 @@ const std::vector<BezierSums>& Extraction(int order, int nPts)
     static std::map<std::pair<int, int>, std::vector<BezierSums>> known;
     const std::lock_guard<std::mutex> lock(guard);
     auto found = known.find({order, nPts});
-    if (found == known.end()) found = known.emplace(std::pair{order, nPts}, WithoutZeros(ComputeExtraction(order, nPts))).first;
+    if (found == known.end()) found = known.emplace(std::pair{order, nPts}, WithoutZeros(BezierExtraction(order, nPts))).first;
     last = {order, nPts, &found->second};
     return found->second;
 }

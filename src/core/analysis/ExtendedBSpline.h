@@ -80,4 +80,13 @@ private:
     std::vector<Span> spans_;
 };
 
+// Weights of the control points (the order of them that bear on a knot
+// interval, first to last) in each Bézier point of the interval.
+using BezierWeights =
+    std::array<std::array<long double, ExtendedBSpline::kMaxOrder>, ExtendedBSpline::kMaxOrder>;
+
+// For each knot interval of a curve of `order` with nPts control points, the
+// weights of its Bézier points: control point span + j weighs [bezier][j].
+std::vector<BezierWeights> BezierExtraction(int order, int nPts);
+
 }  // namespace sloopform

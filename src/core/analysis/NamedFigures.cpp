@@ -1,5 +1,7 @@
 #include "analysis/NamedFigures.h"
 
+#include <limits>
+
 namespace sloopform {
 
 namespace {
@@ -69,6 +71,34 @@ NamedFigures OptimumFigures(Real48 fn, const ResistanceOptimiser::Optimum& optim
             {"lcb", optimum.LCB.Value()},
             {"cm", optimum.Cm.Value()},
             {"resistance", optimum.Resistance.Value()}};
+}
+
+NamedFigures StabilityFigures(const StabilityResult& result)
+{
+    const StabilitySummary& s = result.Summary;
+    const auto figure = [](const std::optional<double>& value) {
+        return value.value_or(std::numeric_limits<double>::quiet_NaN());
+    };
+    return {{"vcg", s.Vcg},
+            {"displacement", result.Displacement},
+            {"gm", s.Gm},
+            {"gz_max", s.GzMax},
+            {"heel_gz_max", s.HeelGzMax},
+            {"avs", figure(s.Avs)},
+            {"deck_immersion", figure(s.DeckImmersion)},
+            {"area_30", figure(s.Area30)},
+            {"area_40", figure(s.Area40)},
+            {"area_avs", figure(s.AreaAvs)},
+            {"area_ratio", figure(s.AreaRatio)}};
+}
+
+NamedFigures StabilityPointFigures(const StabilityPoint& point)
+{
+    return {{"heel", point.Heel},
+            {"gz", point.Gz},
+            {"righting_moment", point.RightingMoment},
+            {"trim", point.Trim},
+            {"sinkage", point.Sinkage}};
 }
 
 }  // namespace sloopform

@@ -5,6 +5,7 @@
 #include "analysis/Hydrostatics.h"
 #include "analysis/Resistance.h"
 #include "analysis/ResistanceOptimiser.h"
+#include "analysis/Stability.h"
 #include "model/HullRecord.h"
 
 namespace sloopform {
@@ -24,5 +25,9 @@ NamedFigures ExactHydrostaticsFigures(const ExactHydrostatics& h);
 NamedFigures StationFigures(const HullRecord& hull, int s);
 NamedFigures ResistanceFigures(const ResistanceResult& r);
 NamedFigures OptimumFigures(Real48 fn, const ResistanceOptimiser::Optimum& optimum);
+// The stability summary; a figure the curve does not reach is NaN.
+NamedFigures StabilityFigures(const StabilityResult& result);
+// One point of the curve: heel, gz, righting_moment, trim, sinkage.
+NamedFigures StabilityPointFigures(const StabilityPoint& point);
 
 }  // namespace sloopform

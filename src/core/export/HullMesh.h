@@ -2,7 +2,7 @@
 #include <array>
 #include <vector>
 
-#include "export/HullSurfaceNet.h"
+#include "analysis/HullSurfaceNet.h"
 #include "model/HullRecord.h"
 
 namespace sloopform {

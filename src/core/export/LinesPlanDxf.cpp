@@ -8,7 +8,7 @@
 #include "analysis/Offsets.h"
 #include "export/ChosenFileExport.h"
 #include "export/DxfDrawing.h"
-#include "export/HullSurfaceNet.h"
+#include "analysis/HullSurfaceNet.h"
 #include "model/HullOutlines.h"
 #include "model/StationOutline.h"
 #include "numeric/BSpline.h"
@@ -180,7 +180,7 @@ private:
             Spline(layer, points, count, order, [&](const TPoint3r& p) { return views_.Body(side * p.y, p.z); });
     }
 
-    void Sheer() { InEveryView("Sheer", hull_.SheerPoints, kSheerPointCount, kQuadratic); }
+    void Sheer() { InEveryView("Sheer", hull_.SheerPoints, hull_.SheerPointCount, hull_.SheerOrder); }
 
     void Transom()
     {

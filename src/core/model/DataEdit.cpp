@@ -100,10 +100,10 @@ void TDataEdit::Error(const std::string& message, int code) const
 
 bool TDataEdit::SaveData(const std::string& fileName) const
 {
-    return SaveProject(*hull_, fileName);
+    return SaveProject(*hull_, fileName, vcg_);
 }
 
-bool TDataEdit::LoadData(const std::string& fileName) { return LoadProject(*hull_, fileName); }
+bool TDataEdit::LoadData(const std::string& fileName) { return LoadProject(*hull_, fileName, &vcg_); }
 
 bool TDataEdit::StoredValuesAccepted() const
 {

@@ -1,5 +1,6 @@
 #pragma once
 #include <memory>
+#include <optional>
 #include <string>
 
 #include "model/HullRecord.h"
@@ -47,12 +48,18 @@ public:
     HullRecord& Hull() { return *hull_; }
     const HullRecord& Hull() const { return *hull_; }
 
+    // The designer's VCG for the stability curve, which the project file keeps
+    // beside the parameters (a run starts the hull record afresh without it).
+    const std::optional<Real48>& Vcg() const { return vcg_; }
+    void SetVcg(const std::optional<Real48>& vcg) { vcg_ = vcg; }
+
 private:
     // The views follow a row that sets the drawing's extents; the generated hull is out of date.
     void ValueCommitted(int row);
     void InvalidateGeneratedHull();
 
     std::unique_ptr<HullRecord> hull_;
+    std::optional<Real48> vcg_;
 };
 
 // The editor that owns the current hull record; null once that editor is gone.

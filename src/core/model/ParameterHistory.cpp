@@ -12,17 +12,19 @@ ParameterValues StoredParameterValues(const HullRecord& hull)
     return values;
 }
 
-void ParameterHistory::Reset(const HullRecord& hull, const std::string& fileName)
+void ParameterHistory::Reset(const HullRecord& hull, const std::string& fileName, const std::optional<Real48>& vcg)
 {
     steps_.clear();
     done_ = 0;
-    MarkSaved(hull, fileName);
+    MarkSaved(hull, fileName, vcg);
 }
 
-void ParameterHistory::MarkSaved(const HullRecord& hull, const std::string& fileName)
+void ParameterHistory::MarkSaved(const HullRecord& hull, const std::string& fileName,
+                                 const std::optional<Real48>& vcg)
 {
     savedName_ = fileName;
     savedValues_ = StoredParameterValues(hull);
+    savedVcg_ = vcg;
 }
 
 void ParameterHistory::Record(const ParameterValues& before, const HullRecord& hull)
@@ -30,10 +32,18 @@ void ParameterHistory::Record(const ParameterValues& before, const HullRecord& h
     const ParameterValues after = StoredParameterValues(hull);
     Step step;
     for (int row = kFirstParameterRow; row <= kLastParameterRow; ++row)
-        if (before[row - 1] != after[row - 1]) step.push_back({row, before[row - 1], after[row - 1]});
+        if (before[row - 1] != after[row - 1]) step.push_back({row, before[row - 1], after[row - 1], {}, {}});
     if (step.empty()) return;
     steps_.resize(done_);
     steps_.push_back(std::move(step));
+    done_ = steps_.size();
+}
+
+void ParameterHistory::RecordVcg(const std::optional<Real48>& before, const std::optional<Real48>& after)
+{
+    if (before == after) return;
+    steps_.resize(done_);
+    steps_.push_back({{kVcgRow, {}, {}, before, after}});
     done_ = steps_.size();
 }
 
@@ -41,7 +51,8 @@ std::string ParameterHistory::Caption(const Step& step)
 {
     std::string caption;
     for (const Change& change : step)
-        caption += (caption.empty() ? "" : ", ") + std::string(ParameterRowAt(change.row).caption);
+        caption += (caption.empty() ? "" : ", ") +
+                   std::string(change.row == kVcgRow ? "VCG" : ParameterRowAt(change.row).caption);
     return caption;
 }
 
@@ -49,31 +60,36 @@ std::string ParameterHistory::UndoCaption() const { return CanUndo() ? Caption(s
 
 std::string ParameterHistory::RedoCaption() const { return CanRedo() ? Caption(steps_[done_]) : ""; }
 
-std::vector<int> ParameterHistory::Undo(TDataEdit& editor)
+std::vector<int> ParameterHistory::Apply(const Step& step, TDataEdit& editor, bool forward)
 {
-    if (!CanUndo()) return {};
     std::vector<int> rows;
-    for (const Change& change : steps_[--done_]) {
-        editor.Restore(change.row, change.before);
+    for (const Change& change : step) {
+        if (change.row == kVcgRow) {
+            editor.SetVcg(forward ? change.vcgAfter : change.vcgBefore);
+            continue;
+        }
+        editor.Restore(change.row, forward ? change.after : change.before);
         rows.push_back(change.row);
     }
     return rows;
+}
+
+std::vector<int> ParameterHistory::Undo(TDataEdit& editor)
+{
+    if (!CanUndo()) return {};
+    return Apply(steps_[--done_], editor, false);
 }
 
 std::vector<int> ParameterHistory::Redo(TDataEdit& editor)
 {
     if (!CanRedo()) return {};
-    std::vector<int> rows;
-    for (const Change& change : steps_[done_++]) {
-        editor.Restore(change.row, change.after);
-        rows.push_back(change.row);
-    }
-    return rows;
+    return Apply(steps_[done_++], editor, true);
 }
 
-bool ParameterHistory::DiffersFromSaved(const HullRecord& hull, const std::string& fileName) const
+bool ParameterHistory::DiffersFromSaved(const HullRecord& hull, const std::string& fileName,
+                                        const std::optional<Real48>& vcg) const
 {
-    if (savedName_ != fileName) return true;
+    if (savedName_ != fileName || savedVcg_ != vcg) return true;
     const ParameterValues now = StoredParameterValues(hull);
     for (std::size_t i = 0; i < now.size(); ++i)
         if (now[i] != savedValues_[i]) return true;

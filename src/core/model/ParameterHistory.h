@@ -20,13 +20,16 @@ ParameterValues StoredParameterValues(const HullRecord& hull);
 // modified exactly while its values differ from the saved ones.
 class ParameterHistory {
 public:
-    // A project just started or read: no steps; `hull` holds what `fileName` holds.
-    void Reset(const HullRecord& hull, const std::string& fileName);
-    // `hull`'s values were just written to `fileName`.
-    void MarkSaved(const HullRecord& hull, const std::string& fileName);
+    // A project just started or read: no steps; `hull` and `vcg` hold what `fileName` holds.
+    void Reset(const HullRecord& hull, const std::string& fileName, const std::optional<Real48>& vcg = std::nullopt);
+    // `hull`'s values and `vcg` were just written to `fileName`.
+    void MarkSaved(const HullRecord& hull, const std::string& fileName,
+                   const std::optional<Real48>& vcg = std::nullopt);
     // Every value that differs between `before` and `hull` makes one step; a
     // commit that stored nothing new makes none. The steps undone are dropped.
     void Record(const ParameterValues& before, const HullRecord& hull);
+    // A change of the project's VCG makes one step of its own ("VCG").
+    void RecordVcg(const std::optional<Real48>& before, const std::optional<Real48>& after);
 
     bool CanUndo() const { return done_ > 0; }
     bool CanRedo() const { return done_ < steps_.size(); }
@@ -34,21 +37,29 @@ public:
     std::string UndoCaption() const;
     std::string RedoCaption() const;
     // Puts the values back through the editor; returns the rows changed, in
-    // row order, none when there is nothing to undo or redo.
+    // row order, none when there is nothing to undo or redo or the step was
+    // the VCG's.
     std::vector<int> Undo(TDataEdit& editor);
     std::vector<int> Redo(TDataEdit& editor);
 
     // True unless `hull` holds exactly the values last saved as `fileName`
     // (a project renamed since holds no file's values).
-    bool DiffersFromSaved(const HullRecord& hull, const std::string& fileName) const;
+    bool DiffersFromSaved(const HullRecord& hull, const std::string& fileName,
+                          const std::optional<Real48>& vcg = std::nullopt) const;
 
 private:
+    // Row kVcgRow is the VCG's, whose values may be none.
+    static constexpr int kVcgRow = 0;
     struct Change {
         int row;
         Real48 before;
         Real48 after;
+        std::optional<Real48> vcgBefore, vcgAfter;
     };
     using Step = std::vector<Change>;
+
+    // Puts a step's values back (forward false) or again; the table rows it changed.
+    static std::vector<int> Apply(const Step& step, TDataEdit& editor, bool forward);
 
     static std::string Caption(const Step& step);
 
@@ -56,6 +67,7 @@ private:
     std::size_t done_ = 0;
     std::optional<std::string> savedName_;
     ParameterValues savedValues_{};
+    std::optional<Real48> savedVcg_;
 };
 
 }  // namespace sloopform

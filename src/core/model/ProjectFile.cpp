@@ -2,6 +2,7 @@
 
 #include <array>
 
+#include "model/ProjectVcg.h"
 #include "model/TextDataFile.h"
 
 namespace sloopform {
@@ -40,30 +41,33 @@ const char* const kProjectFilter = "Sloopform Project (*.sfp)|*.sfp|All Files (*
 
 }  // namespace
 
-bool SaveProject(const HullRecord& hull, const std::string& fileName)
+bool SaveProject(const HullRecord& hull, const std::string& fileName, const std::optional<Real48>& vcg)
 {
     TTextDataFile file(fileName);
     file.OpenForWrite();
     for (const auto& [key, field] : kProjectKeys) file.WriteReal(key, hull.*field);
+    if (vcg) file.WriteReal(kVcgKey, *vcg);
     file.Close();
     return !file.Failed();
 }
 
-std::vector<std::string> ProjectFileLines(const HullRecord& hull)
+std::vector<std::string> ProjectFileLines(const HullRecord& hull, const std::optional<Real48>& vcg)
 {
     std::vector<std::string> lines;
     for (const auto& [key, field] : kProjectKeys)
         lines.push_back(TTextDataFile::EntryLine(key, TTextDataFile::RealText(hull.*field)));
+    if (vcg) lines.push_back(TTextDataFile::EntryLine(kVcgKey, TTextDataFile::RealText(*vcg)));
     return lines;
 }
 
-bool LoadProject(HullRecord& hull, const std::string& fileName)
+bool LoadProject(HullRecord& hull, const std::string& fileName, std::optional<Real48>* vcg)
 {
     TTextDataFile file(fileName);
     file.OpenForRead();
     for (const auto& [key, field] : kProjectKeys) file.ReadReal(key, hull.*field);
     file.Close();
-    return !file.Failed();
+    if (file.Failed()) return false;
+    return !vcg || ReadProjectVcg(fileName, *vcg);
 }
 
 FileDialogRequest ProjectOpenDialog()

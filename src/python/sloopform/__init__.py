@@ -7,7 +7,7 @@
 """
 from .errors import Cancelled, GenerationError
 from ._sloopform import (EXACT_HYDROSTATICS_KEYS, HYDROSTATICS_KEYS, PARAMETER_KEYS, RESISTANCE_KEYS,
-                         Design, Hull, generate)
+                         STABILITY_KEYS, Design, Hull, generate)
 
 __all__ = ["EXACT_HYDROSTATICS_KEYS", "HYDROSTATICS_KEYS", "PARAMETER_KEYS", "RESISTANCE_KEYS",
-           "Cancelled", "Design", "GenerationError", "Hull", "generate"]
+           "STABILITY_KEYS", "Cancelled", "Design", "GenerationError", "Hull", "generate"]

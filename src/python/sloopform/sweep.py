@@ -32,11 +32,13 @@ ID_COLUMN = "id"
 SPEED_UNITS = ("fn", "knots", "ms")
 
 
-def result_columns(with_resistance, exact=True):
+def result_columns(with_resistance, exact=True, with_stability=False):
     columns = [ID_COLUMN, *sloopform.PARAMETER_KEYS, "finished", "message"]
     columns += sloopform.HYDROSTATICS_KEYS
     if exact:
         columns += ["exact_" + key for key in sloopform.EXACT_HYDROSTATICS_KEYS]
+    if with_stability:
+        columns += ["stab_" + key for key in sloopform.STABILITY_KEYS]
     if with_resistance:
         columns += ["resistance_" + key for key in sloopform.RESISTANCE_KEYS]
     return columns + ["seconds"]
@@ -65,10 +67,11 @@ def one_line(text):
     return " ".join(str(text).split("\n"))
 
 
-def run_design(design_id, texts, method, speed, timeout, exact=True):
+def run_design(design_id, texts, method, speed, timeout, exact=True, vcg=None):
     """The result row of one design. A design refused, or a run that does not
     finish, gives its message and no figures; a speed refused for this design
-    leaves the resistance empty and says why after the run's message."""
+    leaves the resistance empty and says why after the run's message, as does
+    a VCG refused for the stability summary."""
     start = time.perf_counter()
     row = {ID_COLUMN: design_id, **texts, "finished": False, "message": ""}
     messages = []
@@ -81,6 +84,12 @@ def run_design(design_id, texts, method, speed, timeout, exact=True):
             row.update(hull.hydrostatics)
             if exact:
                 row.update({"exact_" + key: value for key, value in hull.hydrostatics_exact.items()})
+            if vcg is not None:
+                try:
+                    summary = hull.stability(vcg=vcg)["summary"]
+                    row.update({"stab_" + key: value for key, value in summary.items()})
+                except ValueError as error:
+                    messages.append(one_line(error))
         except RuntimeError as error:  # the run's failure, or a figure the core could not compute
             messages.append(one_line(error))
         if speed:  # from the parameters alone: a design that does not generate still has it
@@ -94,7 +103,7 @@ def run_design(design_id, texts, method, speed, timeout, exact=True):
     return row
 
 
-def run_chunk(chunk, method, speed, timeout, exact):
+def run_chunk(chunk, method, speed, timeout, exact, vcg=None):
     """The rows of a chunk. The cyclic garbage collector waits until the chunk
     is done: the rows it makes would set off its passes over a worker's whole
     heap, the cluster's runtime included, which cost more than the designs'
@@ -102,7 +111,7 @@ def run_chunk(chunk, method, speed, timeout, exact):
     collecting = gc.isenabled()
     gc.disable()
     try:
-        return [run_design(design_id, texts, method, speed, timeout, exact) for design_id, texts in chunk]
+        return [run_design(design_id, texts, method, speed, timeout, exact, vcg) for design_id, texts in chunk]
     finally:
         if collecting:
             gc.enable()
@@ -198,12 +207,12 @@ DEFAULT_TIMEOUT = 60  # seconds, as the batch tool's
 
 
 def sweep(designs_path, out_path, method="classic", scheduler=None, workers=None, chunk=100,
-          speed=None, timeout=DEFAULT_TIMEOUT, exact=True, report=sys.stderr):
+          speed=None, timeout=DEFAULT_TIMEOUT, exact=True, report=sys.stderr, vcg=None):
     """Runs the designs of designs_path not yet in out_path; returns how many ran."""
     from distributed import as_completed
 
     designs = read_designs(designs_path)
-    results = ResultFile(out_path, result_columns(speed is not None, exact))
+    results = ResultFile(out_path, result_columns(speed is not None, exact, vcg is not None))
     try:
         todo = [design for design in designs if design[0] not in results.done]
         if not todo:
@@ -212,7 +221,7 @@ def sweep(designs_path, out_path, method="classic", scheduler=None, workers=None
         try:
             start = time.perf_counter()
             futures = client.map(run_chunk, chunks_of(todo, chunk), method=method, speed=speed,
-                                 timeout=timeout, exact=exact, pure=False)
+                                 timeout=timeout, exact=exact, vcg=vcg, pure=False)
             progress = Progress(len(todo))
             for future in as_completed(futures):
                 rows = future.result()
@@ -245,6 +254,8 @@ def main(argv=None):
                         help=f"seconds a design's generation may take (default {DEFAULT_TIMEOUT})")
     parser.add_argument("--no-exact", dest="exact", action="store_false",
                         help="leave out the exact hydrostatics (about a quarter of a design's time)")
+    parser.add_argument("--vcg", type=float,
+                        help="add the stability summary (stab_ columns) with G this many metres above the base line")
     speeds = parser.add_mutually_exclusive_group()
     for unit in SPEED_UNITS:
         speeds.add_argument("--" + unit, help=f"add the resistance at this speed ({unit})")
@@ -254,7 +265,7 @@ def main(argv=None):
     speed = next(((unit, getattr(options, unit)) for unit in SPEED_UNITS if getattr(options, unit)), None)
     try:
         sweep(options.designs, options.out, options.method, options.scheduler, options.workers,
-              options.chunk, speed, options.timeout, options.exact)
+              options.chunk, speed, options.timeout, options.exact, vcg=options.vcg)
     except (OSError, ValueError) as error:
         print(f"sloopform.sweep: {error}", file=sys.stderr)
         return 2

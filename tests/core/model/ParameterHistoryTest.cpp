@@ -129,3 +129,30 @@ TEST(ParameterHistory, UndoPutsBackWhatTheRulesWouldNowRefuse)
     design.history.Redo(design.editor);
     EXPECT_FALSE(design.editor.Hull().HullComplete);
 }
+
+// The VCG is a step of its own among the parameters' steps; none is a value.
+TEST(ParameterHistory, VcgChangesAreStepsAndCountAsModified)
+{
+    EditedDesign design;
+    design.Commit(kCp, 0.55L);
+    const std::optional<Real48> before = design.editor.Vcg();
+    design.editor.SetVcg(Real48(0.4L));
+    design.history.RecordVcg(before, design.editor.Vcg());
+    design.history.RecordVcg(design.editor.Vcg(), design.editor.Vcg());  // no change, no step
+    EXPECT_EQ(design.history.UndoCaption(), "VCG");
+    EXPECT_TRUE(design.history.DiffersFromSaved(design.editor.Hull(), kFile, design.editor.Vcg()));
+
+    EXPECT_TRUE(design.history.Undo(design.editor).empty());  // no table row
+    EXPECT_FALSE(design.editor.Vcg());
+    EXPECT_EQ(design.history.UndoCaption(), "Prismatic Coefficient");
+    EXPECT_EQ(design.history.Undo(design.editor), std::vector<int>{kCp});
+    EXPECT_FALSE(design.history.DiffersFromSaved(design.editor.Hull(), kFile, design.editor.Vcg()));
+    design.history.Redo(design.editor);
+    design.history.Redo(design.editor);
+    ASSERT_TRUE(design.editor.Vcg());
+    EXPECT_EQ(design.editor.Vcg()->Value(), Real48(0.4L).Value());
+
+    design.history.MarkSaved(design.editor.Hull(), kFile, design.editor.Vcg());
+    EXPECT_FALSE(design.history.DiffersFromSaved(design.editor.Hull(), kFile, design.editor.Vcg()));
+    EXPECT_TRUE(design.history.DiffersFromSaved(design.editor.Hull(), kFile, std::nullopt));
+}

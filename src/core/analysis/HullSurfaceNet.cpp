@@ -1,4 +1,4 @@
-#include "export/HullSurfaceNet.h"
+#include "analysis/HullSurfaceNet.h"
 
 #include <cmath>
 #include <functional>
