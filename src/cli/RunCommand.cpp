@@ -80,6 +80,12 @@ bool ExportCad(ConsoleUi& ui, const std::string& path, const HullRecord& hull, c
     });
 }
 
+// The levels of the command line, the project's for a kind it leaves out.
+OffsetLevels ChosenLevels(const BatchOptions& options, const TDataEdit& editor)
+{
+    return OverlaidOffsetLevels(editor.Design().Offsets, options.offsetLevels);
+}
+
 bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
 {
     const HullRecord& hull = editor.Hull();
@@ -96,11 +102,10 @@ bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
     if (options.gf1)
         ok &= ExportTo(ui, *options.gf1, [&] { ExportGF1(hull); },
                        [&](ExportTarget& target) { WriteGF1(hull, target); });
+    const OffsetLevels levels = ChosenLevels(options, editor);
     if (options.offsets)
-        ok &= ExportTo(ui, *options.offsets, [&] { ExportOffsets(hull, options.offsetLevels); },
-                       [&](ExportTarget& target) {
-                           WriteOffsetsCsv(ComputeOffsets(hull, options.offsetLevels), target);
-                       });
+        ok &= ExportTo(ui, *options.offsets, [&] { ExportOffsets(hull, levels); },
+                       [&](ExportTarget& target) { WriteOffsetsCsv(ComputeOffsets(hull, levels), target); });
     if (options.svg)
         ok &= WriteText(*options.svg, options.scale ? ScaledLinesPlanSvg(hull, *options.scale, options.project)
                                                     : LinesPlanSvg(hull, kSvgWidth, kSvgHeight, drawing));
@@ -129,7 +134,7 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
     const auto start = std::chrono::steady_clock::now();
     bool raised = false;
     try {
-        RunGeneration(hull, console, goals, options.method);
+        RunGeneration(hull, console, goals, options.method.value_or(editor->Design().Method));
     } catch (const std::exception& fault) {
         ui.ShowError(fault.what(), kGlobalHandlerOrigin);
         raised = true;
@@ -151,7 +156,7 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
         Ui().ShowMessage(cad::kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
     if (options.json) {
         nlohmann::json json = RunJson(*editor, goals, memo.Lines(), outcome);
-        if (finished) json["offsets"] = OffsetsJson(hull, options.offsetLevels);
+        if (finished) json["offsets"] = OffsetsJson(hull, ChosenLevels(options, *editor));
         written &= WriteText(*options.json, json.dump(2));
     }
     if (!written) return kExitBadInput;

@@ -11,10 +11,12 @@
 #include "generator/LiveRegeneration.h"
 #include "model/FileManager.h"
 #include "model/ParameterHistory.h"
+#include "settings/DesignSettings.h"
 
 class FrameServices;
 class ParameterTable;
 class QAction;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QSplitter;
@@ -56,10 +58,13 @@ public:
     void resistanceCurve();
     void exportGf1() override;
     void exportDxf() override;
-    // The offsets table at the levels of the settings, to a CSV file.
+    // The offsets table at the design's levels, to a CSV file.
     void exportOffsets();
     // The dialog that sets those levels.
     void chooseOffsetLevels();
+    // The design's method, offset levels and lines-plan check marks; the
+    // project is modified while they differ from its file's.
+    void setDesignSettings(const sloopform::DesignSettings& settings);
     void saveProjectAs() override;
     void openProjectFile(const QString& path) override;
 
@@ -85,6 +90,8 @@ signals:
     void runStarting();
     // The project's values came to differ from its file's, or no longer do.
     void projectModifiedChanged(bool modified);
+    // Another design was started or opened, or its settings were changed.
+    void designSettingsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -93,6 +100,11 @@ protected:
 private:
     void buildMenus();
     void buildEditMenu();
+    void buildMethodMenu();
+    // The Run menu's method and the window's method line follow the design.
+    void showDesignSettings();
+    // A design was started or read: nothing of it is unsaved yet.
+    void designReplaced(const std::string& fileName);
     void connectProjectEvents();
     void setCommandsEnabled(bool enabled);
     void setViewButtonsEnabled(bool enabled);
@@ -130,6 +142,8 @@ private:
     std::optional<FoundOptimum> optimum_;
     QPointer<ResistanceCurveWindow> curveWindow_;
     sloopform::ParameterHistory history_;
+    // The settings the project's file holds.
+    sloopform::DesignSettings savedDesign_;
     sloopform::LiveRegeneration liveRuns_;
     // A run writes the editor's own record: the values must stay as they are.
     bool runOnRecord_ = false;
@@ -140,6 +154,8 @@ private:
     QAction* undoItem_;
     QAction* redoItem_;
     QMenu* runMenu_;
+    QList<QAction*> methodItems_;
+    QLabel* methodLabel_;
     // The items disabled while the generator runs.
     QList<QAction*> runModeItems_;
 };

@@ -13,6 +13,7 @@
 #include "analysis/HullCheckReport.h"
 #include "analysis/HydrostaticsReport.h"
 #include "analysis/OffsetsReport.h"
+#include "views/DrawnHull.h"
 #include "frame/FrameServices.h"
 #include "model/DataEdit.h"
 #include "model/ReportFile.h"
@@ -135,12 +136,12 @@ void ReportWindow::connectFileManager()
         replaceTextQuietly({});
         frame_.setStatusPanel(2, {});
     };
-    files_.OnOpenFile = [this](TFileManager& sender, const std::string& fileName) {
-        if (const auto lines = sloopform::LoadReport(fileName))
-            replaceTextQuietly(*lines);
-        else
-            sender.SetFileName(sender.UnSavedName);  // the empty report is no copy of that file
+    files_.OnOpenFile = [this](TFileManager&, const std::string& fileName) {
+        const auto lines = sloopform::LoadReport(fileName);
+        if (!lines) return false;
+        replaceTextQuietly(*lines);
         frame_.setStatusPanel(2, {});
+        return true;
     };
     files_.OnSaveFile = [this](TFileManager&, const std::string& fileName) {
         const bool saved = sloopform::SaveReport(memo_->Lines(), fileName);
@@ -282,7 +283,7 @@ void ReportWindow::insertDesignCheck()
 void ReportWindow::insertOffsetsTable()
 {
     if (const sloopform::HullRecord* hull = sloopform::CurrentHull())
-        sloopform::ReportOffsets(*hull, sloopform::ProgramSettings().Offsets, report_);
+        sloopform::ReportOffsets(*hull, DrawnDesign().Offsets, report_);
 }
 
 void ReportWindow::memoChanged()

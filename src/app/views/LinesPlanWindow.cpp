@@ -63,6 +63,12 @@ LinesPlanWindow::LinesPlanWindow(FrameServices& frame, QWidget* parent)
     connect(&viewportWidget(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) { showPopupMenu(popupMenu_, position); });
 
+    for (QAction* item : findChildren<QAction*>())
+        if (item->isCheckable()) connect(item, &QAction::triggered, this, [this] { storeToggles(); });
+    if (auto* generator = qobject_cast<GeneratorWindow*>(frame.child(ChildRole::Generator)))
+        connect(generator, &GeneratorWindow::designSettingsChanged, this, &LinesPlanWindow::followDesign);
+    showToggles(DrawnDesign().LinesPlan);
+
     pointerPosition_ = new QLabel(this);
     pointerPosition_->setObjectName(QStringLiteral("PointerPosition"));
     pointerPosition_->setVisible(false);
@@ -85,23 +91,71 @@ TViewportEngView& LinesPlanWindow::linesPlan() const
 
 sloopform::DisplaySwitches LinesPlanWindow::switches() const
 {
-    sloopform::DisplaySwitches chosen{constructionLines1_->isChecked(), hullOutlines1_->isChecked()};
-    chosen.SplitBodyPlan = splitBodyPlan_->isChecked();
-    chosen.Waterlines = waterlines_->isChecked();
-    chosen.Buttocks = buttocks_->isChecked();
-    chosen.Labels = labels_->isChecked();
-    chosen.Levels = ProgramSettings().Offsets;
-    return chosen;
+    sloopform::DesignSettings design = DrawnDesign();
+    design.LinesPlan = toggles();
+    return sloopform::LinesPlanSwitches(design);
+}
+
+namespace {
+
+// The items of the two menus that stand for each toggle; a described
+// switch has only its pop-up item paired with the View menu's.
+struct ToggleItems {
+    bool sloopform::LinesPlanToggles::*Toggle;
+    const char* Names[2];
+};
+const ToggleItems kToggleItems[] = {
+    {&sloopform::LinesPlanToggles::ConstructionLines, {"ConstructionLines1", "ViewConstructionLines"}},
+    {&sloopform::LinesPlanToggles::HullOutlines, {"HullOutlines1", nullptr}},
+    {&sloopform::LinesPlanToggles::SplitBodyPlan, {"SplitBodyPlan2", "SplitBodyPlan1"}},
+    {&sloopform::LinesPlanToggles::Waterlines, {"Waterlines2", "Waterlines1"}},
+    {&sloopform::LinesPlanToggles::Buttocks, {"Buttocks2", "Buttocks1"}},
+    {&sloopform::LinesPlanToggles::Labels, {"Labels2", "Labels1"}},
+    {&sloopform::LinesPlanToggles::Diagonals, {"Diagonals2", "Diagonals1"}},
+};
+
+}  // namespace
+
+sloopform::LinesPlanToggles LinesPlanWindow::toggles() const
+{
+    sloopform::LinesPlanToggles shown;
+    for (const ToggleItems& items : kToggleItems)
+        shown.*items.Toggle = findChild<QAction*>(items.Names[0])->isChecked();
+    return shown;
+}
+
+void LinesPlanWindow::showToggles(const sloopform::LinesPlanToggles& shown)
+{
+    for (const ToggleItems& items : kToggleItems)
+        for (const char* name : items.Names)
+            if (name != nullptr) findChild<QAction*>(name)->setChecked(shown.*items.Toggle);
+}
+
+void LinesPlanWindow::followDesign()
+{
+    if (toggles() == DrawnDesign().LinesPlan) return;
+    showToggles(DrawnDesign().LinesPlan);
+    redraw();
+}
+
+void LinesPlanWindow::storeToggles()
+{
+    auto* generator = qobject_cast<GeneratorWindow*>(frame().child(ChildRole::Generator));
+    if (generator == nullptr) return;
+    sloopform::DesignSettings design = DrawnDesign();
+    design.LinesPlan = toggles();
+    generator->setDesignSettings(design);
 }
 
 void LinesPlanWindow::addAdditions()
 {
     viewMenu_->addSeparator();
     popupMenu_->addSeparator();
-    splitBodyPlan_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("Split Body Plan"), QStringLiteral("SplitBodyPlan"));
-    waterlines_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("Wa&terlines"), QStringLiteral("Waterlines"));
-    buttocks_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("B&uttocks"), QStringLiteral("Buttocks"));
-    labels_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("&Labels"), QStringLiteral("Labels"));
+    addAdditionSwitch(viewMenu_, popupMenu_, tr("Split Body Plan"), QStringLiteral("SplitBodyPlan"));
+    addAdditionSwitch(viewMenu_, popupMenu_, tr("Wa&terlines"), QStringLiteral("Waterlines"));
+    addAdditionSwitch(viewMenu_, popupMenu_, tr("B&uttocks"), QStringLiteral("Buttocks"));
+    addAdditionSwitch(viewMenu_, popupMenu_, tr("&Labels"), QStringLiteral("Labels"));
+    addAdditionSwitch(viewMenu_, popupMenu_, tr("&Diagonals"), QStringLiteral("Diagonals"));
 }
 
 void LinesPlanWindow::addPrintToScale()

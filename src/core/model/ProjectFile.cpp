@@ -40,28 +40,42 @@ const char* const kProjectFilter = "Sloopform Project (*.sfp)|*.sfp|All Files (*
 
 }  // namespace
 
-bool SaveProject(const HullRecord& hull, const std::string& fileName)
+std::optional<std::string> ProjectEntryValue(const ProjectEntries& entries, const std::string& key)
+{
+    std::optional<std::string> value;
+    for (const ProjectEntry& entry : entries)
+        if (entry.Key == key) value = entry.Value;
+    return value;
+}
+
+bool SaveProject(const HullRecord& hull, const std::string& fileName, const ProjectEntries& entries)
 {
     TTextDataFile file(fileName);
     file.OpenForWrite();
     for (const auto& [key, field] : kProjectKeys) file.WriteReal(key, hull.*field);
+    for (const ProjectEntry& entry : entries) file.WriteString(entry.Key, entry.Value);
     file.Close();
     return !file.Failed();
 }
 
-std::vector<std::string> ProjectFileLines(const HullRecord& hull)
+std::vector<std::string> ProjectFileLines(const HullRecord& hull, const ProjectEntries& entries)
 {
     std::vector<std::string> lines;
     for (const auto& [key, field] : kProjectKeys)
         lines.push_back(TTextDataFile::EntryLine(key, TTextDataFile::RealText(hull.*field)));
+    for (const ProjectEntry& entry : entries) lines.push_back(TTextDataFile::EntryLine(entry.Key, entry.Value));
     return lines;
 }
 
-bool LoadProject(HullRecord& hull, const std::string& fileName)
+bool LoadProject(HullRecord& hull, const std::string& fileName, ProjectEntries* entries)
 {
     TTextDataFile file(fileName);
     file.OpenForRead();
     for (const auto& [key, field] : kProjectKeys) file.ReadReal(key, hull.*field);
+    if (entries != nullptr) {
+        ProjectEntry entry;
+        while (file.ReadNextEntry(entry.Key, entry.Value)) entries->push_back(entry);
+    }
     file.Close();
     return !file.Failed();
 }

@@ -1,5 +1,6 @@
 #pragma once
 #include <array>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -20,18 +21,32 @@ struct ProjectKey {
 const std::array<ProjectKey, kProjectKeyCount>& ProjectKeys();
 inline constexpr const char* kProjectUnSavedName = "Untitled.sfp";
 
-// Writes the nineteen parameters as key=value lines in the fixed key order.
-// Returns false when a fault was shown; the previous file is then untouched.
-bool SaveProject(const HullRecord& hull, const std::string& fileName);
+// An entry after the nineteen keys: optional, in any order. A reader of the
+// nineteen keys alone stops before them, so files holding them still open
+// there; a key this program does not know is passed over.
+struct ProjectEntry {
+    std::string Key;
+    std::string Value;
+};
+using ProjectEntries = std::vector<ProjectEntry>;
+
+// The value of `key` among `entries`, the last one when it is there twice.
+std::optional<std::string> ProjectEntryValue(const ProjectEntries& entries, const std::string& key);
+
+// Writes the nineteen parameters as key=value lines in the fixed key order,
+// then `entries`. Returns false when a fault was shown; the previous file is
+// then untouched.
+bool SaveProject(const HullRecord& hull, const std::string& fileName, const ProjectEntries& entries = {});
 
 // The file's lines as SaveProject writes them, for writers that report their
 // own faults.
-std::vector<std::string> ProjectFileLines(const HullRecord& hull);
+std::vector<std::string> ProjectFileLines(const HullRecord& hull, const ProjectEntries& entries = {});
 
-// Reads the nineteen parameters in the fixed key order. After a fault (shown
-// once) the fields not yet read keep their values; nothing else is touched.
-// Returns false when the file could not be read completely.
-bool LoadProject(HullRecord& hull, const std::string& fileName);
+// Reads the nineteen parameters in the fixed key order, then into `entries`
+// (when given) every key=value line after them. After a fault (shown once)
+// the fields not yet read keep their values; nothing else is touched.
+// Returns false when the nineteen could not be read completely.
+bool LoadProject(HullRecord& hull, const std::string& fileName, ProjectEntries* entries = nullptr);
 
 FileDialogRequest ProjectOpenDialog();
 FileDialogRequest ProjectSaveDialog();
