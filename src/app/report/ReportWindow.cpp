@@ -98,6 +98,15 @@ void ReportWindow::buildMenus()
     AddItem(fileMenu_, "Exit1", "E&xit", {}, [this] { frame_.frameWindow()->close(); });
 
     editMenu_ = new QMenu("&Edit", this);
+    // The editor takes Ctrl+Z and Ctrl+Shift+Z itself; the items show that it can.
+    QAction* undo = AddItem(editMenu_, "Undo1", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { memo_->undo(); });
+    QAction* redo = AddItem(editMenu_, "Redo1", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                            [this] { memo_->redo(); });
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(memo_, &QPlainTextEdit::undoAvailable, undo, &QAction::setEnabled);
+    connect(memo_, &QPlainTextEdit::redoAvailable, redo, &QAction::setEnabled);
+    editMenu_->addSeparator();
     QAction* cutItem = AddItem(editMenu_, "Cut1", "&Cut ", QKeySequence(Qt::CTRL | Qt::Key_Y),
                                [this] { cut(); });
     AddItem(editMenu_, "Copy1", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copy(); });
