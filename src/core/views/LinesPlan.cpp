@@ -6,6 +6,7 @@
 #include "numeric/BSpline.h"
 #include "numeric/Geometry.h"
 #include "platform/UiServices.h"
+#include "views/LevelLines.h"
 #include "views/LinesPlanAdditions.h"
 
 namespace sloopform {
@@ -180,7 +181,7 @@ void DrawHullOutlines(TViewport& viewport, const HullRecord& hull, TColor outlin
         Ui().ProcessMessages();
     }
     if (drawn.HullComplete) {
-        EmitWaterlineSegments(drawn, viewport);
+        EmitDesignWaterline(drawn, viewport);
         Ui().ProcessMessages();
         DrawStations(viewport, drawn, splitBodyPlan);
         Ui().ProcessMessages();

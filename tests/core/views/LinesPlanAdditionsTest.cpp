@@ -11,6 +11,7 @@
 #include "RecordingUi.h"
 #include "analysis/Offsets.h"
 #include "model/HullOutlines.h"
+#include "model/StationOutline.h"
 #include "views/LevelLines.h"
 #include "views/LinesPlan.h"
 #include "views/ScaledSheet.h"
@@ -189,4 +190,64 @@ TEST(TileSheet, PagesCoverTheSheetWithOverlaps)
     EXPECT_EQ(tiles[1].LeftMm, pageWidth - kTileOverlapMm);
     EXPECT_EQ(tiles[8].TopMm, pageHeight - kTileOverlapMm);
     EXPECT_THROW(TileSheet(100, 100, 5, 100), std::invalid_argument);
+}
+
+TEST_F(GeneratedCruiserViews, ButtocksRunUpToTheSheer)
+{
+    const std::vector<long double> buttocks = DefaultOffsetLevels(hull).Buttocks;
+    LineRecorder recorder;
+    EmitButtocks(hull, buttocks, recorder);
+    // The sheer's height where it stands at a half-breadth, from its drawn pieces.
+    LineRecorder sheer;
+    EmitSheerline(hull, sheer, OutlineDetail::Dxf);
+    const auto sheerHeightAt = [&](long double x) -> long double {
+        for (const Line& piece : sheer.lines)
+            if (piece.y1 >= 0 && std::min(piece.x1, piece.x2) <= x && x <= std::max(piece.x1, piece.x2))
+                return piece.z1 + (piece.z2 - piece.z1) * (x - piece.x1) / (piece.x2 - piece.x1);
+        return std::nanl("");
+    };
+    for (long double y : buttocks) {
+        // The foremost end of the buttock on the modelled side.
+        const Line* foremost = nullptr;
+        for (const Line& line : recorder.lines)
+            if (std::fabs(line.y1 - y) < 1e-9L && (!foremost || std::min(line.x1, line.x2) <
+                                                                  std::min(foremost->x1, foremost->x2)))
+                foremost = &line;
+        ASSERT_TRUE(foremost) << y;
+        const bool firstEnd = foremost->x1 < foremost->x2;
+        const long double x = firstEnd ? foremost->x1 : foremost->x2;
+        const long double z = firstEnd ? foremost->z1 : foremost->z2;
+        // It ends on the sheer (within the sheer's own drawn pieces), not in mid-air below it.
+        EXPECT_NEAR(z, sheerHeightAt(x), 0.01L) << "buttock " << double(y) << " ends at x " << double(x);
+    }
+}
+
+TEST_F(GeneratedCruiserViews, TheDesignWaterlineAndTheDiagonalsFollowTheirCurvesPastTheStations)
+{
+    LineRecorder waterline;
+    EmitDesignWaterline(hull, waterline);
+    EXPECT_GT(waterline.lines.size(), 8u * kLastStation);
+    for (const Line& line : waterline.lines) EXPECT_EQ(line.z1, hull.Tc);
+    // Through each station's own half-beam at the design waterline.
+    const OffsetsTable offsets = ComputeOffsets(hull, {{hull.Tc}, {}});
+    for (int s = 1; s < kLastStation; ++s) {
+        const long double x = offsets.Stations[static_cast<std::size_t>(s)].X;
+        const auto through = std::find_if(waterline.lines.begin(), waterline.lines.end(), [&](const Line& line) {
+            return std::fabs(line.x1 - x) < 1e-6L && line.y1 > 0;
+        });
+        ASSERT_NE(through, waterline.lines.end()) << s;
+        EXPECT_NEAR(through->y1, *offsets.Stations[static_cast<std::size_t>(s)].HalfBreadths[0], 1e-6L) << s;
+    }
+
+    LineRecorder diagonals;
+    EmitDiagonalLines(hull, diagonals);
+    EXPECT_EQ(diagonals.lines.size(), 3u * 2 * 10 * kLastStation);
+    // At station 5 each passes through the station's crossing with it.
+    const TPointBlock2 outline = StationOutline(hull, 5);
+    for (int d = 0; d < 3; ++d) {
+        const Line& atStation = diagonals.lines[static_cast<std::size_t>(d * 2 * 10 * kLastStation + 2 * 50)];
+        EXPECT_NEAR(atStation.x1, hull.StationX(5), 1e-9L);
+        EXPECT_NEAR(atStation.y1, outline[3 + d].x, 1e-9L);
+        EXPECT_NEAR(atStation.z1, outline[3 + d].y, 1e-9L);
+    }
 }
