@@ -31,8 +31,6 @@ namespace sloopform::batch {
 
 namespace {
 
-constexpr int kSvgWidth = 1600;
-constexpr int kSvgHeight = 1000;
 constexpr int kIsometricElevation = 45;
 constexpr int kIsometricAzimuth = 45;
 
@@ -108,9 +106,9 @@ bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
                        [&](ExportTarget& target) { WriteOffsetsCsv(ComputeOffsets(hull, levels), target); });
     if (options.svg)
         ok &= WriteText(*options.svg, options.scale ? ScaledLinesPlanSvg(hull, *options.scale, options.project)
-                                                    : LinesPlanSvg(hull, kSvgWidth, kSvgHeight, drawing));
+                                                    : LinesPlanSvg(hull, kViewSvgWidth, kViewSvgHeight, drawing));
     if (options.svg3d)
-        ok &= WriteText(*options.svg3d, ThreeDViewSvg(hull, kSvgWidth, kSvgHeight, kIsometricElevation,
+        ok &= WriteText(*options.svg3d, ThreeDViewSvg(hull, kViewSvgWidth, kViewSvgHeight, kIsometricElevation,
                                                       kIsometricAzimuth, drawing));
     return ok;
 }

@@ -200,9 +200,9 @@ void GeneratorWindow::buildMenus()
     exportMenu->addAction("AutoCAD - Hull Outlines (*.dxf)", this, [this] { exportDxf(); });
     using sloopform::cad::CadFormat;
     exportMenu->addAction("Export STEP...", this,
-                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Step); });
+                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Step, project_.FileName()); });
     exportMenu->addAction("Export IGES...", this,
-                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Iges); });
+                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Iges, project_.FileName()); });
     item(fileMenu_, "Export Offsets...", [this] { exportOffsets(); })->setObjectName("ExportOffsets1");
     item(fileMenu_, "Offset Levels...", [this] { chooseOffsetLevels(); })->setObjectName("OffsetLevels1");
     fileMenu_->addSeparator();
@@ -552,11 +552,14 @@ void GeneratorWindow::resistanceCurve()
     curveWindow_->activateWindow();
 }
 
-void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull()); }
+void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull(), project_.FileName()); }
 
-void GeneratorWindow::exportDxf() { sloopform::ExportHullOutlines(editor_->Hull()); }
+void GeneratorWindow::exportDxf() { sloopform::ExportHullOutlines(editor_->Hull(), project_.FileName()); }
 
-void GeneratorWindow::exportOffsets() { sloopform::ExportOffsets(editor_->Hull(), editor_->Design().Offsets); }
+void GeneratorWindow::exportOffsets()
+{
+    sloopform::ExportOffsets(editor_->Hull(), editor_->Design().Offsets, project_.FileName());
+}
 
 void GeneratorWindow::chooseOffsetLevels()
 {

@@ -17,6 +17,8 @@
 #include "views/LinesPlan.h"
 #include "views/LinesPlanPointer.h"
 #include "views/ScaledPrintDialog.h"
+#include "views/SvgViews.h"
+#include "export/ChosenFileExport.h"
 
 using sloopform::ProgramSettings;
 using sloopform::TViewport;
@@ -56,6 +58,7 @@ LinesPlanWindow::LinesPlanWindow(FrameServices& frame, QWidget* parent)
 
     fileMenu_ = createFileMenu({tr("Pre&ferences..."), false});
     addPrintToScale();
+    addSvgExport();
     createViewMenu();
     createPopupMenu();
     pairSwitches(viewConstructionLines_, constructionLines1_, [this] { redraw(); });
@@ -169,12 +172,40 @@ void LinesPlanWindow::addPrintToScale()
         if (items[i]->text() == tr("Print Settings...")) fileMenu_->insertAction(items[i + 1], item);
 }
 
+std::string LinesPlanWindow::designFile() const
+{
+    if (auto* generator = dynamic_cast<GeneratorWindow*>(frame().targets().generator))
+        return generator->project().FileName();
+    return "Untitled";
+}
+
 sloopform::ScaledSheet LinesPlanWindow::scaledSheet(int scale) const
 {
-    std::string designFile = "Untitled";
-    if (auto* generator = dynamic_cast<GeneratorWindow*>(frame().targets().generator))
-        designFile = sloopform::ShortFileName(generator->project().FileName());
-    return sloopform::ScaledSheet(DrawnHull(), scale, {designFile, sloopform::TodayText()}, switches());
+    const sloopform::SheetTitle title{sloopform::ShortFileName(designFile()), sloopform::TodayText()};
+    return sloopform::ScaledSheet(DrawnHull(), scale, title, switches());
+}
+
+void LinesPlanWindow::addSvgExport()
+{
+    for (QAction* item : fileMenu_->actions()) {
+        if (item->menu() == nullptr || item->text() != tr("Export")) continue;
+        QAction* svg = item->menu()->addAction(tr("Lines Plan as SVG..."), this, [this] { exportSvg(); });
+        svg->setObjectName(QStringLiteral("ExportSvg1"));
+    }
+}
+
+void LinesPlanWindow::exportSvg()
+{
+    if (!sloopform::GeneratedOrSaySo(DrawnHull())) return;
+    sloopform::ExportToChosenFile(sloopform::LinesPlanSvgDialog(designFile()), [this](const std::string& file) {
+        const std::string svg = chosenScale_ ? sloopform::ScaledSheetSvg(scaledSheet(*chosenScale_))
+                                             : sloopform::LinesPlanSvg(DrawnHull(), sloopform::kViewSvgWidth,
+                                                                       sloopform::kViewSvgHeight,
+                                                                       ProgramSettings().Drawing);
+        if (!sloopform::WriteSvgFile(file, svg))
+            sloopform::Ui().ShowMessage("Unable to Open " + sloopform::ShortFileName(file) + "for writing",
+                                        sloopform::MessageIcon::Error, sloopform::MessageButtons::Ok);
+    });
 }
 
 void LinesPlanWindow::printToScale()
@@ -187,6 +218,7 @@ void LinesPlanWindow::printToScale()
         },
         this);
     if (dialog.exec() != QDialog::Accepted) return;
+    chosenScale_ = dialog.scale();
     printer().setPageLayout(PaperLayout(current, dialog.paper()));
     QPrintDialog printDialog(&printer(), this);
     if (printDialog.exec() != QDialog::Accepted) return;

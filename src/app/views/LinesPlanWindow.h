@@ -1,5 +1,7 @@
 #pragma once
 #include <QPointer>
+#include <optional>
+#include <string>
 
 #include "settings/DesignSettings.h"
 #include "views/DrawingSettings.h"
@@ -48,6 +50,11 @@ private:
     // "Print to Scale..." in the File menu: the scale and paper, then the printer.
     void addPrintToScale();
     void printToScale();
+    // File > Export > "Lines Plan as SVG...": the batch tool's drawing, at
+    // the scale last chosen for printing if there is one.
+    void addSvgExport();
+    void exportSvg();
+    std::string designFile() const;
     sloopform::ScaledSheet scaledSheet(int scale) const;
     void createPopupMenu();
     // The split body plan, waterlines, buttocks, labels and diagonals, off at first.
@@ -55,6 +62,7 @@ private:
     void showPointer(QPoint at);
 
     QMenu* fileMenu_ = nullptr;
+    std::optional<int> chosenScale_;
     QMenu* viewMenu_ = nullptr;
     QMenu* popupMenu_ = nullptr;
     QAction* constructionLines1_ = nullptr;
