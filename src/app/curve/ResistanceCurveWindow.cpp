@@ -209,7 +209,7 @@ void ResistanceCurveWindow::draw()
         QString title = designName_;
         if (optimum_) {
             curves.push_back({sloopform::ResistanceCurve(optimum_->parameters, *range), " (optimum)", true});
-            title += QStringLiteral(" and its optimum at Fn %1 (dashed)")
+            title += QStringLiteral(" and its optimum at Fn %1 (dash-dotted)")
                          .arg(QString::fromStdString(sloopform::FormatFixed(optimum_->fn, 3)));
         }
         chart().setTitle(title);
