@@ -450,6 +450,22 @@ void LinesPlanWindowTest::printToScaleDialogCountsThePages()
     QCOMPARE(dialog.paper().SizeIndex, 1);
     QVERIFY(dialog.paper().Landscape);
     QCOMPARE(dialog.pagesText(), QString("1 page"));
+
+    // Every scale from 1:1 to 1:100, chosen with the keyboard; A4 on its side
+    // at 1:50 takes the two pages the plan's length needs.
+    QStringList scales;
+    for (int i = 0; i < dialog.scaleBox().count(); ++i) scales << dialog.scaleBox().itemText(i);
+    QCOMPARE(scales, (QStringList{"1:1", "1:2", "1:5", "1:10", "1:20", "1:25", "1:50", "1:100"}));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog.scaleBox(), Qt::Key_End);
+    QCOMPARE(dialog.scale(), 100);
+    QTest::keyClick(&dialog.scaleBox(), Qt::Key_Up);
+    QCOMPARE(dialog.scale(), 50);
+    QTest::keyClick(&dialog.paperBox(), Qt::Key_Home);
+    QCOMPARE(dialog.paper().SizeIndex, 0);
+    QVERIFY(dialog.paper().Landscape);
+    QCOMPARE(dialog.pagesText().left(2), QString("2 "));
 }
 
 QTEST_MAIN(LinesPlanWindowTest)

@@ -145,8 +145,13 @@ TEST_F(GeneratedCruiserViews, TheSheetIsDrawnAtItsScale)
     test::RecordingUi ui;
     const ScaledSheet sheet(hull, 10, {"cruiser-10m.sfp", "2026-12-07"}, DisplaySwitches{true, true});
     const LinesPlanLayout layout = MeasureLinesPlan(hull);
+    // The scale bar and the title block fit beside the plan at 1:10: no band below it.
     EXPECT_NEAR(static_cast<double>(sheet.HeightMm()),
-                static_cast<double>((layout.DrawHeight + 2 * layout.Margin) * 100 + 40), 1e-6);
+                static_cast<double>((layout.DrawHeight + 2 * layout.Margin) * 100), 1e-6);
+    // At 1:100 the room beside the plan is too small: they go in a band below.
+    const ScaledSheet small(hull, 100, {}, DisplaySwitches{});
+    EXPECT_NEAR(static_cast<double>(small.HeightMm()),
+                static_cast<double>((layout.DrawHeight + 2 * layout.Margin) * 10 + 40), 1e-6);
     RecordingCanvas canvas(20000, 20000);
     constexpr long double kPixelsPerMm = 10;
     sheet.Draw(canvas, kPixelsPerMm, 0, 0);
@@ -187,8 +192,12 @@ TEST(TileSheet, PagesCoverTheSheetWithOverlaps)
             EXPECT_TRUE(std::any_of(tiles.begin(), tiles.end(), [&](const SheetTile& t) {
                 return x >= t.LeftMm && x <= t.LeftMm + pageWidth && y >= t.TopMm && y <= t.TopMm + pageHeight;
             })) << x << " " << y;
-    EXPECT_EQ(tiles[1].LeftMm, pageWidth - kTileOverlapMm);
-    EXPECT_EQ(tiles[8].TopMm, pageHeight - kTileOverlapMm);
+    // Laid from the bottom right corner: the last page ends there, each step
+    // back a page less the overlap.
+    EXPECT_EQ(tiles.back().LeftMm + pageWidth, width);
+    EXPECT_EQ(tiles.back().TopMm + pageHeight, height);
+    EXPECT_EQ(tiles[1].LeftMm - tiles[0].LeftMm, pageWidth - kTileOverlapMm);
+    EXPECT_EQ(tiles[8].TopMm - tiles[0].TopMm, pageHeight - kTileOverlapMm);
     EXPECT_THROW(TileSheet(100, 100, 5, 100), std::invalid_argument);
 }
 
@@ -250,4 +259,28 @@ TEST_F(GeneratedCruiserViews, TheDesignWaterlineAndTheDiagonalsFollowTheirCurves
         EXPECT_NEAR(atStation.y1, outline[3 + d].x, 1e-9L);
         EXPECT_NEAR(atStation.z1, outline[3 + d].y, 1e-9L);
     }
+}
+
+TEST_F(GeneratedCruiserViews, A4LandscapeAt1To50TakesTheFewestPagesAndKeepsTheTitleBlockWhole)
+{
+    test::RecordingUi ui;
+    const ScaledSheet sheet(hull, 50, {"cruiser-10m.sfp", "2026-12-08"}, DisplaySwitches{});
+    // A4 on its side inside margins of an inch.
+    const long double pageWidth = 297 - 50.8L, pageHeight = 210 - 50.8L;
+    const auto tiles = TileSheet(sheet.WidthMm(), sheet.HeightMm(), pageWidth, pageHeight);
+    // The plan is 303 mm long: two pages across, one down.
+    EXPECT_LT(sheet.HeightMm(), pageHeight);
+    ASSERT_EQ(tiles.size(), 2u);
+    // Every text of the title block and the scale bar lies whole on the last page.
+    RecordingCanvas canvas(4000, 2000);
+    constexpr long double kPixelsPerMm = 4;
+    sheet.Draw(canvas, kPixelsPerMm, 0, 0);
+    const long double lastLeft = tiles.back().LeftMm * kPixelsPerMm;
+    int texts = 0;
+    for (const std::string& call : canvas.calls) {
+        if (call.rfind("Text ", 0) != 0 || call.find("1:50") == std::string::npos) continue;
+        ++texts;
+        EXPECT_GE(std::stod(call.substr(5)), lastLeft) << call;
+    }
+    EXPECT_EQ(texts, 2);  // the scale bar's caption and the title block's line
 }
