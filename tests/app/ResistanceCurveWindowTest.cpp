@@ -4,6 +4,8 @@
 #include <QChart>
 #include <QImage>
 #include <QLineEdit>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
@@ -212,6 +214,11 @@ private slots:
         QCOMPARE(fitted->pen().style(), Qt::SolidLine);
         QCOMPARE(beyond->pen().style(), Qt::DashLine);
         QCOMPARE(beyond->name(), QString("Total, extrapolated above Fn 0.60"));
+        // The legend names the dashed parts once, not each of them.
+        QStringList legend;
+        for (QLegendMarker* marker : window->chart().legend()->markers())
+            if (marker->isVisible()) legend << marker->label();
+        QCOMPARE(legend, (QStringList{"Frictional", "Residuary", "Total", "Dashed: extrapolated above Fn 0.60"}));
         // Fn 0.125 to 0.6 fitted, 0.6 to 0.75 beyond, joined at 0.6.
         QCOMPARE(fitted->points().constLast().x(), Real48(0.6L).Value());
         QCOMPARE(beyond->points().constFirst(), fitted->points().constLast());
@@ -221,6 +228,7 @@ private slots:
         typeInto(*window, "ToEdit", "0.5");
         QTest::keyClick(window->findChild<QLineEdit*>("ToEdit"), Qt::Key_Return);
         QVERIFY(!series(*window, "total_extrapolated"));
+        QVERIFY(!series(*window, "extrapolated_note"));
 
         const std::string csv = (*folder / "fitted.csv").string();
         program->record().saveAnswers = {csv};

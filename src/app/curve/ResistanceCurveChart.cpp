@@ -1,6 +1,8 @@
 #include "curve/ResistanceCurveChart.h"
 
 #include <QChart>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QPen>
 #include <QValueAxis>
@@ -46,9 +48,10 @@ void PlaceTicks(QValueAxis& axis, double from, double to)
     axis.setTickInterval(interval);
 }
 
-// The legend's word on the dashed part of each line.
-const QString kBeyondFittedRange =
-    QStringLiteral(", extrapolated above Fn %1").arg(double(sloopform::kFittedHighestFn), 0, 'f', 2);
+// The dashed part of each line's name, and the legend's one entry for them all.
+const QString kFittedLimit = QString::number(double(sloopform::kFittedHighestFn), 'f', 2);
+const QString kBeyondFittedRange = QStringLiteral(", extrapolated above Fn %1").arg(kFittedLimit);
+const QString kDashedNote = QStringLiteral("Dashed: extrapolated above Fn %1").arg(kFittedLimit);
 
 }  // namespace
 
@@ -70,6 +73,7 @@ void ShowResistanceCurves(QChart& chart, SpeedUnit unit, const std::vector<Chart
     chart.addAxis(y, Qt::AlignLeft);
     const auto& components = sloopform::ResistanceComponents();
     double highest = 0;
+    bool extrapolated = false;
     for (std::size_t c = 0; c < curves.size(); ++c) {
         const ChartedCurve& curve = curves[c];
         for (std::size_t k = 0; k < components.size(); ++k) {
@@ -96,12 +100,26 @@ void ShowResistanceCurves(QChart& chart, SpeedUnit unit, const std::vector<Chart
                     // Joined to the last fitted speed, so the line runs on unbroken.
                     if (!beyond && fitted) line(beyond, true)->append(fitted->points().constLast());
                     line(beyond, true)->append(at);
+                    extrapolated = true;
                 } else {
                     line(fitted, false)->append(at);
                 }
                 highest = std::max(highest, newtons);
             }
         }
+    }
+    // One legend entry says what every dashed part means.
+    for (QAbstractSeries* series : chart.series())
+        if (series->objectName().endsWith(kExtrapolatedSuffix))
+            for (QLegendMarker* marker : chart.legend()->markers(series)) marker->setVisible(false);
+    if (extrapolated) {
+        auto* note = new QLineSeries;
+        note->setObjectName(QStringLiteral("extrapolated_note"));
+        note->setName(kDashedNote);
+        note->setPen(QPen(Qt::black, 1.5, Qt::DashLine));
+        chart.addSeries(note);
+        note->attachAxis(x);
+        note->attachAxis(y);
     }
     y->setRange(0, highest > 0 ? highest : 1);
     y->applyNiceNumbers();

@@ -102,7 +102,8 @@ ResistanceCurveWindow::ResistanceCurveWindow(QWidget* parent)
     view_->setObjectName("CurveChart");
     view_->setRenderHint(QPainter::Antialiasing);
     view_->setMinimumSize(560, 360);
-    view_->chart()->legend()->setAlignment(Qt::AlignBottom);
+    // Beside the chart, where every line's name has room, the optimum's too.
+    view_->chart()->legend()->setAlignment(Qt::AlignRight);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildRangeBar());
     layout->addWidget(view_, 1);

@@ -86,10 +86,12 @@ GeneratorWindow::GeneratorWindow(FrameServices& frame, QWidget* parent)
     connect(splitter_, &QSplitter::splitterMoved, this, [this] { splitterMoved_ = true; });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter_);
+    layout->addWidget(splitter_, 1);
+    // One line under the table and the console, like a status bar.
     methodLabel_ = new QLabel;
     methodLabel_->setObjectName("MethodLabel");
     methodLabel_->setContentsMargins(4, 1, 4, 1);
+    methodLabel_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
     layout->addWidget(methodLabel_);
 
     connect(table_, &ParameterTable::commitRequested, this, &GeneratorWindow::commitRow);

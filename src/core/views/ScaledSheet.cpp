@@ -174,6 +174,16 @@ ScaledSheet::ScaledSheet(const HullRecord& hull, int scale, SheetTitle title, Di
     heightMm_ = cornerFits ? planHeightMm_ : planHeightMm_ + kBandMm;
 }
 
+long double ScaledSheet::TitleBlockWidthFromRightMm() const
+{
+    return kEdgeMm + (InCorner() ? kCornerTitleWidthMm : kTitleWidthMm);
+}
+
+long double ScaledSheet::TitleBlockHeightFromBottomMm() const
+{
+    return kEdgeMm / 2 + (InCorner() ? kCornerTitleHeightMm : kTitleHeightMm);
+}
+
 void ScaledSheet::Draw(Canvas& canvas, long double pixelsPerMm, long double leftMm, long double topMm) const
 {
     DrawLinesPlan(canvas, pixelsPerMm, leftMm, topMm);
@@ -249,7 +259,8 @@ void ScaledSheet::DrawTitleBlock(Canvas& canvas, long double pixelsPerMm, long d
 }
 
 std::vector<SheetTile> TileSheet(long double sheetWidthMm, long double sheetHeightMm,
-                                 long double printableWidthMm, long double printableHeightMm)
+                                 long double printableWidthMm, long double printableHeightMm,
+                                 long double keepWidthMm, long double keepHeightMm)
 {
     if (!(printableWidthMm > kTileOverlapMm && printableHeightMm > kTileOverlapMm))
         throw std::invalid_argument("The printable area of the page is too small");
@@ -259,16 +270,24 @@ std::vector<SheetTile> TileSheet(long double sheetWidthMm, long double sheetHeig
     };
     const int rows = count(sheetHeightMm, printableHeightMm);
     const int columns = count(sheetWidthMm, printableWidthMm);
-    // Counted back from the far edge; a sheet smaller than the page starts at 0.
-    const auto start = [](int index, int count, long double sheet, long double page) -> long double {
+    // Where the first page starts: the spare page shared at both ends, but
+    // no later than lets the last page hold the kept region, and never so
+    // early that the last page falls short of the far edge.
+    const auto first = [](int count, long double sheet, long double page, long double keep) -> long double {
         if (count == 1) return 0;
-        return sheet - page - (count - 1 - index) * (page - kTileOverlapMm);
+        const long double step = page - kTileOverlapMm;
+        const long double latest = std::min<long double>(0, sheet - keep - (count - 1) * step);
+        const long double earliest = sheet - page - (count - 1) * step;
+        const long double centred = (sheet - (count * step + kTileOverlapMm)) / 2;
+        return std::max(earliest, std::min(centred, latest));
     };
+    const long double left = first(columns, sheetWidthMm, printableWidthMm, keepWidthMm);
+    const long double top = first(rows, sheetHeightMm, printableHeightMm, keepHeightMm);
     std::vector<SheetTile> tiles;
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
-            tiles.push_back({row, column, start(column, columns, sheetWidthMm, printableWidthMm),
-                             start(row, rows, sheetHeightMm, printableHeightMm)});
+            tiles.push_back({row, column, left + column * (printableWidthMm - kTileOverlapMm),
+                             top + row * (printableHeightMm - kTileOverlapMm)});
     return tiles;
 }
 

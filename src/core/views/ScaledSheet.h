@@ -46,6 +46,9 @@ public:
     ScaledSheet(const HullRecord& hull, int scale, SheetTitle title, DisplaySwitches switches);
 
     long double WidthMm() const { return widthMm_; }
+    // How far the title block reaches from the sheet's right and bottom edges.
+    long double TitleBlockWidthFromRightMm() const;
+    long double TitleBlockHeightFromBottomMm() const;
     long double HeightMm() const { return heightMm_; }
     int Scale() const { return scale_; }
 
@@ -91,10 +94,12 @@ constexpr long double kTileOverlapMm = 10;
 
 // The fewest pages of printableWidth x printableHeight that cover the sheet,
 // row by row, each overlapping its neighbours by kTileOverlapMm; one page when
-// the sheet fits. They are laid from the sheet's bottom right corner, so the
-// title block there lies whole on the last page.
+// the sheet fits. The pages are centred on the sheet, as far as the region
+// that reaches `keepWidthMm` and `keepHeightMm` from the sheet's bottom right
+// corner (the title block) then lies whole on the last page.
 std::vector<SheetTile> TileSheet(long double sheetWidthMm, long double sheetHeightMm,
-                                 long double printableWidthMm, long double printableHeightMm);
+                                 long double printableWidthMm, long double printableHeightMm,
+                                 long double keepWidthMm = 0, long double keepHeightMm = 0);
 
 // On a page of a tiled sheet: short marks where the neighbouring pages' edges
 // fall and the page's place ("Page 2/3, row 1, column 2").

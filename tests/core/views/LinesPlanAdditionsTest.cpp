@@ -192,12 +192,19 @@ TEST(TileSheet, PagesCoverTheSheetWithOverlaps)
             EXPECT_TRUE(std::any_of(tiles.begin(), tiles.end(), [&](const SheetTile& t) {
                 return x >= t.LeftMm && x <= t.LeftMm + pageWidth && y >= t.TopMm && y <= t.TopMm + pageHeight;
             })) << x << " " << y;
-    // Laid from the bottom right corner: the last page ends there, each step
-    // back a page less the overlap.
-    EXPECT_EQ(tiles.back().LeftMm + pageWidth, width);
-    EXPECT_EQ(tiles.back().TopMm + pageHeight, height);
+    // Centred: the spare paper shared at both ends, each step a page less the overlap.
+    EXPECT_NEAR(static_cast<double>(-tiles.front().LeftMm),
+                static_cast<double>(tiles.back().LeftMm + pageWidth - width), 1e-9);
+    EXPECT_NEAR(static_cast<double>(-tiles.front().TopMm),
+                static_cast<double>(tiles.back().TopMm + pageHeight - height), 1e-9);
     EXPECT_EQ(tiles[1].LeftMm - tiles[0].LeftMm, pageWidth - kTileOverlapMm);
     EXPECT_EQ(tiles[8].TopMm - tiles[0].TopMm, pageHeight - kTileOverlapMm);
+    // A region kept whole at the bottom right corner moves the pages only as
+    // far as it needs: here 150 mm, more than the centred last page holds.
+    const auto kept = TileSheet(width, height, pageWidth, pageHeight, 150, 20);
+    EXPECT_LE(kept.back().LeftMm, width - 150);
+    EXPECT_GE(kept.back().LeftMm + pageWidth, width);
+    EXPECT_LE(kept.front().LeftMm, 0);
     EXPECT_THROW(TileSheet(100, 100, 5, 100), std::invalid_argument);
 }
 
@@ -267,7 +274,8 @@ TEST_F(GeneratedCruiserViews, A4LandscapeAt1To50TakesTheFewestPagesAndKeepsTheTi
     const ScaledSheet sheet(hull, 50, {"cruiser-10m.sfp", "2026-12-08"}, DisplaySwitches{});
     // A4 on its side inside margins of an inch.
     const long double pageWidth = 297 - 50.8L, pageHeight = 210 - 50.8L;
-    const auto tiles = TileSheet(sheet.WidthMm(), sheet.HeightMm(), pageWidth, pageHeight);
+    const auto tiles = TileSheet(sheet.WidthMm(), sheet.HeightMm(), pageWidth, pageHeight,
+                                 sheet.TitleBlockWidthFromRightMm(), sheet.TitleBlockHeightFromBottomMm());
     // The plan is 303 mm long: two pages across, one down.
     EXPECT_LT(sheet.HeightMm(), pageHeight);
     ASSERT_EQ(tiles.size(), 2u);
