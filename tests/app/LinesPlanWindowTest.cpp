@@ -336,7 +336,7 @@ QPrinter& LinesPlanWindowTest::pdfPrinter(const std::string& name)
 void LinesPlanWindowTest::additionsStartOffAndFollowBothMenus()
 {
     const QImage described = image();
-    for (const char* name : {"SplitBodyPlan", "Waterlines", "Buttocks", "Labels"}) {
+    for (const char* name : {"SplitBodyPlan", "Waterlines", "Buttocks", "Labels", "Diagonals"}) {
         QVERIFY2(!window().findChild<QAction*>(QString(name) + "1")->isChecked(), name);
         QVERIFY2(!window().findChild<QAction*>(QString(name) + "2")->isChecked(), name);
     }
@@ -345,6 +345,12 @@ void LinesPlanWindowTest::additionsStartOffAndFollowBothMenus()
     QVERIFY(window().findChild<QAction*>("Waterlines1")->isChecked());
     QVERIFY(CountPixels(image(), Pixel(kOutline)) > outline);
     QVERIFY(ChoosePopupItem(surface(), {"Wa&terlines"}));
+    QVERIFY(image() == described);
+    // The diagonals from the View menu, off again from the pop-up menu.
+    menuItem(3, "&Diagonals")->trigger();
+    QVERIFY(window().findChild<QAction*>("Diagonals2")->isChecked());
+    QVERIFY(CountPixels(image(), Pixel(kOutline)) > outline);
+    QVERIFY(ChoosePopupItem(surface(), {"&Diagonals"}));
     QVERIFY(image() == described);
     QVERIFY(ChoosePopupItem(surface(), {"Split Body Plan"}));
     QVERIFY(window().findChild<QAction*>("SplitBodyPlan1")->isChecked());

@@ -104,7 +104,8 @@ GeneratorWindow::~GeneratorWindow() = default;
 
 QSize GeneratorWindow::sizeHint() const
 {
-    return {ChildWindow::sizeHint().width(), table_->preferredHeight()};
+    return {ChildWindow::sizeHint().width(),
+            table_->preferredHeight() + layout()->spacing() + methodLabel_->sizeHint().height()};
 }
 
 void GeneratorWindow::resizeEvent(QResizeEvent* event)

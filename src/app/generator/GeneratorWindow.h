@@ -37,7 +37,7 @@ public:
     explicit GeneratorWindow(FrameServices& frame, QWidget* parent = nullptr);
     ~GeneratorWindow() override;
 
-    // As tall as the whole parameter table.
+    // As tall as the whole parameter table and the method line under it.
     QSize sizeHint() const override;
     QList<MenuGroup> menuGroups() const override;
     void childActivated() override;

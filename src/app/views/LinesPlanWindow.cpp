@@ -101,8 +101,8 @@ sloopform::DisplaySwitches LinesPlanWindow::switches() const
 
 namespace {
 
-// The items of the two menus that stand for each toggle; a described
-// switch has only its pop-up item paired with the View menu's.
+// The items of the two menus that stand for each toggle; the hull outlines
+// switch has only its pop-up item.
 struct ToggleItems {
     bool sloopform::LinesPlanToggles::*Toggle;
     const char* Names[2];
