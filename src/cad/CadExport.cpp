@@ -28,6 +28,7 @@
 
 #include "HullSolid.h"
 #include "analysis/HullSurfaceNet.h"
+#include "export/ChosenFileExport.h"
 #include "export/ExportTextFile.h"
 #include "platform/TextFileWriter.h"
 #include "platform/UiServices.h"
@@ -152,7 +153,7 @@ std::string HullCadText(const HullRecord& hull, CadFormat format)
     return text;
 }
 
-void ExportHullCad(const HullRecord& hull, CadFormat format)
+void ExportHullCad(const HullRecord& hull, CadFormat format, const std::string& designFile)
 {
     if (!HullReadyForCad(hull)) {
         Ui().ShowMessage(kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
@@ -162,12 +163,13 @@ void ExportHullCad(const HullRecord& hull, CadFormat format)
     if (format == CadFormat::Step) {
         request.title = "Export Hull Solid to STEP";
         request.filter = "STEP (*.step;*.stp)|*.step;*.stp|All files (*.*)|*.*";
-        request.defaultExtension = "STEP";
+        request.defaultExtension = "step";
     } else {
         request.title = "Export Hull Solid to IGES";
         request.filter = "IGES (*.igs;*.iges)|*.igs;*.iges|All files (*.*)|*.*";
-        request.defaultExtension = "IGS";
+        request.defaultExtension = "igs";
     }
+    request.fileName = SuggestedExportName(designFile, request.defaultExtension);
     const auto fileName = Ui().SaveFileDialog(request);
     if (!fileName) return;
     try {

@@ -22,6 +22,6 @@ std::string HullCadText(const HullRecord& hull, CadFormat format);
 // The export menu command: refuses with "No Data Available, Run Generator"
 // unless the hull is generated, otherwise asks for a file name and writes the
 // file. A failure is shown in the error dialog and leaves no file behind.
-void ExportHullCad(const HullRecord& hull, CadFormat format);
+void ExportHullCad(const HullRecord& hull, CadFormat format, const std::string& designFile = {});
 
 }  // namespace sloopform::cad

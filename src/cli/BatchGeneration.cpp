@@ -16,14 +16,15 @@ GoalAccuracies GoalsOf(const BatchOptions& options)
     return {options.goals.dimension, options.goals.percentage, options.goals.coefficient};
 }
 
-Generation GenerateHull(const BatchOptions& options, HullRecord& hull, TOutput& console, ConsoleUi& ui)
+Generation GenerateHull(const BatchOptions& options, GeneratorMethod projectMethod, HullRecord& hull,
+                        TOutput& console, ConsoleUi& ui)
 {
     ui.Deadline().Set(std::chrono::duration_cast<std::chrono::steady_clock::duration>(
         std::chrono::duration<double>(options.timeoutSeconds)));
     const auto start = std::chrono::steady_clock::now();
     bool raised = false;
     try {
-        RunGeneration(hull, console, GoalsOf(options), options.method);
+        RunGeneration(hull, console, GoalsOf(options), options.method.value_or(projectMethod));
     } catch (const std::exception& fault) {
         ui.ShowError(fault.what(), kGlobalHandlerOrigin);
         raised = true;

@@ -31,12 +31,12 @@ struct BatchOptions {
     double timeoutSeconds = 60;
     bool quiet = false;
     bool exact = false;  // the report gains the exact hydrostatics block
-    GeneratorMethod method = GeneratorMethod::Classic;
+    std::optional<GeneratorMethod> method;  // unset: the project's own
     std::optional<Speed> speed;
     bool optimiseCp = true;
     bool optimiseLcb = true;
     std::optional<std::string> offsets;
-    OffsetLevels offsetLevels;  // empty lists: the hull's default levels
+    OffsetLevels offsetLevels;  // empty lists: the project's levels of that kind
     std::optional<int> scale;   // N of --scale 1:N: the SVG drawn to that scale on paper
     bool combs = false;         // the SVG lines plan with curvature combs on every curve
     std::optional<std::string> curve;  // the resistance over a range of speeds, as CSV

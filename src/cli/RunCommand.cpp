@@ -33,8 +33,6 @@ namespace sloopform::batch {
 
 namespace {
 
-constexpr int kSvgWidth = 1600;
-constexpr int kSvgHeight = 1000;
 constexpr int kIsometricElevation = 45;
 constexpr int kIsometricAzimuth = 45;
 
@@ -114,6 +112,12 @@ bool ExportStl(ConsoleUi& ui, const std::string& path, const HullRecord& hull, l
     return static_cast<bool>(std::cout);
 }
 
+// The levels of the command line, the project's for a kind it leaves out.
+OffsetLevels ChosenLevels(const BatchOptions& options, const TDataEdit& editor)
+{
+    return OverlaidOffsetLevels(editor.Design().Offsets, options.offsetLevels);
+}
+
 bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
 {
     const HullRecord& hull = editor.Hull();
@@ -135,17 +139,16 @@ bool WriteOutputs(const BatchOptions& options, TDataEdit& editor, ConsoleUi& ui)
     if (options.gf1)
         ok &= ExportTo(ui, *options.gf1, [&] { ExportGF1(hull); },
                        [&](ExportTarget& target) { WriteGF1(hull, target); });
+    const OffsetLevels levels = ChosenLevels(options, editor);
     if (options.offsets)
-        ok &= ExportTo(ui, *options.offsets, [&] { ExportOffsets(hull, options.offsetLevels); },
-                       [&](ExportTarget& target) {
-                           WriteOffsetsCsv(ComputeOffsets(hull, options.offsetLevels), target);
-                       });
+        ok &= ExportTo(ui, *options.offsets, [&] { ExportOffsets(hull, levels); },
+                       [&](ExportTarget& target) { WriteOffsetsCsv(ComputeOffsets(hull, levels), target); });
     if (options.svg)
         ok &= WriteText(*options.svg, options.scale ? ScaledLinesPlanSvg(hull, *options.scale, options.project)
-                                                    : LinesPlanSvg(hull, kSvgWidth, kSvgHeight, drawing,
+                                                    : LinesPlanSvg(hull, kViewSvgWidth, kViewSvgHeight, drawing,
                                                                    LinesPlanSwitches(options)));
     if (options.svg3d)
-        ok &= WriteText(*options.svg3d, ThreeDViewSvg(hull, kSvgWidth, kSvgHeight, kIsometricElevation,
+        ok &= WriteText(*options.svg3d, ThreeDViewSvg(hull, kViewSvgWidth, kViewSvgHeight, kIsometricElevation,
                                                       kIsometricAzimuth, drawing));
     return ok;
 }
@@ -161,7 +164,7 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
     StreamMemo memo(options.quiet ? nullptr : &std::cout);
     TOutput console;
     console.SetOutputMemo(&memo);
-    const Generation run = GenerateHull(options, hull, console, ui);
+    const Generation run = GenerateHull(options, editor->Design().Method, hull, console, ui);
     const bool finished = run.finished;
 
     RunOutcome outcome{finished, run.seconds, {}};
@@ -174,7 +177,7 @@ int RunCommand(const BatchOptions& options, ConsoleUi& ui)
         Ui().ShowMessage(kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
     if (options.json) {
         nlohmann::json json = RunJson(*editor, GoalsOf(options), memo.Lines(), outcome);
-        if (finished) json["offsets"] = OffsetsJson(hull, options.offsetLevels);
+        if (finished) json["offsets"] = OffsetsJson(hull, ChosenLevels(options, *editor));
         if (finished && editor->Vcg()) json["stability"] = DesignStabilityJson(hull, editor->Vcg()->Value());
         written &= WriteText(*options.json, json.dump(2));
     }

@@ -126,8 +126,12 @@ int OptimiseCommand(const BatchOptions& options, ConsoleUi& ui)
         StringListMemo memo;
         TOutput console;
         console.SetOutputMemo(&memo);
-        optimiser.Apply(*editor, console);
+        const auto applied = optimiser.Apply(*editor, console);
+        // An optimum the parameter table refuses is written nowhere.
+        if (!applied) return written ? kExitNotFinished : kExitBadInput;
         PrintLines(memo);
+        std::cout << "Resistance before Apply: " << FormatFixed(applied->Before, 3) << " N\n"
+                  << "Resistance after Apply: " << FormatFixed(applied->After, 3) << " N\n";
         written &= editor->SaveData(*options.apply);
     }
     return written ? kExitDone : kExitBadInput;

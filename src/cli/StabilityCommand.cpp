@@ -30,7 +30,7 @@ int StabilityCommand(const BatchOptions& options, ConsoleUi& ui)
     StringListMemo memo;
     TOutput console;
     console.SetOutputMemo(&memo);
-    if (!GenerateHull(options, hull, console, ui).finished) return kExitNotFinished;
+    if (!GenerateHull(options, editor->Design().Method, hull, console, ui).finished) return kExitNotFinished;
 
     StabilityResult result;
     try {

@@ -336,7 +336,7 @@ QPrinter& LinesPlanWindowTest::pdfPrinter(const std::string& name)
 void LinesPlanWindowTest::additionsStartOffAndFollowBothMenus()
 {
     const QImage described = image();
-    for (const char* name : {"SplitBodyPlan", "Waterlines", "Buttocks", "Labels"}) {
+    for (const char* name : {"SplitBodyPlan", "Waterlines", "Buttocks", "Labels", "Diagonals"}) {
         QVERIFY2(!window().findChild<QAction*>(QString(name) + "1")->isChecked(), name);
         QVERIFY2(!window().findChild<QAction*>(QString(name) + "2")->isChecked(), name);
     }
@@ -345,6 +345,12 @@ void LinesPlanWindowTest::additionsStartOffAndFollowBothMenus()
     QVERIFY(window().findChild<QAction*>("Waterlines1")->isChecked());
     QVERIFY(CountPixels(image(), Pixel(kOutline)) > outline);
     QVERIFY(ChoosePopupItem(surface(), {"Wa&terlines"}));
+    QVERIFY(image() == described);
+    // The diagonals from the View menu, off again from the pop-up menu.
+    menuItem(3, "&Diagonals")->trigger();
+    QVERIFY(window().findChild<QAction*>("Diagonals2")->isChecked());
+    QVERIFY(CountPixels(image(), Pixel(kOutline)) > outline);
+    QVERIFY(ChoosePopupItem(surface(), {"&Diagonals"}));
     QVERIFY(image() == described);
     QVERIFY(ChoosePopupItem(surface(), {"Split Body Plan"}));
     QVERIFY(window().findChild<QAction*>("SplitBodyPlan1")->isChecked());
@@ -450,6 +456,22 @@ void LinesPlanWindowTest::printToScaleDialogCountsThePages()
     QCOMPARE(dialog.paper().SizeIndex, 1);
     QVERIFY(dialog.paper().Landscape);
     QCOMPARE(dialog.pagesText(), QString("1 page"));
+
+    // Every scale from 1:1 to 1:100, chosen with the keyboard; A4 on its side
+    // at 1:50 takes the two pages the plan's length needs.
+    QStringList scales;
+    for (int i = 0; i < dialog.scaleBox().count(); ++i) scales << dialog.scaleBox().itemText(i);
+    QCOMPARE(scales, (QStringList{"1:1", "1:2", "1:5", "1:10", "1:20", "1:25", "1:50", "1:100"}));
+    dialog.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+    QTest::keyClick(&dialog.scaleBox(), Qt::Key_End);
+    QCOMPARE(dialog.scale(), 100);
+    QTest::keyClick(&dialog.scaleBox(), Qt::Key_Up);
+    QCOMPARE(dialog.scale(), 50);
+    QTest::keyClick(&dialog.paperBox(), Qt::Key_Home);
+    QCOMPARE(dialog.paper().SizeIndex, 0);
+    QVERIFY(dialog.paper().Landscape);
+    QCOMPARE(dialog.pagesText().left(2), QString("2 "));
 }
 
 QTEST_MAIN(LinesPlanWindowTest)

@@ -56,7 +56,6 @@ private:
 private slots:
     void init()
     {
-        ProgramSettings().Offsets = {};
         folder = std::make_unique<test::TempDir>();
         program = std::make_unique<StartedProgram>();
     }
@@ -65,8 +64,8 @@ private slots:
     {
         program.reset();
         folder.reset();
-        ProgramSettings().Offsets = {};
     }
+    const OffsetLevels& designLevels() { return program->generator().parameters().Design().Offsets; }
 
     void exportRefusesBeforeARunAndWritesTheTableAfterIt()
     {
@@ -95,13 +94,16 @@ private slots:
         answerLevelsDialog("0.2, 0.4 x", "", &okEnabled);
         item(&program->generator(), "OffsetLevels1")->trigger();
         QVERIFY(!okEnabled);
-        QVERIFY(ProgramSettings().Offsets.Waterlines.empty());
+        QVERIFY(designLevels().Waterlines.empty());
+        QVERIFY(!program->generator().project().Modified());
 
         answerLevelsDialog("0.2, 0.45", "0.3 0.6", &okEnabled);
         item(&program->generator(), "OffsetLevels1")->trigger();
         QVERIFY(okEnabled);
-        QCOMPARE(ProgramSettings().Offsets.Waterlines, (std::vector<long double>{0.2L, 0.45L}));
-        QCOMPARE(ProgramSettings().Offsets.Buttocks, (std::vector<long double>{0.3L, 0.6L}));
+        QCOMPARE(designLevels().Waterlines, (std::vector<long double>{0.2L, 0.45L}));
+        QCOMPARE(designLevels().Buttocks, (std::vector<long double>{0.3L, 0.6L}));
+        // They belong to the design: saved with it.
+        QVERIFY(program->generator().project().Modified());
 
         auto* report = qobject_cast<ReportWindow*>(program->frame().child(ChildRole::Report));
         QVERIFY(report);
@@ -112,7 +114,7 @@ private slots:
         StringListMemo expected;
         TOutput out;
         out.SetOutputMemo(&expected);
-        ReportOffsets(program->generator().parameters().Hull(), ProgramSettings().Offsets, out);
+        ReportOffsets(program->generator().parameters().Hull(), designLevels(), out);
         QCOMPARE(std::vector<std::string>(lines.end() - static_cast<long>(expected.Lines().size()), lines.end()),
                  expected.Lines());
         QVERIFY(lines[before + 3].find("WL 0.200  WL 0.450") != std::string::npos);
@@ -122,7 +124,7 @@ private slots:
     {
         generateCruiser();
         const HullRecord& hull = program->generator().parameters().Hull();
-        OffsetLevelsDialog dialog(ProgramSettings().Offsets, DefaultOffsetLevels(hull));
+        OffsetLevelsDialog dialog(designLevels(), DefaultOffsetLevels(hull));
         QVERIFY(dialog.waterlines().text().isEmpty());
         QVERIFY(dialog.buttocks().placeholderText().startsWith("0."));
         const auto levels = dialog.levels();

@@ -1,5 +1,4 @@
 #include <QCheckBox>
-#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
@@ -77,15 +76,6 @@ public:
         QTest::keyClicks(edit, text);
     }
 
-    // Alt+M reaches the method list through its label; each Down moves one item.
-    void chooseMethodDown(int steps) const
-    {
-        showPage(GoalsTab);
-        QTest::keyClick(pages(), Qt::Key_M, Qt::AltModifier);
-        auto* method = child<QComboBox>("generatorMethod");
-        QCOMPARE(QApplication::focusWidget(), method);
-        for (int i = 0; i < steps; ++i) QTest::keyClick(method, Qt::Key_Down);
-    }
 
     void click(const QString& buttonText) const
     {
@@ -280,40 +270,6 @@ private slots:
         QCOMPARE(settings.ConstructionIndex, 2);
     }
 
-    void generatorMethodIsStoredByApplyAndOk_data()
-    {
-        QTest::addColumn<QString>("button");
-        QTest::newRow("apply") << "&Apply";
-        QTest::newRow("ok") << "&Ok";
-    }
-
-    void generatorMethodIsStoredByApplyAndOk()
-    {
-        QFETCH(QString, button);
-        Settings settings;
-        const OpenDialog open(settings);
-        auto* method = open.child<QComboBox>("generatorMethod");
-        QCOMPARE(method->currentText(), "Classic");
-        QCOMPARE(method->count(), 2);
-
-        open.chooseMethodDown(1);
-        QCOMPARE(method->currentText(), "Robust");
-        QVERIFY(open.button("&Apply")->isEnabled());
-        QCOMPARE(settings.Method, sloopform::GeneratorMethod::Classic);
-        open.click(button);
-        QCOMPARE(settings.Method, sloopform::GeneratorMethod::Robust);
-
-        WriteSettingsFile(settings);
-        QFile file(SettingsFilePath());
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        const QByteArray text = file.readAll();
-        QVERIFY(text.contains("[Accuracies]\r\n"));
-        QVERIFY2(text.contains("Coefficients=1000\r\nMethod=1\r\n"), text.constData());
-        Settings readBack;
-        ReadSettingsFile(readBack);
-        QCOMPARE(readBack.Method, sloopform::GeneratorMethod::Robust);
-    }
-
     void regenerateWhileEditingIsOffUntilChecked()
     {
         Settings settings;
@@ -334,27 +290,6 @@ private slots:
         QVERIFY(settings.RegenerateWhileEditing);
         const OpenDialog again(settings);
         QVERIFY(again.child<QCheckBox>("regenerateWhileEditing")->isChecked());
-    }
-
-    void generatorMethodOpensAsStoredAndCancelKeepsIt()
-    {
-        Settings settings;
-        settings.Method = sloopform::GeneratorMethod::Robust;
-        const OpenDialog open(settings);
-        auto* method = open.child<QComboBox>("generatorMethod");
-        QCOMPARE(method->currentText(), "Robust");
-        QVERIFY(!open.button("&Apply")->isEnabled());
-
-        // Down on the last item stays there and changes nothing.
-        open.chooseMethodDown(1);
-        QCOMPARE(method->currentText(), "Robust");
-        QVERIFY(!open.button("&Apply")->isEnabled());
-
-        QTest::keyClick(method, Qt::Key_Up);
-        QCOMPARE(method->currentText(), "Classic");
-        QVERIFY(open.button("&Apply")->isEnabled());
-        open.click("&Cancel");
-        QCOMPARE(settings.Method, sloopform::GeneratorMethod::Robust);
     }
 
     void scalingChoiceAndSliderSetTheRatio()

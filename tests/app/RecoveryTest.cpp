@@ -1,5 +1,7 @@
 // Unsaved documents survive a crash: a program killed after an edit leaves
 // its design in the recovery folder, and the next start offers it.
+#include <QApplication>
+#include <QMdiArea>
 #include <QProcess>
 #include <QTest>
 #include <filesystem>
@@ -11,6 +13,7 @@
 #include "frame/RecoveryKeeper.h"
 #include "frame/StartUp.h"
 #include "generator/GeneratorWindow.h"
+#include "generator/ParameterTable.h"
 #include "model/DataEdit.h"
 #include "model/ProjectFile.h"
 #include "report/ReportMemo.h"
@@ -64,6 +67,13 @@ private:
         for (RecoveryKeeper* keeper : frame->findChildren<RecoveryKeeper*>()) keeper->finish();
         frame.reset();
         ui.reset();
+    }
+    void activateGenerator()
+    {
+        frame->workspace()->setActiveSubWindow(frame->childSubWindow(ChildRole::Generator));
+        frame->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(frame.get()));
+        generator().table().setFocus();
     }
     void placeCopy(const std::string& name, const std::string& bytes)
     {
@@ -123,6 +133,42 @@ private slots:
         QCOMPARE(FilesIn(folder()).size(), std::size_t(1));
         exitCleanly();
         QCOMPARE(FilesIn(folder()), std::vector<std::string>{});
+    }
+
+    void aRecoveredDesignOpensUnderItsOwnNameMarkedUnsaved()
+    {
+        const fs::path boat = home->Path() / "my boat.sfp";
+        fs::copy_file(sloopform::test::ExampleProject("cruiser-10m"), boat);
+        start({});
+        generator().openProject(QString::fromStdString(boat.string()));
+        activateGenerator();
+        ParameterTable& table = generator().table();
+        // Alt+Up commits Loa a millimetre longer.
+        QTest::mouseClick(table.viewport(), Qt::LeftButton, {}, table.visualItemRect(table.item(0, 1)).center());
+        QTest::keyClick(&table, Qt::Key_Up, Qt::AltModifier);
+        QCOMPARE(generator().parameters().Hull().Loa, sloopform::Real48(10.501L));
+        QVERIFY(generator().project().Modified());
+        for (RecoveryKeeper* keeper : frame->findChildren<RecoveryKeeper*>()) keeper->keep();
+        // A crash: the copy stays as it was kept.
+        frame.reset();
+        ui.reset();
+
+        start({MessageResult::Yes});
+        QCOMPARE(ui->record.MessageTexts(),
+                 std::vector<std::string>{"Sloopform closed without saving my boat.sfp. Open the recovered design?"});
+        QCOMPARE(generator().windowTitle(), QString("Generator - my boat.sfp"));
+        QCOMPARE(generator().project().FileName(), boat.string());
+        QVERIFY(generator().project().Modified());
+        QVERIFY(frame->isWindowModified());
+        QCOMPARE(generator().parameters().Hull().Loa, sloopform::Real48(10.501L));
+
+        // Ctrl+S saves it over its own file, without asking for a name.
+        activateGenerator();
+        QTest::keyClick(&generator().table(), Qt::Key_S, Qt::ControlModifier);
+        QVERIFY(ui->record.saveRequests.empty());
+        QVERIFY(!generator().project().Modified());
+        QCOMPARE(sloopform::test::ReadFileBytes(boat).substr(0, 12), std::string("Loa=10.501\r\n"));
+        exitCleanly();
     }
 
     void aDeclinedCopyStaysUntilACleanExit()

@@ -4,6 +4,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QToolBar>
+#include <QTextBlock>
 #include <QtTest>
 #include <algorithm>
 #include <memory>
@@ -18,6 +19,7 @@
 #include "generator/Output.h"
 #include "generator/RunGeneration.h"
 #include "model/DataEdit.h"
+#include "platform/FixedPitchFont.h"
 #include "report/ReportMemo.h"
 #include "report/ReportWindow.h"
 
@@ -74,6 +76,8 @@ private slots:
     void activationEnablesTheReportButtonsAndTarget();
     void wordWrapAndFontFollowTheEditMenu();
     void closeQueryFollowsTheUnsavedPrompt();
+    void insertedBlocksAreFixedPitchAndTypingIsNot();
+    void undoAndRedoAreInTheEditMenu();
 
 private:
     void clickButton(FrameButton id);
@@ -430,3 +434,42 @@ void ReportWindowTest::closeQueryFollowsTheUnsavedPrompt()
 
 QTEST_MAIN(ReportWindowTest)
 #include "ReportWindowTest.moc"
+
+void ReportWindowTest::insertedBlocksAreFixedPitchAndTypingIsNot()
+{
+    const auto editor = std::make_unique<TDataEdit>();
+    typeInMemo("Notes");
+    QTest::keyClick(report->memo(), Qt::Key_Return);
+    clickButton(FrameButton::Parameters);
+    typeInMemo("after");
+    const QString fixed = FixedPitchFont().family();
+    const auto familyOf = [this](int line) {
+        QTextCursor cursor(report->memo()->document()->findBlockByNumber(line));
+        cursor.movePosition(QTextCursor::NextCharacter);
+        return cursor.charFormat().font().family();
+    };
+    QVERIFY(fixed != report->memo()->font().family());
+    QCOMPARE(familyOf(1), fixed);   // the listing's first line
+    QCOMPARE(familyOf(21), fixed);  // and its last
+    QVERIFY(familyOf(0) != fixed);  // typed before it
+    QVERIFY(familyOf(22) != fixed); // and after it
+    QCOMPARE(memoLines().back(), std::string("after"));
+}
+
+void ReportWindowTest::undoAndRedoAreInTheEditMenu()
+{
+    QAction* undo = report->findChild<QAction*>("Undo1");
+    QAction* redo = report->findChild<QAction*>("Redo1");
+    QVERIFY(!undo->isEnabled() && !redo->isEnabled());
+    typeInMemo("abc");
+    QVERIFY(undo->isEnabled());
+    clickMenuItem("&Edit", "Undo1");
+    QCOMPARE(memoLines(), std::vector<std::string>{});
+    QVERIFY(redo->isEnabled());
+    clickMenuItem("&Edit", "Redo1");
+    QCOMPARE(memoLines(), std::vector<std::string>{"abc"});
+    // Ctrl+Z in the text does what the item does.
+    report->memo()->setFocus();
+    QTest::keyClick(report->memo(), Qt::Key_Z, Qt::ControlModifier);
+    QCOMPARE(memoLines(), std::vector<std::string>{});
+}

@@ -4,6 +4,8 @@
 #include <QChart>
 #include <QImage>
 #include <QLineEdit>
+#include <QLegend>
+#include <QLegendMarker>
 #include <QLineSeries>
 #include <QMenu>
 #include <QMenuBar>
@@ -19,6 +21,7 @@
 #include "ExternalTool.h"
 #include "StartedProgram.h"
 #include "TestPaths.h"
+#include "curve/ResistanceCurveChart.h"
 #include "curve/ResistanceCurveWindow.h"
 #include "generator/GeneratorWindow.h"
 #include "generator/ParameterTable.h"
@@ -118,6 +121,14 @@ private:
             if (series->objectName() == name) return qobject_cast<QLineSeries*>(series);
         return nullptr;
     }
+    // A line's points, the dashed part beyond the fitted range after the
+    // fitted part without the speed they share.
+    QList<QPointF> allPoints(ResistanceCurveWindow& window, const QString& name)
+    {
+        QList<QPointF> points = series(window, name)->points();
+        if (QLineSeries* beyond = series(window, name + kExtrapolatedSuffix)) points += beyond->points().mid(1);
+        return points;
+    }
     // Every component's points against the batch tool's columns, x in `speedColumn`.
     void compareWithBatch(ResistanceCurveWindow& window, const std::string& rangeOptions,
                           const std::string& speedColumn)
@@ -125,9 +136,8 @@ private:
         auto columns = Columns(BatchCurve(cruiser, rangeOptions));
         QVERIFY(!columns[speedColumn].empty());
         for (const char* component : kComponents) {
-            QLineSeries* line = series(window, component);
-            QVERIFY2(line, component);
-            const QList<QPointF> points = line->points();
+            QVERIFY2(series(window, component), component);
+            const QList<QPointF> points = allPoints(window, component);
             QCOMPARE(std::size_t(points.size()), columns[speedColumn].size());
             for (qsizetype i = 0; i < points.size(); ++i) {
                 QCOMPARE(points[i].x(), columns[speedColumn][std::size_t(i)]);
@@ -193,6 +203,40 @@ private slots:
         compareWithBatch(*window, "--unit knots --from 4 --to 9 --step 0.25", "knots");
     }
 
+    void speedsBeyondTheFittedRangeAreDashedAndSaySo()
+    {
+        generate();
+        ResistanceCurveWindow* window = openCurve();
+        QVERIFY(window);
+        QLineSeries* fitted = series(*window, "total");
+        QLineSeries* beyond = series(*window, "total_extrapolated");
+        QVERIFY(fitted && beyond);
+        QCOMPARE(fitted->pen().style(), Qt::SolidLine);
+        QCOMPARE(beyond->pen().style(), Qt::DashLine);
+        QCOMPARE(beyond->name(), QString("Total, extrapolated above Fn 0.60"));
+        // The legend names the dashed parts once, not each of them.
+        QStringList legend;
+        for (QLegendMarker* marker : window->chart().legend()->markers())
+            if (marker->isVisible()) legend << marker->label();
+        QCOMPARE(legend, (QStringList{"Frictional", "Residuary", "Total", "Dashed: extrapolated above Fn 0.60"}));
+        // Fn 0.125 to 0.6 fitted, 0.6 to 0.75 beyond, joined at 0.6.
+        QCOMPARE(fitted->points().constLast().x(), Real48(0.6L).Value());
+        QCOMPARE(beyond->points().constFirst(), fitted->points().constLast());
+        QCOMPARE(beyond->points().constLast().x(), Real48(0.75L).Value());
+
+        // Within the fitted range alone there is nothing dashed.
+        typeInto(*window, "ToEdit", "0.5");
+        QTest::keyClick(window->findChild<QLineEdit*>("ToEdit"), Qt::Key_Return);
+        QVERIFY(!series(*window, "total_extrapolated"));
+        QVERIFY(!series(*window, "extrapolated_note"));
+
+        const std::string csv = (*folder / "fitted.csv").string();
+        program->record().saveAnswers = {csv};
+        window->exportCsv();
+        const auto columns = Columns(test::ReadFileBytes(csv));
+        QCOMPARE(columns.at("extrapolated"), std::vector<double>(columns.at("fn").size(), 0.0));
+    }
+
     void unusableRangeIsNamedAndKeepsTheChart()
     {
         generate();
@@ -203,12 +247,12 @@ private slots:
         QCOMPARE(program->record().MessageTexts().back(),
                  std::string("The speed range cannot be drawn: Fn 0.9 outside the estimate's range, "
                              "Fn 0.125 to 0.75"));
-        QCOMPARE(series(*window, "total")->count(), 26);
+        QCOMPARE(allPoints(*window, "total").size(), 26);
         typeInto(*window, "StepEdit", "fast");
         QTest::mouseClick(window->findChild<QPushButton*>("DrawButton"), Qt::LeftButton);
         QCOMPARE(program->record().MessageTexts().back(),
                  std::string("The speed range cannot be drawn: From, To and Step must be numbers"));
-        QCOMPARE(series(*window, "total")->count(), 26);
+        QCOMPARE(allPoints(*window, "total").size(), 26);
     }
 
     void optimumIsDrawnBesideTheDesignAndExported()
@@ -222,7 +266,7 @@ private slots:
         QLineSeries* optimum = series(*window, "optimum_total");
         QVERIFY(optimum);
         QCOMPARE(optimum->name(), QString("Total (optimum)"));
-        QCOMPARE(window->chart().title(), QString("cruiser-10m.sfp and its optimum at Fn 0.350 (dashed)"));
+        QCOMPARE(window->chart().title(), QString("cruiser-10m.sfp and its optimum at Fn 0.350 (dash-dotted)"));
         // The optimum's total at its speed, Fn 0.35, is the dialog's output resistance.
         const QPointF atSearchSpeed = optimum->points().at(9);
         QCOMPARE(atSearchSpeed.x(), Real48(0.35L).Value());
@@ -232,7 +276,7 @@ private slots:
         program->record().saveAnswers = {csv};
         window->exportCsv();
         const auto columns = Columns(test::ReadFileBytes(csv));
-        QCOMPARE(columns.size(), std::size_t(9));
+        QCOMPARE(columns.size(), std::size_t(10));
         QCOMPARE(columns.at("optimum_total").at(9), atSearchSpeed.y());
         QCOMPARE(columns.at("total").at(9), series(*window, "total")->points().at(9).y());
 

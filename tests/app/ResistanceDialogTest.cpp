@@ -248,6 +248,29 @@ private slots:
         QCOMPARE(consoleLines.Lines(), expected);
     }
 
+    void applyOnAFullHullStaysInsideTheTableAndShowsTheResistanceBeforeAndAfter()
+    {
+        // Cp 0.6 with Cm 0.78: below Cp 0.571 the volume needs a Cm above 0.82.
+        parameters->Edit(9, 0.78L);
+        parameters->Edit(8, 0.6L);
+        ui->messages.clear();
+        const HullRecord& hull = parameters->Hull();
+        const double volume = double(hull.Lwl * hull.Bwl * hull.Tc * hull.Cp * hull.Cm);
+        QVERIFY(child<QLabel>("AppliedLabel")->text().isEmpty());
+        click("CalBut");
+        QVERIFY(text("Edit3").toDouble() <= 0.82);
+        QTest::keyClick(child<QPushButton>("ApplyBut"), Qt::Key_Space);
+
+        QVERIFY(ui->messages.empty());
+        QVERIFY(double(hull.Cm) <= 0.82);
+        QCOMPARE(QString::number(double(hull.Cm), 'f', 3), text("Edit3"));
+        const double keptVolume = double(hull.Lwl * hull.Bwl * hull.Tc * hull.Cp * hull.Cm);
+        QVERIFY(std::abs(keptVolume - volume) < 1e-6 * volume);
+        const QString shown = child<QLabel>("AppliedLabel")->text();
+        QVERIFY2(shown.startsWith("Resistance before Apply: ") && shown.endsWith(", after: " + text("Edit4") + " N"),
+                 qPrintable(shown));
+    }
+
     void addToReportAppendsTheBlockOfTheCurrentParameters()
     {
         reportLines.AppendLine("earlier text");

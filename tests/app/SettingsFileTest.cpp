@@ -31,14 +31,9 @@ const QByteArray kDefaultFile =
     "Dimensions=100\r\n"
     "Percentages=10000\r\n"
     "Coefficients=1000\r\n"
-    "Method=0\r\n"
     "\r\n"
     "[Editing]\r\n"
-    "RegenerateWhileEditing=0\r\n"
-    "\r\n"
-    "[Offsets]\r\n"
-    "Waterlines=\r\n"
-    "Buttocks=\r\n";
+    "RegenerateWhileEditing=0\r\n";
 
 Settings Changed()
 {
@@ -49,7 +44,6 @@ Settings Changed()
     settings.OutlineIndex = 13;
     settings.UserRatio = true;
     settings.Goals = {0.00002L, 1.1L, 0.0001L};
-    settings.Offsets = {{0.25L, 0.5L}, {0.4L, 0.8L, 1.2L}};
     settings.RegenerateWhileEditing = true;
     return settings;
 }
@@ -145,9 +139,6 @@ private slots:
         QTest::newRow("list value and out of range")
             << QByteArray("[Accuracies]\nDimensions=1,5\nPercentages=200000\nCoefficients=20\n")
             << QByteArray(kDefaultFile).replace("Coefficients=1000", "Coefficients=20");
-        QTest::newRow("offset levels with commas")
-            << QByteArray("[Offsets]\nWaterlines=0.2,0.4\nButtocks=0.3 0.6\n")
-            << QByteArray(kDefaultFile).replace("Buttocks=", "Buttocks=0.300 0.600");
         QTest::newRow("another program's booleans, LF and order")
             << QByteArray("[DrawingSetup]\nAspectRatio=95000\nUserRatio=true\n")
             << QByteArray(kDefaultFile)

@@ -61,7 +61,7 @@ TEST(ResistanceCurveCommand, DefaultTableHasTheComponentsTotalLast)
     ASSERT_EQ(result.status, 0) << result.err;
     const auto lines = result.OutLines();
     ASSERT_EQ(lines.size(), 27u);  // Fn 0.125 to 0.75 by 0.025
-    EXPECT_EQ(lines[0], "fn,knots,speed_ms,friction,residuary,total");
+    EXPECT_EQ(lines[0], "fn,knots,speed_ms,friction,residuary,total,extrapolated");
     EXPECT_EQ(Cells(lines[1]).at(0), "0.125");
     EXPECT_EQ(Cells(lines[26]).at(0), "0.75");
 }

@@ -98,7 +98,7 @@ inline std::string CheckSettingsText(const std::string& text)
         {"Colors", "OutlineColor", 0, 0xFFFFFF},    {"Colors", "OutlineIndex", 0, 15},
         {"DrawingSetup", "UserRatio", 0, 1},        {"DrawingSetup", "AspectRatio", 80000, 120000},
         {"Accuracies", "Dimensions", 1, 11000},     {"Accuracies", "Percentages", 100, 110000},
-        {"Accuracies", "Coefficients", 10, 11000},  {"Accuracies", "Method", 0, 1},
+        {"Accuracies", "Coefficients", 10, 11000},
         {"DrawingSetup", "SmoothLines", 0, 1},
     };
     const StoredTexts texts = ReadIniLines(SplitIniText(text));

@@ -52,6 +52,8 @@ ResistanceCurveWindow::ResistanceCurveWindow(QWidget* parent)
 {
     setObjectName("ResistanceCurve");
     setWindowTitle("Resistance Curve");
+    // Beside the chart, where every line's name has room, the optimum's too.
+    chart().legend()->setAlignment(Qt::AlignRight);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(buildRangeBar());
     layout->addWidget(&view(), 1);
@@ -142,7 +144,7 @@ void ResistanceCurveWindow::draw()
         QString title = designName_;
         if (optimum_) {
             curves.push_back({sloopform::ResistanceCurve(optimum_->parameters, *range), " (optimum)", true});
-            title += QStringLiteral(" and its optimum at Fn %1 (dashed)")
+            title += QStringLiteral(" and its optimum at Fn %1 (dash-dotted)")
                          .arg(QString::fromStdString(sloopform::FormatFixed(optimum_->fn, 3)));
         }
         chart().setTitle(title);

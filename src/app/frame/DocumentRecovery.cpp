@@ -8,7 +8,7 @@
 #include "frame/RecoveryKeeper.h"
 #include "generator/GeneratorWindow.h"
 #include "model/DataEdit.h"
-#include "model/ProjectFile.h"
+#include "model/RecoveredProject.h"
 #include "model/ReportFile.h"
 #include "report/ReportMemo.h"
 #include "report/ReportWindow.h"
@@ -17,22 +17,25 @@ namespace {
 
 std::filesystem::path FolderPath(const QString& folder) { return std::filesystem::path(folder.toStdString()); }
 
-// The recovered design opens as an unsaved project: its copy is no project
-// file of the designer's.
+// The recovered design opens under the name of its file, unsaved: its copy
+// is no project file of the designer's.
 RecoveryKeeper* KeepProject(GeneratorWindow& generator, const QString& folder)
 {
     sloopform::TFileManager& project = generator.project();
     RecoveryKeeper::Document document{
         project,
-        [&generator] {
-            return sloopform::ProjectFileLines(generator.parameters().Hull(), generator.parameters().Vcg());
+        [&generator, &project] {
+            std::optional<std::string> path;
+            if (project.FileName() != project.UnSavedName) path = project.FileName();
+            return sloopform::RecoveryCopyLines(generator.parameters(), path);
         },
         [&generator, &project](const std::string& copy) {
             // Read once on the side, so a damaged copy leaves the window as it was.
-            if (!sloopform::LoadProject(*sloopform::HullRecord::Create(), copy)) return false;
+            std::optional<std::string> path;
+            if (!sloopform::ReadRecoveredPath(copy, path)) return false;
             generator.openProject(QString::fromStdString(copy));
             if (project.FileName() == copy) {
-                project.SetFileName(project.UnSavedName);
+                project.SetFileName(path.value_or(project.UnSavedName));
                 project.MarkModified();
             }
             return true;
@@ -51,11 +54,11 @@ RecoveryKeeper* KeepReport(ReportWindow& report, const QString& folder)
         files, [&report] { return sloopform::ReportFileLines(report.memo()->Lines()); },
         [&files](const std::string& copy) {
             if (!sloopform::LoadReport(copy)) return false;
-            files.NewFile();
-            if (files.Modified()) return true;  // the unsaved question was cancelled
-            files.OnOpenFile(files, copy);
-            files.SetFileName(files.UnSavedName);
-            files.MarkModified();
+            // Not when the unsaved question was cancelled.
+            if (files.OpenFileNamed(copy)) {
+                files.SetFileName(files.UnSavedName);
+                files.MarkModified();
+            }
             return true;
         },
         QStringLiteral("report")};

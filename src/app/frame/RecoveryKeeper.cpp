@@ -13,7 +13,7 @@ QString RecoveryQuestion(const QString& documentName, const QString& noun)
 RecoveryKeeper::RecoveryKeeper(sloopform::RecoveryFile file, Document document, QObject* parent)
     : QObject(parent), file_(std::move(file)), document_(std::move(document))
 {
-    // A saved or a fresh document has nothing left to recover.
+    // A saved, a fresh or an opened document has nothing left to recover.
     TFileManager& files = document_.files;
     files.OnSaveFile = [this, save = files.OnSaveFile](TFileManager& sender, const std::string& name) {
         const bool saved = !save || save(sender, name);
@@ -23,6 +23,11 @@ RecoveryKeeper::RecoveryKeeper(sloopform::RecoveryFile file, Document document, 
     files.OnNewFile = [this, fresh = files.OnNewFile](TFileManager& sender) {
         if (fresh) fresh(sender);
         file_.Discard();
+    };
+    files.OnOpenFile = [this, open = files.OnOpenFile](TFileManager& sender, const std::string& name) {
+        const bool opened = !open || open(sender, name);
+        if (opened) file_.Discard();
+        return opened;
     };
     timer_.setInterval(kIntervalMs);
     connect(&timer_, &QTimer::timeout, this, &RecoveryKeeper::keep);

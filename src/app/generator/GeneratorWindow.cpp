@@ -1,8 +1,10 @@
 #include "generator/GeneratorWindow.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QCoreApplication>
 #include <QEvent>
+#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QSplitter>
@@ -87,7 +89,13 @@ GeneratorWindow::GeneratorWindow(FrameServices& frame, QWidget* parent)
     connect(splitter_, &QSplitter::splitterMoved, this, [this] { splitterMoved_ = true; });
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(splitter_);
+    layout->addWidget(splitter_, 1);
+    // One line under the table and the console, like a status bar.
+    methodLabel_ = new QLabel;
+    methodLabel_->setObjectName("MethodLabel");
+    methodLabel_->setContentsMargins(4, 1, 4, 1);
+    methodLabel_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    layout->addWidget(methodLabel_);
 
     connect(table_, &ParameterTable::commitRequested, this, &GeneratorWindow::commitRow);
     buildMenus();
@@ -99,7 +107,8 @@ GeneratorWindow::~GeneratorWindow() = default;
 
 QSize GeneratorWindow::sizeHint() const
 {
-    return {ChildWindow::sizeHint().width(), table_->preferredHeight()};
+    return {ChildWindow::sizeHint().width(),
+            table_->preferredHeight() + layout()->spacing() + methodLabel_->sizeHint().height()};
 }
 
 void GeneratorWindow::resizeEvent(QResizeEvent* event)
@@ -121,33 +130,27 @@ void GeneratorWindow::connectProjectEvents()
     // so a program close refused by another window keeps a working project.
     project_.OnNewFile = [this](sloopform::TFileManager&) {
         editor_ = std::make_unique<sloopform::TDataEdit>();
-        optimum_.reset();
         editor_->AddParameterNames(*table_);
-        editor_->AddParameterValues(*table_);
-        history_.Reset(editor_->Hull(), project_.FileName(), editor_->Vcg());
-        updateEditItems();
-        emit frame_.notices().hullDimensionsChanged();
-        emit frame_.notices().quickCalcRefresh();
+        designReplaced(project_.FileName());
     };
-    project_.OnOpenFile = [this](sloopform::TFileManager& sender, const std::string& fileName) {
-        // A file read in part is no copy of that file: a later save must not
-        // replace it, so the open ends with the empty untitled project.
-        if (!editor_->LoadData(fileName)) {
-            sender.NewFile();
-            return;
-        }
-        editor_->AddParameterValues(*table_);
-        optimum_.reset();
-        history_.Reset(editor_->Hull(), fileName, editor_->Vcg());
-        updateEditItems();
-        emit frame_.notices().hullDimensionsChanged();
-        emit frame_.notices().quickCalcRefresh();
+    project_.OnOpenFile = [this](sloopform::TFileManager&, const std::string& fileName) {
+        // Read whole before anything is replaced: a file that cannot be read
+        // leaves the design as it was.
+        std::unique_ptr<sloopform::TDataEdit> read = sloopform::TDataEdit::Read(fileName);
+        if (!read) return false;
+        editor_ = std::move(read);
+        consoleMemo_->ClearText();  // the console told of the design before
+        designReplaced(fileName);
         // The values stay as read so the user can mend those the table refuses.
         editor_->StoredValuesAccepted();
+        return true;
     };
     project_.OnSaveFile = [this](sloopform::TFileManager&, const std::string& fileName) {
         const bool saved = editor_->SaveData(fileName);
-        if (saved) history_.MarkSaved(editor_->Hull(), fileName, editor_->Vcg());
+        if (saved) {
+            history_.MarkSaved(editor_->Hull(), fileName, editor_->Vcg());
+            savedDesign_ = editor_->Design();
+        }
         return saved;
     };
     project_.OnUpDateFileName = [this](sloopform::TFileManager&, const std::string&,
@@ -159,6 +162,22 @@ void GeneratorWindow::connectProjectEvents()
         frame_.projectModifiedChanged(sender.Modified());
         emit projectModifiedChanged(sender.Modified());
     };
+}
+
+void GeneratorWindow::designReplaced(const std::string& fileName)
+{
+    editor_->AddParameterValues(*table_);
+    optimum_.reset();
+    history_.Reset(editor_->Hull(), fileName, editor_->Vcg());
+    savedDesign_ = editor_->Design();
+    updateEditItems();
+    showDesignSettings();
+    frame_.setRunVerdict({});
+    emit designSettingsChanged();
+    emit frame_.notices().hullDimensionsChanged();
+    emit frame_.notices().quickCalcRefresh();
+    // The report was of the design before: asked about, then started afresh.
+    if (auto* report = qobject_cast<ReportWindow*>(frame_.child(ChildRole::Report))) report->newDocument();
 }
 
 void GeneratorWindow::buildMenus()
@@ -188,9 +207,9 @@ void GeneratorWindow::buildMenus()
     exportMenu->addAction("Lines Plan DXF...", this, [this] { sloopform::ExportLinesPlanDxf(editor_->Hull()); });
     using sloopform::cad::CadFormat;
     exportMenu->addAction("Export STEP...", this,
-                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Step); });
+                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Step, project_.FileName()); });
     exportMenu->addAction("Export IGES...", this,
-                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Iges); });
+                          [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Iges, project_.FileName()); });
     exportMenu->addAction("Export STL...", this, [this] { sloopform::ExportHullStl(editor_->Hull()); });
     item(fileMenu_, "Export Offsets...", [this] { exportOffsets(); })->setObjectName("ExportOffsets1");
     item(fileMenu_, "Offset Levels...", [this] { chooseOffsetLevels(); })->setObjectName("OffsetLevels1");
@@ -204,6 +223,45 @@ void GeneratorWindow::buildMenus()
     item(runMenu_, "Resistance &Optimisation", [this] { resistanceOptimisation(); });
     item(runMenu_, "Resistance &Curve...", [this] { resistanceCurve(); })->setObjectName("ResistanceCurve1");
     item(runMenu_, "&Stability...", [this] { stability(); })->setObjectName("Stability1");
+    buildMethodMenu();
+}
+
+void GeneratorWindow::buildMethodMenu()
+{
+    QMenu* methods = runMenu_->addMenu("Generator &Method");
+    methods->menuAction()->setObjectName("GeneratorMethod1");
+    runModeItems_.append(methods->menuAction());
+    auto* group = new QActionGroup(this);
+    for (const auto method : {sloopform::GeneratorMethod::Classic, sloopform::GeneratorMethod::Robust}) {
+        const QString name = sloopform::GeneratorMethodName(method);
+        QAction* action = methods->addAction("&" + name);
+        action->setObjectName(name + "Method1");
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this, [this, method] {
+            sloopform::DesignSettings settings = editor_->Design();
+            settings.Method = method;
+            setDesignSettings(settings);
+        });
+        methodItems_.append(action);
+    }
+}
+
+void GeneratorWindow::showDesignSettings()
+{
+    const sloopform::GeneratorMethod method = editor_->Design().Method;
+    for (QAction* item : methodItems_)
+        item->setChecked(item->objectName() == QString(sloopform::GeneratorMethodName(method)) + "Method1");
+    methodLabel_->setText(QStringLiteral("Generator method: %1").arg(sloopform::GeneratorMethodName(method)));
+}
+
+void GeneratorWindow::setDesignSettings(const sloopform::DesignSettings& settings)
+{
+    if (settings == editor_->Design()) return;
+    editor_->Design() = settings;
+    showDesignSettings();
+    noteValues();
+    emit designSettingsChanged();
 }
 
 void GeneratorWindow::buildEditMenu()
@@ -299,11 +357,7 @@ void GeneratorWindow::rememberProject()
 
 void GeneratorWindow::openProject(const QString& path)
 {
-    project_.NewFile();
-    // Still modified: the unsaved question was cancelled.
-    if (project_.Modified()) return;
-    project_.SetFileName(path.toStdString());
-    project_.OnOpenFile(project_, project_.FileName());
+    project_.OpenFileNamed(path.toStdString());
 }
 
 void GeneratorWindow::runGenerator()
@@ -370,7 +424,7 @@ std::optional<std::string> GeneratorWindow::generate(sloopform::HullRecord& hull
     std::optional<std::string> fault;
     try {
         sloopform::RunGeneration(hull, frame_.console(), sloopform::ProgramSettings().Goals,
-                                 sloopform::ProgramSettings().Method);
+                                 editor_->Design().Method);
     } catch (const std::exception& error) {
         fault = error.what();
     }
@@ -471,13 +525,16 @@ void GeneratorWindow::showRestored(const std::vector<int>& rows)
 
 void GeneratorWindow::noteValues()
 {
-    project_.SetModified(history_.DiffersFromSaved(editor_->Hull(), project_.FileName(), editor_->Vcg()));
+    project_.SetModified(history_.DiffersFromSaved(editor_->Hull(), project_.FileName(), editor_->Vcg()) ||
+                         editor_->Design() != savedDesign_);
     updateEditItems();
 }
 
 void GeneratorWindow::valuesChanged()
 {
     noteValues();
+    // The word on a hull that is gone goes with it.
+    if (!editor_->Hull().HullComplete) frame_.setRunVerdict({});
     if (sloopform::ProgramSettings().RegenerateWhileEditing) liveRuns_.Request();
 }
 
@@ -542,13 +599,13 @@ void GeneratorWindow::setProjectVcg(double vcg)
     noteValues();
 }
 
-void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull()); }
+void GeneratorWindow::exportGf1() { sloopform::ExportGF1(editor_->Hull(), project_.FileName()); }
 
-void GeneratorWindow::exportDxf() { sloopform::ExportHullOutlines(editor_->Hull()); }
+void GeneratorWindow::exportDxf() { sloopform::ExportHullOutlines(editor_->Hull(), project_.FileName()); }
 
 void GeneratorWindow::exportOffsets()
 {
-    sloopform::ExportOffsets(editor_->Hull(), sloopform::ProgramSettings().Offsets);
+    sloopform::ExportOffsets(editor_->Hull(), editor_->Design().Offsets, project_.FileName());
 }
 
 void GeneratorWindow::chooseOffsetLevels()
@@ -556,9 +613,13 @@ void GeneratorWindow::chooseOffsetLevels()
     const sloopform::HullRecord& hull = editor_->Hull();
     std::optional<sloopform::OffsetLevels> defaults;
     if (hull.HullComplete) defaults = sloopform::DefaultOffsetLevels(hull);
-    OffsetLevelsDialog dialog(sloopform::ProgramSettings().Offsets, defaults, this);
+    OffsetLevelsDialog dialog(editor_->Design().Offsets, defaults, this);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (const auto levels = dialog.levels()) sloopform::ProgramSettings().Offsets = *levels;
+    const auto levels = dialog.levels();
+    if (!levels) return;
+    sloopform::DesignSettings settings = editor_->Design();
+    settings.Offsets = *levels;
+    setDesignSettings(settings);
 }
 
 sloopform::TextMemo& GeneratorWindow::consoleMemo() { return *consoleMemo_; }

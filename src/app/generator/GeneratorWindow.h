@@ -11,10 +11,12 @@
 #include "generator/LiveRegeneration.h"
 #include "model/FileManager.h"
 #include "model/ParameterHistory.h"
+#include "settings/DesignSettings.h"
 
 class FrameServices;
 class ParameterTable;
 class QAction;
+class QLabel;
 class QMenu;
 class QPlainTextEdit;
 class QSplitter;
@@ -36,7 +38,7 @@ public:
     explicit GeneratorWindow(FrameServices& frame, QWidget* parent = nullptr);
     ~GeneratorWindow() override;
 
-    // As tall as the whole parameter table.
+    // As tall as the whole parameter table and the method line under it.
     QSize sizeHint() const override;
     QList<MenuGroup> menuGroups() const override;
     void childActivated() override;
@@ -60,10 +62,13 @@ public:
     void stability();
     void exportGf1() override;
     void exportDxf() override;
-    // The offsets table at the levels of the settings, to a CSV file.
+    // The offsets table at the design's levels, to a CSV file.
     void exportOffsets();
     // The dialog that sets those levels.
     void chooseOffsetLevels();
+    // The design's method, offset levels and lines-plan check marks; the
+    // project is modified while they differ from its file's.
+    void setDesignSettings(const sloopform::DesignSettings& settings);
     void saveProjectAs() override;
     void openProjectFile(const QString& path) override;
 
@@ -89,6 +94,8 @@ signals:
     void runStarting();
     // The project's values came to differ from its file's, or no longer do.
     void projectModifiedChanged(bool modified);
+    // Another design was started or opened, or its settings were changed.
+    void designSettingsChanged();
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
@@ -97,6 +104,11 @@ protected:
 private:
     void buildMenus();
     void buildEditMenu();
+    void buildMethodMenu();
+    // The Run menu's method and the window's method line follow the design.
+    void showDesignSettings();
+    // A design was started or read: nothing of it is unsaved yet.
+    void designReplaced(const std::string& fileName);
     void connectProjectEvents();
     void setCommandsEnabled(bool enabled);
     void setViewButtonsEnabled(bool enabled);
@@ -138,6 +150,8 @@ private:
     QPointer<ResistanceCurveWindow> curveWindow_;
     QPointer<StabilityWindow> stabilityWindow_;
     sloopform::ParameterHistory history_;
+    // The settings the project's file holds.
+    sloopform::DesignSettings savedDesign_;
     sloopform::LiveRegeneration liveRuns_;
     // A run writes the editor's own record: the values must stay as they are.
     bool runOnRecord_ = false;
@@ -148,6 +162,8 @@ private:
     QAction* undoItem_;
     QAction* redoItem_;
     QMenu* runMenu_;
+    QList<QAction*> methodItems_;
+    QLabel* methodLabel_;
     // The items disabled while the generator runs.
     QList<QAction*> runModeItems_;
 };

@@ -239,6 +239,10 @@ void ParameterTable::editorOpened(QLineEdit* editor)
 void ParameterTable::commitCurrentRow()
 {
     emit commitRequested(currentParameterRow());
+    // The refusal box and the help it opens let events through: an editor
+    // opened meanwhile on the refused text must not survive the commit to
+    // commit it again.
+    if (openEditor_) closeEditor(openEditor_, QAbstractItemDelegate::RevertModelCache);
     cellEdited_ = false;
 }
 

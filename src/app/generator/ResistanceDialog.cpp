@@ -13,6 +13,7 @@
 
 #include "help/Help.h"
 #include "model/DataEdit.h"
+#include "numeric/NumberText.h"
 
 using sloopform::SpeedUnit;
 
@@ -159,6 +160,9 @@ QGroupBox* ResistanceDialog::buildOutputGroup()
         grid->addWidget(outputEdits_[i], i, 1);
         grid->addWidget(new QLabel(units[i]), i, 2);
     }
+    appliedLabel_ = new QLabel;
+    appliedLabel_->setObjectName("AppliedLabel");
+    grid->addWidget(appliedLabel_, 4, 0, 1, 3);
     return group;
 }
 
@@ -247,8 +251,12 @@ void ResistanceDialog::calculate()
 
 void ResistanceDialog::apply()
 {
-    optimiser_.Apply(parameters_, console_);
+    const auto applied = optimiser_.Apply(parameters_, console_);
     applyBut_->setEnabled(optimiser_.ApplyEnabled());
+    if (!applied) return;
+    appliedLabel_->setText(QStringLiteral("Resistance before Apply: %1 N, after: %2 N")
+                               .arg(QString::fromStdString(sloopform::FormatFixed(applied->Before, 3)),
+                                    QString::fromStdString(sloopform::FormatFixed(applied->After, 3))));
     emit parametersApplied();
 }
 

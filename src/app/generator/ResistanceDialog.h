@@ -79,6 +79,8 @@ private:
     QLineEdit* msEdit_;
     QPushButton* button1_;
     QLineEdit* outputEdits_[4];
+    // The resistance before and after the last Apply.
+    QLabel* appliedLabel_;
     QGroupBox* velocityGroup_;
     QGroupBox* optionsGroup_;
     std::unique_ptr<GaugeProgress> progress_;

@@ -3,6 +3,7 @@
 #include <QApplication>
 #include <QFileDialog>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QStringList>
 
 #include "frame/ExceptionDialog.h"
@@ -155,6 +156,8 @@ std::unique_ptr<QMessageBox> BuildMessageBox(const QString& text, MessageIcon ic
     case MessageButtons::OkHelp:
         box->setStandardButtons(QMessageBox::Ok | QMessageBox::Help);
         box->setDefaultButton(QMessageBox::Ok);
+        // Help keeps the keyboard once clicked; Enter must still mean OK.
+        qobject_cast<QPushButton*>(box->button(QMessageBox::Help))->setAutoDefault(false);
         break;
     case MessageButtons::YesNoCancel:
         box->setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel);

@@ -1,14 +1,12 @@
 #include "preferences/GoalAccuracyPage.h"
 
-#include <QComboBox>
 #include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QVBoxLayout>
 
-GoalAccuracyPage::GoalAccuracyPage(const sloopform::GoalAccuracies& goals,
-                                   sloopform::GeneratorMethod method, QWidget* parent)
+GoalAccuracyPage::GoalAccuracyPage(const sloopform::GoalAccuracies& goals, QWidget* parent)
     : QWidget(parent)
 {
     auto* layout = new QVBoxLayout(this);
@@ -17,20 +15,6 @@ GoalAccuracyPage::GoalAccuracyPage(const sloopform::GoalAccuracies& goals,
         addGoal(*layout, "Percentage Dimensions", "percentageGoal", goals.Percentage, "%");
     coefficient_ = addGoal(*layout, "Coefficients", "coefficientGoal", goals.Coefficient, {});
 
-    // Item order follows the stored number: 0 Classic, 1 Robust.
-    method_ = new QComboBox;
-    method_->setObjectName("generatorMethod");
-    method_->addItems({"Classic", "Robust"});
-    method_->setCurrentIndex(static_cast<int>(method));
-    auto* label = new QLabel("&Method:");
-    label->setBuddy(method_);
-    auto* box = new QGroupBox("Generator Method");
-    auto* row = new QHBoxLayout(box);
-    row->addWidget(label);
-    row->addWidget(method_);
-    row->addStretch();
-    layout->addWidget(box);
-    connect(method_, &QComboBox::activated, this, &GoalAccuracyPage::changed);
     layout->addStretch();
 }
 
@@ -59,9 +43,4 @@ sloopform::GoalTexts GoalAccuracyPage::texts() const
 {
     return {dimension_->text().toStdString(), percentage_->text().toStdString(),
             coefficient_->text().toStdString()};
-}
-
-sloopform::GeneratorMethod GoalAccuracyPage::method() const
-{
-    return static_cast<sloopform::GeneratorMethod>(method_->currentIndex());
 }

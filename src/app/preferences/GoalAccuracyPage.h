@@ -4,20 +4,16 @@
 #include "generator/RunGeneration.h"
 #include "settings/GoalEntry.h"
 
-class QComboBox;
 class QLineEdit;
 class QVBoxLayout;
 
-// "Hull Parameter Goal Accuracy": the three goals as text fields, and the
-// generator method that iterates to them.
+// "Hull Parameter Goal Accuracy": the three goals as text fields.
 class GoalAccuracyPage : public QWidget {
     Q_OBJECT
 public:
-    GoalAccuracyPage(const sloopform::GoalAccuracies& goals, sloopform::GeneratorMethod method,
-                     QWidget* parent = nullptr);
+    explicit GoalAccuracyPage(const sloopform::GoalAccuracies& goals, QWidget* parent = nullptr);
 
     sloopform::GoalTexts texts() const;
-    sloopform::GeneratorMethod method() const;
 
 signals:
     void changed();
@@ -30,5 +26,4 @@ private:
     QLineEdit* dimension_;
     QLineEdit* percentage_;
     QLineEdit* coefficient_;
-    QComboBox* method_;
 };

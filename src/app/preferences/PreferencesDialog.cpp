@@ -28,7 +28,7 @@ struct PreferencesDialog::Impl {
     QPushButton* applyButton = nullptr;
 };
 
-// Colours, aspect ratio and the generator method are stored even when a goal
+// Colours and aspect ratio are stored even when a goal
 // is refused; the goals only when all three are good.
 bool PreferencesDialog::Impl::apply()
 {
@@ -37,7 +37,6 @@ bool PreferencesDialog::Impl::apply()
     settings.ConstructionIndex = working.ConstructionIndex;
     settings.OutlineIndex = working.OutlineIndex;
     settings.UserRatio = working.UserRatio;
-    settings.Method = goalPage->method();
     settings.RegenerateWhileEditing = regenerateWhileEditing->isChecked();
     aspectPage->redrawSample();
     applyButton->setEnabled(false);
@@ -60,7 +59,7 @@ PreferencesDialog::PreferencesDialog(sloopform::Settings& settings, QWidget* par
 
     auto* colours = new ColoursPage(d->working);
     d->aspectPage = new AspectRatioPage(d->working, settings);
-    d->goalPage = new GoalAccuracyPage(settings.Goals, settings.Method);
+    d->goalPage = new GoalAccuracyPage(settings.Goals);
     d->pages = new QTabWidget;
     d->pages->setObjectName("pages");
     // Every page's name in full: the dialog widens to fit them.

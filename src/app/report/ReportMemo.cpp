@@ -2,6 +2,9 @@
 
 #include <QFontDatabase>
 #include <QTextBlock>
+#include <QTextCharFormat>
+
+#include "platform/FixedPitchFont.h"
 
 ReportMemo::ReportMemo(QWidget* parent) : QPlainTextEdit(parent)
 {
@@ -20,8 +23,12 @@ void ReportMemo::AppendLine(const std::string& line)
     end.movePosition(QTextCursor::End);
     end.beginEditBlock();
     if (!end.block().text().isEmpty()) end.insertBlock();
-    end.insertText(QString::fromStdString(line));
-    end.insertBlock();
+    // The program's blocks are columns of figures: they line up only in a
+    // fixed-pitch font, whatever the font of the text typed around them.
+    QTextCharFormat columns;
+    columns.setFontFamilies(QStringList{FixedPitchFont().family()});
+    end.insertText(QString::fromStdString(line), columns);
+    end.insertBlock(end.blockFormat(), QTextCharFormat());
     end.endEditBlock();
     setTextCursor(end);
     ensureCursorVisible();

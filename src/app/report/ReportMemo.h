@@ -4,8 +4,9 @@
 #include "generator/Output.h"
 
 // Memo1: the report's editable text, and the memo SReport writes into. Every
-// line the program appends ends with a line break, so the user types below
-// an inserted block; a last line without text is not counted as a line.
+// line the program appends is set in a fixed-pitch font and ends with a line
+// break, so the user types below an inserted block in the memo's own font; a
+// last line without text is not counted as a line.
 class ReportMemo : public QPlainTextEdit, public sloopform::TextMemo {
     Q_OBJECT
 public:

@@ -14,6 +14,7 @@
 #include "analysis/StabilityReport.h"
 #include "analysis/HydrostaticsReport.h"
 #include "analysis/OffsetsReport.h"
+#include "views/DrawnHull.h"
 #include "frame/FrameServices.h"
 #include "model/DataEdit.h"
 #include "model/ReportFile.h"
@@ -98,6 +99,15 @@ void ReportWindow::buildMenus()
     AddItem(fileMenu_, "Exit1", "E&xit", {}, [this] { frame_.frameWindow()->close(); });
 
     editMenu_ = new QMenu("&Edit", this);
+    // The editor takes Ctrl+Z and Ctrl+Shift+Z itself; the items show that it can.
+    QAction* undo = AddItem(editMenu_, "Undo1", "&Undo", QKeySequence(Qt::CTRL | Qt::Key_Z), [this] { memo_->undo(); });
+    QAction* redo = AddItem(editMenu_, "Redo1", "&Redo", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z),
+                            [this] { memo_->redo(); });
+    undo->setEnabled(false);
+    redo->setEnabled(false);
+    connect(memo_, &QPlainTextEdit::undoAvailable, undo, &QAction::setEnabled);
+    connect(memo_, &QPlainTextEdit::redoAvailable, redo, &QAction::setEnabled);
+    editMenu_->addSeparator();
     QAction* cutItem = AddItem(editMenu_, "Cut1", "&Cut ", QKeySequence(Qt::CTRL | Qt::Key_Y),
                                [this] { cut(); });
     AddItem(editMenu_, "Copy1", "&Copy", QKeySequence(Qt::CTRL | Qt::Key_C), [this] { copy(); });
@@ -137,12 +147,12 @@ void ReportWindow::connectFileManager()
         replaceTextQuietly({});
         frame_.setStatusPanel(2, {});
     };
-    files_.OnOpenFile = [this](TFileManager& sender, const std::string& fileName) {
-        if (const auto lines = sloopform::LoadReport(fileName))
-            replaceTextQuietly(*lines);
-        else
-            sender.SetFileName(sender.UnSavedName);  // the empty report is no copy of that file
+    files_.OnOpenFile = [this](TFileManager&, const std::string& fileName) {
+        const auto lines = sloopform::LoadReport(fileName);
+        if (!lines) return false;
+        replaceTextQuietly(*lines);
         frame_.setStatusPanel(2, {});
+        return true;
     };
     files_.OnSaveFile = [this](TFileManager&, const std::string& fileName) {
         const bool saved = sloopform::SaveReport(memo_->Lines(), fileName);
@@ -290,7 +300,7 @@ void ReportWindow::insertDesignCheck()
 void ReportWindow::insertOffsetsTable()
 {
     if (const sloopform::HullRecord* hull = sloopform::CurrentHull())
-        sloopform::ReportOffsets(*hull, sloopform::ProgramSettings().Offsets, report_);
+        sloopform::ReportOffsets(*hull, DrawnDesign().Offsets, report_);
 }
 
 void ReportWindow::memoChanged()

@@ -17,6 +17,8 @@
 #include "views/LinesPlan.h"
 #include "views/LinesPlanPointer.h"
 #include "views/ScaledPrintDialog.h"
+#include "views/SvgViews.h"
+#include "export/ChosenFileExport.h"
 
 using sloopform::ProgramSettings;
 using sloopform::TViewport;
@@ -56,12 +58,19 @@ LinesPlanWindow::LinesPlanWindow(FrameServices& frame, QWidget* parent)
 
     fileMenu_ = createFileMenu({tr("Pre&ferences..."), false});
     addPrintToScale();
+    addSvgExport();
     createViewMenu();
     createPopupMenu();
     pairSwitches(viewConstructionLines_, constructionLines1_, [this] { redraw(); });
     connect(hullOutlines1_, &QAction::triggered, this, [this] { redraw(); });
     connect(&viewportWidget(), &QWidget::customContextMenuRequested, this,
             [this](const QPoint& position) { showPopupMenu(popupMenu_, position); });
+
+    for (QAction* item : findChildren<QAction*>())
+        if (item->isCheckable()) connect(item, &QAction::triggered, this, [this] { storeToggles(); });
+    if (auto* generator = qobject_cast<GeneratorWindow*>(frame.child(ChildRole::Generator)))
+        connect(generator, &GeneratorWindow::designSettingsChanged, this, &LinesPlanWindow::followDesign);
+    showToggles(DrawnDesign().LinesPlan);
 
     pointerPosition_ = new QLabel(this);
     pointerPosition_->setObjectName(QStringLiteral("PointerPosition"));
@@ -85,23 +94,71 @@ TViewportEngView& LinesPlanWindow::linesPlan() const
 
 sloopform::DisplaySwitches LinesPlanWindow::switches() const
 {
-    sloopform::DisplaySwitches chosen{constructionLines1_->isChecked(), hullOutlines1_->isChecked()};
-    chosen.SplitBodyPlan = splitBodyPlan_->isChecked();
-    chosen.Waterlines = waterlines_->isChecked();
-    chosen.Buttocks = buttocks_->isChecked();
-    chosen.Labels = labels_->isChecked();
-    chosen.Levels = ProgramSettings().Offsets;
-    return chosen;
+    sloopform::DesignSettings design = DrawnDesign();
+    design.LinesPlan = toggles();
+    return sloopform::LinesPlanSwitches(design);
+}
+
+namespace {
+
+// The items of the two menus that stand for each toggle; the hull outlines
+// switch has only its pop-up item.
+struct ToggleItems {
+    bool sloopform::LinesPlanToggles::*Toggle;
+    const char* Names[2];
+};
+const ToggleItems kToggleItems[] = {
+    {&sloopform::LinesPlanToggles::ConstructionLines, {"ConstructionLines1", "ViewConstructionLines"}},
+    {&sloopform::LinesPlanToggles::HullOutlines, {"HullOutlines1", nullptr}},
+    {&sloopform::LinesPlanToggles::SplitBodyPlan, {"SplitBodyPlan2", "SplitBodyPlan1"}},
+    {&sloopform::LinesPlanToggles::Waterlines, {"Waterlines2", "Waterlines1"}},
+    {&sloopform::LinesPlanToggles::Buttocks, {"Buttocks2", "Buttocks1"}},
+    {&sloopform::LinesPlanToggles::Labels, {"Labels2", "Labels1"}},
+    {&sloopform::LinesPlanToggles::Diagonals, {"Diagonals2", "Diagonals1"}},
+};
+
+}  // namespace
+
+sloopform::LinesPlanToggles LinesPlanWindow::toggles() const
+{
+    sloopform::LinesPlanToggles shown;
+    for (const ToggleItems& items : kToggleItems)
+        shown.*items.Toggle = findChild<QAction*>(items.Names[0])->isChecked();
+    return shown;
+}
+
+void LinesPlanWindow::showToggles(const sloopform::LinesPlanToggles& shown)
+{
+    for (const ToggleItems& items : kToggleItems)
+        for (const char* name : items.Names)
+            if (name != nullptr) findChild<QAction*>(name)->setChecked(shown.*items.Toggle);
+}
+
+void LinesPlanWindow::followDesign()
+{
+    if (toggles() == DrawnDesign().LinesPlan) return;
+    showToggles(DrawnDesign().LinesPlan);
+    redraw();
+}
+
+void LinesPlanWindow::storeToggles()
+{
+    auto* generator = qobject_cast<GeneratorWindow*>(frame().child(ChildRole::Generator));
+    if (generator == nullptr) return;
+    sloopform::DesignSettings design = DrawnDesign();
+    design.LinesPlan = toggles();
+    generator->setDesignSettings(design);
 }
 
 void LinesPlanWindow::addAdditions()
 {
     viewMenu_->addSeparator();
     popupMenu_->addSeparator();
-    splitBodyPlan_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("Split Body Plan"), QStringLiteral("SplitBodyPlan"));
-    waterlines_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("Wa&terlines"), QStringLiteral("Waterlines"));
-    buttocks_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("B&uttocks"), QStringLiteral("Buttocks"));
-    labels_ = addAdditionSwitch(viewMenu_, popupMenu_, tr("&Labels"), QStringLiteral("Labels"));
+    addAdditionSwitch(viewMenu_, popupMenu_, tr("Split Body Plan"), QStringLiteral("SplitBodyPlan"));
+    addAdditionSwitch(viewMenu_, popupMenu_, tr("Wa&terlines"), QStringLiteral("Waterlines"));
+    addAdditionSwitch(viewMenu_, popupMenu_, tr("B&uttocks"), QStringLiteral("Buttocks"));
+    addAdditionSwitch(viewMenu_, popupMenu_, tr("&Labels"), QStringLiteral("Labels"));
+    addAdditionSwitch(viewMenu_, popupMenu_, tr("&Diagonals"), QStringLiteral("Diagonals"));
 }
 
 void LinesPlanWindow::addPrintToScale()
@@ -115,12 +172,40 @@ void LinesPlanWindow::addPrintToScale()
         if (items[i]->text() == tr("Print Settings...")) fileMenu_->insertAction(items[i + 1], item);
 }
 
+std::string LinesPlanWindow::designFile() const
+{
+    if (auto* generator = dynamic_cast<GeneratorWindow*>(frame().targets().generator))
+        return generator->project().FileName();
+    return "Untitled";
+}
+
 sloopform::ScaledSheet LinesPlanWindow::scaledSheet(int scale) const
 {
-    std::string designFile = "Untitled";
-    if (auto* generator = dynamic_cast<GeneratorWindow*>(frame().targets().generator))
-        designFile = sloopform::ShortFileName(generator->project().FileName());
-    return sloopform::ScaledSheet(DrawnHull(), scale, {designFile, sloopform::TodayText()}, switches());
+    const sloopform::SheetTitle title{sloopform::ShortFileName(designFile()), sloopform::TodayText()};
+    return sloopform::ScaledSheet(DrawnHull(), scale, title, switches());
+}
+
+void LinesPlanWindow::addSvgExport()
+{
+    for (QAction* item : fileMenu_->actions()) {
+        if (item->menu() == nullptr || item->text() != tr("Export")) continue;
+        QAction* svg = item->menu()->addAction(tr("Lines Plan as SVG..."), this, [this] { exportSvg(); });
+        svg->setObjectName(QStringLiteral("ExportSvg1"));
+    }
+}
+
+void LinesPlanWindow::exportSvg()
+{
+    if (!sloopform::GeneratedOrSaySo(DrawnHull())) return;
+    sloopform::ExportToChosenFile(sloopform::LinesPlanSvgDialog(designFile()), [this](const std::string& file) {
+        const std::string svg = chosenScale_ ? sloopform::ScaledSheetSvg(scaledSheet(*chosenScale_))
+                                             : sloopform::LinesPlanSvg(DrawnHull(), sloopform::kViewSvgWidth,
+                                                                       sloopform::kViewSvgHeight,
+                                                                       ProgramSettings().Drawing);
+        if (!sloopform::WriteSvgFile(file, svg))
+            sloopform::Ui().ShowMessage("Unable to Open " + sloopform::ShortFileName(file) + "for writing",
+                                        sloopform::MessageIcon::Error, sloopform::MessageButtons::Ok);
+    });
 }
 
 void LinesPlanWindow::printToScale()
@@ -133,6 +218,7 @@ void LinesPlanWindow::printToScale()
         },
         this);
     if (dialog.exec() != QDialog::Accepted) return;
+    chosenScale_ = dialog.scale();
     printer().setPageLayout(PaperLayout(current, dialog.paper()));
     QPrintDialog printDialog(&printer(), this);
     if (printDialog.exec() != QDialog::Accepted) return;

@@ -1,6 +1,9 @@
 #pragma once
 #include <QPointer>
+#include <optional>
+#include <string>
 
+#include "settings/DesignSettings.h"
 #include "views/DrawingSettings.h"
 #include "views/ScaledSheet.h"
 #include "views/ViewWindow.h"
@@ -35,28 +38,36 @@ protected:
 
 private:
     sloopform::TViewportEngView& linesPlan() const;
-    // The pop-up menu's check marks.
+    // The pop-up menu's check marks, with the design's offset levels.
     sloopform::DisplaySwitches switches() const;
+    // The check marks belong to the design: they are saved with it and
+    // follow the design opened.
+    sloopform::LinesPlanToggles toggles() const;
+    void showToggles(const sloopform::LinesPlanToggles& toggles);
+    void followDesign();
+    void storeToggles();
     void createViewMenu();
     // "Print to Scale..." in the File menu: the scale and paper, then the printer.
     void addPrintToScale();
     void printToScale();
+    // File > Export > "Lines Plan as SVG...": the batch tool's drawing, at
+    // the scale last chosen for printing if there is one.
+    void addSvgExport();
+    void exportSvg();
+    std::string designFile() const;
     sloopform::ScaledSheet scaledSheet(int scale) const;
     void createPopupMenu();
-    // The split body plan, waterlines, buttocks and labels, off at first.
+    // The split body plan, waterlines, buttocks, labels and diagonals, off at first.
     void addAdditions();
     void showPointer(QPoint at);
 
     QMenu* fileMenu_ = nullptr;
+    std::optional<int> chosenScale_;
     QMenu* viewMenu_ = nullptr;
     QMenu* popupMenu_ = nullptr;
     QAction* constructionLines1_ = nullptr;
     QAction* hullOutlines1_ = nullptr;
     QAction* viewConstructionLines_ = nullptr;
-    QAction* splitBodyPlan_ = nullptr;
-    QAction* waterlines_ = nullptr;
-    QAction* buttocks_ = nullptr;
-    QAction* labels_ = nullptr;
     // In the frame's status bar once shown, which then owns it.
     QPointer<QLabel> pointerPosition_;
 };

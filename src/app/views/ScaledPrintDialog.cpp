@@ -8,7 +8,7 @@
 
 namespace {
 
-constexpr int kDefaultScaleIndex = 1;  // 1:10
+constexpr int kDefaultScale = 10;
 
 }  // namespace
 
@@ -26,7 +26,7 @@ ScaledPrintDialog::ScaledPrintDialog(std::function<int(int, const PaperChoice&)>
     orientation_->setObjectName("Orientation");
     pages_->setObjectName("Pages");
     for (int scale : sloopform::kSheetScales) scale_->addItem(QString("1:%1").arg(scale));
-    scale_->setCurrentIndex(kDefaultScaleIndex);
+    scale_->setCurrentIndex(scale_->findText(QString("1:%1").arg(kDefaultScale)));
     for (const sloopform::PaperSize& size : sloopform::kPaperSizes) paper_->addItem(size.Name);
     orientation_->addItems({"Portrait", "Landscape"});
 

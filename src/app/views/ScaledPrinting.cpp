@@ -16,7 +16,8 @@ QSizeF PrintableAreaMm(const QPageLayout& layout) { return layout.paintRect(QPag
 
 std::vector<sloopform::SheetTile> Tiles(const sloopform::ScaledSheet& sheet, const QSizeF& area)
 {
-    return sloopform::TileSheet(sheet.WidthMm(), sheet.HeightMm(), area.width(), area.height());
+    return sloopform::TileSheet(sheet.WidthMm(), sheet.HeightMm(), area.width(), area.height(),
+                                sheet.TitleBlockWidthFromRightMm(), sheet.TitleBlockHeightFromBottomMm());
 }
 
 }  // namespace

@@ -76,7 +76,7 @@ sloopform::DisplaySwitches ThreeDViewerWindow::switches() const
                                       hullOutlines_[kPopupMenu]->isChecked()};
     chosen.Waterlines = waterlines_->isChecked();
     chosen.Buttocks = buttocks_->isChecked();
-    chosen.Levels = ProgramSettings().Offsets;
+    chosen.Levels = DrawnDesign().Offsets;
     return chosen;
 }
 

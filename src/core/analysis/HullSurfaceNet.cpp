@@ -5,6 +5,7 @@
 #include <stdexcept>
 
 #include "analysis/ExtendedBSpline.h"
+#include "analysis/SheerCurves.h"
 #include "analysis/StationLoft.h"
 #include "model/HullOutlines.h"
 #include "numeric/BSpline.h"
@@ -28,11 +29,7 @@ NetPoint operator*(long double f, NetPoint a) { return {f * a.x, f * a.y, f * a.
 // The sheer in plan and in elevation.
 class Sheer {
 public:
-    explicit Sheer(const HullRecord& hull)
-        : plan_(hull.SheerOrder, Coordinates(hull, &TPoint3r::y)),
-          elevation_(hull.SheerOrder, Coordinates(hull, &TPoint3r::z))
-    {
-    }
+    explicit Sheer(const HullRecord& hull) : plan_(SheerPlan(hull)), elevation_(SheerElevation(hull)) {}
     NetPoint At(long double t) const
     {
         const CurvePoint p = plan_.At(t);
@@ -43,13 +40,6 @@ public:
     long double End() const { return plan_.LastKnot(); }
 
 private:
-    static std::vector<ExtendedPoint> Coordinates(const HullRecord& hull, Real48 TPoint3r::*across)
-    {
-        std::vector<ExtendedPoint> points;
-        for (int i = 1; i <= hull.SheerPointCount; ++i)
-            points.push_back({hull.SheerPoints[i].x, hull.SheerPoints[i].*across});
-        return points;
-    }
     ExtendedBSpline plan_;
     ExtendedBSpline elevation_;
 };

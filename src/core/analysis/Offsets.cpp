@@ -74,12 +74,17 @@ OffsetLevels DefaultOffsetLevels(const HullRecord& hull)
     return levels;
 }
 
-OffsetLevels ChosenOffsetLevels(const HullRecord& hull, const OffsetLevels& chosen)
+OffsetLevels OverlaidOffsetLevels(const OffsetLevels& base, const OffsetLevels& chosen)
 {
-    OffsetLevels levels = DefaultOffsetLevels(hull);
+    OffsetLevels levels = base;
     if (!chosen.Waterlines.empty()) levels.Waterlines = chosen.Waterlines;
     if (!chosen.Buttocks.empty()) levels.Buttocks = chosen.Buttocks;
     return levels;
+}
+
+OffsetLevels ChosenOffsetLevels(const HullRecord& hull, const OffsetLevels& chosen)
+{
+    return OverlaidOffsetLevels(DefaultOffsetLevels(hull), chosen);
 }
 
 OffsetsTable ComputeOffsets(const HullRecord& hull, const OffsetLevels& chosen)

@@ -23,6 +23,9 @@ struct OffsetLevels {
 // heading name the level exactly.
 OffsetLevels DefaultOffsetLevels(const HullRecord& hull);
 
+// `chosen`'s lists over `base`'s: an empty list of either kind keeps `base`'s.
+OffsetLevels OverlaidOffsetLevels(const OffsetLevels& base, const OffsetLevels& chosen);
+
 // The levels chosen by the user, where an empty list of either kind stands for
 // the hull's default levels of that kind.
 OffsetLevels ChosenOffsetLevels(const HullRecord& hull, const OffsetLevels& chosen);

@@ -35,8 +35,18 @@ Real48 ResistanceAt(const ResistanceParameters& scratch, Real48 fn);
 // The vertex of the least-squares parabola through the 20 trials.
 Real48 FitOptimum(const TPointBlock2& trials);
 
-// Cp from 0.52 to 0.559 with Cm following to keep the volume; the optimum is
-// held to 0.52 .. 0.6 and left in CpOpt, CmOpt.
+// The Cp the search may choose: 0.52 .. 0.6, narrowed to where Cp and the Cm
+// that keeps the volume both pass the parameter table's rules. Empty (Highest
+// below Lowest) when there is no such Cp.
+struct CpInterval {
+    long double Lowest;
+    long double Highest;
+};
+CpInterval SearchedCp(const OptimisationWork& work);
+
+// Cp from 0.52 to 0.559 with Cm following to keep the volume (the same span
+// moved or narrowed into SearchedCp where it does not fit); the optimum is
+// held to SearchedCp and left in CpOpt, CmOpt, which stay when it is empty.
 void OptimiseCp(OptimisationWork& work, Real48 fn, OptimisationProgress& progress);
 
 // LCB from midships to 2.923 % of Lwl aft of it; the optimum is held to

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "analysis/DenseSamples.h"
+#include "analysis/SheerCurves.h"
 #include "model/HullOutlines.h"
 #include "numeric/NumberText.h"
 
@@ -14,14 +15,6 @@ namespace {
 constexpr int kCubicOrder = 4;
 
 std::string Metres(long double value) { return FormatFixed(value, 3) + " m"; }
-
-// The sheer line in plan: x from the stem head and the half-breadth.
-ExtendedBSpline SheerInPlan(const HullRecord& hull)
-{
-    std::vector<ExtendedPoint> points;
-    for (int p = 1; p <= hull.SheerPointCount; ++p) points.push_back({hull.SheerPoints[p].x, hull.SheerPoints[p].y});
-    return ExtendedBSpline(hull.SheerOrder, points);
-}
 
 }  // namespace
 
@@ -44,7 +37,7 @@ std::vector<long double> WaterlineOutsideSheerAtStations(const HullRecord& hull)
 {
     const std::vector<ExtendedPoint> waterline =
         DenseSamples(ExtendedBSpline(kWaterlinePointCount, kCubicOrder, hull.WaterlinePoints));
-    const std::vector<ExtendedPoint> sheer = DenseSamples(SheerInPlan(hull));
+    const std::vector<ExtendedPoint> sheer = DenseSamples(SheerPlan(hull));
     std::vector<long double> outside(kStationCount, 0.0L);
     for (int s = 0; s <= kLastStation; ++s) {
         const long double x = StationPosition(hull, s);

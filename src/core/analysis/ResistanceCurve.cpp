@@ -123,6 +123,12 @@ const std::vector<ResistanceComponent>& ResistanceComponents()
     return components;
 }
 
+bool Extrapolated(const ResistanceResult& point)
+{
+    // Held to the speed's 6-byte form, so that Fn 0.6 itself is within.
+    return point.Fn > Real48(kFittedHighestFn);
+}
+
 ResistanceParameters OptimumParameters(ResistanceParameters hull,
                                        const ResistanceOptimiser::Optimum& optimum)
 {
@@ -138,13 +144,13 @@ std::vector<std::string> ResistanceCurveCsvLines(const std::vector<ResistanceRes
 {
     std::string heading = "fn,knots,speed_ms" + ComponentHeadings({});
     if (!second.empty()) heading += ComponentHeadings(secondPrefix);
-    std::vector<std::string> lines = {heading};
+    std::vector<std::string> lines = {heading + ",extrapolated"};
     for (std::size_t i = 0; i < curve.size(); ++i) {
         const ResistanceResult& point = curve[i];
         std::string line = ShortestText(point.Fn.Value()) + Cell(KnotsOf(point)) + Cell(point.Velocity) +
                            ComponentCells(point);
         if (i < second.size()) line += ComponentCells(second[i]);
-        lines.push_back(line);
+        lines.push_back(line + (Extrapolated(point) ? ",1" : ",0"));
     }
     return lines;
 }

@@ -34,6 +34,13 @@ std::optional<std::string> SpeedRangeError(const SpeedRange& range, const Resist
 // typed in that unit gets it.
 std::vector<ResistanceResult> ResistanceCurve(const ResistanceParameters& hull, const SpeedRange& range);
 
+// The residuary regression is taken as fitted on the speeds up to this Froude
+// number; above it the curve carries the tables beyond what they were fitted
+// on, and the total may even fall with speed (Fn 0.600 to 0.625, 0.700 to 0.725).
+constexpr long double kFittedHighestFn = 0.6L;
+// The point's speed lies above the fitted range.
+bool Extrapolated(const ResistanceResult& point);
+
 // A speed of the curve in knots.
 long double KnotsOf(const ResistanceResult& point);
 
@@ -50,9 +57,10 @@ const std::vector<ResistanceComponent>& ResistanceComponents();
 ResistanceParameters OptimumParameters(ResistanceParameters hull,
                                        const ResistanceOptimiser::Optimum& optimum);
 
-// The table fn,knots,speed_ms,<component>...,total, one row per point;
-// every figure in its shortest exact decimal form. A second curve over the
-// same speeds adds its components again under `secondPrefix`.
+// The table fn,knots,speed_ms,<component>...,total,extrapolated, one row
+// per point; every figure in its shortest exact decimal form, extrapolated 1
+// above the fitted range and 0 within it. A second curve over the same speeds
+// adds its components again under `secondPrefix`, before extrapolated.
 std::vector<std::string> ResistanceCurveCsvLines(const std::vector<ResistanceResult>& curve,
                                                  const std::vector<ResistanceResult>& second = {},
                                                  const std::string& secondPrefix = {});

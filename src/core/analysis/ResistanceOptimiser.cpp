@@ -5,6 +5,7 @@
 #include "analysis/ResistanceReport.h"
 #include "generator/Output.h"
 #include "model/DataEdit.h"
+#include "model/ParameterTable.h"
 #include "numeric/NumberText.h"
 #include "platform/UiServices.h"
 
@@ -83,31 +84,51 @@ void ResistanceOptimiser::Calculate(OptimisationProgress& progress)
     applyEnabled_ = true;
 }
 
-void ResistanceOptimiser::Apply(TDataEdit& parameters, TOutput& console)
+std::optional<std::string> OptimumRefusal(const HullRecord& hull, const ResistanceOptimiser::Optimum& optimum)
 {
-    if (!applyEnabled_) return;
-    constexpr int kCpRow = 8, kCmRow = 9, kLCBRow = 10;
-    // True when the table took the value; a refused one has had its message.
-    const auto store = [&](int row, Real48 value) {
-        parameters.Edit(row, value);
-        return parameters.GetValue(row) == value;
-    };
-    const bool lcbStored = store(kLCBRow, optimum_.LCB);
-    const bool cpStored = store(kCpRow, optimum_.Cp);
-    const bool cmStored = store(kCmRow, optimum_.Cm);
+    // The rules decide with the other values as they would be stored.
+    HullRecord applied = hull;
+    applied.LCB = optimum.LCB;
+    applied.Cp = optimum.Cp;
+    applied.Cm = optimum.Cm;
+    const struct {
+        int row;
+        const char* name;
+        Real48 value;
+    } values[] = {{kLCBRow, "LCB", optimum.LCB}, {kCpRow, "Cp", optimum.Cp}, {kCmRow, "Cm", optimum.Cm}};
+    for (const auto& [row, name, value] : values) {
+        const ParameterRow& rule = ParameterRowAt(row);
+        if (!rule.accepts(value, applied))
+            return "The optimum " + std::string(name) + " = " + FormatFixed(value, 3) +
+                   " is not applied, nor anything else of the optimum:\r" + rule.rejection;
+    }
+    return std::nullopt;
+}
 
-    const auto updated = [&](bool stored, const char* caption, long double value) {
-        if (stored)
-            console.WriteLn(std::string(caption) + " Updated to " + FormatFixed(value, 3, 10));
+std::optional<ResistanceOptimiser::Applied> ResistanceOptimiser::Apply(TDataEdit& parameters, TOutput& console)
+{
+    if (!applyEnabled_) return std::nullopt;
+    applyEnabled_ = false;
+    if (const auto refusal = OptimumRefusal(hull_, optimum_)) {
+        Ui().ShowMessage(*refusal, MessageIcon::Information, MessageButtons::Ok);
+        return std::nullopt;
+    }
+    const Real48 before = ResistanceAt(ResistanceParametersOf(hull_), fn_);
+    parameters.Edit(kLCBRow, optimum_.LCB);
+    parameters.Edit(kCpRow, optimum_.Cp);
+    parameters.Edit(kCmRow, optimum_.Cm);
+
+    const auto updated = [&](const char* caption, long double value) {
+        console.WriteLn(std::string(caption) + " Updated to " + FormatFixed(value, 3, 10));
     };
     console.WriteLn("");
     console.WriteLn("--- Resistance Optimisation ---");
-    updated(cpStored, "Cp", optimum_.Cp);
-    updated(lcbStored, "LCB", optimum_.LCB);
-    updated(cmStored, "Cm", optimum_.Cm);
+    updated("Cp", optimum_.Cp);
+    updated("LCB", optimum_.LCB);
+    updated("Cm", optimum_.Cm);
     console.WriteLn("---------------------------------------------");
     console.WriteLn("");
-    applyEnabled_ = false;
+    return Applied{before, optimum_.Resistance};
 }
 
 void ResistanceOptimiser::AddToReport(TOutput& report) const

@@ -1,4 +1,5 @@
 #pragma once
+#include <optional>
 #include <string>
 
 #include "analysis/OptimiserSearch.h"
@@ -56,10 +57,19 @@ public:
     // the previous optimum and outputs; nothing is passed on.
     void RunOptimisation(OptimisationProgress& progress);
 
+    // The total resistance at the last converted speed of the parameters
+    // before Apply and of the optimum written.
+    struct Applied {
+        Real48 Before;
+        Real48 After;
+    };
+
     // Writes the last optimum into the parameter table (LCB, Cp, Cm in that
     // order, each through its validation), lists it on the console and is
-    // disabled until the next Calculate. Does nothing while disabled.
-    void Apply(TDataEdit& parameters, TOutput& console);
+    // disabled until the next Calculate. All or nothing: when any of the
+    // three fails its row's rule, one message names it and nothing is
+    // written. Nothing while disabled or refused.
+    std::optional<Applied> Apply(TDataEdit& parameters, TOutput& console);
 
     // The resistance block of the hull's current parameters at the last converted
     // speed; a speed outside the tables gets the range message and no block.
@@ -79,5 +89,9 @@ private:
     OutputTexts outputs_;
     bool applyEnabled_ = false;
 };
+
+// The message that refuses to apply `optimum` to `hull`, naming the first of
+// its LCB, Cp and Cm that its row's rule refuses; nothing when all three pass.
+std::optional<std::string> OptimumRefusal(const HullRecord& hull, const ResistanceOptimiser::Optimum& optimum);
 
 }  // namespace sloopform

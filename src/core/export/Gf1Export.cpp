@@ -67,13 +67,14 @@ void WriteGF1(const HullRecord& hull, ExportTarget& file)
     file.Commit();
 }
 
-void ExportGF1(const HullRecord& hull)
+void ExportGF1(const HullRecord& hull, const std::string& designFile)
 {
     if (!GeneratedOrSaySo(hull)) return;
     FileDialogRequest request;
     request.title = "Export to AutoSHIP - ModelMaker/AutoHydro";
     request.filter = "AutoSHIP (*.gf1)|*.gf1|All files (*.*)|*.*";
-    request.defaultExtension = "GF1";
+    request.defaultExtension = "gf1";
+    request.fileName = SuggestedExportName(designFile, request.defaultExtension);
     ExportToChosenFile(request, [&](const std::string& fileName) { WriteGF1(hull, fileName); });
 }
 

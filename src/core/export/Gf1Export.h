@@ -9,7 +9,7 @@ namespace sloopform {
 // Refuses with "No Data Available, Run Generator" unless the hull is complete,
 // otherwise asks for a file name and writes the GF1 file. A failure is shown in
 // the error dialog and leaves no file behind.
-void ExportGF1(const HullRecord& hull);
+void ExportGF1(const HullRecord& hull, const std::string& designFile = {});
 
 // The hull surface in feet as transverse sections, followed by the fixed
 // component and fluid records. Throws ExportFileError when the file cannot be

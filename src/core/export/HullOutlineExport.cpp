@@ -4,6 +4,7 @@
 #include <optional>
 #include <string>
 
+#include "export/ChosenFileExport.h"
 #include "export/DxfFile.h"
 #include "model/HullOutlines.h"
 #include "model/StationOutline.h"
@@ -68,12 +69,13 @@ void WriteHullOutlines(const HullRecord& hull, TDxfFile& file)
     file.Close();
 }
 
-void ExportHullOutlines(const HullRecord& hull)
+void ExportHullOutlines(const HullRecord& hull, const std::string& designFile)
 {
     FileDialogRequest request;
     request.title = "Export Hull Outlines to AutoCAD";
     request.filter = "AutoCAD (*.dxf)|*.dxf|All files (*.*)|*.*";
-    request.defaultExtension = "DXF";
+    request.defaultExtension = "dxf";
+    request.fileName = SuggestedExportName(designFile, request.defaultExtension);
 
     std::optional<std::string> failure;
     if (const auto fileName = Ui().SaveFileDialog(request)) {

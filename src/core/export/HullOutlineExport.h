@@ -11,7 +11,7 @@ constexpr int kExportStatusPanel = 2;
 // LINE entities: the waterline, profile, sheerline, transom and stations, each
 // on its own layer and only when its completion flag is set. A failure is shown
 // in the error dialog and leaves no file behind.
-void ExportHullOutlines(const HullRecord& hull);
+void ExportHullOutlines(const HullRecord& hull, const std::string& designFile = {});
 
 // Writes the outlines (each part announced in the status panel) and closes
 // the file. Throws ExportFileError when a line cannot be written.

@@ -29,13 +29,14 @@ void WriteOffsetsCsv(const OffsetsTable& table, ExportTarget& file)
     file.Commit();
 }
 
-void ExportOffsets(const HullRecord& hull, const OffsetLevels& chosen)
+void ExportOffsets(const HullRecord& hull, const OffsetLevels& chosen, const std::string& designFile)
 {
     if (!GeneratedOrSaySo(hull)) return;
     FileDialogRequest request;
     request.title = "Export Offsets";
     request.filter = "Comma-separated values (*.csv)|*.csv|All files (*.*)|*.*";
-    request.defaultExtension = "CSV";
+    request.defaultExtension = "csv";
+    request.fileName = SuggestedExportName(designFile, request.defaultExtension);
     ExportToChosenFile(request, [&](const std::string& fileName) {
         ExportTextFile file(fileName);
         WriteOffsetsCsv(ComputeOffsets(hull, chosen), file);

@@ -20,6 +20,6 @@ void WriteOffsetsCsv(const OffsetsTable& table, ExportTarget& file);
 // otherwise asks for a file name and writes the offsets at the chosen levels
 // (see ChosenOffsetLevels). A failure is shown in the error dialog and leaves
 // no file behind.
-void ExportOffsets(const HullRecord& hull, const OffsetLevels& chosen);
+void ExportOffsets(const HullRecord& hull, const OffsetLevels& chosen, const std::string& designFile = {});
 
 }  // namespace sloopform

@@ -4,6 +4,7 @@
 #include "model/ParameterGrid.h"
 #include "model/ParameterTable.h"
 #include "model/ProjectFile.h"
+#include "model/ShortFileName.h"
 #include "numeric/NumberText.h"
 #include "platform/UiServices.h"
 
@@ -100,10 +101,43 @@ void TDataEdit::Error(const std::string& message, int code) const
 
 bool TDataEdit::SaveData(const std::string& fileName) const
 {
-    return SaveProject(*hull_, fileName, vcg_);
+    return SaveProject(*hull_, fileName, DesignSettingsEntries(design_));
 }
 
-bool TDataEdit::LoadData(const std::string& fileName) { return LoadProject(*hull_, fileName, &vcg_); }
+namespace {
+
+// The design's settings among the entries after the nineteen keys.
+DesignSettings ReadDesignSettings(const ProjectEntries& entries, const std::string& fileName)
+{
+    std::vector<std::string> unreadable;
+    DesignSettings settings = DesignSettingsFromEntries(entries, unreadable);
+    if (unreadable.empty()) return settings;
+    std::string text = "These settings of " + ShortFileName(fileName) + " cannot be read; their defaults are used:";
+    for (const std::string& entry : unreadable) text += "\r" + entry;
+    Ui().ShowMessage(text, MessageIcon::Warning, MessageButtons::Ok);
+    return settings;
+}
+
+}  // namespace
+
+bool TDataEdit::LoadData(const std::string& fileName)
+{
+    ProjectEntries entries;
+    const bool read = LoadProject(*hull_, fileName, &entries);
+    if (read) design_ = ReadDesignSettings(entries, fileName);
+    return read;
+}
+
+std::unique_ptr<TDataEdit> TDataEdit::Read(const std::string& fileName)
+{
+    const std::unique_ptr<HullRecord> read = HullRecord::Create();
+    ProjectEntries entries;
+    if (!LoadProject(*read, fileName, &entries)) return nullptr;
+    auto editor = std::make_unique<TDataEdit>();
+    for (const ProjectKey& key : ProjectKeys()) editor->Hull().*key.Field = (*read).*key.Field;
+    editor->design_ = ReadDesignSettings(entries, fileName);
+    return editor;
+}
 
 bool TDataEdit::StoredValuesAccepted() const
 {

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "model/HullRecord.h"
+#include "settings/DesignSettings.h"
 
 namespace sloopform {
 
@@ -36,10 +37,17 @@ public:
     void RejectText(int row, const std::string& text);
     void Error(const std::string& message, int code) const;
 
-    // False when a fault was shown; the previous file is then untouched.
+    // The parameters and the design's settings. False when a fault was
+    // shown; the previous file is then untouched.
     bool SaveData(const std::string& fileName) const;
-    // False when the file could not be read completely (the fault was shown).
+    // False when the nineteen parameters could not be read completely (the
+    // fault was shown). Settings the file lacks take their defaults; those it
+    // holds in a form that cannot be read too, and are named in one message.
     bool LoadData(const std::string& fileName);
+    // A new editor, made current, holding the parameters of the file; null
+    // when the file could not be read completely (the fault was shown), and
+    // then the current editor and record stay as they were.
+    static std::unique_ptr<TDataEdit> Read(const std::string& fileName);
     // True when every stored value passes its row's rule; otherwise the
     // table's messages are shown together in one box, in row order.
     bool StoredValuesAccepted() const;
@@ -47,11 +55,14 @@ public:
 
     HullRecord& Hull() { return *hull_; }
     const HullRecord& Hull() const { return *hull_; }
+    // Saved and read with the parameters.
+    DesignSettings& Design() { return design_; }
+    const DesignSettings& Design() const { return design_; }
 
-    // The designer's VCG for the stability curve, which the project file keeps
-    // beside the parameters (a run starts the hull record afresh without it).
-    const std::optional<Real48>& Vcg() const { return vcg_; }
-    void SetVcg(const std::optional<Real48>& vcg) { vcg_ = vcg; }
+    // The designer's VCG for the stability curve, one of the design's
+    // settings (a run starts the hull record afresh without it).
+    const std::optional<Real48>& Vcg() const { return design_.Vcg; }
+    void SetVcg(const std::optional<Real48>& vcg) { design_.Vcg = vcg; }
 
 private:
     // The views follow a row that sets the drawing's extents; the generated hull is out of date.
@@ -59,7 +70,7 @@ private:
     void InvalidateGeneratedHull();
 
     std::unique_ptr<HullRecord> hull_;
-    std::optional<Real48> vcg_;
+    DesignSettings design_;
 };
 
 // The editor that owns the current hull record; null once that editor is gone.

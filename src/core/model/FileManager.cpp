@@ -43,18 +43,30 @@ void TFileManager::NewFile()
 
 void TFileManager::OpenFile()
 {
-    NewFile();
     if (!OpenDialog) {
         Ui().ShowMessage("Open Dialog Unassigned", MessageIcon::None, MessageButtons::Ok);
         return;
     }
+    if (!SettleUnsavedChanges()) return;
     OpenDialog->fileName.clear();
     const auto chosen = Ui().OpenFileDialog(*OpenDialog);
     if (!chosen) return;
     OpenDialog->fileName = *chosen;
-    SetFileName(*chosen);
-    if (OnOpenFile) OnOpenFile(*this, fileName_);
+    Load(*chosen);
+}
+
+bool TFileManager::OpenFileNamed(const std::string& fileName)
+{
+    return SettleUnsavedChanges() && Load(fileName);
+}
+
+bool TFileManager::Load(const std::string& fileName)
+{
+    // The handler reads the whole file before it replaces anything.
+    if (OnOpenFile && !OnOpenFile(*this, fileName)) return false;
+    SetFileName(fileName);
     SetModified(false);
+    return true;
 }
 
 void TFileManager::SaveFileAs()

@@ -12,7 +12,9 @@ namespace sloopform {
 class TFileManager {
 public:
     using FileEvent = std::function<void(TFileManager& sender)>;
-    using OpenEvent = std::function<void(TFileManager& sender, const std::string& fileName)>;
+    // Returns false when the file could not be read (the fault was shown): the
+    // document must then be as it was before.
+    using OpenEvent = std::function<bool(TFileManager& sender, const std::string& fileName)>;
     // Returns false when the document could not be stored (the fault was shown).
     using SaveEvent = std::function<bool(TFileManager& sender, const std::string& fileName)>;
     using NameEvent = std::function<void(TFileManager& sender, const std::string& fullName,
@@ -39,7 +41,12 @@ public:
     // Fires OnModifiedChanged when the value changes.
     void SetModified(bool modified);
     void NewFile();
+    // The unsaved question, then the open dialog, then the file chosen; a
+    // cancel at any step, or a file that cannot be read, leaves the document
+    // as it was.
     void OpenFile();
+    // As OpenFile with the file already chosen. False when nothing was opened.
+    bool OpenFileNamed(const std::string& fileName);
     void SaveFileAs();
     void SaveFile();
     // False when the user cancelled (or the save they asked for did not happen).
@@ -51,6 +58,7 @@ private:
     // was No, or Yes and the document is stored now.
     bool SettleUnsavedChanges();
     void Store(const std::string& fileName);
+    bool Load(const std::string& fileName);
 
     std::string fileName_;
     bool modified_ = false;

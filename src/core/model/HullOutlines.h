@@ -19,7 +19,7 @@ void EmitProfile(const HullRecord& hull, LineSink& sink, OutlineDetail detail);
 // The sheer and its mirror image.
 void EmitSheerline(const HullRecord& hull, LineSink& sink, OutlineDetail detail);
 // Straight segments between the stations at the design waterline, through the
-// half-beams the generated sections reach, on both sides.
+// half-beams the generated sections reach, on both sides: the DXF's waterline.
 void EmitWaterlineSegments(const HullRecord& hull, LineSink& sink);
 // The transom outline, its mirror image and the line that closes it across
 // the centre plane at the sheer.

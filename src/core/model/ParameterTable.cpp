@@ -16,6 +16,8 @@ bool Within(long double value, long double low, long double high)
     return Round48(low) <= value && value <= Round48(high);
 }
 
+bool Within(long double value, const ValueRange& range) { return Within(value, range.Lowest, range.Highest); }
+
 bool Positive(long double value, const HullRecord&) { return value > 0; }
 
 const std::array<ParameterRow, kLastParameterRow> kRows = {{
@@ -37,13 +39,13 @@ const std::array<ParameterRow, kLastParameterRow> kRows = {{
     {"Draught", "m", "(Tc)", &HullRecord::Tc, Positive,
      "Draught Beam must be greater than 0", true},
     {"Prismatic Coefficient", "-", "(Cp)", &HullRecord::Cp,
-     [](long double value, const HullRecord&) { return Within(value, 0.42L, 0.65L); },
+     [](long double value, const HullRecord&) { return Within(value, kCpRange); },
      "Prismatic Coefficient must be\rgreater than 0.42 and less than 0.65", false},
     {"Mid-Section Coefficient", "-", "(Cm)", &HullRecord::Cm,
-     [](long double value, const HullRecord&) { return Within(value, 0.5L, 0.82L); },
+     [](long double value, const HullRecord&) { return Within(value, kCmRange); },
      "Mid-Ship Section Coefficient must be\rgreater than 0.5 and less than 0.82", false},
     {"Longitudinal Center of Buoyancy", "%", "(LCB) Percent of Lwl, aft of Bow", &HullRecord::LCB,
-     [](long double value, const HullRecord&) { return Within(value, 48, 62); },
+     [](long double value, const HullRecord&) { return Within(value, kLCBRange); },
      "Longitudinal Centre of Buoyancy must be\rbe greater than 48% and less than 62%", false},
     {"Waterplane Coefficient", "-", "(Cwp)", &HullRecord::Cwp,
      [](long double value, const HullRecord&) { return Within(value, 0.68L, 0.8L); },

@@ -23,6 +23,19 @@ struct ParameterRow {
     bool viewsRefreshed;  // the value changes the drawing extents
 };
 
+// The values the rules of the coefficients the optimiser changes accept,
+// both ends included.
+struct ValueRange {
+    long double Lowest;
+    long double Highest;
+};
+inline constexpr ValueRange kCpRange{0.42L, 0.65L};
+inline constexpr ValueRange kCmRange{0.5L, 0.82L};
+inline constexpr ValueRange kLCBRange{48, 62};
+inline constexpr int kCpRow = 8;
+inline constexpr int kCmRow = 9;
+inline constexpr int kLCBRow = 10;
+
 bool IsParameterRow(int row);
 // The table entry of a row in 1..19; throws std::out_of_range otherwise.
 const ParameterRow& ParameterRowAt(int row);

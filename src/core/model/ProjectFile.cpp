@@ -2,7 +2,6 @@
 
 #include <array>
 
-#include "model/ProjectVcg.h"
 #include "model/TextDataFile.h"
 
 namespace sloopform {
@@ -41,33 +40,44 @@ const char* const kProjectFilter = "Sloopform Project (*.sfp)|*.sfp|All Files (*
 
 }  // namespace
 
-bool SaveProject(const HullRecord& hull, const std::string& fileName, const std::optional<Real48>& vcg)
+std::optional<std::string> ProjectEntryValue(const ProjectEntries& entries, const std::string& key)
+{
+    std::optional<std::string> value;
+    for (const ProjectEntry& entry : entries)
+        if (entry.Key == key) value = entry.Value;
+    return value;
+}
+
+bool SaveProject(const HullRecord& hull, const std::string& fileName, const ProjectEntries& entries)
 {
     TTextDataFile file(fileName);
     file.OpenForWrite();
     for (const auto& [key, field] : kProjectKeys) file.WriteReal(key, hull.*field);
-    if (vcg) file.WriteReal(kVcgKey, *vcg);
+    for (const ProjectEntry& entry : entries) file.WriteString(entry.Key, entry.Value);
     file.Close();
     return !file.Failed();
 }
 
-std::vector<std::string> ProjectFileLines(const HullRecord& hull, const std::optional<Real48>& vcg)
+std::vector<std::string> ProjectFileLines(const HullRecord& hull, const ProjectEntries& entries)
 {
     std::vector<std::string> lines;
     for (const auto& [key, field] : kProjectKeys)
         lines.push_back(TTextDataFile::EntryLine(key, TTextDataFile::RealText(hull.*field)));
-    if (vcg) lines.push_back(TTextDataFile::EntryLine(kVcgKey, TTextDataFile::RealText(*vcg)));
+    for (const ProjectEntry& entry : entries) lines.push_back(TTextDataFile::EntryLine(entry.Key, entry.Value));
     return lines;
 }
 
-bool LoadProject(HullRecord& hull, const std::string& fileName, std::optional<Real48>* vcg)
+bool LoadProject(HullRecord& hull, const std::string& fileName, ProjectEntries* entries)
 {
     TTextDataFile file(fileName);
     file.OpenForRead();
     for (const auto& [key, field] : kProjectKeys) file.ReadReal(key, hull.*field);
+    if (entries != nullptr) {
+        ProjectEntry entry;
+        while (file.ReadNextEntry(entry.Key, entry.Value)) entries->push_back(entry);
+    }
     file.Close();
-    if (file.Failed()) return false;
-    return !vcg || ReadProjectVcg(fileName, *vcg);
+    return !file.Failed();
 }
 
 FileDialogRequest ProjectOpenDialog()

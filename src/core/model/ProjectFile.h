@@ -21,22 +21,32 @@ struct ProjectKey {
 const std::array<ProjectKey, kProjectKeyCount>& ProjectKeys();
 inline constexpr const char* kProjectUnSavedName = "Untitled.sfp";
 
+// An entry after the nineteen keys: optional, in any order. A reader of the
+// nineteen keys alone stops before them, so files holding them still open
+// there; a key this program does not know is passed over.
+struct ProjectEntry {
+    std::string Key;
+    std::string Value;
+};
+using ProjectEntries = std::vector<ProjectEntry>;
+
+// The value of `key` among `entries`, the last one when it is there twice.
+std::optional<std::string> ProjectEntryValue(const ProjectEntries& entries, const std::string& key);
+
 // Writes the nineteen parameters as key=value lines in the fixed key order,
-// then the VCG when the designer gave one.
-// Returns false when a fault was shown; the previous file is then untouched.
-bool SaveProject(const HullRecord& hull, const std::string& fileName,
-                 const std::optional<Real48>& vcg = std::nullopt);
+// then `entries`. Returns false when a fault was shown; the previous file is
+// then untouched.
+bool SaveProject(const HullRecord& hull, const std::string& fileName, const ProjectEntries& entries = {});
 
 // The file's lines as SaveProject writes them, for writers that report their
 // own faults.
-std::vector<std::string> ProjectFileLines(const HullRecord& hull,
-                                          const std::optional<Real48>& vcg = std::nullopt);
+std::vector<std::string> ProjectFileLines(const HullRecord& hull, const ProjectEntries& entries = {});
 
-// Reads the nineteen parameters in the fixed key order, then, for a caller
-// that keeps one, the optional VCG. After a fault (shown once) the fields not
-// yet read keep their values; nothing else is touched.
-// Returns false when the file could not be read completely.
-bool LoadProject(HullRecord& hull, const std::string& fileName, std::optional<Real48>* vcg = nullptr);
+// Reads the nineteen parameters in the fixed key order, then into `entries`
+// (when given) every key=value line after them. After a fault (shown once)
+// the fields not yet read keep their values; nothing else is touched.
+// Returns false when the nineteen could not be read completely.
+bool LoadProject(HullRecord& hull, const std::string& fileName, ProjectEntries* entries = nullptr);
 
 FileDialogRequest ProjectOpenDialog();
 FileDialogRequest ProjectSaveDialog();

@@ -1,5 +1,6 @@
 #include "model/TextDataFile.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <limits>
 
@@ -93,7 +94,7 @@ void TTextDataFile::WriteInt(const std::string& key, int value)
     WriteEntry(key, std::to_string(value));
 }
 
-std::optional<std::string> TTextDataFile::ReadEntry(const std::string& key)
+std::optional<std::string> TTextDataFile::ReadLine()
 {
     if (mode_ != Mode::Reading) return std::nullopt;
     // Past the end of the file every read yields an empty line.
@@ -104,8 +105,15 @@ std::optional<std::string> TTextDataFile::ReadEntry(const std::string& key)
         return std::nullopt;
     }
     if (!line.empty() && line.back() == '\r') line.pop_back();
+    return line;
+}
+
+std::optional<std::string> TTextDataFile::ReadEntry(const std::string& key)
+{
+    const std::optional<std::string> line = ReadLine();
+    if (!line) return std::nullopt;
     // Without an "=" both the key part and the value part are empty.
-    const std::string_view whole(line);
+    const std::string_view whole(*line);
     const auto equals = whole.find('=');
     const bool split = equals != std::string_view::npos;
     const std::string keyPart = Cp1252ToUtf8(split ? whole.substr(0, equals) : std::string_view());
@@ -114,6 +122,18 @@ std::optional<std::string> TTextDataFile::ReadEntry(const std::string& key)
         return std::nullopt;
     }
     return Cp1252ToUtf8(split ? whole.substr(equals + 1, kMaxValueLength) : std::string_view());
+}
+
+bool TTextDataFile::ReadNextEntry(std::string& key, std::string& value)
+{
+    if (mode_ != Mode::Reading || reader_.peek() == std::char_traits<char>::eof()) return false;
+    const std::optional<std::string> line = ReadLine();
+    if (!line) return false;
+    const std::string_view whole(*line);
+    const auto equals = std::min(whole.find('='), whole.size());
+    key = Cp1252ToUtf8(whole.substr(0, equals));
+    value = equals < whole.size() ? Cp1252ToUtf8(whole.substr(equals + 1, kMaxValueLength)) : std::string();
+    return true;
 }
 
 void TTextDataFile::ReadString(const std::string& key, std::string& text)

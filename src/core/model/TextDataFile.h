@@ -36,6 +36,10 @@ public:
     void ReadReal(const std::string& key, Real48& value);
     void ReadInt(const std::string& key, int& value);
 
+    // The next line whatever its key, split at its first "=" (a line without
+    // one is all key); false at the end of the file or after a fault.
+    bool ReadNextEntry(std::string& key, std::string& value);
+
     // A real as the file stores it: 3 decimals.
     static std::string RealText(Real48 value);
     // The bytes of one key=value line, as the file holds it (Windows-1252).
@@ -54,6 +58,8 @@ private:
     void WriteEntry(const std::string& key, const std::string& value);
     // The value part of the next line when its key is `key`; nothing after a fault.
     std::optional<std::string> ReadEntry(const std::string& key);
+    // The next line without its line end; nothing after a fault.
+    std::optional<std::string> ReadLine();
     void Fail(const std::string& message);
 
     std::string fileName_;

@@ -2,15 +2,15 @@
 #include <string>
 #include <vector>
 
-#include "analysis/Offsets.h"
 #include "generator/RunGeneration.h"
 #include "views/DrawingSettings.h"
 
 namespace sloopform {
 
-// The preferences: drawing colours, the screen aspect ratio, the goal
-// accuracies and the levels of the offsets table, with their defaults; and
-// the list of recent projects.
+// The preferences: drawing colours, the screen aspect ratio and the goal
+// accuracies, with their defaults; and the list of recent projects. What
+// belongs to one design (its generator method, offset levels and lines-plan
+// check marks) is saved with it instead (DesignSettings).
 struct Settings {
     DrawingSettings Drawing;
     int BackGroundIndex = 0;
@@ -18,8 +18,6 @@ struct Settings {
     int OutlineIndex = 15;
     bool UserRatio = false;
     GoalAccuracies Goals;
-    GeneratorMethod Method = GeneratorMethod::Classic;
-    OffsetLevels Offsets;  // empty lists: each hull's default levels
     std::vector<std::string> RecentProjects;  // most recent first
     // Every committed value, undo or redo runs the generator at once.
     bool RegenerateWhileEditing = false;

@@ -3,7 +3,6 @@
 #include <cctype>
 #include <cmath>
 
-#include "analysis/OffsetLevelsText.h"
 #include "numeric/NumberText.h"
 #include "settings/GoalEntry.h"
 #include "settings/RecentProjects.h"
@@ -78,10 +77,6 @@ const std::vector<SettingKey>& Keys()
          ScaledHighest(kCoefficientGoalRule),
          [](const Settings& s) { return ScaledSetting(s.Goals.Coefficient); },
          [](Settings& s, long v) { s.Goals.Coefficient = UnscaledSetting(v); }},
-        {"Accuracies", "Method", false, static_cast<long>(GeneratorMethod::Classic),
-         static_cast<long>(GeneratorMethod::Robust),
-         [](const Settings& s) { return static_cast<long>(s.Method); },
-         [](Settings& s, long v) { s.Method = static_cast<GeneratorMethod>(v); }},
         {"Editing", "RegenerateWhileEditing", true, 0, 1,
          [](const Settings& s) -> long { return s.RegenerateWhileEditing ? 1 : 0; },
          [](Settings& s, long v) { s.RegenerateWhileEditing = v != 0; }},
@@ -106,19 +101,6 @@ std::optional<long> StoredInteger(const SettingKey& key, const std::string& text
     return ParseInteger(text);
 }
 
-constexpr char kOffsetsSection[] = "Offsets";
-constexpr char kLevelSeparator = ' ';
-
-// The offsets' levels are lists of reals, outside the integer keys.
-struct LevelKey {
-    const char* Name;
-    bool Buttocks;
-    std::vector<long double> OffsetLevels::*Levels;
-};
-
-const LevelKey kLevelKeys[] = {{"Waterlines", false, &OffsetLevels::Waterlines},
-                               {"Buttocks", true, &OffsetLevels::Buttocks}};
-
 constexpr char kRecentSection[] = "Recent";
 
 std::string RecentKey(std::size_t index) { return "File" + std::to_string(index + 1); }
@@ -137,11 +119,6 @@ std::vector<std::string> SettingsFileLines(const Settings& settings)
         }
         lines.push_back(std::string(key.Name) + "=" + std::to_string(key.Store(settings)));
     }
-    lines.emplace_back();
-    lines.push_back(std::string("[") + kOffsetsSection + "]");
-    for (const LevelKey& key : kLevelKeys)
-        lines.push_back(std::string(key.Name) + "=" +
-                        LevelListText(settings.Offsets.*key.Levels, kLevelSeparator));
     if (settings.RecentProjects.empty()) return lines;
     lines.emplace_back();
     lines.push_back(std::string("[") + kRecentSection + "]");
@@ -157,11 +134,6 @@ Settings SettingsFromFile(const StoredSettingLookup& lookup)
         const std::optional<std::string> text = lookup(key.Section, key.Name);
         const std::optional<long> stored = text ? StoredInteger(key, *text) : std::nullopt;
         if (stored && *stored >= key.Lowest && *stored <= key.Highest) key.Load(settings, *stored);
-    }
-    for (const LevelKey& key : kLevelKeys) {
-        const std::optional<std::string> text = lookup(kOffsetsSection, key.Name);
-        const auto levels = text ? ParseLevelList(*text, kLevelSeparator, key.Buttocks) : std::nullopt;
-        if (levels) settings.Offsets.*key.Levels = *levels;
     }
     // A damaged entry is left out; the others keep their order.
     for (std::size_t i = kRecentProjectsKept; i-- > 0;) {

@@ -13,11 +13,10 @@ namespace sloopform {
 long ScaledSetting(long double value);
 long double UnscaledSetting(long stored);
 
-// The settings file's lines: sections "Colors", "DrawingSetup", "Accuracies",
-// "Editing" and "Offsets" and their keys in that fixed order, a blank line between
-// sections. The offsets' levels are metres separated by blanks, a key left
-// empty for the default levels. A section "Recent" follows while there are
-// recent projects: keys "File1" onwards, each path encoded as a setting text.
+// The settings file's lines: sections "Colors", "DrawingSetup", "Accuracies"
+// and "Editing" and their keys in that fixed order, a blank line between
+// sections. A section "Recent" follows while there are recent projects: keys
+// "File1" onwards, each path encoded as a setting text.
 std::vector<std::string> SettingsFileLines(const Settings& settings);
 
 // The text stored under a section and key, or nothing when the key is absent.

@@ -33,6 +33,7 @@ struct DisplaySwitches {
     bool Waterlines = false;
     bool Buttocks = false;
     bool Labels = false;         // station numbers, base line and design waterline
+    bool Diagonals = false;      // the three diagonals the sections were fitted to
     OffsetLevels Levels;         // of the waterlines and buttocks (see ChosenOffsetLevels)
     CombSwitches Combs;          // curvature combs on the lines plan's curves
     // What the hull check faults is marked in the lines plan, in red.

@@ -8,6 +8,7 @@
 #include "numeric/Geometry.h"
 #include "platform/UiServices.h"
 #include "views/FaultMarks.h"
+#include "views/LevelLines.h"
 #include "views/LinesPlanAdditions.h"
 
 namespace sloopform {
@@ -182,7 +183,7 @@ void DrawHullOutlines(TViewport& viewport, const HullRecord& hull, TColor outlin
         Ui().ProcessMessages();
     }
     if (drawn.HullComplete) {
-        EmitWaterlineSegments(drawn, viewport);
+        EmitDesignWaterline(drawn, viewport);
         Ui().ProcessMessages();
         DrawStations(viewport, drawn, splitBodyPlan);
         Ui().ProcessMessages();

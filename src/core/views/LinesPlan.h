@@ -31,8 +31,9 @@ void FitLinesPlan(TViewportEngView& viewport, const HullRecord& hull);
 // The 26 lines of the wire frame around the hull, in the current line colour.
 void DrawConstructionLines(TViewport& viewport, const HullRecord& hull);
 
-// Profile, sheerline, design waterline, stations and transom, each only when
-// its stage is done, both sides of the centre plane, in `outlineColor`. A
+// Profile, sheerline, design waterline (as the sections meet it, not chords
+// between the stations), stations and transom, each only when its stage is
+// done, both sides of the centre plane, in `outlineColor`. A
 // split body plan shows stations 0-10 on the starboard (right) half and 10-20
 // on the port half; only a lines plan has a body plan to split.
 void DrawHullOutlines(TViewport& viewport, const HullRecord& hull, TColor outlineColor,

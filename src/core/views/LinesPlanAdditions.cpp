@@ -42,11 +42,14 @@ void DrawLabels(TViewportEngView& viewport, const HullRecord& hull)
 void DrawLinesPlanAdditions(TViewport& viewport, const HullRecord& hull, TColor color,
                             const DisplaySwitches& switches)
 {
-    if (!hull.HullComplete || !(switches.Waterlines || switches.Buttocks || switches.Labels)) return;
+    if (!hull.HullComplete || !(switches.Waterlines || switches.Buttocks || switches.Labels || switches.Diagonals))
+        return;
     viewport.SetLineColor(color);
     const OffsetLevels levels = ChosenOffsetLevels(hull, switches.Levels);
     if (switches.Waterlines) EmitWaterlines(hull, levels.Waterlines, viewport);
     if (switches.Buttocks) EmitButtocks(hull, levels.Buttocks, viewport);
+    if (switches.Diagonals)
+        for (int d = 1; d <= 3; ++d) EmitDiagonal(hull, d, viewport);
     if (auto* linesPlan = dynamic_cast<TViewportEngView*>(&viewport); linesPlan && switches.Labels)
         DrawLabels(*linesPlan, hull);
 }

@@ -57,7 +57,7 @@ LinesPlanPointer PointerOnLinesPlan(const TViewportEngView& viewport, const Hull
         if (part.View == TViewportEngView::kBodyPlanView)
             pointer.Y = across;
         else
-            pointer.X = across - hull.Fovh;
+            pointer.X = across;
         if (part.View == TViewportEngView::kPlanView)
             pointer.Y = upwards;
         else
@@ -74,7 +74,7 @@ std::string LinesPlanPointerText(const LinesPlanPointer& pointer)
         return {};
     std::string text = std::string(kViewNames[pointer.View]) + ":";
     const char* separator = " ";
-    for (const auto& [axis, value] : {std::pair{"x", pointer.X}, std::pair{"y", pointer.Y}, std::pair{"z", pointer.Z}}) {
+    for (const auto& [axis, value] : {std::pair{"x from stem head", pointer.X}, std::pair{"y", pointer.Y}, std::pair{"z", pointer.Z}}) {
         if (!value) continue;
         text += separator + Metres(axis, *value);
         separator = ", ";

@@ -7,9 +7,9 @@
 
 namespace sloopform {
 
-// Where the pointer stands on the lines plan, in metres: x aft of the forward
-// end of the design waterline, y the half-breadth, z above the base line. A
-// view shows two of the three; the third stays empty.
+// Where the pointer stands on the lines plan, in metres: x aft of the stem
+// head, as the offsets and the exports measure it, y the half-breadth, z above
+// the base line. A view shows two of the three; the third stays empty.
 struct LinesPlanPointer {
     int View = 0;  // TViewportEngView's view under the pointer; 0 outside them all
     std::optional<long double> X;
@@ -22,7 +22,7 @@ struct LinesPlanPointer {
 // point there. Nothing for a hull without length, beam or draught.
 LinesPlanPointer PointerOnLinesPlan(const TViewportEngView& viewport, const HullRecord& hull, int px, int py);
 
-// "Profile: x = 1.234 m, z = 0.567 m"; empty outside the views.
+// "Profile: x from stem head = 1.234 m, z = 0.567 m"; empty outside the views.
 std::string LinesPlanPointerText(const LinesPlanPointer& pointer);
 
 }  // namespace sloopform

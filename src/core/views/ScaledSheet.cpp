@@ -24,6 +24,11 @@ constexpr long double kBandMm = 40;      // under the lines plan: scale bar and 
 constexpr long double kEdgeMm = 8;
 constexpr long double kTitleWidthMm = 100;
 constexpr long double kTitleHeightMm = 28;
+// The title block in the room beside the plan: narrower, one line more.
+constexpr long double kCornerTitleWidthMm = 64;
+constexpr long double kCornerTitleHeightMm = 35;
+// The scale bar's height with its caption above and figures below.
+constexpr long double kScaleBarBlockMm = 16;
 constexpr long double kScaleBarMaxMm = 60;
 constexpr long double kScaleBarHeightMm = 3;
 constexpr int kScaleBarParts = 5;
@@ -159,8 +164,24 @@ ScaledSheet::ScaledSheet(const HullRecord& hull, int scale, SheetTitle title, Di
     const auto [width, height] = FullSizePlanMm(hull);
     planWidthMm_ = width / scale;
     planHeightMm_ = height / scale;
-    widthMm_ = std::max(planWidthMm_, SmallestSheetWidthMm());
-    heightMm_ = planHeightMm_ + kBandMm;
+    // The room below the body plan, right of the plan's bow end.
+    const LinesPlanLayout layout = MeasureLinesPlan(hull);
+    const long double room = (2 * layout.Margin + hull.BMax) * 1000 / scale;
+    const bool cornerFits = room >= kCornerTitleWidthMm + kEdgeMm &&
+                            room >= kScaleBarBlockMm + kCornerTitleHeightMm + kEdgeMm &&
+                            ScaleBarMetres(scale) * 1000 / scale <= room - kEdgeMm;
+    widthMm_ = cornerFits ? planWidthMm_ : std::max(planWidthMm_, SmallestSheetWidthMm());
+    heightMm_ = cornerFits ? planHeightMm_ : planHeightMm_ + kBandMm;
+}
+
+long double ScaledSheet::TitleBlockWidthFromRightMm() const
+{
+    return kEdgeMm + (InCorner() ? kCornerTitleWidthMm : kTitleWidthMm);
+}
+
+long double ScaledSheet::TitleBlockHeightFromBottomMm() const
+{
+    return kEdgeMm / 2 + (InCorner() ? kCornerTitleHeightMm : kTitleHeightMm);
 }
 
 void ScaledSheet::Draw(Canvas& canvas, long double pixelsPerMm, long double leftMm, long double topMm) const
@@ -194,8 +215,10 @@ void ScaledSheet::DrawScaleBar(Canvas& canvas, long double pixelsPerMm, long dou
     SheetPen pen(canvas, pixelsPerMm, leftMm, topMm);
     const long double metres = ScaleBarMetres(scale_);
     const long double length = metres * 1000 / scale_;
-    const long double left = kEdgeMm;
-    const long double top = planHeightMm_ + kBandMm / 2;
+    // Above the title block in the corner, else at the band's left end.
+    const long double left = InCorner() ? widthMm_ - kEdgeMm - kCornerTitleWidthMm : kEdgeMm;
+    const long double top = InCorner() ? heightMm_ - kEdgeMm / 2 - kCornerTitleHeightMm - kScaleBarBlockMm + kTextMm
+                                       : planHeightMm_ + kBandMm / 2;
     const long double part = length / kScaleBarParts;
     for (int i = 0; i < kScaleBarParts; i += 2)
         pen.Fill(left + i * part, top, left + (i + 1) * part, top + kScaleBarHeightMm);
@@ -211,19 +234,24 @@ void ScaledSheet::DrawTitleBlock(Canvas& canvas, long double pixelsPerMm, long d
 {
     SheetPen pen(canvas, pixelsPerMm, leftMm, topMm);
     const long double right = widthMm_ - kEdgeMm;
-    const long double left = right - kTitleWidthMm;
+    const long double left = right - (InCorner() ? kCornerTitleWidthMm : kTitleWidthMm);
     const long double bottom = heightMm_ - kEdgeMm / 2;
-    const long double top = bottom - kTitleHeightMm;
+    const long double top = bottom - (InCorner() ? kCornerTitleHeightMm : kTitleHeightMm);
     pen.Box(left, top, right, bottom);
-    const long double displacement = ComputeHydrostatics(hull_).Displacement;
-    const std::string lines[] = {
-        title_.DesignFile,
-        "Loa " + Metres(hull_.Loa) + "   Lwl " + Metres(hull_.Lwl) + "   BMax " + Metres(hull_.BMax),
-        "Tc " + Metres(hull_.Tc) + "   Displacement " + FormatFixed(displacement, 0) + " kg",
-        "Scale 1:" + std::to_string(scale_) + "   " + title_.Date,
-    };
-    const long double lineSpacing = kTitleHeightMm / 4;
-    for (std::size_t i = 0; i < std::size(lines); ++i) {
+    const std::string displacement =
+        "Displacement " + FormatFixed(ComputeHydrostatics(hull_).Displacement, 0) + " kg";
+    const std::string scale = "Scale 1:" + std::to_string(scale_) + "   " + title_.Date;
+    const std::vector<std::string> lines =
+        InCorner() ? std::vector<std::string>{title_.DesignFile,
+                                              "Loa " + Metres(hull_.Loa) + "   Lwl " + Metres(hull_.Lwl),
+                                              "BMax " + Metres(hull_.BMax) + "   Tc " + Metres(hull_.Tc),
+                                              displacement, scale}
+                   : std::vector<std::string>{title_.DesignFile,
+                                              "Loa " + Metres(hull_.Loa) + "   Lwl " + Metres(hull_.Lwl) +
+                                                  "   BMax " + Metres(hull_.BMax),
+                                              "Tc " + Metres(hull_.Tc) + "   " + displacement, scale};
+    const long double lineSpacing = (bottom - top) / static_cast<long double>(lines.size());
+    for (std::size_t i = 0; i < lines.size(); ++i) {
         const long double baseline = top + lineSpacing * (static_cast<long double>(i) + 0.5L);
         pen.Text(left + kTextMm, baseline, lines[i]);
         if (i > 0) pen.Line(left, top + lineSpacing * i, right, top + lineSpacing * i);
@@ -231,7 +259,8 @@ void ScaledSheet::DrawTitleBlock(Canvas& canvas, long double pixelsPerMm, long d
 }
 
 std::vector<SheetTile> TileSheet(long double sheetWidthMm, long double sheetHeightMm,
-                                 long double printableWidthMm, long double printableHeightMm)
+                                 long double printableWidthMm, long double printableHeightMm,
+                                 long double keepWidthMm, long double keepHeightMm)
 {
     if (!(printableWidthMm > kTileOverlapMm && printableHeightMm > kTileOverlapMm))
         throw std::invalid_argument("The printable area of the page is too small");
@@ -241,11 +270,24 @@ std::vector<SheetTile> TileSheet(long double sheetWidthMm, long double sheetHeig
     };
     const int rows = count(sheetHeightMm, printableHeightMm);
     const int columns = count(sheetWidthMm, printableWidthMm);
+    // Where the first page starts: the spare page shared at both ends, but
+    // no later than lets the last page hold the kept region, and never so
+    // early that the last page falls short of the far edge.
+    const auto first = [](int count, long double sheet, long double page, long double keep) -> long double {
+        if (count == 1) return 0;
+        const long double step = page - kTileOverlapMm;
+        const long double latest = std::min<long double>(0, sheet - keep - (count - 1) * step);
+        const long double earliest = sheet - page - (count - 1) * step;
+        const long double centred = (sheet - (count * step + kTileOverlapMm)) / 2;
+        return std::max(earliest, std::min(centred, latest));
+    };
+    const long double left = first(columns, sheetWidthMm, printableWidthMm, keepWidthMm);
+    const long double top = first(rows, sheetHeightMm, printableHeightMm, keepHeightMm);
     std::vector<SheetTile> tiles;
     for (int row = 0; row < rows; ++row)
         for (int column = 0; column < columns; ++column)
-            tiles.push_back({row, column, column * (printableWidthMm - kTileOverlapMm),
-                             row * (printableHeightMm - kTileOverlapMm)});
+            tiles.push_back({row, column, left + column * (printableWidthMm - kTileOverlapMm),
+                             top + row * (printableHeightMm - kTileOverlapMm)});
     return tiles;
 }
 

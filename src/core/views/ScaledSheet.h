@@ -10,7 +10,7 @@
 namespace sloopform {
 
 // The scales a lines plan is printed at, as 1:N.
-constexpr std::array<int, 5> kSheetScales = {5, 10, 20, 25, 50};
+constexpr std::array<int, 8> kSheetScales = {1, 2, 5, 10, 20, 25, 50, 100};
 
 struct PaperSize {
     const char* Name;
@@ -33,8 +33,11 @@ struct SheetTitle {
 
 // The lines plan of a generated hull at a true scale on paper, measured in
 // millimetres: the profile, plan and body plan as the lines-plan window
-// arranges them, and below them a scale bar and a title block with the design
-// file, Loa, Lwl, BMax, Tc, the displacement, the scale and the date. Printed
+// arranges them, and a scale bar and a title block with the design file, Loa,
+// Lwl, BMax, Tc, the displacement, the scale and the date: in the room below
+// the body plan beside the plan when they fit there (a narrower title block,
+// one more line high), so the sheet is no taller than the plan; else in a band
+// below the plan. Either way the title block is the sheet's last corner. Printed
 // in black on white, one pen width for each kind of line: 0.35 mm for the hull
 // and its lines, 0.25 mm for the construction lines and the title block.
 class ScaledSheet {
@@ -43,6 +46,9 @@ public:
     ScaledSheet(const HullRecord& hull, int scale, SheetTitle title, DisplaySwitches switches);
 
     long double WidthMm() const { return widthMm_; }
+    // How far the title block reaches from the sheet's right and bottom edges.
+    long double TitleBlockWidthFromRightMm() const;
+    long double TitleBlockHeightFromBottomMm() const;
     long double HeightMm() const { return heightMm_; }
     int Scale() const { return scale_; }
 
@@ -54,6 +60,8 @@ private:
     void DrawLinesPlan(Canvas& canvas, long double pixelsPerMm, long double leftMm, long double topMm) const;
     void DrawScaleBar(Canvas& canvas, long double pixelsPerMm, long double leftMm, long double topMm) const;
     void DrawTitleBlock(Canvas& canvas, long double pixelsPerMm, long double leftMm, long double topMm) const;
+    // The scale bar and the title block go in the room beside the plan.
+    bool InCorner() const { return heightMm_ == planHeightMm_; }
 
     const HullRecord& hull_;
     int scale_;
@@ -84,11 +92,14 @@ struct SheetTile {
 // Neighbouring pages share this much of the sheet, to be glued over each other.
 constexpr long double kTileOverlapMm = 10;
 
-// The pages of printableWidth x printableHeight that cover the sheet, row by
-// row, each overlapping its neighbours by kTileOverlapMm; one page when the
-// sheet fits.
+// The fewest pages of printableWidth x printableHeight that cover the sheet,
+// row by row, each overlapping its neighbours by kTileOverlapMm; one page when
+// the sheet fits. The pages are centred on the sheet, as far as the region
+// that reaches `keepWidthMm` and `keepHeightMm` from the sheet's bottom right
+// corner (the title block) then lies whole on the last page.
 std::vector<SheetTile> TileSheet(long double sheetWidthMm, long double sheetHeightMm,
-                                 long double printableWidthMm, long double printableHeightMm);
+                                 long double printableWidthMm, long double printableHeightMm,
+                                 long double keepWidthMm = 0, long double keepHeightMm = 0);
 
 // On a page of a tiled sheet: short marks where the neighbouring pages' edges
 // fall and the page's place ("Page 2/3, row 1, column 2").

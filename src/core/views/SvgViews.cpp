@@ -4,6 +4,7 @@
 #include <sstream>
 #include <stdexcept>
 
+#include "export/ChosenFileExport.h"
 #include "platform/TextFileWriter.h"
 #include "views/LinesPlan.h"
 #include "views/ScaledSheet.h"
@@ -72,6 +73,17 @@ std::string ScaledSheetSvg(const ScaledSheet& sheet)
     canvas.FillRect(0, 0, canvas.Width(), canvas.Height());
     sheet.Draw(canvas, kPixelsPerMm, 0, 0);
     return canvas.Document();
+}
+
+FileDialogRequest LinesPlanSvgDialog(const std::string& designFile)
+{
+    FileDialogRequest request;
+    request.title = "Export Lines Plan";
+    request.filter = "SVG drawing (*.svg)|*.svg|All files (*.*)|*.*";
+    request.defaultExtension = "svg";
+    request.fileName = SuggestedExportName(designFile, request.defaultExtension);
+    request.confirmOverwrite = true;
+    return request;
 }
 
 bool WriteSvgFile(const std::filesystem::path& path, const std::string& svg)

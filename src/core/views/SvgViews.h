@@ -3,11 +3,15 @@
 #include <string>
 
 #include "model/HullRecord.h"
+#include "platform/UiServices.h"
 #include "views/DrawingSettings.h"
 
 namespace sloopform {
 
 constexpr int kMaxSvgSize = 100000;  // pixels, either way
+// The size of a lines plan or 3D view drawn without a scale.
+constexpr int kViewSvgWidth = 1600;
+constexpr int kViewSvgHeight = 1000;
 
 // A standalone SVG document of the lines plan (construction lines and hull
 // outlines and what the switches add, fitted to width x height pixels on the
@@ -25,6 +29,9 @@ class ScaledSheet;
 
 // A standalone SVG document of the sheet, in millimetres on paper.
 std::string ScaledSheetSvg(const ScaledSheet& sheet);
+
+// The save dialog of an SVG drawing of the lines plan, named after the design.
+FileDialogRequest LinesPlanSvgDialog(const std::string& designFile);
 
 // Writes a document to `path` (safely: the old file survives a failure).
 bool WriteSvgFile(const std::filesystem::path& path, const std::string& svg);

@@ -2,10 +2,14 @@
 // lines plan, a zoom-window rubber band being dragged, the 3D viewer in each
 // preset direction with and without perspective, and both pop-up menus; the
 // lines plan as a builder works from it (waterlines, buttocks, labels and the
-// split body plan switched on) and a page of its print to scale (1:20 on A1
-// landscape) as a PDF reader shows it.
+// split body plan switched on; the diagonals and the buttocks up to the sheer),
+// a page of its print to scale (1:20 on A1 landscape) as a PDF reader shows
+// it, and every page of a print at 1:50 on A4 landscape side by side.
 #include <QAction>
+#include <QDir>
+#include <QImage>
 #include <QLabel>
+#include <QPainter>
 #include <QMdiSubWindow>
 #include <QMenu>
 #include <QPageSize>
@@ -27,6 +31,8 @@ namespace {
 
 constexpr int kPrintScale = 20;
 constexpr int kPageDpi = 36;
+constexpr int kA4Scale = 50;
+constexpr int kA4PageDpi = 72;
 
 QAction* MenuItem(const QMenu& menu, const QString& text)
 {
@@ -86,26 +92,44 @@ void SwitchAdditions(LinesPlanWindow& lines)
         lines.findChild<QAction*>(name)->trigger();
 }
 
-void PrintedPage(shots::Tour& tour, LinesPlanWindow& lines)
+// The pages of a print to scale as a PDF reader shows them, side by side on grey.
+void PrintedPages(shots::Tour& tour, LinesPlanWindow& lines, QPageSize::PageSizeId paper, int scale, int dpi,
+                  const QString& name)
 {
     QTemporaryDir folder;
     const QString pdf = folder.filePath("scale.pdf");
     QPrinter& printer = lines.printer();
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(pdf);
-    printer.setPageSize(QPageSize(QPageSize::A1));
+    printer.setPageSize(QPageSize(paper));
     printer.setPageOrientation(QPageLayout::Landscape);
-    lines.printScaled(printer, kPrintScale);
+    const int pages = lines.printScaled(printer, scale);
     printer.setOutputFileName({});
     const QString png = folder.filePath("page");
     using sloopform::test::ShellQuoted;
-    sloopform::test::RunTool("pdftoppm -png -singlefile -r " + std::to_string(kPageDpi) + " " +
-                             ShellQuoted(pdf.toStdString()) + " " + ShellQuoted(png.toStdString()));
+    sloopform::test::RunTool("pdftoppm -png -r " + std::to_string(dpi) + " " + ShellQuoted(pdf.toStdString()) +
+                             " " + ShellQuoted(png.toStdString()));
+    constexpr int kGap = 12;
+    QList<QImage> images;
+    QSize size(kGap, 0);
+    for (const QString& file : QDir(folder.path()).entryList({"page*.png"}, QDir::Files, QDir::Name)) {
+        images.append(QImage(folder.filePath(file)));
+        size = QSize(size.width() + images.back().width() + kGap, std::max(size.height(), images.back().height()));
+    }
+    QImage sheet(size + QSize(0, 2 * kGap), QImage::Format_RGB32);
+    sheet.fill(Qt::darkGray);
+    QPainter painter(&sheet);
+    int left = kGap;
+    for (const QImage& image : images) {
+        painter.drawImage(left, kGap, image);
+        left += image.width() + kGap;
+    }
+    painter.end();
     QLabel page;
-    const QPixmap picture(png + ".png");
-    page.setPixmap(picture);
-    page.setFixedSize(picture.size());
-    tour.save(page, QStringLiteral("lines-plan-print-to-scale"));
+    page.setPixmap(QPixmap::fromImage(sheet));
+    page.setFixedSize(sheet.size());
+    if (images.size() != pages) qWarning("%s: %d pages printed, %d shown", qPrintable(name), pages, int(images.size()));
+    tour.save(page, name);
 }
 
 }  // namespace
@@ -163,8 +187,13 @@ SLOOPFORM_SHOTS(Lines)
     LinesPlanWindow* lines = &LargeLinesPlan(frame);
     SwitchAdditions(*lines);
     tour.save(*lines, QStringLiteral("lines-plan-waterlines-buttocks"));
-    PrintedPage(tour, *lines);
+    PrintedPages(tour, *lines, QPageSize::A1, kPrintScale, kPageDpi, QStringLiteral("lines-plan-print-to-scale"));
     SwitchAdditions(*lines);
+    for (const char* name : {"Diagonals1", "Buttocks1"}) lines->findChild<QAction*>(name)->trigger();
+    tour.save(*lines, QStringLiteral("lines-plan-diagonals-buttocks"));
+    for (const char* name : {"Diagonals1", "Buttocks1"}) lines->findChild<QAction*>(name)->trigger();
+    PrintedPages(tour, *lines, QPageSize::A4, kA4Scale, kA4PageDpi,
+                 QStringLiteral("lines-plan-print-preview-1-50-a4-landscape"));
     frame.workingArrangement();
 }
 

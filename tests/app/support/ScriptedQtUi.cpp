@@ -13,7 +13,8 @@ sloopform::MessageResult ScriptedQtUi::ShowMessage(const std::string& text,
                                                    sloopform::MessageButtons buttons,
                                                    int helpContext)
 {
-    return record.ShowMessage(text, icon, buttons, helpContext);
+    const sloopform::MessageResult scripted = record.ShowMessage(text, icon, buttons, helpContext);
+    return realMessageBoxes ? QtUi::ShowMessage(text, icon, buttons, helpContext) : scripted;
 }
 
 void ScriptedQtUi::ShowError(const std::string& message, const std::string& origin)

@@ -30,6 +30,9 @@ public:
     ExceptionDialog* openErrorDialog() const;
 
     sloopform::test::RecordingUi record;
+    // Message boxes are shown as the program shows them (and recorded), for a
+    // test that drives them itself (ModalDriver).
+    bool realMessageBoxes = false;
 
 protected:
     void presentErrorDialog(std::unique_ptr<ExceptionDialog> dialog) override;

@@ -104,9 +104,10 @@ TEST_F(ResistanceCurveTest, CsvHasOneColumnPerComponentTotalLast)
     const auto curve = ResistanceCurve(parameters, {SpeedUnit::FroudeNumber, 0.35L, 0.4L, 0.05L});
     const auto lines = ResistanceCurveCsvLines(curve);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], "fn,knots,speed_ms,friction,residuary,total");
-    const std::string last = lines[1].substr(lines[1].rfind(',') + 1);
-    EXPECT_EQ(std::stod(last), curve[0].TotalResistance.Value());
+    EXPECT_EQ(lines[0], "fn,knots,speed_ms,friction,residuary,total,extrapolated");
+    const std::string row = lines[1].substr(0, lines[1].rfind(','));
+    EXPECT_EQ(std::stod(row.substr(row.rfind(',') + 1)), curve[0].TotalResistance.Value());
+    EXPECT_EQ(lines[1].substr(lines[1].rfind(',')), ",0");
 
     ResistanceOptimiser::Optimum optimum{0.55L, 52.0L, 0.7L, 0};
     const ResistanceParameters better = OptimumParameters(parameters, optimum);
@@ -115,6 +116,13 @@ TEST_F(ResistanceCurveTest, CsvHasOneColumnPerComponentTotalLast)
     EXPECT_EQ(better.Lwl, parameters.Lwl);
     const auto both = ResistanceCurveCsvLines(
         curve, ResistanceCurve(better, {SpeedUnit::FroudeNumber, 0.35L, 0.4L, 0.05L}), "optimum_");
-    EXPECT_EQ(both[0], lines[0] + ",optimum_friction,optimum_residuary,optimum_total");
-    EXPECT_EQ(both[2].rfind(lines[2], 0), 0u);
+    EXPECT_EQ(both[0], "fn,knots,speed_ms,friction,residuary,total,optimum_friction,optimum_residuary,"
+                       "optimum_total,extrapolated");
+    EXPECT_EQ(both[2].rfind(lines[2].substr(0, lines[2].rfind(',')), 0), 0u);
+
+    // Above Fn 0.6 the rows say the regression is carried beyond its fit.
+    const auto fast = ResistanceCurveCsvLines(ResistanceCurve(parameters, {SpeedUnit::FroudeNumber, 0.575L, 0.625L, 0.025L}));
+    ASSERT_EQ(fast.size(), 4u);
+    EXPECT_EQ(fast[2].substr(fast[2].rfind(',')), ",0");  // 0.6 itself is fitted
+    EXPECT_EQ(fast[3].substr(fast[3].rfind(',')), ",1");
 }

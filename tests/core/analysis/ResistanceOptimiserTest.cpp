@@ -10,6 +10,7 @@
 #include "TestPaths.h"
 #include "generator/Output.h"
 #include "model/DataEdit.h"
+#include "model/ParameterTable.h"
 #include "numeric/ArithmeticFault.h"
 #include "numeric/NumberText.h"
 
@@ -411,32 +412,69 @@ TEST(ResistanceOptimiserApply, CpSearchOnlyKeepsLCBAndTheVolume)
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(ResistanceOptimiserApply, RefusedMidshipCoefficientIsNotListedAsUpdated)
+TEST(ResistanceOptimiserApply, SearchesOnlyWhereTheTableAcceptsCpAndCm)
 {
     test::RecordingUi ui;
     TDataEdit parameters;
     parameters.LoadData(test::ExampleProject("cruiser-10m").string());
     HullRecord& hull = parameters.Hull();
-    parameters.Edit(9, 0.82L);  // a full midship section ...
-    parameters.Edit(8, 0.6L);   // ... on a full hull: Cm must rise past 0.82 at Cp 0.52
+    // A full hull: below Cp 0.571 the volume needs a Cm above the table's 0.82.
+    parameters.Edit(kCmRow, 0.78L);
+    parameters.Edit(kCpRow, 0.6L);
     ASSERT_TRUE(ui.messages.empty());
+    const long double volumeCoefficient = hull.Cp * hull.Cm;
     StringListMemo memo;
     TOutput console;
     console.SetOutputMemo(&memo);
 
     ResistanceOptimiser optimiser(hull);
-    optimiser.Speed.Fn = "0.3";
     OptimisationProgress quiet;
     optimiser.RunOptimisation(quiet);
-    ASSERT_EQ(optimiser.LastOptimum().Cp, Real48(0.52L));
-    optimiser.Apply(parameters, console);
+    const ResistanceOptimiser::Optimum optimum = optimiser.LastOptimum();
+    EXPECT_LE(optimum.Cm, 0.82L);
+    EXPECT_GE(optimum.Cp, 0.6L * 0.78L / 0.82L);
+    EXPECT_LE(optimum.Cp, 0.6L);
+    EXPECT_FALSE(OptimumRefusal(hull, optimum));
 
-    ASSERT_EQ(ui.messages.size(), 1u);
-    EXPECT_EQ(ui.messages[0].helpContext, 4009);
-    EXPECT_EQ(hull.Cm, Real48(0.82L));
-    const std::vector<std::string> lines = memo.Lines();
-    ASSERT_EQ(lines.size(), 6u);
-    EXPECT_EQ(lines[2], "Cp Updated to      0.520");
-    EXPECT_EQ(lines[3].rfind("LCB Updated to ", 0), 0u);
-    EXPECT_EQ(lines[4], "---------------------------------------------");
+    const Real48 before = ResistanceAt(ResistanceParametersOf(hull), optimiser.Fn());
+    const auto applied = optimiser.Apply(parameters, console);
+    ASSERT_TRUE(applied);
+    EXPECT_EQ(applied->Before, before);
+    EXPECT_EQ(applied->After, optimum.Resistance);
+    EXPECT_EQ(hull.Cm, optimum.Cm);
+    EXPECT_NEAR(hull.Cp * hull.Cm, volumeCoefficient, 1e-10);
+    EXPECT_TRUE(ui.messages.empty());
+    EXPECT_EQ(memo.Lines().size(), 7u);
+
+    // Fuller still, no Cp in the search keeps the volume: the design's own stay.
+    parameters.Edit(kCpRow, 0.65L);
+    parameters.Edit(kCmRow, 0.8L);
+    OptimisationWork work;
+    work.Scratch = ResistanceParametersOf(hull);
+    work.Volume = DisplacedVolume(work.Scratch);
+    const CpInterval none = SearchedCp(work);
+    EXPECT_LT(none.Highest, none.Lowest);
+    ResistanceOptimiser full(hull);
+    full.SearchLCB = false;
+    full.RunOptimisation(quiet);
+    EXPECT_EQ(full.LastOptimum().Cp, hull.Cp);
+    EXPECT_EQ(full.LastOptimum().Cm, hull.Cm);
+    EXPECT_TRUE(ui.messages.empty());
+}
+
+TEST(ResistanceOptimiserApply, AnOptimumARuleRefusesIsWrittenNowhere)
+{
+    test::RecordingUi ui;
+    TDataEdit parameters;
+    parameters.LoadData(test::ExampleProject("cruiser-10m").string());
+    const HullRecord& hull = parameters.Hull();
+    ResistanceOptimiser::Optimum optimum{0.6L, 53, 0.845L, 0};
+    const auto refusal = OptimumRefusal(hull, optimum);
+    ASSERT_TRUE(refusal);
+    EXPECT_EQ(*refusal, "The optimum Cm = 0.845 is not applied, nor anything else of the optimum:\r"
+                        "Mid-Ship Section Coefficient must be\rgreater than 0.5 and less than 0.82");
+    optimum = {0.7L, 47, 0.845L, 0};  // the first in the order of writing is named
+    EXPECT_NE(OptimumRefusal(hull, optimum)->find("LCB = 47.000"), std::string::npos);
+    optimum = {0.65L, 62, 0.82L, 0};  // the ends pass
+    EXPECT_FALSE(OptimumRefusal(hull, optimum));
 }

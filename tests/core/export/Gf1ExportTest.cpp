@@ -43,7 +43,7 @@ TEST(Gf1Export, AsksForAGf1FileAndACancelWritesNothing)
     ASSERT_EQ(ui.saveRequests.size(), 1u);
     EXPECT_EQ(ui.saveRequests[0].title, "Export to AutoSHIP - ModelMaker/AutoHydro");
     EXPECT_EQ(ui.saveRequests[0].filter, "AutoSHIP (*.gf1)|*.gf1|All files (*.*)|*.*");
-    EXPECT_EQ(ui.saveRequests[0].defaultExtension, "GF1");
+    EXPECT_EQ(ui.saveRequests[0].defaultExtension, "gf1");
     EXPECT_EQ(ui.saveRequests[0].fileName, "");
     EXPECT_TRUE(ui.messages.empty());
     EXPECT_TRUE(ui.errors.empty());

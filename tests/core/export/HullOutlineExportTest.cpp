@@ -60,7 +60,7 @@ TEST(HullOutlineExport, AsksForADxfFileAndACancelWritesNothing)
     ASSERT_EQ(ui.saveRequests.size(), 1u);
     EXPECT_EQ(ui.saveRequests[0].title, "Export Hull Outlines to AutoCAD");
     EXPECT_EQ(ui.saveRequests[0].filter, "AutoCAD (*.dxf)|*.dxf|All files (*.*)|*.*");
-    EXPECT_EQ(ui.saveRequests[0].defaultExtension, "DXF");
+    EXPECT_EQ(ui.saveRequests[0].defaultExtension, "dxf");
     EXPECT_EQ(ui.saveRequests[0].fileName, "");
     EXPECT_EQ(ui.statusTexts, (StatusTexts{{2, ""}}));
     EXPECT_TRUE(ui.errors.empty());

@@ -38,8 +38,11 @@ struct ProjectWindow {
         };
         files.OnOpenFile = [this](TFileManager&, const std::string& name) {
             events.push_back("open " + ShortFileName(name));
-            editor->LoadData(name);
+            auto read = TDataEdit::Read(name);
+            if (!read) return false;
+            editor = std::move(read);
             editor->AddParameterValues(grid);
+            return true;
         };
         files.OnSaveFile = [this](TFileManager&, const std::string& name) {
             events.push_back("save " + ShortFileName(name));
@@ -140,47 +143,68 @@ TEST(FileManager, SaveOfANeverSavedProjectFallsThroughToSaveAs)
     EXPECT_TRUE(ui.messages.empty());
 }
 
-TEST(FileManager, OpenAfterNoDiscardsTheChangesFirst)
+TEST(FileManager, OpenAsksFirstAndReplacesTheDocumentOnlyWithTheFileChosen)
 {
     RecordingUi ui;
     ProjectWindow window;
     window.editor->Edit(1, 10);
     window.files.MarkModified();
 
+    // No, then the dialog cancelled: the edits stay, still unsaved.
     ui.answers = {MessageResult::No};
-    ui.openAnswers = {test::ExampleProject("cruiser-10m").string()};
     window.files.OpenFile();
-    EXPECT_EQ(window.events, (Events{"close", "new", "open cruiser-10m.sfp"}));
     ASSERT_EQ(ui.openRequests.size(), 1u);
     EXPECT_EQ(ui.openRequests[0].fileName, "");
     EXPECT_EQ(ui.openRequests[0].title, "Open Project");
+    EXPECT_TRUE(window.events.empty());
+    EXPECT_EQ(window.files.FileName(), "Untitled.sfp");
+    EXPECT_TRUE(window.files.Modified());
+    EXPECT_EQ(window.editor->GetValue(1), 10.0L);
+
+    // Cancel on the question: no dialog at all.
+    ui.answers = {MessageResult::Cancel};
+    window.files.OpenFile();
+    EXPECT_EQ(ui.openRequests.size(), 1u);
+    EXPECT_TRUE(window.events.empty());
+
+    ui.answers = {MessageResult::No};
+    ui.openAnswers = {test::ExampleProject("cruiser-10m").string()};
+    window.files.OpenFile();
+    EXPECT_EQ(window.events, Events{"open cruiser-10m.sfp"});
     EXPECT_EQ(window.caption, "Generator - cruiser-10m.sfp");
     EXPECT_FALSE(window.files.Modified());
     EXPECT_EQ(window.editor->GetValue(1), 10.5L);
     EXPECT_EQ(window.grid.Cell(1, 1), "         10.500");
-
-    // Cancelling the dialog leaves the new empty project of the first step.
-    window.files.MarkModified();
-    ui.answers = {MessageResult::No};
-    window.files.OpenFile();
-    EXPECT_EQ(window.files.FileName(), "Untitled.sfp");
-    EXPECT_FALSE(window.files.Modified());
-    EXPECT_EQ(window.editor->GetValue(1), 0.0L);
-    EXPECT_EQ(ui.messages.size(), 2u);
+    EXPECT_EQ(ui.messages.size(), 3u);
 }
 
-TEST(FileManager, CancelOnTheQuestionStillOpensIntoTheCurrentRecord)
+TEST(FileManager, AFileThatCannotBeReadLeavesTheDocumentAsItWas)
 {
     RecordingUi ui;
+    TempDir dir;
     ProjectWindow window;
-    window.editor->Hull().HullComplete = true;
-    window.files.MarkModified();
-    ui.answers = {MessageResult::Cancel};
     ui.openAnswers = {test::ExampleProject("racer-12m").string()};
     window.files.OpenFile();
-    EXPECT_EQ(window.events, Events{"open racer-12m.sfp"});
-    EXPECT_TRUE(window.editor->Hull().HullComplete);  // generated data stays
-    EXPECT_FALSE(window.files.Modified());
+    window.editor->Edit(1, 13);
+    window.files.MarkModified();
+    const TDataEdit* const editor = window.editor.get();
+
+    // Its third line is damaged: the two before it must not reach the design.
+    test::WriteFileBytes(dir / "bad.sfp", "Loa=1.000\r\nLwl=0.500\r\nBMax=abc\r\n");
+    ui.answers = {MessageResult::No};
+    ui.openAnswers = {(dir / "bad.sfp").string()};
+    window.files.OpenFile();
+    EXPECT_EQ(ui.MessageTexts().back(), "Unable to convert field abc to real number format");
+    EXPECT_EQ(window.editor.get(), editor);
+    EXPECT_EQ(window.editor->GetValue(1), 13.0L);
+    EXPECT_EQ(window.files.FileName(), test::ExampleProject("racer-12m").string());
+    EXPECT_TRUE(window.files.Modified());
+
+    // The same by name, as Recent Projects opens: nothing changes either.
+    ui.answers = {MessageResult::No};
+    EXPECT_FALSE(window.files.OpenFileNamed((dir / "missing.sfp").string()));
+    EXPECT_EQ(window.editor.get(), editor);
+    EXPECT_TRUE(window.files.Modified());
 }
 
 TEST(FileManager, YesSavesBeforeMovingOn)
@@ -239,20 +263,6 @@ TEST(FileManager, FailedSaveKeepsTheOldFileAndStaysModified)
     EXPECT_EQ(ui.messages.back().text, "boat.sfp is unsaved, Save?");
 }
 
-TEST(FileManager, FailedOpenStillClearsModified)
-{
-    RecordingUi ui;
-    TempDir dir;
-    ProjectWindow window;
-    test::WriteFileBytes(dir / "bad.sfp", "Loa=abc\r\n");
-    ui.openAnswers = {(dir / "bad.sfp").string()};
-    window.files.OpenFile();
-    EXPECT_EQ(ui.MessageTexts(),
-              std::vector<std::string>{"Unable to convert field abc to real number format"});
-    EXPECT_FALSE(window.files.Modified());
-    EXPECT_EQ(window.files.FileName(), (dir / "bad.sfp").string());
-}
-
 TEST(FileManager, UnassignedDialogsAreReported)
 {
     RecordingUi ui;
@@ -260,6 +270,7 @@ TEST(FileManager, UnassignedDialogsAreReported)
     files.UnSavedName = "Untitled.txt";
     int saves = 0;
     files.OnSaveFile = [&saves](TFileManager&, const std::string&) { return ++saves > 0; };
+    files.NewFile();
     files.OpenFile();
     files.SaveFile();
     EXPECT_EQ(ui.MessageTexts(),

@@ -150,3 +150,36 @@ TEST(ProjectFile, DialogsAskForProjects)
     EXPECT_TRUE(open.mustExist);
     EXPECT_TRUE(save.confirmOverwrite);
 }
+
+TEST(ProjectFile, EntriesFollowTheNineteenKeysAndAReaderOfTheNineteenStopsBeforeThem)
+{
+    RecordingUi ui;
+    TempDir dir;
+    const auto hull = test::BundledDesign("cruiser-10m");
+    const auto path = dir / "cruiser.sfp";
+    const ProjectEntries written = {{"Method", "Robust"}, {"Note", "a=b"}, {"Empty", ""}};
+    ASSERT_TRUE(SaveProject(*hull, path.string(), written));
+    EXPECT_EQ(ReadFileBytes(path), std::string(kCruiserBytes) + "Method=Robust\r\nNote=a=b\r\nEmpty=\r\n");
+
+    auto nineteen = HullRecord::Create();
+    EXPECT_TRUE(LoadProject(*nineteen, path.string()));
+    EXPECT_EQ(nineteen->ApAngle, 15.0L);
+
+    // Lines without a key and another program's keys come through as they are.
+    WriteFileBytes(path, ReadFileBytes(path) + "VCG=0.450\r\nloose line\n");
+    ProjectEntries read;
+    auto all = HullRecord::Create();
+    EXPECT_TRUE(LoadProject(*all, path.string(), &read));
+    ASSERT_EQ(read.size(), 5u);
+    EXPECT_EQ(read[1].Value, "a=b");
+    EXPECT_EQ(read[3].Key, "VCG");
+    EXPECT_EQ(read[4].Key, "loose line");
+    EXPECT_EQ(ProjectEntryValue(read, "Method"), std::optional<std::string>("Robust"));
+    EXPECT_EQ(ProjectEntryValue(read, "Cp"), std::nullopt);
+    EXPECT_TRUE(ui.messages.empty());
+
+    // A file of the nineteen alone has no entries.
+    read.clear();
+    EXPECT_TRUE(LoadProject(*all, test::ExampleProject("racer-12m").string(), &read));
+    EXPECT_TRUE(read.empty());
+}

@@ -30,14 +30,9 @@ TEST(SettingsFileFormat, WritesTheDefaultsInTheFileOrder)
         "Dimensions=100",
         "Percentages=10000",
         "Coefficients=1000",
-        "Method=0",
         "",
         "[Editing]",
         "RegenerateWhileEditing=0",
-        "",
-        "[Offsets]",
-        "Waterlines=",
-        "Buttocks=",
     };
     EXPECT_EQ(SettingsFileLines(Settings{}), expected);
 }
@@ -63,7 +58,6 @@ TEST(SettingsFileFormat, ReadsBackWhatItWrote)
     written.OutlineIndex = 8;
     written.UserRatio = true;
     written.Goals = {0.005L, 0.5L, 0.0002L};
-    written.Offsets = {{0.25L, 0.5L, 1.125L}, {0.4L}};
     const Settings read = SettingsFromTexts(ReadIniLines(SettingsFileLines(written)));
     EXPECT_EQ(SettingsFileLines(read), SettingsFileLines(written));
     EXPECT_EQ(read.Drawing.OutlineColor, 0xC0C0C0u);
@@ -71,7 +65,6 @@ TEST(SettingsFileFormat, ReadsBackWhatItWrote)
     EXPECT_TRUE(read.UserRatio);
     EXPECT_NEAR(double(read.Drawing.AspectRatio), 0.95, 1e-15);
     EXPECT_EQ(read.Goals.Coefficient, Real48(0.0002L));
-    EXPECT_EQ(read.Offsets.Waterlines, (std::vector<long double>{0.25L, 0.5L, 1.125L}));
 }
 
 TEST(SettingsFileFormat, DimensionGoalSurvivesTenRounds)
@@ -130,19 +123,10 @@ TEST(SettingsFileFormat, KeepsOnlyValuesTheDialogAccepts)
         {"Accuracies", "Coefficients", "10", "Coefficients=10"},
         {"Accuracies", "Coefficients", "abc", "Coefficients=1000"},
         {"Accuracies", "Coefficients", "", "Coefficients=1000"},
-        {"Accuracies", "Method", "1", "Method=1"},
-        {"Accuracies", "Method", "2", "Method=0"},
-        {"Accuracies", "Method", "robust", "Method=0"},
         {"Editing", "RegenerateWhileEditing", "1", "RegenerateWhileEditing=1"},
         {"Editing", "RegenerateWhileEditing", "true", "RegenerateWhileEditing=1"},
         {"Editing", "RegenerateWhileEditing", "2", "RegenerateWhileEditing=0"},
         {"Colors", "Dimensions", "500", "Dimensions=100"},
-        {"Offsets", "Waterlines", " 0.2   0.45 1", "Waterlines=0.200 0.450 1.000"},
-        {"Offsets", "Waterlines", "-0.1 0", "Waterlines=-0.100 0.000"},
-        {"Offsets", "Waterlines", "0.2,0.4", "Waterlines="},
-        {"Offsets", "Waterlines", "0.2 x", "Waterlines="},
-        {"Offsets", "Buttocks", "0.3 0.6", "Buttocks=0.300 0.600"},
-        {"Offsets", "Buttocks", "0 0.6", "Buttocks="},
     };
     for (const auto& c : cases) {
         const auto lines = SettingsFileLines(SettingsFromTexts({{{c.section, c.key}, c.text}}));

@@ -11,6 +11,7 @@
 #include "RecordingUi.h"
 #include "analysis/Offsets.h"
 #include "model/HullOutlines.h"
+#include "model/StationOutline.h"
 #include "views/LevelLines.h"
 #include "views/LinesPlan.h"
 #include "views/ScaledSheet.h"
@@ -144,8 +145,13 @@ TEST_F(GeneratedCruiserViews, TheSheetIsDrawnAtItsScale)
     test::RecordingUi ui;
     const ScaledSheet sheet(hull, 10, {"cruiser-10m.sfp", "2026-12-07"}, DisplaySwitches{true, true});
     const LinesPlanLayout layout = MeasureLinesPlan(hull);
+    // The scale bar and the title block fit beside the plan at 1:10: no band below it.
     EXPECT_NEAR(static_cast<double>(sheet.HeightMm()),
-                static_cast<double>((layout.DrawHeight + 2 * layout.Margin) * 100 + 40), 1e-6);
+                static_cast<double>((layout.DrawHeight + 2 * layout.Margin) * 100), 1e-6);
+    // At 1:100 the room beside the plan is too small: they go in a band below.
+    const ScaledSheet small(hull, 100, {}, DisplaySwitches{});
+    EXPECT_NEAR(static_cast<double>(small.HeightMm()),
+                static_cast<double>((layout.DrawHeight + 2 * layout.Margin) * 10 + 40), 1e-6);
     RecordingCanvas canvas(20000, 20000);
     constexpr long double kPixelsPerMm = 10;
     sheet.Draw(canvas, kPixelsPerMm, 0, 0);
@@ -186,7 +192,97 @@ TEST(TileSheet, PagesCoverTheSheetWithOverlaps)
             EXPECT_TRUE(std::any_of(tiles.begin(), tiles.end(), [&](const SheetTile& t) {
                 return x >= t.LeftMm && x <= t.LeftMm + pageWidth && y >= t.TopMm && y <= t.TopMm + pageHeight;
             })) << x << " " << y;
-    EXPECT_EQ(tiles[1].LeftMm, pageWidth - kTileOverlapMm);
-    EXPECT_EQ(tiles[8].TopMm, pageHeight - kTileOverlapMm);
+    // Centred: the spare paper shared at both ends, each step a page less the overlap.
+    EXPECT_NEAR(static_cast<double>(-tiles.front().LeftMm),
+                static_cast<double>(tiles.back().LeftMm + pageWidth - width), 1e-9);
+    EXPECT_NEAR(static_cast<double>(-tiles.front().TopMm),
+                static_cast<double>(tiles.back().TopMm + pageHeight - height), 1e-9);
+    EXPECT_EQ(tiles[1].LeftMm - tiles[0].LeftMm, pageWidth - kTileOverlapMm);
+    EXPECT_EQ(tiles[8].TopMm - tiles[0].TopMm, pageHeight - kTileOverlapMm);
+    // A region kept whole at the bottom right corner moves the pages only as
+    // far as it needs: here 150 mm, more than the centred last page holds.
+    const auto kept = TileSheet(width, height, pageWidth, pageHeight, 150, 20);
+    EXPECT_LE(kept.back().LeftMm, width - 150);
+    EXPECT_GE(kept.back().LeftMm + pageWidth, width);
+    EXPECT_LE(kept.front().LeftMm, 0);
     EXPECT_THROW(TileSheet(100, 100, 5, 100), std::invalid_argument);
+}
+
+TEST_F(GeneratedCruiserViews, ButtocksRunUpToTheSheer)
+{
+    const std::vector<long double> buttocks = DefaultOffsetLevels(hull).Buttocks;
+    LineRecorder recorder;
+    EmitButtocks(hull, buttocks, recorder);
+    // The sheer's height where it stands at a half-breadth, from its drawn pieces.
+    LineRecorder sheer;
+    EmitSheerline(hull, sheer, OutlineDetail::Dxf);
+    const auto sheerHeightAt = [&](long double x) -> long double {
+        for (const Line& piece : sheer.lines)
+            if (piece.y1 >= 0 && std::min(piece.x1, piece.x2) <= x && x <= std::max(piece.x1, piece.x2))
+                return piece.z1 + (piece.z2 - piece.z1) * (x - piece.x1) / (piece.x2 - piece.x1);
+        return std::nanl("");
+    };
+    for (long double y : buttocks) {
+        // The foremost end of the buttock on the modelled side.
+        const Line* foremost = nullptr;
+        for (const Line& line : recorder.lines)
+            if (std::fabs(line.y1 - y) < 1e-9L && (!foremost || std::min(line.x1, line.x2) <
+                                                                  std::min(foremost->x1, foremost->x2)))
+                foremost = &line;
+        ASSERT_TRUE(foremost) << y;
+        const bool firstEnd = foremost->x1 < foremost->x2;
+        const long double x = firstEnd ? foremost->x1 : foremost->x2;
+        const long double z = firstEnd ? foremost->z1 : foremost->z2;
+        // It ends on the sheer (within the sheer's own drawn pieces), not in mid-air below it.
+        EXPECT_NEAR(z, sheerHeightAt(x), 0.01L) << "buttock " << double(y) << " ends at x " << double(x);
+    }
+}
+
+TEST_F(GeneratedCruiserViews, TheDesignWaterlineAndTheDiagonalsFollowTheirCurvesPastTheStations)
+{
+    LineRecorder waterline;
+    EmitDesignWaterline(hull, waterline);
+    EXPECT_GT(waterline.lines.size(), 8u * kLastStation);
+    for (const Line& line : waterline.lines) EXPECT_EQ(line.z1, hull.Tc);
+    // Through each station's own half-beam at the design waterline.
+    const OffsetsTable offsets = ComputeOffsets(hull, {{hull.Tc}, {}});
+    for (int s = 1; s < kLastStation; ++s) {
+        const long double x = offsets.Stations[static_cast<std::size_t>(s)].X;
+        const auto through = std::find_if(waterline.lines.begin(), waterline.lines.end(), [&](const Line& line) {
+            return std::fabs(line.x1 - x) < 1e-6L && line.y1 > 0;
+        });
+        ASSERT_NE(through, waterline.lines.end()) << s;
+        EXPECT_NEAR(through->y1, *offsets.Stations[static_cast<std::size_t>(s)].HalfBreadths[0], 1e-6L) << s;
+    }
+
+    // The diagonals drawn are those the sections are cut by, traced as finely
+    // (that they lie on their lines is checked with the level lines).
+    LineRecorder diagonals;
+    for (int d = 1; d <= 3; ++d) EmitDiagonal(hull, d, diagonals);
+    EXPECT_GT(diagonals.lines.size(), 3u * 2 * 10 * (kLastStation - 2));
+}
+
+TEST_F(GeneratedCruiserViews, A4LandscapeAt1To50TakesTheFewestPagesAndKeepsTheTitleBlockWhole)
+{
+    test::RecordingUi ui;
+    const ScaledSheet sheet(hull, 50, {"cruiser-10m.sfp", "2026-12-08"}, DisplaySwitches{});
+    // A4 on its side inside margins of an inch.
+    const long double pageWidth = 297 - 50.8L, pageHeight = 210 - 50.8L;
+    const auto tiles = TileSheet(sheet.WidthMm(), sheet.HeightMm(), pageWidth, pageHeight,
+                                 sheet.TitleBlockWidthFromRightMm(), sheet.TitleBlockHeightFromBottomMm());
+    // The plan is 303 mm long: two pages across, one down.
+    EXPECT_LT(sheet.HeightMm(), pageHeight);
+    ASSERT_EQ(tiles.size(), 2u);
+    // Every text of the title block and the scale bar lies whole on the last page.
+    RecordingCanvas canvas(4000, 2000);
+    constexpr long double kPixelsPerMm = 4;
+    sheet.Draw(canvas, kPixelsPerMm, 0, 0);
+    const long double lastLeft = tiles.back().LeftMm * kPixelsPerMm;
+    int texts = 0;
+    for (const std::string& call : canvas.calls) {
+        if (call.rfind("Text ", 0) != 0 || call.find("1:50") == std::string::npos) continue;
+        ++texts;
+        EXPECT_GE(std::stod(call.substr(5)), lastLeft) << call;
+    }
+    EXPECT_EQ(texts, 2);  // the scale bar's caption and the title block's line
 }

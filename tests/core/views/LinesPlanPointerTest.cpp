@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include "analysis/Offsets.h"
+
 #include "HandMadeHull.h"
 #include "RecordingCanvas.h"
 #include "views/LinesPlan.h"
@@ -35,22 +37,24 @@ struct FittedPlan {
 
 }  // namespace
 
-TEST(LinesPlanPointer, EachViewGivesItsTwoCoordinatesFromTheBowAtTheWaterline)
+TEST(LinesPlanPointer, EachViewGivesItsTwoCoordinatesFromTheStemHeadAsTheOffsetsDo)
 {
     const FittedPlan plan;
     const HullRecord& hull = *plan.hull;
     const long double pixel = plan.PixelMetres();
 
-    // The forward end of the design waterline in the profile.
+    // The forward end of the design waterline in the profile: station 0,
+    // where the offsets table places it.
     const LinesPlanPointer bow = plan.At(TViewportEngView::kProfileView, hull.Fovh, hull.Tc);
     EXPECT_EQ(bow.View, TViewportEngView::kProfileView);
-    EXPECT_NEAR(*bow.X, 0, pixel);
+    EXPECT_NEAR(*bow.X, ComputeOffsets(hull, {}).Stations[0].X, pixel);
+    EXPECT_NEAR(*bow.X, hull.Fovh, pixel);
     EXPECT_NEAR(*bow.Z, hull.Tc, pixel);
     EXPECT_FALSE(bow.Y);
 
     const LinesPlanPointer plan3 = plan.At(TViewportEngView::kPlanView, hull.Fovh + 3, hull.Bwl / 4);
     EXPECT_EQ(plan3.View, TViewportEngView::kPlanView);
-    EXPECT_NEAR(*plan3.X, 3, pixel);
+    EXPECT_NEAR(*plan3.X, hull.Fovh + 3, pixel);
     EXPECT_NEAR(*plan3.Y, hull.Bwl / 4, pixel);
     EXPECT_FALSE(plan3.Z);
 
@@ -79,7 +83,7 @@ TEST(LinesPlanPointer, TextNamesTheViewAndItsCoordinatesToTheMillimetre)
     pointer.View = TViewportEngView::kProfileView;
     pointer.X = 1.23449L;
     pointer.Z = -0.0002L;
-    EXPECT_EQ(LinesPlanPointerText(pointer), "Profile: x = 1.234 m, z = 0.000 m");
+    EXPECT_EQ(LinesPlanPointerText(pointer), "Profile: x from stem head = 1.234 m, z = 0.000 m");
     pointer = {TViewportEngView::kBodyPlanView, {}, -0.5L, 2};
     EXPECT_EQ(LinesPlanPointerText(pointer), "Body plan: y = -0.500 m, z = 2.000 m");
 }

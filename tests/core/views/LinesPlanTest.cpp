@@ -7,6 +7,7 @@
 #include "HandMadeHull.h"
 #include "RecordingCanvas.h"
 #include "RecordingUi.h"
+#include "views/LevelLines.h"
 #include "views/LinesPlan.h"
 
 using namespace sloopform;
@@ -43,10 +44,20 @@ constexpr int CurvePieces(int n) { return 5 * n - 1; }
 
 constexpr int kProfileLines = CurvePieces(23);
 constexpr int kSheerLines = 2 * CurvePieces(3);
-constexpr int kWaterlineLines = 2 * 20;
 constexpr int kStationLines = 21 * 2 * CurvePieces(6);
 constexpr int kTransomLines = 2 * CurvePieces(6) + 1;
-constexpr int kOutlineLines = kProfileLines + kSheerLines + kWaterlineLines + kStationLines + kTransomLines;
+// The design waterline is as finely drawn as the sections are lofted: as many
+// lines as drawing it alone gives.
+int WaterlineLines(const HullRecord& hull)
+{
+    SpaceLineRecorder waterline;
+    EmitDesignWaterline(hull, waterline);
+    return static_cast<int>(waterline.lines.size());
+}
+int OutlineLines(const HullRecord& hull)
+{
+    return kProfileLines + kSheerLines + WaterlineLines(hull) + kStationLines + kTransomLines;
+}
 
 // Margins around the drawing, in metres, and the scales of the three views.
 struct Sheet {
@@ -187,7 +198,7 @@ TEST(LinesPlan, OutlinesCoverEveryFinishedPartOnBothSides)
     DrawHullOutlines(viewport, *hull, 0x00FF00);
 
     const auto& lines = viewport.lines;
-    ASSERT_EQ(lines.size(), static_cast<std::size_t>(kOutlineLines));
+    ASSERT_EQ(lines.size(), static_cast<std::size_t>(OutlineLines(*hull)));
     for (const auto& line : lines) EXPECT_EQ(line.color, 0x00FF00u);
     EXPECT_EQ(ui.processMessagesCalls, 6);  // before drawing and after each part
 
@@ -199,15 +210,20 @@ TEST(LinesPlan, OutlinesCoverEveryFinishedPartOnBothSides)
         EXPECT_EQ(lines[sheer + kSheerLines / 2 + i].y1, -lines[sheer + i].y1);
         EXPECT_EQ(lines[sheer + kSheerLines / 2 + i].x1, lines[sheer + i].x1);
     }
-    // The design waterline: half beams at the stations, at z = Tc, then mirrored.
+    // The design waterline: at z = Tc along the waterline's length, each
+    // line followed by its mirror image, many more lines than stations.
     const int waterline = sheer + kSheerLines;
-    EXPECT_NEAR(lines[waterline].x1, hull->Fovh, kTolerance);
-    EXPECT_NEAR(lines[waterline].y1, hull->Stations[0].WaterlineBeam / 2, kTolerance);
-    EXPECT_NEAR(lines[waterline].x2, hull->StationX(1), kTolerance);
-    EXPECT_EQ(lines[waterline + 1].y2, -lines[waterline].y2);
-    EXPECT_EQ(lines[waterline + 39].z2, hull->Tc);
+    const int waterlineLines = WaterlineLines(*hull);
+    EXPECT_GT(waterlineLines, 4 * kLastStation);
+    for (int i = waterline; i < waterline + waterlineLines; i += 2) {
+        EXPECT_EQ(lines[i].z1, hull->Tc);
+        EXPECT_EQ(lines[i].z2, hull->Tc);
+        EXPECT_GE(lines[i].x1, hull->Fovh - kTolerance);
+        EXPECT_LE(lines[i].x2, hull->Fovh + hull->Lwl + kTolerance);
+        EXPECT_EQ(lines[i + 1].y2, -lines[i].y2);
+    }
     // Each station is drawn at its own x, so it is a straight line in profile and plan.
-    const int stations = waterline + kWaterlineLines;
+    const int stations = waterline + waterlineLines;
     for (int k = 0; k <= kLastStation; ++k) {
         for (int i = 0; i < 2 * CurvePieces(6); ++i) {
             const SpaceLine& line = lines[stations + k * 2 * CurvePieces(6) + i];
@@ -251,8 +267,9 @@ TEST(LinesPlan, OutlinesAreDrawnFromTheHullAsItWasWhenTheDrawingBegan)
     };
     SpaceLineRecorder viewport;
     DrawHullOutlines(viewport, *hull, clWhite);
-    ASSERT_EQ(viewport.lines.size(), static_cast<std::size_t>(kOutlineLines));
-    EXPECT_NEAR(viewport.lines[kProfileLines + kSheerLines + kWaterlineLines].x1, firstStationX, kTolerance);
+    ASSERT_EQ(viewport.lines.size(), static_cast<std::size_t>(OutlineLines(*HandMadeHull())));
+    EXPECT_NEAR(viewport.lines[kProfileLines + kSheerLines + WaterlineLines(*HandMadeHull())].x1, firstStationX,
+                kTolerance);
 }
 
 TEST(LinesPlan, EngineeringViewSplitsALineInSpaceIntoProfilePlanAndBodyPlan)
@@ -282,7 +299,7 @@ TEST(LinesPlan, TheFullRedrawClearsThenDrawsInTheChosenColours)
     RedrawLinesPlan(viewport, *hull, settings, DisplaySwitches{});
     EXPECT_EQ(viewport.Color(), 0x102030u);
     EXPECT_EQ(canvas.calls.front(), "FillRect 0 0 800 600 " + std::to_string(0x102030));
-    ASSERT_EQ(canvas.segments.size(), static_cast<std::size_t>(3 * (26 + kOutlineLines)));
+    ASSERT_EQ(canvas.segments.size(), static_cast<std::size_t>(3 * (26 + OutlineLines(*hull))));
     for (std::size_t i = 0; i < canvas.segments.size(); ++i)
         ASSERT_EQ(canvas.segments[i].color, i < 3 * 26 ? 0x0000FFu : 0x00FFFFu) << i;
 
