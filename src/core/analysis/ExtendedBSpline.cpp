@@ -274,16 +274,20 @@ AxisPoint ExtendedBSpline::AlongB(double t) const
     });
 }
 
-long double ExtendedBSpline::LargestA() const
+long double ExtendedBSpline::Largest(std::array<double, kMaxOrder> Expansion::*axis) const
 {
-    double largest = spans_.front().FromStart.A[0];
+    double largest = (spans_.front().FromStart.*axis)[0];
     for (const Span& span : spans_) {
-        largest = std::max(largest, span.FromEnd.A[0]);
-        const Stationary stationary = StationaryPoints(span.FromStart.A, order_);
+        largest = std::max(largest, (span.FromEnd.*axis)[0]);
+        const Stationary stationary = StationaryPoints(span.FromStart.*axis, order_);
         for (int i = 0; i < stationary.count; ++i)
-            largest = std::max(largest, Horner(span.FromStart.A, order_, static_cast<double>(stationary.x[static_cast<std::size_t>(i)])));
+            largest = std::max(largest, Horner(span.FromStart.*axis, order_,
+                                               static_cast<double>(stationary.x[static_cast<std::size_t>(i)])));
     }
     return largest;
 }
+
+long double ExtendedBSpline::LargestA() const { return Largest(&Expansion::A); }
+long double ExtendedBSpline::LargestB() const { return Largest(&Expansion::B); }
 
 }  // namespace sloopform

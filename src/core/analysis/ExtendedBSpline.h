@@ -55,9 +55,10 @@ public:
     ExtendedPoint PositionAt(long double t) const;
     AxisPoint AlongA(double t) const;
     AxisPoint AlongB(double t) const;
-    // The largest first coordinate over the whole curve: at the end of a knot
-    // interval or where its slope is zero inside one.
+    // The largest first (second) coordinate over the whole curve: at the end
+    // of a knot interval or where its slope is zero inside one.
     long double LargestA() const;
+    long double LargestB() const;
 
 private:
     // The polynomial of one knot interval about one of its ends:
@@ -75,6 +76,8 @@ private:
     // from that end of its interval.
     template <typename Evaluation>
     auto Evaluate(double t, Evaluation evaluation) const;
+
+    long double Largest(std::array<double, kMaxOrder> Expansion::*axis) const;
 
     int order_;
     std::vector<Span> spans_;

@@ -146,6 +146,8 @@ TEST(ExtendedBSpline, LargestFirstCoordinateIsTheTopOfTheCurveInsideASpanOrAtAnE
             densest = std::max(densest, curve.PositionAt(static_cast<long double>(curve.LastKnot()) * i / kSamples).a);
         EXPECT_GE(curve.LargestA(), densest * (1 - 1e-15L));
         EXPECT_LE(curve.LargestA(), densest + 1e-9L);
+        // The same top found on the second coordinate of the curve unswapped.
+        EXPECT_EQ(ExtendedBSpline(nPts, order, Wave(nPts)).LargestB(), curve.LargestA());
     }
     // A first coordinate that only grows is largest at the curve's end, exactly.
     const ExtendedBSpline rising(6, 4, Wave(6));

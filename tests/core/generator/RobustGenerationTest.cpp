@@ -16,6 +16,7 @@
 #include "analysis/ExtendedBSpline.h"
 #include "analysis/HullCheck.h"
 #include "analysis/OutlineCheck.h"
+#include "analysis/SheerCurves.h"
 #include "generator/Output.h"
 #include "generator/RunGeneration.h"
 #include "generator/Sheerline.h"
@@ -418,7 +419,7 @@ TEST_F(RobustGeneration, TheDeckStandsAtLeastAsWideAsTheWaterlineAtEveryStation)
     for (int s = 1; s < kLastStation; ++s)
         EXPECT_GE(hull->Stations[s].SheerBeam, hull->Stations[s].DesignWaterlineBeam - 1e-9L) << "station " << s;
     EXPECT_LT(hull->SheerPoints[2].x, classic->SheerPoints[2].x);
-    EXPECT_NEAR(SheerMaxHalfBeam(*hull), hull->BMax * 0.5L, 1e-6L);
+    EXPECT_NEAR(SheerPlan(*hull).LargestB(), hull->BMax * 0.5L, 1e-6L);
     const TPoint3r& stemHead = hull->SheerPoints[1];
     const TPoint3r& transomTop = hull->SheerPoints[hull->SheerPointCount];
     EXPECT_NEAR(stemHead.x, 0, 1e-9L);
@@ -469,7 +470,7 @@ TEST_F(RobustGeneration, ADeckTooNarrowForTheSectionsToFlareIsFilledOutOverTheWa
     ExpectFairAndFiveFiguresMet(*hull, kDeckTooNarrowToFlare.name);
     EXPECT_TRUE(HasLineStarting(" FillDeck("));
     ASSERT_EQ(hull->SheerPointCount, kFullDeckSheerPointCount);
-    EXPECT_NEAR(SheerMaxHalfBeam(*hull), hull->BMax * 0.5L, 1e-6L);
+    EXPECT_NEAR(SheerPlan(*hull).LargestB(), hull->BMax * 0.5L, 1e-6L);
     // Room to flare at every station, and no section wider below than at its deck.
     for (int s = 1; s < kLastStation; ++s) {
         const TStation& station = hull->Stations[static_cast<std::size_t>(s)];
@@ -499,7 +500,7 @@ TEST_F(RobustGeneration, AWaterlineAimedAgainFillsTheDeckFromTheQuadraticSheer)
     const TPoint3r& transomTop = hull->SheerPoints[hull->SheerPointCount];
     EXPECT_NEAR(transomTop.x, hull->TransomTopX, 1e-9L);
     EXPECT_NEAR(transomTop.y, hull->BTransom * 0.5L, 1e-9L);
-    EXPECT_NEAR(SheerMaxHalfBeam(*hull), hull->BMax * 0.5L, 1e-6L);
+    EXPECT_NEAR(SheerPlan(*hull).LargestB(), hull->BMax * 0.5L, 1e-6L);
 }
 
 TEST_F(RobustGeneration, AFullWaterplaneGetsALongerParallelPartInsteadOfABulge)

@@ -8,6 +8,7 @@
 
 #include "analysis/ExtendedBSpline.h"
 #include "analysis/ImmersedSection.h"
+#include "analysis/SheerCurves.h"
 #include "generator/Profile.h"
 #include "generator/Sheerline.h"
 #include "generator/StationCrossing.h"
@@ -50,9 +51,10 @@ long double LeastRoom(const HullRecord& hull, long double margin = 0)
 void HoldWidestAtHalfBMax(HullRecord& hull, const std::function<void(long double)>& place)
 {
     const long double target = hull.BMax * 0.5L;
+    // The curve's own widest half-breadth, which its samples never pass.
     const auto miss = [&](long double scale) {
         place(scale);
-        return SheerMaxHalfBeam(hull) - target;
+        return SheerPlan(hull).LargestB() - target;
     };
     const long double inner = 0, outer = 4;
     const long double innerMiss = miss(inner), outerMiss = miss(outer);

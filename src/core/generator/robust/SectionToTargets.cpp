@@ -359,11 +359,15 @@ SectionReached ConstructSection(HullRecord& hull, int s, Real48 beam, Real48 coe
             range.Lowest = measured.coefficient;
             return range;
         };
-        // The reach whose kept sections span the wider range of coefficients.
+        // The usual reach when its kept sections have the coefficient asked;
+        // otherwise the one whose kept sections span the wider range.
         Range range = learn(SectionReach::NearBMax);
-        const Range withinDeck = learn(SectionReach::WithinDeck);
-        if (!range.Kept || (withinDeck.Kept && withinDeck.Highest - withinDeck.Lowest > range.Highest - range.Lowest))
-            range = withinDeck;
+        if (!range.Kept || coefficient < range.Lowest || coefficient > range.Highest) {
+            const Range withinDeck = learn(SectionReach::WithinDeck);
+            if (!range.Kept ||
+                (withinDeck.Kept && withinDeck.Highest - withinDeck.Lowest > range.Highest - range.Lowest))
+                range = withinDeck;
+        }
         memo.Reach = range.Reach;
         memo.HollowestKept = range.HollowestKept;
         memo.FullestKept = range.FullestKept;
