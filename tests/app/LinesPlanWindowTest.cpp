@@ -1,4 +1,5 @@
 #include <QComboBox>
+#include <QDoubleSpinBox>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QPageSize>
@@ -63,6 +64,7 @@ private slots:
     void printsOnePageShowingTheHull();
     void printingLeavesTheScreenFitted();
     void additionsStartOffAndFollowBothMenus();
+    void curvatureCombsFollowTheirCheckMarksAndScale();
     void printToScaleDrawsTrueLengths();
     void anA4PrintToScaleTilesThePages();
     void printTurnsThePageToFitAndAddsTheTitleBlock();
@@ -355,6 +357,33 @@ void LinesPlanWindowTest::additionsStartOffAndFollowBothMenus()
     QVERIFY(ChoosePopupItem(surface(), {"Split Body Plan"}));
     QVERIFY(window().findChild<QAction*>("SplitBodyPlan1")->isChecked());
     QVERIFY(CountPixels(image(), Pixel(kOutline)) < outline);
+}
+
+void LinesPlanWindowTest::curvatureCombsFollowTheirCheckMarksAndScale()
+{
+    const QImage described = image();
+    const int outline = CountPixels(described, Pixel(kOutline));
+    QAction* profile = window().findChild<QAction*>("CombProfile1");
+    QAction* sections = window().findChild<QAction*>("CombSections1");
+    QVERIFY(profile && sections);
+    QVERIFY(!profile->isChecked() && !sections->isChecked());
+    profile->trigger();
+    const int combed = CountPixels(image(), Pixel(kOutline));
+    QVERIFY(combed > outline);
+    // Longer teeth at three times the scale, typed into the menu's box.
+    auto* scale = window().findChild<QDoubleSpinBox*>("CombScale");
+    QVERIFY(scale);
+    scale->setFocus();
+    QTest::keyClick(scale, Qt::Key_A, Qt::ControlModifier);
+    QTest::keyClicks(scale, "3");
+    QTest::keyClick(scale, Qt::Key_Return);
+    QCOMPARE(scale->value(), 3.0);
+    QVERIFY(CountPixels(image(), Pixel(kOutline)) > combed);
+    sections->trigger();
+    QVERIFY(CountPixels(image(), Pixel(kOutline)) > combed);
+    profile->trigger();
+    sections->trigger();
+    QVERIFY(image() == described);
 }
 
 // At 1:10 the stations stand Lwl / 20 apart on paper: 45 mm for the cruiser's

@@ -13,6 +13,7 @@
 #include "platform/Today.h"
 #include "platform/UiServices.h"
 #include "settings/Settings.h"
+#include "views/CurvatureCombMenu.h"
 #include "views/DrawnHull.h"
 #include "views/LinesPlan.h"
 #include "views/LinesPlanPointer.h"
@@ -96,7 +97,9 @@ sloopform::DisplaySwitches LinesPlanWindow::switches() const
 {
     sloopform::DesignSettings design = DrawnDesign();
     design.LinesPlan = toggles();
-    return sloopform::LinesPlanSwitches(design);
+    sloopform::DisplaySwitches shown = sloopform::LinesPlanSwitches(design);
+    shown.Combs = combs_->switches();
+    return shown;
 }
 
 namespace {
@@ -264,6 +267,8 @@ void LinesPlanWindow::createViewMenu()
     viewConstructionLines_ = addSwitch(viewMenu_, tr("&Construction Lines"), QStringLiteral("ViewConstructionLines"));
     // Nothing in the drawing switches the stations on their own.
     addSwitch(viewMenu_, tr("&Stations"), QStringLiteral("ViewStations"))->setVisible(false);
+    combs_ = new CurvatureCombMenu(*viewMenu_, this);
+    connect(combs_, &CurvatureCombMenu::changed, this, [this] { redraw(); });
 }
 
 void LinesPlanWindow::createPopupMenu()

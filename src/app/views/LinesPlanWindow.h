@@ -9,6 +9,7 @@
 #include "views/ViewWindow.h"
 #include "views/ViewportEngView.h"
 
+class CurvatureCombMenu;
 class QLabel;
 
 // "Sloopform": the lines plan of the current hull (profile, plan and body plan
@@ -38,7 +39,8 @@ protected:
 
 private:
     sloopform::TViewportEngView& linesPlan() const;
-    // The pop-up menu's check marks, with the design's offset levels.
+    // The pop-up menu's check marks, with the design's offset levels, and the
+    // curvature combs of the View menu.
     sloopform::DisplaySwitches switches() const;
     // The check marks belong to the design: they are saved with it and
     // follow the design opened.
@@ -68,6 +70,7 @@ private:
     QAction* constructionLines1_ = nullptr;
     QAction* hullOutlines1_ = nullptr;
     QAction* viewConstructionLines_ = nullptr;
+    CurvatureCombMenu* combs_ = nullptr;
     // In the frame's status bar once shown, which then owns it.
     QPointer<QLabel> pointerPosition_;
 };
