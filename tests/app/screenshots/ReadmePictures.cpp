@@ -18,13 +18,14 @@ struct ReadmePicture {
     int cropHeight;  // of the tour picture, from its top; 0 keeps it whole
 };
 
-// The lines plan, the 3D view, the report's first page and the resistance
-// curve; the stability window's picture goes here once the window exists.
+// The lines plan, the 3D view, the report's first page, the resistance curve
+// and the stability window.
 constexpr ReadmePicture kPictures[] = {
     {"lines-plan-waterlines-buttocks", "lines-plan", 0},
     {"3d-viewer-isometric", "3d-view", 0},
     {"report", "report", 600},
     {"resistance-curve-optimum", "resistance-curve", 0},
+    {"stability", "stability", 0},
 };
 
 }  // namespace
