@@ -54,7 +54,7 @@ constexpr long double kWaistBeam = 0.8L;
 // How far out a diagonal point may stand past the station's deck edge, over
 // BMax/2: a little less than the hull check allows a section to be wider
 // below than at its sheer, and the curve never passes its polygon.
-constexpr long double kFlareSlack = 0.99L * kTumblehomeShare;
+constexpr long double kFlareSlack = 0.9L * kTumblehomeShare;
 // A section keeps its beam within this share of the half-beam.
 constexpr long double kBeamKept = 1e-5L;
 constexpr int kKeptEndSteps = 12;
