@@ -204,13 +204,15 @@ void GeneratorWindow::buildMenus()
     runModeItems_.append(exportMenu->menuAction());
     exportMenu->addAction("AutoSHIP (*.gf1)", this, [this] { exportGf1(); });
     exportMenu->addAction("AutoCAD - Hull Outlines (*.dxf)", this, [this] { exportDxf(); });
-    exportMenu->addAction("Lines Plan DXF...", this, [this] { sloopform::ExportLinesPlanDxf(editor_->Hull()); });
+    exportMenu->addAction("Lines Plan DXF...", this, [this] { sloopform::ExportLinesPlanDxf(editor_->Hull(), project_.FileName()); });
     using sloopform::cad::CadFormat;
     exportMenu->addAction("Export STEP...", this,
                           [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Step, project_.FileName()); });
     exportMenu->addAction("Export IGES...", this,
                           [this] { sloopform::cad::ExportHullCad(editor_->Hull(), CadFormat::Iges, project_.FileName()); });
-    exportMenu->addAction("Export STL...", this, [this] { sloopform::ExportHullStl(editor_->Hull()); });
+    exportMenu->addAction("Export STL...", this, [this] {
+        sloopform::ExportHullStl(editor_->Hull(), sloopform::kDefaultMeshToleranceMm, project_.FileName());
+    });
     item(fileMenu_, "Export Offsets...", [this] { exportOffsets(); })->setObjectName("ExportOffsets1");
     item(fileMenu_, "Offset Levels...", [this] { chooseOffsetLevels(); })->setObjectName("OffsetLevels1");
     fileMenu_->addSeparator();

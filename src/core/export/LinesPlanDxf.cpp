@@ -327,7 +327,7 @@ void WriteLinesPlanDxf(const HullRecord& hull, const std::string& fileName)
     WriteLinesPlanDxf(hull, file);
 }
 
-void ExportLinesPlanDxf(const HullRecord& hull)
+void ExportLinesPlanDxf(const HullRecord& hull, const std::string& designFile)
 {
     if (!HullReadyForCad(hull)) {
         Ui().ShowMessage(kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
@@ -336,7 +336,8 @@ void ExportLinesPlanDxf(const HullRecord& hull)
     FileDialogRequest request;
     request.title = "Export Lines Plan to DXF";
     request.filter = "AutoCAD (*.dxf)|*.dxf|All files (*.*)|*.*";
-    request.defaultExtension = "DXF";
+    request.defaultExtension = "dxf";
+    request.fileName = SuggestedExportName(designFile, request.defaultExtension);
     ExportToChosenFile(request, [&](const std::string& fileName) { WriteLinesPlanDxf(hull, fileName); });
 }
 

@@ -25,6 +25,6 @@ void WriteLinesPlanDxf(const HullRecord& hull, const std::string& fileName);
 // The export menu command: refuses with "No Data Available, Run Generator"
 // unless the hull is generated, otherwise asks for a file name and writes the
 // file. A failure is shown in the error dialog and leaves no file behind.
-void ExportLinesPlanDxf(const HullRecord& hull);
+void ExportLinesPlanDxf(const HullRecord& hull, const std::string& designFile = {});
 
 }  // namespace sloopform

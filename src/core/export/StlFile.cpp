@@ -84,7 +84,7 @@ void WriteStlFile(const TriangleMesh& mesh, const std::string& fileName)
     }
 }
 
-void ExportHullStl(const HullRecord& hull, long double toleranceMm)
+void ExportHullStl(const HullRecord& hull, long double toleranceMm, const std::string& designFile)
 {
     if (!HullReadyForCad(hull)) {
         Ui().ShowMessage(kNoHullMessage, MessageIcon::Error, MessageButtons::Ok);
@@ -93,7 +93,8 @@ void ExportHullStl(const HullRecord& hull, long double toleranceMm)
     FileDialogRequest request;
     request.title = "Export Canoe Body to STL";
     request.filter = "STL (*.stl)|*.stl|All files (*.*)|*.*";
-    request.defaultExtension = "STL";
+    request.defaultExtension = "stl";
+    request.fileName = SuggestedExportName(designFile, request.defaultExtension);
     ExportToChosenFile(request, [&](const std::string& fileName) {
         WriteStlFile(BuildHullMesh(hull, toleranceMm * kMetresPerMillimetre), fileName);
     });

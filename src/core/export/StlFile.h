@@ -21,6 +21,7 @@ void WriteStlFile(const TriangleMesh& mesh, const std::string& fileName);
 // unless the hull is generated, otherwise asks for a file name and writes the
 // canoe body's mesh with the chord deviation. A failure is shown in the error
 // dialog and leaves no file behind.
-void ExportHullStl(const HullRecord& hull, long double toleranceMm = kDefaultMeshToleranceMm);
+void ExportHullStl(const HullRecord& hull, long double toleranceMm = kDefaultMeshToleranceMm,
+                   const std::string& designFile = {});
 
 }  // namespace sloopform

@@ -12,6 +12,7 @@
 #include "analysis/ExactHydrostatics.h"
 #include "export/ExportTextFile.h"
 #include "export/StlFile.h"
+#include "export/ChosenFileExport.h"
 
 using namespace sloopform;
 using namespace sloopform::test;
@@ -146,9 +147,10 @@ TEST(StlFile, TheExportAsksForAFileAndKeepsThePreviousOneOnFailure)
 
     const auto path = dir / "hull.stl";
     ui.saveAnswers.push_back(path.string());
-    ExportHullStl(hull);
+    ExportHullStl(hull, kDefaultMeshToleranceMm, "/boats/cruiser-10m.sfp");
     ASSERT_EQ(ui.saveRequests.size(), 1u);
-    EXPECT_EQ(ui.saveRequests[0].defaultExtension, "STL");
+    EXPECT_EQ(ui.saveRequests[0].defaultExtension, "stl");
+    EXPECT_EQ(ui.saveRequests[0].fileName, SuggestedExportName("/boats/cruiser-10m.sfp", "stl"));
     EXPECT_EQ(ReadFileBytes(path), StlBytes(BuildHullMesh(hull, kDefaultMeshToleranceMm * kMillimetre)));
     EXPECT_EQ(ReadFileBytes(path).substr(0, 5), "Sloop");  // not "solid": that opens an ASCII file
 
